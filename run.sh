@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Kesu in a per-user working
+# folder seeded with the default band settings file.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/dependances.sh
+kesu_installe_dependances
+kesu_construit
+
+programme="$PWD/build/kesu"
+travail="${XDG_DATA_HOME:-$HOME/.local/share}/kesu"
+mkdir -p "$travail"
+# The band table is the user's: seeded once, never overwritten.
+[ -e "$travail/Kesu.ini" ] || cp build/Kesu.ini "$travail/Kesu.ini"
+# The help document belongs to the program: kept up to date.
+[ -e build/Kesu.hlp ] && cp build/Kesu.hlp "$travail/Kesu.hlp"
+cd "$travail"
+exec "$programme" "$@"

@@ -1,0 +1,8 @@
+#include "calc/Erreurs.h"
+
+QString texteBoiteErreur(const QString &texte)
+{
+    if (!texte.isEmpty() && texte.back() > QChar(u'.'))
+        return texte + u'.';
+    return texte;
+}

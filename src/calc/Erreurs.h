@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// Every failure the user can meet is a KesuErreur carrying the exact French
+// text that the default error box shows. The texts live here and nowhere else.
+namespace Textes {
+inline const QString DebordementEntier = QStringLiteral("Débordement d'entier");
+inline const QString VerificationEtendue = QStringLiteral("Erreur de vérification d'étendue");
+inline const QString DivisionParZero = QStringLiteral("Division par zéro en virgule flottante");
+inline const QString OperationIncorrecte =
+    QStringLiteral("Opération en virgule flottante incorrecte");
+inline const QString DebordementReel = QStringLiteral("Débordement en virgule flottante");
+// %1 is replaced by the offending text.
+inline const QString EntierIncorrect = QStringLiteral("'%1' n'est pas une valeur entière correcte");
+inline const QString EnregistrementImpossible =
+    QStringLiteral("Impossible d'enregistrer le fichier %1 : le fichier existant est conservé");
+inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
+} // namespace Textes
+
+class KesuErreur : public std::exception {
+public:
+    explicit KesuErreur(QString texte) : texte_(std::move(texte)), utf8_(texte_.toUtf8()) {}
+    const QString &texte() const noexcept { return texte_; }
+    const char *what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString texte_;
+    QByteArray utf8_;
+};
+
+[[noreturn]] inline void leveErreur(const QString &texte) { throw KesuErreur(texte); }
+
+// The text the default error box shows: a full stop is added when the message
+// ends in a character that sorts after ".".
+QString texteBoiteErreur(const QString &texte);

@@ -1,0 +1,12 @@
+#include "calc/Reel.h"
+
+#include "StrToReal.h"
+#include "calc/Arithmetique.h"
+
+double StrToRealTexte(const QString &texte)
+{
+    if (texte.isEmpty())
+        return Arith::versDouble(StrToReal(nullptr));
+    const QByteArray utf8 = texte.toUtf8();
+    return Arith::versDouble(StrToReal(utf8.constData()));
+}

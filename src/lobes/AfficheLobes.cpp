@@ -1,0 +1,30 @@
+#include "lobes/AfficheLobes.h"
+
+#include "lobes/ClassementLobes.h"
+#include "lobes/Ressources.h"
+#include "state/EtatCalcul.h"
+#include "surface/Surface.h"
+
+void AfficheLobes(Surface &surface, PanneauLobes &panneau) {
+    panneau.desactiveDeplacements();
+    // The panel is only reachable while Image1 shows the chart, so this hides it.
+    panneau.inverseVisibiliteImage1();
+
+    // Covers the hidden chart: if Image1 reappears without a new chart (a run
+    // that stops at one of its messages), it shows this instead of stale curves.
+    surface.setCouleurCrayon(qRgb(0x00, 0x00, 0x00));
+    surface.setCouleurPinceau(qRgb(0x00, 0x80, 0x80));
+    surface.rectangle(EtatCalcul.GaucheGraphe, 0, panneau.largeurImage1(), panneau.hauteurImage1());
+
+    for (int k = 1; k <= NombreBandes; ++k) {
+        if (EtatCalcul.BandeActive[k])
+            panneau.afficheBande(k, ChargeBitmap(ClasseLobes(EtatCalcul.LamdaDip[k])));
+        else
+            panneau.cacheBande(k);
+    }
+
+    panneau.desactiveLRayon();
+    panneau.afficheImpression();
+    // The print job now copies this panel instead of drawing the chart.
+    EtatCalcul.GrapheCourants = false;
+}

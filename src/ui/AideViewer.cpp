@@ -1,0 +1,92 @@
+#include "ui/AideViewer.h"
+
+#include "ui/Plateforme.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <array>
+
+namespace {
+
+const QString TitreAide = QStringLiteral("Aide de Kesu");
+const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
+
+// Help context k of the main window's controls is the section named after the
+// control that carries it.
+constexpr std::array<const char *, 12> Ancres = {
+    "",           "LongDip",   "CoefDip",   "LongEch", "CbCoefEch", "ChSerie_bas",
+    "ChSerie_moy", "GroupBox1", "Button1", "ClicAB",  "ClicBC",    "LRayon",
+};
+
+constexpr QSize TailleFenetre(620, 560);
+
+QPointer<QTextBrowser> instance;
+
+QTextBrowser *creeFenetre()
+{
+    auto *navigateur = new QTextBrowser;
+    navigateur->setWindowTitle(TitreAide);
+    navigateur->setObjectName(QStringLiteral("AideKesu"));
+    navigateur->resize(TailleFenetre);
+    navigateur->setOpenExternalLinks(true);
+    // The help window is not the program: closing the main window still ends
+    // the run, and the help goes with it.
+    navigateur->setAttribute(Qt::WA_QuitOnClose, false);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, navigateur, &QObject::deleteLater);
+    return navigateur;
+}
+
+} // namespace
+
+QString AideViewer::cheminResolu(const QString &fichier)
+{
+    if (fichier.isEmpty())
+        return {};
+    const QFileInfo info(QDir::current(), fichier);
+    if (info.isFile())
+        return info.absoluteFilePath();
+    const QDir dossier = info.absoluteDir();
+    const QStringList noms = dossier.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &nom : noms) {
+        if (nom.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return dossier.absoluteFilePath(nom);
+    }
+    return {};
+}
+
+QString AideViewer::ancre(int contexte)
+{
+    if (contexte < 0 || contexte >= static_cast<int>(Ancres.size()))
+        return {};
+    return QString::fromLatin1(Ancres[contexte]);
+}
+
+QTextBrowser *AideViewer::fenetre() { return instance; }
+
+void AideViewer::ouvre(const QString &fichier, int contexte)
+{
+    const QString chemin = cheminResolu(fichier);
+    // QTextBrowser shows an unreadable file as an empty page; say so instead.
+    if (chemin.isEmpty() || !QFile(chemin).open(QIODevice::ReadOnly)) {
+        plateforme().erreur(AideIntrouvable.arg(fichier));
+        return;
+    }
+    if (!instance)
+        instance = creeFenetre();
+
+    QUrl adresse = QUrl::fromLocalFile(chemin);
+    const QString section = ancre(contexte);
+    if (!section.isEmpty())
+        adresse.setFragment(section);
+    // The document is HTML whatever its name says.
+    instance->setSource(adresse, QTextDocument::HtmlResource);
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+}

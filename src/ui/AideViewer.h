@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QTextBrowser;
+
+// The help viewer: a window of our own that shows the program's help document.
+namespace AideViewer {
+// Opens the help file at its contents (contexte 0) or at the section of a help
+// context; the file name is matched without regard to letter case. A missing
+// file is reported by the viewer.
+void ouvre(const QString &fichier, int contexte);
+
+// The file that a name designates: relative names start from the current
+// working directory, and the name is looked up in its folder without regard to
+// letter case. Empty when no such file exists.
+QString cheminResolu(const QString &fichier);
+
+// The anchor of a help context's section in the document; empty for 0 (the
+// contents) and for a number the document does not know.
+QString ancre(int contexte);
+
+// The viewer window, created by the first successful ouvre() and then reused;
+// null before that.
+QTextBrowser *fenetre();
+} // namespace AideViewer

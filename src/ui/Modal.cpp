@@ -1,0 +1,260 @@
+#include "ui/Modal.h"
+
+#include "calc/Arithmetique.h"
+#include "calc/Erreurs.h"
+#include "state/EtatCalcul.h"
+#include "ui/HandlerGarde.h"
+#include "ui/Plateforme.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace {
+
+const QString QuestionSauvegarde = QStringLiteral("Sauvegarder définitivement les fréquences ?");
+// Kesu.ini keeps two positions for the band name and five for the frequency:
+// anything wider would be cut or shifted and stop the next start.
+const QString BandeHorsFichier =
+    QStringLiteral("Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                   "n'accepte que les bandes de -9 à 99");
+const QString FrequenceHorsFichier =
+    QStringLiteral("Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                   "n'accepte que les fréquences de -9999 à 99999");
+
+constexpr std::int32_t BandeMin = -9;
+constexpr std::int32_t BandeMax = 99;
+constexpr std::int32_t FrequenceMin = -9999;
+constexpr std::int32_t FrequenceMax = 99999;
+
+constexpr int ColonneBande = 0;
+constexpr int ColonneFrequence = 1;
+
+// Client area below the menu bar, and the grid's place in it.
+constexpr int LargeurClient = 151;
+constexpr int HauteurClient = 245;
+constexpr QRect PlaceGrille(4, 0, 144, 244);
+constexpr int LargeurColonneBande = 56;
+constexpr int LargeurColonneFrequence = 72;
+constexpr int HauteurLigne = 24;
+
+// The bundled screen font is a bitmap font whose sizes are its cell heights: a
+// character height of 11 pixels (8 points) is the 13-pixel cell, 13 pixels
+// (10 points) the 16-pixel cell.
+QFont msSansSerifGras(int hauteurCellule)
+{
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(hauteurCellule);
+    police.setBold(true);
+    return police;
+}
+constexpr int CelluleHauteur11 = 13;
+constexpr int CelluleHauteur13 = 16;
+
+} // namespace
+
+// Reports every text typed into a cell editor, as the grid of the original
+// reported each edit: a value typed and typed back still counts as an edit,
+// while the program's own filling of the cells reports nothing.
+class DelegueEditFreq : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    std::function<void(int, int, const QString &)> surSaisie;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editeur = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *ligne = qobject_cast<QLineEdit *>(editeur)) {
+            const QPersistentModelIndex cellule(index);
+            connect(ligne, &QLineEdit::textEdited, ligne, [this, cellule](const QString &texte) {
+                if (surSaisie)
+                    surSaisie(cellule.column(), cellule.row(), texte);
+            });
+            ouvert_ = editeur;
+        }
+        return editeur;
+    }
+
+    // Hands the text of an open cell editor to the grid, so that "Quitter"
+    // reads what the user sees even when the editor has not been left.
+    void valideEditeurOuvert()
+    {
+        if (ouvert_)
+            emit commitData(ouvert_);
+    }
+
+private:
+    mutable QPointer<QWidget> ouvert_;
+};
+
+TForm2::TForm2(QWidget *AOwner)
+    : QDialog(AOwner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setWindowTitle(QStringLiteral("Fréquences"));
+    setFont(msSansSerifGras(CelluleHauteur13));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setNativeMenuBar(false);
+    MainMenu1->setFont(QApplication::font(MainMenu1)); // menus keep the system font
+    Quitter1 = MainMenu1->addAction(QStringLiteral("Quitter"));
+    Quitter1->setObjectName(QStringLiteral("Quitter1"));
+
+    EditFreq = new QTableWidget(NombreBandes, 2, this);
+    EditFreq->setObjectName(QStringLiteral("EditFreq"));
+    EditFreq->setFont(msSansSerifGras(CelluleHauteur11));
+    EditFreq->setHorizontalHeaderLabels({QStringLiteral("Bandes"), QStringLiteral("Fréquences")});
+    EditFreq->verticalHeader()->hide();
+    QHeaderView *titres = EditFreq->horizontalHeader();
+    titres->setSectionResizeMode(QHeaderView::Fixed);
+    titres->setSectionsClickable(false);
+    titres->setHighlightSections(false);
+    titres->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titres->setFixedHeight(HauteurLigne);
+    EditFreq->setColumnWidth(ColonneBande, LargeurColonneBande);
+    EditFreq->setColumnWidth(ColonneFrequence, LargeurColonneFrequence);
+    EditFreq->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    EditFreq->verticalHeader()->setMinimumSectionSize(HauteurLigne);
+    EditFreq->verticalHeader()->setDefaultSectionSize(HauteurLigne);
+    EditFreq->setShowGrid(true);
+    EditFreq->setSelectionMode(QAbstractItemView::SingleSelection);
+    EditFreq->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Every way into a cell opens its editor, moving between cells included, so
+    // the focused cell always shows its editor.
+    EditFreq->setEditTriggers(QAbstractItemView::AllEditTriggers);
+
+    // Cells in the highlighted-text colour, the title row in the menu colour.
+    QPalette couleurs = EditFreq->palette();
+    couleurs.setColor(QPalette::Base, couleurs.color(QPalette::HighlightedText));
+    EditFreq->setPalette(couleurs);
+    const QColor couleurMenu = QApplication::palette("QMenu").color(QPalette::Window);
+    const QColor couleurLignes = couleurs.color(QPalette::Mid);
+    titres->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; "
+                                         "border: 0px; border-right: 1px solid %2; "
+                                         "border-bottom: 1px solid %2; padding-left: 2px; }")
+                              .arg(couleurMenu.name(), couleurLignes.name()));
+
+    delegue_ = new DelegueEditFreq(EditFreq);
+    delegue_->surSaisie = [this](int colonne, int ligne, const QString &texte) {
+        executeGarde([&] { EditFreqSetEditText(colonne, ligne, texte); });
+    };
+    EditFreq->setItemDelegate(delegue_);
+
+    // The grid follows any resizing of the window, keeping its margins.
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setMenuBar(MainMenu1);
+    disposition->setSpacing(0);
+    disposition->setContentsMargins(PlaceGrille.left(), PlaceGrille.top(),
+                                    LargeurClient - PlaceGrille.right() - 1,
+                                    HauteurClient - PlaceGrille.bottom() - 1);
+    disposition->addWidget(EditFreq);
+
+    resize(LargeurClient, HauteurClient + MainMenu1->sizeHint().height());
+    if (const QScreen *ecran = AOwner ? AOwner->screen() : QGuiApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
+
+    connecteGarde(Quitter1, &QAction::triggered, this, [this](bool) { Quitter1Click(); });
+}
+
+void TForm2::FormActivate()
+{
+    EtatCalcul.FreqModifiees = false;
+    for (int ligne = 0; ligne < NombreBandes; ++ligne) {
+        const LigneBande &bande = EtatCalcul.TableBandes[ligne];
+        EditFreq->setItem(ligne, ColonneBande, new QTableWidgetItem(QString::number(bande.Bande)));
+        EditFreq->setItem(ligne, ColonneFrequence,
+                          new QTableWidgetItem(QString::number(bande.Frequence)));
+    }
+    EditFreq->setCurrentCell(0, ColonneBande);
+}
+
+void TForm2::EditFreqSetEditText(int, int, const QString &) { EtatCalcul.FreqModifiees = true; }
+
+void TForm2::Quitter1Click()
+{
+    valideSaisieEnCours();
+    if (EtatCalcul.FreqModifiees) {
+        const Plateforme::Reponse reponse = plateforme().confirmation(QuestionSauvegarde);
+        if (reponse != Plateforme::Reponse::Annuler) {
+            // All sixteen cells are converted before anything is taken, and for
+            // "Oui" the file is written before the table takes the values, so
+            // a refusal or a failure leaves both as they were.
+            const FichierBandes::Table table = lisGrille();
+            if (reponse == Plateforme::Reponse::Oui) {
+                verifiePourLeFichier(table);
+                FichierBandes::sauve(table);
+            }
+            EtatCalcul.TableBandes = table;
+        }
+    }
+    accept();
+}
+
+void TForm2::reject() {}
+
+bool TForm2::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate && !active_) {
+        active_ = true;
+        executeGarde([this] { FormActivate(); });
+    }
+    return QDialog::event(e);
+}
+
+void TForm2::closeEvent(QCloseEvent *e)
+{
+    e->ignore();
+    if (isVisible())
+        executeGarde([this] { Quitter1Click(); });
+}
+
+void TForm2::valideSaisieEnCours() { delegue_->valideEditeurOuvert(); }
+
+FichierBandes::Table TForm2::lisGrille()
+{
+    // Converts one cell; on bad text the cell gets the focus before the error
+    // is shown, ready to be corrected.
+    const auto entier = [this](int ligne, int colonne) {
+        const QTableWidgetItem *cellule = EditFreq->item(ligne, colonne);
+        try {
+            return Arith::StrToInt(cellule ? cellule->text() : QString());
+        } catch (const KesuErreur &) {
+            EditFreq->setCurrentCell(ligne, colonne);
+            throw;
+        }
+    };
+    FichierBandes::Table table;
+    for (int ligne = 0; ligne < NombreBandes; ++ligne) {
+        table[ligne].Frequence = entier(ligne, ColonneFrequence);
+        table[ligne].Bande = entier(ligne, ColonneBande);
+    }
+    return table;
+}
+
+void TForm2::verifiePourLeFichier(const FichierBandes::Table &table)
+{
+    for (int ligne = 0; ligne < NombreBandes; ++ligne) {
+        const LigneBande &bande = table[ligne];
+        if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax) {
+            EditFreq->setCurrentCell(ligne, ColonneFrequence);
+            leveErreur(FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence));
+        }
+        if (bande.Bande < BandeMin || bande.Bande > BandeMax) {
+            EditFreq->setCurrentCell(ligne, ColonneBande);
+            leveErreur(BandeHorsFichier.arg(ligne + 1).arg(bande.Bande));
+        }
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+// The platform services the windows use: message boxes, modal windows, the
+// help viewer, the print dialog and ending the program. The program installs
+// the Qt implementation; tests install one that answers without a modal loop.
+class Plateforme {
+public:
+    enum class Reponse { Oui, Non, Annuler };
+
+    virtual ~Plateforme() = default;
+
+    // Plain warning box, no owner, caption "Attention", one OK button.
+    virtual void avertissement(const QString &texte) = 0;
+    // Message dialog of the error type: caption "Erreur", one OK button.
+    virtual void erreur(const QString &texte) = 0;
+    // Message dialog of the confirmation type: "&Oui" (default), "&Non",
+    // "Annuler" (Escape).
+    virtual Reponse confirmation(const QString &texte) = 0;
+    // The default error box: caption "Kesu", error icon.
+    virtual void erreurParDefaut(const QString &texte) = 0;
+    // Shows a window modally and returns its result.
+    virtual int execModal(QDialog &dialogue) = 0;
+    // Opens the help viewer on a file, at its contents (contexte 0) or at a
+    // help context.
+    virtual void aide(const QString &fichier, int contexte) = 0;
+    // The print dialog on the given printer; true when confirmed.
+    virtual bool dialogueImpression(QPrinter &imprimante, QWidget *parent) = 0;
+    // Ends the program with the given exit status.
+    virtual void termine(int code) = 0;
+};
+
+Plateforme &plateforme();
+// Installs the services to use (the program's own at start, a test's in tests).
+void installePlateforme(Plateforme *p);

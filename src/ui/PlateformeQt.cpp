@@ -1,0 +1,74 @@
+#include "ui/PlateformeQt.h"
+
+#include "calc/Erreurs.h"
+#include "ui/AideViewer.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+void boite(QMessageBox::Icon icone, const QString &titre, const QString &texte,
+           QWidget *parent = nullptr)
+{
+    QMessageBox boite(icone, titre, texte, QMessageBox::NoButton, parent);
+    boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    boite.exec();
+}
+
+} // namespace
+
+void PlateformeQt::avertissement(const QString &texte)
+{
+    boite(QMessageBox::Warning, QStringLiteral("Attention"), texte);
+}
+
+void PlateformeQt::erreur(const QString &texte)
+{
+    boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte, QApplication::activeWindow());
+}
+
+Plateforme::Reponse PlateformeQt::confirmation(const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), texte,
+                      QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QAbstractButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    QAbstractButton *annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == oui)
+        return Reponse::Oui;
+    if (boite.clickedButton() == non)
+        return Reponse::Non;
+    return Reponse::Annuler;
+}
+
+void PlateformeQt::erreurParDefaut(const QString &texte)
+{
+    boite(QMessageBox::Critical, QStringLiteral("Kesu"), texteBoiteErreur(texte),
+          QApplication::activeWindow());
+}
+
+int PlateformeQt::execModal(QDialog &dialogue) { return dialogue.exec(); }
+
+void PlateformeQt::aide(const QString &fichier, int contexte)
+{
+    AideViewer::ouvre(fichier, contexte);
+}
+
+bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
+{
+    QPrintDialog dialogue(&imprimante, parent);
+    return dialogue.exec() == QDialog::Accepted;
+}
+
+void PlateformeQt::termine(int code)
+{
+    QCoreApplication::exit(code);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/Plateforme.h"
+
+// The platform services of the real program, with Qt's dialogs.
+class PlateformeQt : public Plateforme {
+public:
+    void avertissement(const QString &texte) override;
+    void erreur(const QString &texte) override;
+    Reponse confirmation(const QString &texte) override;
+    void erreurParDefaut(const QString &texte) override;
+    int execModal(QDialog &dialogue) override;
+    void aide(const QString &fichier, int contexte) override;
+    bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
+    void termine(int code) override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture area: shows a bitmap centred at its own size, or stretched to the
+// area, and reports mouse moves and button releases in its own coordinates.
+class ZoneImage : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { Centre, Etire };
+
+    explicit ZoneImage(Mode mode, QWidget *parent = nullptr);
+
+    QImage &picture() { return picture_; }
+    void setPicture(const QImage &image);
+
+signals:
+    void sourisBouge(Qt::MouseButtons boutons, int x, int y);
+    void sourisRelachee(Qt::MouseButton bouton, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Mode mode_;
+    QImage picture_;
+};

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/dependances.sh
+kesu_installe_dependances
+kesu_construit
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

@@ -1,0 +1,35 @@
+#include "PlateformeTest.h"
+
+#include "calc/Erreurs.h"
+
+Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)
+{
+    confirmations << texte;
+    return reponses.isEmpty() ? Reponse::Annuler : reponses.takeFirst();
+}
+
+void PlateformeTest::erreurParDefaut(const QString &texte)
+{
+    erreursParDefaut << texteBoiteErreur(texte);
+}
+
+int PlateformeTest::execModal(QDialog &dialogue)
+{
+    return surModal ? surModal(dialogue) : 0;
+}
+
+bool PlateformeTest::dialogueImpression(QPrinter &imprimante, QWidget *)
+{
+    return surImpression ? surImpression(imprimante) : false;
+}
+
+void PlateformeTest::efface()
+{
+    avertissements.clear();
+    erreurs.clear();
+    erreursParDefaut.clear();
+    confirmations.clear();
+    reponses.clear();
+    aides.clear();
+    codeFin = -1;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/Plateforme.h"
+
+#include <QStringList>
+#include <functional>
+
+// Platform services for tests: records every message, answers confirmations
+// from a queue and runs modal windows through a scripted function instead of
+// a modal loop.
+class PlateformeTest : public Plateforme {
+public:
+    PlateformeTest() { installePlateforme(this); }
+    ~PlateformeTest() override { installePlateforme(nullptr); }
+
+    QStringList avertissements;
+    QStringList erreurs;          // message dialogs of the error type
+    QStringList erreursParDefaut; // default error boxes, text as shown
+    QStringList confirmations;
+    QList<Reponse> reponses; // taken in order; Annuler when empty
+    struct Aide {
+        QString fichier;
+        int contexte;
+    };
+    QList<Aide> aides;
+    int codeFin = -1;
+    // Runs in place of a modal loop; returns the window's result.
+    std::function<int(QDialog &)> surModal;
+    // Answers the print dialog: the printer is prepared here; false cancels.
+    std::function<bool(QPrinter &)> surImpression;
+
+    void avertissement(const QString &texte) override { avertissements << texte; }
+    void erreur(const QString &texte) override { erreurs << texte; }
+    Reponse confirmation(const QString &texte) override;
+    void erreurParDefaut(const QString &texte) override;
+    int execModal(QDialog &dialogue) override;
+    void aide(const QString &fichier, int contexte) override { aides.append({fichier, contexte}); }
+    bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
+    void termine(int code) override { codeFin = code; }
+    void efface();
+};
