@@ -30,7 +30,7 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     grande.setPixelSize(16);
     Label2->setFont(grande);
 
-    Label1 = new QLabel(QStringLiteral("Logiciel libre, licence GPL v3 ou ultérieure"), this);
+    Label1 = new QLabel(QStringLiteral("Logiciel libre, licence GPL 3"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(18, 185, 168, 13);
     QPalette p = Label1->palette();
