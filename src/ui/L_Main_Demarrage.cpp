@@ -15,9 +15,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#ifndef KESU_FICHIER_AIDE
-#define KESU_FICHIER_AIDE "Kesu.hlp"
-#endif
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+// The help file for F1, at a fixed place: the build tree's copy when the
+// program runs from there, the installed one otherwise.
+QString fichierAideF1()
+{
+    const QString ici = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    if (ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION)).canonicalPath() ||
+        ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION "/tests")).canonicalPath())
+        return QStringLiteral(KESU_AIDE_CONSTRUCTION);
+    return QStringLiteral(KESU_AIDE_INSTALLEE);
+}
+
+} // namespace
 
 void TForm1::FormActivate()
 {
@@ -62,7 +76,7 @@ void TForm1::aideContextuelle()
 {
     const int n = contexteAide();
     if (n != 0)
-        plateforme().aide(QStringLiteral(KESU_FICHIER_AIDE), n);
+        plateforme().aide(fichierAideF1(), n);
 }
 
 void TForm1::FrqBandeClick()
