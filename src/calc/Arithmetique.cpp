@@ -19,8 +19,9 @@ std::int32_t verifieEntier(std::int64_t v)
     return static_cast<std::int32_t>(v);
 }
 
-// Rounds with the current (nearest, ties to even) mode without touching errno.
-long double arrondiPair(long double x) { return std::nearbyintl(x); }
+// Rounds with the current mode, nearest with ties to even; rintl rather than
+// nearbyintl, which is many times slower for the same result.
+long double arrondiPair(long double x) { return std::rintl(x); }
 
 } // namespace
 

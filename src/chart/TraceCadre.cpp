@@ -70,8 +70,7 @@ void TraceCadre(Surface &surface, EnvironnementTrace &env)
     surface.moveTo(xB, e.MargeY);
     surface.lineTo(xB, basCadre);
 
-    const std::int32_t hautLettres =
-        Arith::somme(e.MargeY, Arith::arrondi(demiHauteur / 6.0L));
+    const std::int32_t hautLettres = Arith::somme(e.MargeY, Arith::arrondi(demiHauteur / 6.0L));
     surface.textOut(Arith::somme(gaucheCadre, 5), hautLettres, QStringLiteral("A"));
     // B and C stand left of their points; neither counts GaucheGraphe, and C
     // not MargeX either, so on the page they sit further left than on screen.

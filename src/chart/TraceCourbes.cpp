@@ -57,21 +57,20 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env)
             const std::int32_t iEZ = Arith::arrondi(0.64L * lambda);
             for (std::int32_t i = 0; i < finEchantillons; ++i) {
                 if (i == 0) {
-                    const long double rangee =
-                        demiHauteur + Arith::produit(k - 1, demiHauteur) / 8.0L + demiHauteur / 33.0L;
+                    const long double rangee = demiHauteur +
+                                               Arith::produit(k - 1, demiHauteur) / 8.0L +
+                                               demiHauteur / 33.0L;
                     surface.textOut(Arith::somme(gauche, 5), Arith::arrondi(rangee),
                                     QString::number(bande.Bande) + QStringLiteral(" m"));
                     surface.moveTo(gauche, demiHauteur);
                 }
                 const std::int32_t x = colonne(i, echelleX, gauche);
-                const std::int32_t y =
-                    Arith::arrondi(demiHauteur - SinusCourant(i, nu) * echelleY);
+                const std::int32_t y = Arith::arrondi(demiHauteur - SinusCourant(i, nu) * echelleY);
                 surface.lineTo(x, y);
                 if (i == iEZ) {
                     // Down to the last label row, where every band's "EZ" stands.
-                    const std::int32_t yEZ =
-                        Arith::arrondi(Arith::produit(7, demiHauteur) / 8.0L + demiHauteur / 33.0L +
-                                       demiHauteur);
+                    const std::int32_t yEZ = Arith::arrondi(Arith::produit(7, demiHauteur) / 8.0L +
+                                                            demiHauteur / 33.0L + demiHauteur);
                     surface.lineTo(x, yEZ);
                     surface.textOut(Arith::difference(x, 15), yEZ, QStringLiteral("EZ"));
                     surface.moveTo(x, y);

@@ -11,9 +11,9 @@ class EnvironnementTrace;
 // Colour of band k (1..8) by its position in the band table, not its name:
 // the pen of its curve and strip and the text of its label. Element 0 is unused.
 inline constexpr ParBande<QRgb> CouleursBandes{
-    qRgb(0, 0, 0),       qRgb(255, 109, 128), qRgb(255, 0, 0),   qRgb(255, 255, 15),
-    qRgb(0, 0, 255),     qRgb(255, 121, 25),  qRgb(0, 100, 175), qRgb(122, 255, 127),
-    qRgb(255, 0, 255),
+    qRgb(0, 0, 0),      qRgb(255, 109, 128), qRgb(255, 0, 0),
+    qRgb(255, 255, 15), qRgb(0, 0, 255),     qRgb(255, 121, 25),
+    qRgb(0, 100, 175),  qRgb(122, 255, 127), qRgb(255, 0, 255),
 };
 
 // Normalised current i centimetres from A for a band of nu cycles per

@@ -23,13 +23,6 @@ std::pair<Entier, Entier> etendue(int debut, int fin)
     return {Entier{fin} + 1, Entier{debut} + 1};
 }
 
-// One row of a round dot: columns centre + gauche ... centre + droite.
-struct LigneDisque {
-    int dy;
-    int gauche;
-    int droite;
-};
-
 Entier racineEntiere(Entier n)
 {
     Entier r = static_cast<Entier>(std::sqrt(static_cast<double>(n)));
@@ -38,25 +31,6 @@ Entier racineEntiere(Entier n)
     while ((r + 1) * (r + 1) <= n)
         ++r;
     return r;
-}
-
-// The rows of a dot of diameter w: pixel (dx, dy) is inside when
-// (2dx + c)^2 + (2dy + c)^2 <= w^2, with c = 1 for an even w (centre on the
-// pixel's top-left corner) and 0 for an odd one (centre on the pixel).
-std::vector<LigneDisque> disque(int w)
-{
-    const int c = w % 2 == 0 ? 1 : 0;
-    const int r = w / 2;
-    const Entier w2 = Entier{w} * w;
-    std::vector<LigneDisque> lignes;
-    for (int dy = -r; dy <= r - c; ++dy) {
-        const Entier v = 2 * Entier{dy} + c;
-        const Entier reste = w2 - v * v;
-        // Largest dx with (2dx + c)^2 <= reste; the row is symmetric about -c/2.
-        const int droite = static_cast<int>((racineEntiere(reste) - c) / 2);
-        lignes.push_back({dy, -droite - c, droite});
-    }
-    return lignes;
 }
 
 // Visits Bresenham's pixels from (x0, y0) towards (x1, y1), the end pixel
@@ -126,13 +100,28 @@ void bresenham(Entier x0, Entier y0, Entier x1, Entier y1, bool avecFin, Entier 
     }
 }
 
+// Qt's text rasteriser returns with the upper halves of the AVX registers in
+// use. Until they are cleared every SSE instruction that follows pays for the
+// transition: the sines and lines of a chart drawn after its first label took
+// half as long again.
+void libereRegistresAvx()
+{
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        asm volatile("vzeroupper");
+#endif
+}
+
 } // namespace
 
 // The pixels that one stroke of a wide pen covers, row by row, so that each is
 // painted once even where the dots overlap.
 class RasterSurface::Couverture {
 public:
-    Couverture(Entier haut, Entier bas) : haut_(haut), lignes_(std::max<Entier>(bas - haut + 1, 0)) {}
+    Couverture(Entier haut, Entier bas) : haut_(haut), lignes_(std::max<Entier>(bas - haut + 1, 0))
+    {
+    }
 
     void ajoute(Entier y, Entier gauche, Entier droite)
     {
@@ -140,7 +129,8 @@ public:
             return;
         auto &ligne = lignes_[static_cast<std::size_t>(y - haut_)];
         // Consecutive dots of one line overlap or touch: extend in place.
-        if (!ligne.empty() && gauche <= ligne.back().second + 1 && droite >= ligne.back().first - 1) {
+        if (!ligne.empty() && gauche <= ligne.back().second + 1 &&
+            droite >= ligne.back().first - 1) {
             ligne.back().first = std::min(ligne.back().first, gauche);
             ligne.back().second = std::max(ligne.back().second, droite);
             return;
@@ -180,13 +170,49 @@ RasterSurface::RasterSurface(QImage &image, const QFont &police) : image_(&image
     police_.setStyleStrategy(QFont::NoAntialias);
 }
 
-void RasterSurface::point(int x, int y, QRgb couleur)
+void RasterSurface::pixel(int x, int y, QRgb couleur)
 {
     auto *p = reinterpret_cast<QRgb *>(image_->scanLine(y)) + x;
     if (modeCrayon() == ModeCrayon::Inversion)
         *p = 0xFF000000u | (~*p & 0x00FFFFFFu);
     else
         *p = 0xFF000000u | couleur;
+}
+
+// The rows of a dot of diameter w: pixel (dx, dy) is inside when
+// (2dx + c)^2 + (2dy + c)^2 <= w^2, with c = 1 for an even w (centre on the
+// pixel's top-left corner) and 0 for an odd one (centre on the pixel).
+const std::vector<RasterSurface::LigneDisque> &RasterSurface::disque(int w)
+{
+    if (w == largeurDisque_)
+        return disque_;
+    const int c = w % 2 == 0 ? 1 : 0;
+    const int r = w / 2;
+    const Entier w2 = Entier{w} * w;
+    disque_.clear();
+    for (int dy = -r; dy <= r - c; ++dy) {
+        const Entier v = 2 * Entier{dy} + c;
+        // Largest dx with (2dx + c)^2 <= w^2 - v^2; the row is symmetric about -c/2.
+        const int droite = static_cast<int>((racineEntiere(w2 - v * v) - c) / 2);
+        disque_.push_back({dy, -droite - c, droite});
+    }
+    largeurDisque_ = w;
+    return disque_;
+}
+
+// A lone dot's rows are disjoint: painted directly, each pixel once.
+void RasterSurface::point(int x, int y, int largeur)
+{
+    const QRgb couleur = couleurCrayon();
+    for (const auto &l : disque(largeur)) {
+        const Entier py = Entier{y} + l.dy;
+        if (py < 0 || py >= image_->height())
+            continue;
+        const Entier g = std::max<Entier>(Entier{x} + l.gauche, 0);
+        const Entier d = std::min<Entier>(Entier{x} + l.droite, image_->width() - 1);
+        for (Entier px = g; px <= d; ++px)
+            pixel(static_cast<int>(px), static_cast<int>(py), couleur);
+    }
 }
 
 void RasterSurface::lineTo(int x, int y)
@@ -196,10 +222,13 @@ void RasterSurface::lineTo(int x, int y)
     const int largeur = epaisseurCrayon();
     if (largeur <= 1) {
         traceFin(x0, y0, x, y);
+    } else if (x == x0 && y == y0) {
+        point(x, y, largeur);
     } else {
         const Entier marge = largeur / 2 + 1;
-        Couverture couverture(std::max<Entier>(Entier{std::min(y0, y)} - marge, 0),
-                              std::min<Entier>(Entier{std::max(y0, y)} + marge, image_->height() - 1));
+        Couverture couverture(
+            std::max<Entier>(Entier{std::min(y0, y)} - marge, 0),
+            std::min<Entier>(Entier{std::max(y0, y)} + marge, image_->height() - 1));
         traceLarge(x0, y0, x, y, largeur, couverture);
         peindreCrayon(couverture);
     }
@@ -209,14 +238,14 @@ void RasterSurface::lineTo(int x, int y)
 void RasterSurface::traceFin(int x0, int y0, int x1, int y1)
 {
     const QRgb couleur = couleurCrayon();
-    bresenham(x0, y0, x1, y1, false, 0, image_->width() - 1, 0, image_->height() - 1,
-              [&](Entier px, Entier py) { point(static_cast<int>(px), static_cast<int>(py), couleur); });
+    bresenham(
+        x0, y0, x1, y1, false, 0, image_->width() - 1, 0, image_->height() - 1,
+        [&](Entier px, Entier py) { pixel(static_cast<int>(px), static_cast<int>(py), couleur); });
 }
 
-void RasterSurface::traceLarge(int x0, int y0, int x1, int y1, int largeur,
-                               Couverture &couverture) const
+void RasterSurface::traceLarge(int x0, int y0, int x1, int y1, int largeur, Couverture &couverture)
 {
-    const auto lignes = disque(largeur);
+    const auto &lignes = disque(largeur);
     const Entier marge = largeur / 2 + 1;
     bresenham(x0, y0, x1, y1, true, -marge, image_->width() - 1 + marge, -marge,
               image_->height() - 1 + marge, [&](Entier cx, Entier cy) {
@@ -233,7 +262,7 @@ void RasterSurface::peindreCrayon(const Couverture &couverture)
         const Entier g = std::max<Entier>(gauche, 0);
         const Entier d = std::min<Entier>(droite, largeurImage - 1);
         for (Entier x = g; x <= d; ++x)
-            point(static_cast<int>(x), static_cast<int>(y), couleur);
+            pixel(static_cast<int>(x), static_cast<int>(y), couleur);
     });
 }
 
@@ -266,6 +295,8 @@ void RasterSurface::textOut(int x, int y, const QString &texte)
         // is all that a caller can know about the text's extent.
         peintre.setClipRect(QRect(x, y, largeur, hauteur));
         peintre.drawText(QPoint(x, y + metriques.ascent()), texte);
+        peintre.end();
+        libereRegistresAvx();
     }
     moveTo(x + largeur, y);
 }
@@ -302,12 +333,12 @@ void RasterSurface::rectangle(int x1, int y1, int x2, int y2)
         for (int y = h; y <= b; ++y) {
             if (y == y1 || y == bas) {
                 for (int x = g; x <= d; ++x)
-                    point(x, y, couleur);
+                    pixel(x, y, couleur);
             } else {
                 if (x1 >= 0 && x1 < image_->width())
-                    point(x1, y, couleur);
+                    pixel(x1, y, couleur);
                 if (droite != x1 && droite >= 0 && droite < image_->width())
-                    point(droite, y, couleur);
+                    pixel(droite, y, couleur);
             }
         }
         return;
@@ -356,8 +387,9 @@ void RasterSurface::stretchDraw(const Rect &r, const QImage &image)
     const Entier hauteur = b - h;
     if (largeur <= 0 || hauteur <= 0 || image.isNull())
         return;
-    const QImage source =
-        image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    const QImage source = image.format() == QImage::Format_RGB32
+                              ? image
+                              : image.convertToFormat(QImage::Format_RGB32);
     const Entier sl = source.width();
     const Entier sh = source.height();
     const bool miroirX = r.right < r.left;
@@ -370,7 +402,8 @@ void RasterSurface::stretchDraw(const Rect &r, const QImage &image)
         const Entier j = miroirY ? hauteur - 1 - (y - h) : y - h;
         // Each target pixel takes the source pixel under its centre.
         const Entier sy = ((2 * j + 1) * sh) / (2 * hauteur);
-        const auto *src = reinterpret_cast<const QRgb *>(source.constScanLine(static_cast<int>(sy)));
+        const auto *src =
+            reinterpret_cast<const QRgb *>(source.constScanLine(static_cast<int>(sy)));
         auto *dst = reinterpret_cast<QRgb *>(image_->scanLine(static_cast<int>(y)));
         for (Entier x = x0; x < x1; ++x) {
             const Entier i = miroirX ? largeur - 1 - (x - g) : x - g;

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QImage>
 
+#include <vector>
+
 // A Surface over a QImage, drawn pixel by pixel so that every drawing gives
 // the same pixels on every machine: the chart on screen, and the chart raster
 // that the print job places on the page.
@@ -19,9 +21,11 @@
 //   the ends are round and a zero-length line is one dot. A pixel belongs to
 //   the dot when its centre lies within w / 2 of the dot's centre. For an odd
 //   w that centre is the pixel's own centre; for an even w, which cannot be
-//   centred on a pixel, it is the pixel's top-left corner: the dot covers
+//   centred on a pixel, it is the pixel's top-left corner: the dot lies within
 //   columns x - w/2 ... x + w/2 - 1 and the same rows, so a dot of width 2 is
 //   the pixel and its neighbours to the left, above and above-left.
+// - A rectangle's outline is its outermost ring of pixels; a wider pen draws
+//   its dots centred on that ring.
 // - Inversion mode replaces every pixel under the pen once by its complement
 //   (255 minus each of red, green and blue), however many dots cover it.
 // - Everything is clipped to the image; coordinates outside it are allowed.
@@ -29,7 +33,8 @@ class RasterSurface : public Surface {
 public:
     // Draws into image, which must outlive the surface; an image of another
     // format is converted to Format_RGB32 first. Texts use police without
-    // antialiasing, so that they hold only the font and brush colours.
+    // antialiasing, so that they hold only the font and brush colours; they
+    // need the font database of a running QGuiApplication.
     RasterSurface(QImage &image, const QFont &police);
 
     const QImage &image() const { return *image_; }
@@ -50,13 +55,25 @@ public:
 
 private:
     class Couverture;
+    // One row of a round dot: columns centre + gauche ... centre + droite.
+    struct LigneDisque {
+        int dy;
+        int gauche;
+        int droite;
+    };
+
+    const std::vector<LigneDisque> &disque(int largeur);
 
     void traceFin(int x0, int y0, int x1, int y1);
-    void traceLarge(int x0, int y0, int x1, int y1, int largeur, Couverture &couverture) const;
-    void point(int x, int y, QRgb couleur);
+    void traceLarge(int x0, int y0, int x1, int y1, int largeur, Couverture &couverture);
+    void point(int x, int y, int largeur);
+    void pixel(int x, int y, QRgb couleur);
     void peindreCrayon(const Couverture &couverture);
     void remplir(int gauche, int haut, int droite, int bas, QRgb couleur);
 
     QImage *image_;
     QFont police_;
+    // The dot of the last wide pen: the chart's strips draw thousands.
+    int largeurDisque_ = 0;
+    std::vector<LigneDisque> disque_;
 };
