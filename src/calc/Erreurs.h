@@ -16,6 +16,15 @@ inline const QString DebordementReel = QStringLiteral("Débordement en virgule f
 inline const QString EntierIncorrect = QStringLiteral("'%1' n'est pas une valeur entière correcte");
 inline const QString EnregistrementImpossible =
     QStringLiteral("Impossible d'enregistrer le fichier %1 : le fichier existant est conservé");
+// Kesu.ini keeps two positions for the band name and five for the frequency:
+// anything wider would not read back, or read back as another value.
+inline const QString BandeHorsFichier =
+    QStringLiteral("Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                   "n'accepte que les bandes de -9 à 99");
+inline const QString FrequenceHorsFichier =
+    QStringLiteral("Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                   "n'accepte que les fréquences de -9999 à 99999");
+inline const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
 inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
 } // namespace Textes
 

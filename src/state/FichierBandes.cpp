@@ -82,8 +82,10 @@ void sauve(const Table &table)
 {
     QSaveFile fichier(NomFichier);
     const QByteArray octets = texte(table);
+    // flush() before commit(): a write cut short (disk full, size limit) only
+    // shows there, and commit() would otherwise rename the truncated file.
     if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
-        !fichier.commit())
+        !fichier.flush() || !fichier.commit())
         leveErreur(Textes::EnregistrementImpossible.arg(NomFichier));
 }
 

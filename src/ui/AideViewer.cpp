@@ -1,5 +1,7 @@
 #include "ui/AideViewer.h"
 
+#include "calc/Erreurs.h"
+
 #include "ui/Plateforme.h"
 
 #include <QCoreApplication>
@@ -15,13 +17,12 @@
 namespace {
 
 const QString TitreAide = QStringLiteral("Aide de Kesu");
-const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
 
 // Help context k of the main window's controls is the section named after the
 // control that carries it.
 constexpr std::array<const char *, 12> Ancres = {
-    "",           "LongDip",   "CoefDip",   "LongEch", "CbCoefEch", "ChSerie_bas",
-    "ChSerie_moy", "GroupBox1", "Button1", "ClicAB",  "ClicBC",    "LRayon",
+    "",          "LongDip", "CoefDip", "LongEch", "CbCoefEch", "ChSerie_bas", "ChSerie_moy",
+    "GroupBox1", "Button1", "ClicAB",  "ClicBC",  "LRayon",
 };
 
 constexpr QSize TailleFenetre(620, 560);
@@ -38,7 +39,7 @@ QTextBrowser *creeFenetre()
     // The help window is not the program: closing the main window still ends
     // the run, and the help goes with it.
     navigateur->setAttribute(Qt::WA_QuitOnClose, false);
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, navigateur, &QObject::deleteLater);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete instance.data(); });
     return navigateur;
 }
 
@@ -67,14 +68,17 @@ QString AideViewer::ancre(int contexte)
     return QString::fromLatin1(Ancres[contexte]);
 }
 
-QTextBrowser *AideViewer::fenetre() { return instance; }
+QTextBrowser *AideViewer::fenetre()
+{
+    return instance;
+}
 
 void AideViewer::ouvre(const QString &fichier, int contexte)
 {
     const QString chemin = cheminResolu(fichier);
     // QTextBrowser shows an unreadable file as an empty page; say so instead.
     if (chemin.isEmpty() || !QFile(chemin).open(QIODevice::ReadOnly)) {
-        plateforme().erreur(AideIntrouvable.arg(fichier));
+        plateforme().erreur(Textes::AideIntrouvable.arg(fichier));
         return;
     }
     if (!instance)

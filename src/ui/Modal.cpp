@@ -8,11 +8,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,14 +26,6 @@
 namespace {
 
 const QString QuestionSauvegarde = QStringLiteral("Sauvegarder définitivement les fréquences ?");
-// Kesu.ini keeps two positions for the band name and five for the frequency:
-// anything wider would be cut or shifted and stop the next start.
-const QString BandeHorsFichier =
-    QStringLiteral("Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les bandes de -9 à 99");
-const QString FrequenceHorsFichier =
-    QStringLiteral("Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les fréquences de -9999 à 99999");
 
 constexpr std::int32_t BandeMin = -9;
 constexpr std::int32_t BandeMax = 99;
@@ -50,6 +46,9 @@ constexpr int HauteurLigne = 24;
 // The bundled screen font is a bitmap font whose sizes are its cell heights: a
 // character height of 11 pixels (8 points) is the 13-pixel cell, 13 pixels
 // (10 points) the 16-pixel cell.
+constexpr int CelluleHauteur11 = 13;
+constexpr int CelluleHauteur13 = 16;
+
 QFont msSansSerifGras(int hauteurCellule)
 {
     QFont police(QStringLiteral("MS Sans Serif"));
@@ -57,19 +56,92 @@ QFont msSansSerifGras(int hauteurCellule)
     police.setBold(true);
     return police;
 }
-constexpr int CelluleHauteur11 = 13;
-constexpr int CelluleHauteur13 = 16;
+
+// Qt does not embolden a bitmap font. The classic screen drew such a font in
+// bold by striking each character again one pixel to the right, each one
+// pixel wider; cell and title texts are drawn the same way.
+bool grasParSurimpression(const QFont &police)
+{
+    if (!police.bold())
+        return false;
+    const QFontInfo trouvee(police);
+    return !QFontDatabase::isScalable(trouvee.family(), trouvee.styleName());
+}
+
+constexpr int MargeTexte = 2; // from the cell's left edge to its text
+
+void ecritCellule(QPainter &peintre, const QRect &cellule, const QString &texte, QFont police)
+{
+    const QRect zone = cellule.adjusted(MargeTexte, 0, -1, 0);
+    constexpr int alignement = Qt::AlignLeft | Qt::AlignVCenter;
+    const bool surimpression = grasParSurimpression(police);
+    if (surimpression)
+        police.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    peintre.setFont(police);
+    peintre.drawText(zone, alignement, texte);
+    if (surimpression)
+        peintre.drawText(zone.translated(1, 0), alignement, texte);
+}
+
+QPalette::ColorGroup groupe(const QStyleOption &option)
+{
+    if (!(option.state & QStyle::State_Enabled))
+        return QPalette::Disabled;
+    return option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+}
+
+// The title row, in the menu colour with the raised edge of fixed cells.
+class TitresEditFreq : public QHeaderView {
+public:
+    explicit TitresEditFreq(QWidget *parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter *peintre, const QRect &cellule, int colonne) const override
+    {
+        peintre->save();
+        const QPalette &couleurs = palette();
+        peintre->fillRect(cellule, QApplication::palette("QMenu").color(QPalette::Window));
+        peintre->setPen(couleurs.color(QPalette::Light));
+        peintre->drawLine(cellule.topLeft(), cellule.topRight());
+        peintre->drawLine(cellule.topLeft(), cellule.bottomLeft());
+        peintre->setPen(couleurs.color(QPalette::Mid));
+        peintre->drawLine(cellule.topRight(), cellule.bottomRight());
+        peintre->drawLine(cellule.bottomLeft(), cellule.bottomRight());
+        peintre->setPen(couleurs.color(QPalette::WindowText));
+        ecritCellule(*peintre, cellule, model()->headerData(colonne, Qt::Horizontal).toString(),
+                     font());
+        peintre->restore();
+    }
+};
 
 } // namespace
 
-// Reports every text typed into a cell editor, as the grid of the original
-// reported each edit: a value typed and typed back still counts as an edit,
-// while the program's own filling of the cells reports nothing.
+// Reports every keystroke that changes a cell editor's text, so a value typed
+// and typed back still counts as an edit, while the program's own filling of
+// the cells reports nothing. Also paints the cells in the grid's bold font.
 class DelegueEditFreq : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     std::function<void(int, int, const QString &)> surSaisie;
+
+    void paint(QPainter *peintre, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cellule(option);
+        initStyleOption(&cellule, index);
+        const QString texte = cellule.text;
+        cellule.text.clear(); // the style paints the background and selection only
+        const QWidget *grille = cellule.widget;
+        QStyle *style = grille ? grille->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cellule, peintre, grille);
+        peintre->save();
+        const bool choisie = cellule.state & QStyle::State_Selected;
+        peintre->setPen(cellule.palette.color(groupe(cellule), choisie ? QPalette::HighlightedText
+                                                                       : QPalette::Text));
+        ecritCellule(*peintre, cellule.rect, texte, cellule.font);
+        peintre->restore();
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override
@@ -116,13 +188,12 @@ TForm2::TForm2(QWidget *AOwner)
     EditFreq = new QTableWidget(NombreBandes, 2, this);
     EditFreq->setObjectName(QStringLiteral("EditFreq"));
     EditFreq->setFont(msSansSerifGras(CelluleHauteur11));
+    auto *titres = new TitresEditFreq(EditFreq);
+    EditFreq->setHorizontalHeader(titres);
     EditFreq->setHorizontalHeaderLabels({QStringLiteral("Bandes"), QStringLiteral("Fréquences")});
     EditFreq->verticalHeader()->hide();
-    QHeaderView *titres = EditFreq->horizontalHeader();
     titres->setSectionResizeMode(QHeaderView::Fixed);
     titres->setSectionsClickable(false);
-    titres->setHighlightSections(false);
-    titres->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     titres->setFixedHeight(HauteurLigne);
     EditFreq->setColumnWidth(ColonneBande, LargeurColonneBande);
     EditFreq->setColumnWidth(ColonneFrequence, LargeurColonneFrequence);
@@ -136,16 +207,10 @@ TForm2::TForm2(QWidget *AOwner)
     // the focused cell always shows its editor.
     EditFreq->setEditTriggers(QAbstractItemView::AllEditTriggers);
 
-    // Cells in the highlighted-text colour, the title row in the menu colour.
+    // Cells in the highlighted-text colour.
     QPalette couleurs = EditFreq->palette();
     couleurs.setColor(QPalette::Base, couleurs.color(QPalette::HighlightedText));
     EditFreq->setPalette(couleurs);
-    const QColor couleurMenu = QApplication::palette("QMenu").color(QPalette::Window);
-    const QColor couleurLignes = couleurs.color(QPalette::Mid);
-    titres->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; "
-                                         "border: 0px; border-right: 1px solid %2; "
-                                         "border-bottom: 1px solid %2; padding-left: 2px; }")
-                              .arg(couleurMenu.name(), couleurLignes.name()));
 
     delegue_ = new DelegueEditFreq(EditFreq);
     delegue_->surSaisie = [this](int colonne, int ligne, const QString &texte) {
@@ -181,7 +246,10 @@ void TForm2::FormActivate()
     EditFreq->setCurrentCell(0, ColonneBande);
 }
 
-void TForm2::EditFreqSetEditText(int, int, const QString &) { EtatCalcul.FreqModifiees = true; }
+void TForm2::EditFreqSetEditText(int, int, const QString &)
+{
+    EtatCalcul.FreqModifiees = true;
+}
 
 void TForm2::Quitter1Click()
 {
@@ -205,13 +273,17 @@ void TForm2::Quitter1Click()
 
 void TForm2::reject() {}
 
-bool TForm2::event(QEvent *e)
+void TForm2::showEvent(QShowEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate && !active_) {
-        active_ = true;
+    // A modal window becomes the active one as it is first shown. The window
+    // manager may hold the activation back (there is none under a bare X
+    // server), and the editor must not come up empty, so its first showing is
+    // what counts; coming back to it later refills nothing.
+    if (!e->spontaneous() && !rempli_) {
+        rempli_ = true;
         executeGarde([this] { FormActivate(); });
     }
-    return QDialog::event(e);
+    QDialog::showEvent(e);
 }
 
 void TForm2::closeEvent(QCloseEvent *e)
@@ -221,7 +293,10 @@ void TForm2::closeEvent(QCloseEvent *e)
         executeGarde([this] { Quitter1Click(); });
 }
 
-void TForm2::valideSaisieEnCours() { delegue_->valideEditeurOuvert(); }
+void TForm2::valideSaisieEnCours()
+{
+    delegue_->valideEditeurOuvert();
+}
 
 FichierBandes::Table TForm2::lisGrille()
 {
@@ -250,11 +325,11 @@ void TForm2::verifiePourLeFichier(const FichierBandes::Table &table)
         const LigneBande &bande = table[ligne];
         if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax) {
             EditFreq->setCurrentCell(ligne, ColonneFrequence);
-            leveErreur(FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence));
+            leveErreur(Textes::FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence));
         }
         if (bande.Bande < BandeMin || bande.Bande > BandeMax) {
             EditFreq->setCurrentCell(ligne, ColonneBande);
-            leveErreur(BandeHorsFichier.arg(ligne + 1).arg(bande.Bande));
+            leveErreur(Textes::BandeHorsFichier.arg(ligne + 1).arg(bande.Bande));
         }
     }
 }

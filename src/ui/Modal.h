@@ -22,7 +22,8 @@ public:
     QAction *Quitter1;      // "Quitter", the only way out
     QTableWidget *EditFreq; // row r-1 is band r: column 0 its name, column 1 its frequency
 
-    // First activation of each opening: clears FreqModifiees and fills the grid.
+    // Once per opening, as the editor first shows: clears FreqModifiees and
+    // fills the grid from TableBandes.
     void FormActivate();
     // The cell editor changed the text of cell (ACol, ARow) by typing.
     void EditFreqSetEditText(int ACol, int ARow, const QString &Value);
@@ -33,7 +34,7 @@ public:
     void reject() override;
 
 protected:
-    bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     // A close request from the window manager is answered like "Quitter".
     void closeEvent(QCloseEvent *e) override;
 
@@ -43,5 +44,5 @@ private:
     void verifiePourLeFichier(const FichierBandes::Table &table);
 
     DelegueEditFreq *delegue_;
-    bool active_ = false;
+    bool rempli_ = false;
 };

@@ -13,6 +13,7 @@ public:
     explicit ZoneImage(Mode mode, QWidget *parent = nullptr);
 
     QImage &picture() { return picture_; }
+    const QImage &picture() const { return picture_; }
     void setPicture(const QImage &image);
 
 signals:

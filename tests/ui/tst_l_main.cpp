@@ -2,6 +2,7 @@
 #include "state/EtatCalcul.h"
 #include "ui/A_Propos.h"
 #include "ui/L_Main.h"
+#include "ui/Modal.h"
 #include "ui/ZoneImage.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -48,6 +50,7 @@ private slots:
     void aideF1();
     void boutonAide();
     void erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue();
+    void editeurDeBandesGardePourLaSession();
 
 private:
     void ecrisFichier(const QByteArray &contenu);
@@ -298,6 +301,40 @@ void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()
     QCOMPARE(plateforme_->erreursParDefaut,
              QStringList{"'20x2' n'est pas une valeur entière correcte."});
     QVERIFY(w->isVisible());
+}
+
+void TstLMain::editeurDeBandesGardePourLaSession()
+{
+    auto w = demarre();
+    w->Button1->click();
+    const QImage graphe = w->Image1->picture();
+    plateforme_->reponses = {Plateforme::Reponse::Non};
+    plateforme_->surModal = [](QDialog &d) {
+        auto &editeur = dynamic_cast<TForm2 &>(d);
+        editeur.show();
+        QTableWidget *grille = editeur.EditFreq;
+        grille->setCurrentCell(0, 0);
+        grille->editItem(grille->item(0, 0));
+        auto *saisie = qobject_cast<QLineEdit *>(grille->indexWidget(grille->currentIndex()));
+        if (saisie) {
+            saisie->selectAll();
+            QTest::keyClicks(saisie, "160");
+        }
+        editeur.Quitter1->trigger();
+        return editeur.result();
+    };
+    w->FrqBande->trigger();
+    QCOMPARE(plateforme_->confirmations,
+             QStringList{"Sauvegarder définitivement les fréquences ?"});
+    QCOMPARE(EtatCalcul.TableBandes[0].Bande, 160);
+    QCOMPARE(w->Ch80m->text(), "160 m");
+    QVERIFY(!w->ClicAB->isEnabled());
+    QVERIFY(!w->ClicBC->isEnabled());
+    QVERIFY(!w->LRayon->isEnabled());
+    QCOMPARE(w->Image1->picture(), graphe); // not redrawn
+    QFile f(dossier_->filePath("Kesu.ini"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), Defaut); // kept for this run only
 }
 
 QTEST_MAIN(TstLMain)

@@ -1,0 +1,521 @@
+#include "PlateformeTest.h"
+#include "calc/Erreurs.h"
+#include "state/EtatCalcul.h"
+#include "state/FichierBandes.h"
+#include "ui/Modal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using Reponse = Plateforme::Reponse;
+
+namespace {
+
+const QByteArray FichierFourni = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
+                                 "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n";
+const QString Question = QStringLiteral("Sauvegarder définitivement les fréquences ?");
+const QString EnregistrementImpossible = QStringLiteral(
+    "Impossible d'enregistrer le fichier Kesu.ini : le fichier existant est conservé.");
+
+constexpr int Bande = 0;
+constexpr int Frequence = 1;
+
+QByteArray contenu(const QString &chemin)
+{
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("(illisible)");
+}
+
+QString texteCellule(const TForm2 &editeur, int ligne, int colonne)
+{
+    const QTableWidgetItem *cellule = editeur.EditFreq->item(ligne, colonne);
+    return cellule ? cellule->text() : QString();
+}
+
+} // namespace
+
+// Tables compared row by row, shown as the file would hold them.
+bool operator==(const LigneBande &a, const LigneBande &b)
+{
+    return a.Bande == b.Bande && a.Frequence == b.Frequence;
+}
+char *toString(const FichierBandes::Table &table)
+{
+    return qstrdup(FichierBandes::texte(table).replace("\r\n", " | ").constData());
+}
+
+namespace {
+
+enum class Panne { DossierProtege, FichierTropGrand, KesuIniEstUnDossier };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Reponse)
+Q_DECLARE_METATYPE(Panne)
+
+// The band editor driven as a user drives it: cells typed through their cell
+// editor, "Quitter" chosen from the menu bar, questions answered by the test
+// platform. Each test works in a fresh folder holding the shipped Kesu.ini.
+class TstModal : public QObject {
+    Q_OBJECT
+
+    PlateformeTest plateforme_;
+    std::unique_ptr<QTemporaryDir> dossier_;
+    QString dossierDeDepart_;
+    FichierBandes::Table tableDeDepart_{};
+
+    QString kesuIni() const { return dossier_->filePath(QStringLiteral("Kesu.ini")); }
+
+    void ouvre(TForm2 &editeur)
+    {
+        editeur.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editeur));
+    }
+
+    // Types a text into a cell as the user does: the cell gets the focus, its
+    // editor shows the old text selected, the keys replace it.
+    void tape(TForm2 &editeur, int ligne, int colonne, const QString &texte)
+    {
+        QTableWidget *grille = editeur.EditFreq;
+        grille->setCurrentCell(ligne, colonne);
+        auto editeurCellule = [&] {
+            return qobject_cast<QLineEdit *>(
+                grille->indexWidget(grille->model()->index(ligne, colonne)));
+        };
+        if (!editeurCellule())
+            grille->editItem(grille->item(ligne, colonne));
+        QLineEdit *saisie = editeurCellule();
+        QVERIFY(saisie);
+        saisie->selectAll();
+        QTest::keyClick(saisie, Qt::Key_Delete);
+        QTest::keyClicks(saisie, texte);
+    }
+
+    void quitte(TForm2 &editeur, std::optional<Reponse> reponse = std::nullopt)
+    {
+        plateforme_.confirmations.clear();
+        if (reponse)
+            plateforme_.reponses = {*reponse};
+        editeur.Quitter1->trigger();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qRegisterMetaType<Reponse>();
+        dossierDeDepart_ = QDir::currentPath();
+        tableDeDepart_ = FichierBandes::lit(FichierFourni);
+    }
+
+    void init()
+    {
+        dossier_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dossier_->isValid());
+        QFile fichier(kesuIni());
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(FichierFourni);
+        fichier.close();
+        QVERIFY(QDir::setCurrent(dossier_->path()));
+        EtatCalcul.TableBandes = tableDeDepart_;
+        EtatCalcul.FreqModifiees = true; // activation must clear it
+        plateforme_.efface();
+    }
+
+    void cleanup()
+    {
+        QDir::setCurrent(dossierDeDepart_);
+        QFile::setPermissions(dossier_->path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        dossier_.reset();
+    }
+
+    void aspect()
+    {
+        TForm2 editeur;
+        ouvre(editeur);
+        QCOMPARE(editeur.windowTitle(), QStringLiteral("Fréquences"));
+        const Qt::WindowFlags drapeaux = editeur.windowFlags();
+        QVERIFY(!(drapeaux & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+        // One command directly on the menu bar, no submenu.
+        QCOMPARE(editeur.MainMenu1->actions().size(), 1);
+        QCOMPARE(editeur.MainMenu1->actions().first(), editeur.Quitter1);
+        QCOMPARE(editeur.Quitter1->text(), QStringLiteral("Quitter"));
+        QVERIFY(!editeur.Quitter1->menu());
+
+        // Client area of 151 x 245 below the menu bar, grid at (4, 0) in it.
+        const int menu = editeur.MainMenu1->height();
+        QCOMPARE(editeur.size(), QSize(151, 245 + menu));
+        QCOMPARE(editeur.EditFreq->geometry(), QRect(4, menu, 144, 244));
+        QCOMPARE(editeur.EditFreq->horizontalHeaderItem(Bande)->text(), QStringLiteral("Bandes"));
+        QCOMPARE(editeur.EditFreq->horizontalHeaderItem(Frequence)->text(),
+                 QStringLiteral("Fréquences"));
+
+        // The grid follows the window when it is resized.
+        editeur.resize(editeur.width() + 40, editeur.height() + 30);
+        QTRY_COMPARE(editeur.EditFreq->geometry(), QRect(4, menu, 184, 274));
+    }
+
+    void ouvertureRemplitLaGrilleUneFois()
+    {
+        EtatCalcul.TableBandes[7] = {29000, 10};
+        TForm2 editeur;
+        editeur.show(); // filled even before the window manager activates it
+        QCOMPARE(EtatCalcul.FreqModifiees, false);
+        for (int ligne = 0; ligne < 8; ++ligne) {
+            QCOMPARE(texteCellule(editeur, ligne, Bande),
+                     QString::number(EtatCalcul.TableBandes[ligne].Bande));
+            QCOMPARE(texteCellule(editeur, ligne, Frequence),
+                     QString::number(EtatCalcul.TableBandes[ligne].Frequence));
+        }
+        QCOMPARE(texteCellule(editeur, 7, Frequence), QStringLiteral("29000"));
+        QVERIFY(QTest::qWaitForWindowActive(&editeur));
+
+        // Coming back to the editor (after a message box, another program)
+        // keeps what the user typed.
+        tape(editeur, 2, Frequence, QStringLiteral("10130"));
+        QWidget ailleurs;
+        ailleurs.show();
+        ailleurs.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ailleurs));
+        editeur.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editeur));
+        QCOMPARE(EtatCalcul.FreqModifiees, true);
+        quitte(editeur, Reponse::Non);
+        QCOMPARE(EtatCalcul.TableBandes[2].Frequence, 10130);
+    }
+
+    void sansModificationFermeSansQuestion()
+    {
+        TForm2 editeur;
+        ouvre(editeur);
+        editeur.EditFreq->setCurrentCell(3, Frequence); // moving around is no edit
+        quitte(editeur, Reponse::Oui);
+        QVERIFY(!editeur.isVisible());
+        QVERIFY(plateforme_.confirmations.isEmpty());
+        QCOMPARE(EtatCalcul.TableBandes, tableDeDepart_);
+        QCOMPARE(contenu(kesuIni()), FichierFourni);
+    }
+
+    void reponses_data()
+    {
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<bool>("tablePrend");
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::newRow("Oui : pris et enregistré")
+            << Reponse::Oui << true
+            << QByteArray("80 3650\r\n40 7100\r\n30 10120\r\n20 14100\r\n"
+                          "17 18100\r\n15 21200\r\n12 24940\r\n60 28500\r\n");
+        QTest::newRow("Non : pris pour la séance") << Reponse::Non << true << FichierFourni;
+        QTest::newRow("Annuler : abandonné") << Reponse::Annuler << false << FichierFourni;
+    }
+
+    void reponses()
+    {
+        QFETCH(Reponse, reponse);
+        QFETCH(bool, tablePrend);
+        QFETCH(QByteArray, fichier);
+
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 1, Frequence, QStringLiteral("7100"));
+        tape(editeur, 7, Bande, QStringLiteral("60")); // left open: Quitter takes it
+        quitte(editeur, reponse);
+
+        QCOMPARE(plateforme_.confirmations, QStringList{Question});
+        QVERIFY(plateforme_.erreursParDefaut.isEmpty());
+        QVERIFY(!editeur.isVisible());
+        FichierBandes::Table attendue = tableDeDepart_;
+        if (tablePrend) {
+            attendue[1].Frequence = 7100;
+            attendue[7].Bande = 60;
+        }
+        QCOMPARE(EtatCalcul.TableBandes, attendue);
+        QCOMPARE(contenu(kesuIni()), fichier);
+
+        // The next opening starts from the table in force.
+        TForm2 suivant;
+        ouvre(suivant);
+        QCOMPARE(texteCellule(suivant, 1, Frequence), QString::number(attendue[1].Frequence));
+        QCOMPARE(texteCellule(suivant, 7, Bande), QString::number(attendue[7].Bande));
+    }
+
+    void valeurRetapeeCompteCommeModification()
+    {
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 4, Frequence, QStringLiteral("18068"));
+        tape(editeur, 4, Frequence, QStringLiteral("18100"));
+        QCOMPARE(EtatCalcul.FreqModifiees, true);
+        quitte(editeur, Reponse::Oui);
+        QCOMPARE(plateforme_.confirmations, QStringList{Question});
+        QCOMPARE(contenu(kesuIni()), FichierFourni);
+        QVERIFY(!editeur.isVisible());
+    }
+
+    // "Quitter" is the way out: Escape does nothing, and a close request from
+    // the window manager gets the same question as "Quitter".
+    void autresSorties()
+    {
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 0, Frequence, QStringLiteral("3700"));
+        // The first Escape leaves the cell editor, the next ones reach the window.
+        QTest::keyClick(editeur.EditFreq->indexWidget(editeur.EditFreq->currentIndex()),
+                        Qt::Key_Escape);
+        QTest::keyClick(editeur.EditFreq, Qt::Key_Escape);
+        QTest::keyClick(&editeur, Qt::Key_Escape);
+        QVERIFY(editeur.isVisible());
+        QVERIFY(plateforme_.confirmations.isEmpty());
+
+        tape(editeur, 0, Frequence, QStringLiteral("3700"));
+        plateforme_.reponses = {Reponse::Non};
+        editeur.close();
+        QCOMPARE(plateforme_.confirmations, QStringList{Question});
+        QVERIFY(!editeur.isVisible());
+        QCOMPARE(EtatCalcul.TableBandes[0].Frequence, 3700);
+    }
+
+    // A failed save shows the error, keeps Kesu.ini byte for byte and leaves
+    // no stray file, takes nothing into the table and keeps the editor open;
+    // once the cause is gone, "Oui" again saves.
+    void echecEnregistrement_data()
+    {
+        QTest::addColumn<Panne>("panne");
+        QTest::newRow("dossier protégé en écriture") << Panne::DossierProtege;
+        QTest::newRow("écriture interrompue (fichier trop grand)") << Panne::FichierTropGrand;
+        QTest::newRow("Kesu.ini est un dossier") << Panne::KesuIniEstUnDossier;
+    }
+
+    void echecEnregistrement()
+    {
+        QFETCH(Panne, panne);
+        const QString dossier = dossier_->path();
+        std::function<void()> repare;
+        switch (panne) {
+        case Panne::DossierProtege: {
+            QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
+            repare = [dossier] {
+                QFile::setPermissions(dossier,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            };
+            QFile sonde(dossier + QStringLiteral("/sonde"));
+            if (sonde.open(QIODevice::WriteOnly)) {
+                sonde.remove();
+                repare();
+                QSKIP("folder permissions do not stop this user (root)");
+            }
+            break;
+        }
+        case Panne::FichierTropGrand: {
+#ifdef Q_OS_UNIX
+            rlimit limite{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
+            const rlimit avant = limite;
+            limite.rlim_cur = 16; // the file needs 72 bytes
+            std::signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+            repare = [avant] { setrlimit(RLIMIT_FSIZE, &avant); };
+#else
+            QSKIP("needs a file size limit");
+#endif
+            break;
+        }
+        case Panne::KesuIniEstUnDossier:
+            QVERIFY(QFile::remove(kesuIni()));
+            QVERIFY(QDir(dossier).mkdir(QStringLiteral("Kesu.ini")));
+            repare = [this] { QDir(kesuIni()).removeRecursively(); };
+            break;
+        }
+        const QByteArray octetsAvant = contenu(kesuIni());
+
+        TForm2 editeur;
+        ouvre(editeur);
+        auto remise = qScopeGuard(repare); // even when a check below fails
+        tape(editeur, 3, Frequence, QStringLiteral("14200"));
+        quitte(editeur, Reponse::Oui);
+
+        QCOMPARE(plateforme_.erreursParDefaut, QStringList{EnregistrementImpossible});
+        QVERIFY(editeur.isVisible());
+        QCOMPARE(EtatCalcul.FreqModifiees, true);
+        QCOMPARE(EtatCalcul.TableBandes, tableDeDepart_);
+        QCOMPARE(QDir(dossier).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("Kesu.ini")});
+        if (panne == Panne::KesuIniEstUnDossier)
+            QVERIFY(QFileInfo(kesuIni()).isDir());
+        else
+            QCOMPARE(contenu(kesuIni()), octetsAvant);
+
+        remise.dismiss();
+        repare();
+        plateforme_.efface();
+        quitte(editeur, Reponse::Oui);
+        QVERIFY(plateforme_.erreursParDefaut.isEmpty());
+        QVERIFY(!editeur.isVisible());
+        QCOMPARE(EtatCalcul.TableBandes[3].Frequence, 14200);
+        QCOMPARE(FichierBandes::lit(contenu(kesuIni())), EtatCalcul.TableBandes);
+    }
+
+    // Bad text anywhere keeps the whole grid out of the table, row 5's
+    // frequency and the rows before it included.
+    void celluleIncorrecte_data()
+    {
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("lettres, Oui") << Reponse::Oui << QStringLiteral("1x7");
+        QTest::newRow("vide, Non") << Reponse::Non << QString();
+        QTest::newRow("blanc après le nombre, Oui") << Reponse::Oui << QStringLiteral("17 ");
+        QTest::newRow("au-delà de 32 bits, Non") << Reponse::Non << QStringLiteral("4294967296");
+    }
+
+    void celluleIncorrecte()
+    {
+        QFETCH(Reponse, reponse);
+        QFETCH(QString, texte);
+
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 0, Frequence, QStringLiteral("3700"));
+        tape(editeur, 4, Frequence, QStringLiteral("18120"));
+        tape(editeur, 4, Bande, texte);
+        quitte(editeur, reponse);
+
+        QCOMPARE(
+            plateforme_.erreursParDefaut,
+            QStringList{QStringLiteral("'%1' n'est pas une valeur entière correcte.").arg(texte)});
+        QVERIFY(editeur.isVisible());
+        QCOMPARE(EtatCalcul.FreqModifiees, true);
+        QCOMPARE(EtatCalcul.TableBandes, tableDeDepart_);
+        QCOMPARE(contenu(kesuIni()), FichierFourni);
+        QCOMPARE(editeur.EditFreq->currentRow(), 4); // ready to be corrected
+        QCOMPARE(editeur.EditFreq->currentColumn(), Bande);
+
+        plateforme_.efface();
+        tape(editeur, 4, Bande, QStringLiteral("17"));
+        quitte(editeur, reponse);
+        QVERIFY(plateforme_.erreursParDefaut.isEmpty());
+        QVERIFY(!editeur.isVisible());
+        FichierBandes::Table attendue = tableDeDepart_;
+        attendue[0].Frequence = 3700;
+        attendue[4].Frequence = 18120;
+        QCOMPARE(EtatCalcul.TableBandes, attendue);
+        QCOMPARE(contenu(kesuIni()),
+                 reponse == Reponse::Oui ? FichierBandes::texte(attendue) : FichierFourni);
+    }
+
+    // Values the file cannot hold are refused for "Oui" before anything is
+    // taken or written, and kept for the run with "Non".
+    void valeursHorsFichier_data()
+    {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("message");
+        const QString bande = QStringLiteral(
+            "Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui n'accepte que "
+            "les bandes de -9 à 99.");
+        const QString frequence = QStringLiteral(
+            "Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+            "n'accepte que les fréquences de -9999 à 99999.");
+        QTest::newRow("bande 160") << 0 << Bande << QStringLiteral("160") << bande.arg(1).arg(160);
+        QTest::newRow("bande -10") << 7 << Bande << QStringLiteral("-10") << bande.arg(8).arg(-10);
+        QTest::newRow("fréquence 100000")
+            << 3 << Frequence << QStringLiteral("100000") << frequence.arg(4).arg(100000);
+        QTest::newRow("fréquence -10000")
+            << 2 << Frequence << QStringLiteral("-10000") << frequence.arg(3).arg(-10000);
+    }
+
+    void valeursHorsFichier()
+    {
+        QFETCH(int, ligne);
+        QFETCH(int, colonne);
+        QFETCH(QString, texte);
+        QFETCH(QString, message);
+
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 5, Frequence, QStringLiteral("21050"));
+        tape(editeur, ligne, colonne, texte);
+        quitte(editeur, Reponse::Oui);
+
+        QCOMPARE(plateforme_.erreursParDefaut, QStringList{message});
+        QVERIFY(editeur.isVisible());
+        QCOMPARE(EtatCalcul.TableBandes, tableDeDepart_);
+        QCOMPARE(contenu(kesuIni()), FichierFourni);
+        QCOMPARE(editeur.EditFreq->currentRow(), ligne);
+        QCOMPARE(editeur.EditFreq->currentColumn(), colonne);
+
+        plateforme_.efface();
+        quitte(editeur, Reponse::Non);
+        QVERIFY(plateforme_.erreursParDefaut.isEmpty());
+        QVERIFY(!editeur.isVisible());
+        const LigneBande &prise = EtatCalcul.TableBandes[ligne];
+        QCOMPARE(colonne == Bande ? prise.Bande : prise.Frequence, texte.toInt());
+        QCOMPARE(EtatCalcul.TableBandes[5].Frequence, 21050);
+        QCOMPARE(contenu(kesuIni()), FichierFourni);
+    }
+
+    // The widest values the file holds are saved as plain decimal text and
+    // read back unchanged by the next start.
+    void valeursLimitesRelues_data()
+    {
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("valeur");
+        QTest::addColumn<QByteArray>("ligneEcrite");
+        QTest::newRow("bande 9") << Bande << QStringLiteral("9") << 9 << QByteArray(" 9 7050\r\n");
+        QTest::newRow("bande 0") << Bande << QStringLiteral("0") << 0 << QByteArray(" 0 7050\r\n");
+        QTest::newRow("bande -9") << Bande << QStringLiteral("-9") << -9
+                                  << QByteArray("-9 7050\r\n");
+        QTest::newRow("bande 99") << Bande << QStringLiteral("99") << 99
+                                  << QByteArray("99 7050\r\n");
+        QTest::newRow("bande 07, zéro en tête")
+            << Bande << QStringLiteral("07") << 7 << QByteArray(" 7 7050\r\n");
+        QTest::newRow("fréquence 99999")
+            << Frequence << QStringLiteral("99999") << 99999 << QByteArray("40 99999\r\n");
+        QTest::newRow("fréquence -9999")
+            << Frequence << QStringLiteral("-9999") << -9999 << QByteArray("40 -9999\r\n");
+        QTest::newRow("fréquence +007000, signe et zéros en tête")
+            << Frequence << QStringLiteral("+007000") << 7000 << QByteArray("40 7000\r\n");
+    }
+
+    void valeursLimitesRelues()
+    {
+        QFETCH(int, colonne);
+        QFETCH(QString, texte);
+        QFETCH(int, valeur);
+        QFETCH(QByteArray, ligneEcrite);
+
+        TForm2 editeur;
+        ouvre(editeur);
+        tape(editeur, 1, colonne, texte);
+        quitte(editeur, Reponse::Oui);
+
+        QVERIFY(plateforme_.erreursParDefaut.isEmpty());
+        QVERIFY(!editeur.isVisible());
+        const QByteArray octets = contenu(kesuIni());
+        QCOMPARE(octets.split('\n').at(1) + '\n', ligneEcrite);
+        const FichierBandes::Table relue = FichierBandes::lit(octets);
+        QCOMPARE(relue, EtatCalcul.TableBandes);
+        QCOMPARE(colonne == Bande ? relue[1].Bande : relue[1].Frequence, valeur);
+    }
+};
+
+QTEST_MAIN(TstModal)
+#include "tst_modal.moc"
