@@ -99,6 +99,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     construitSeuils();
     construitBandes();
     connecteHandlers();
+    ordreTabulation();
     resize(LargeurClient, HauteurClient + menuBar()->sizeHint().height());
     LongDip->setFocus();
 }
@@ -236,10 +237,6 @@ void TForm1::construitControles()
     couleurTexte(ChPara, Yellow);
     ChPara->setToolTip(QStringLiteral("Accord Parallèle, calcul haute impédance"));
 
-    // The frames were created first so that they lie behind the buttons; their
-    // place in the tab order is at the end.
-    QWidget::setTabOrder(ChPara, GroupBox4);
-    QWidget::setTabOrder(GroupBox4, GroupBox5);
 
     Image1 = place(new ZoneImage(ZoneImage::Mode::Centre, c), 0, 99, 785, 330, "Image1");
     Image1->hide();
@@ -336,6 +333,20 @@ void TForm1::construitSeuils()
     }
     couleurTexte(GroupBox4, Yellow);
     couleurTexte(GroupBox5, Silver);
+}
+
+void TForm1::ordreTabulation()
+{
+    // The controls were not all created in the order the keyboard visits them
+    // (the frames behind the radio buttons come first so that they lie behind).
+    const QList<QWidget *> ordre{
+        LongDip,     LongEch,     CoefDip,      CbCoefEch,   BitBtn1,      Button1,
+        DipElec,     EchElec,     DipPhysique,  EchPhysique, ClicAB,       ClicBC,
+        AideClic,    LimiteBasse, LimitMoyenne, LimiteHaute, ChSerie_bas,  ChSerie_moy,
+        LRayon,      BitBtn2,     Ch80m,        Ch40m,       Ch30m,        Ch20m,
+        Ch17m,       Ch15m,       Ch12m,        Ch10m,       ChPara};
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
 
 void TForm1::connecteHandlers()

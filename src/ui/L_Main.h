@@ -101,6 +101,7 @@ private:
     void construitBandes();
     void construitMenu();
     void connecteHandlers();
+    void ordreTabulation();
     void placeImage1();
 
     // What the chart drawing asks of the window.

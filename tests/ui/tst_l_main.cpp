@@ -15,7 +15,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QHelpEvent>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -51,6 +53,7 @@ private slots:
     void boutonAide();
     void erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue();
     void editeurDeBandesGardePourLaSession();
+    void ordreDeTabulationEtBulles();
 
 private:
     void ecrisFichier(const QByteArray &contenu);
@@ -335,6 +338,32 @@ void TstLMain::editeurDeBandesGardePourLaSession()
     QFile f(dossier_->filePath("Kesu.ini"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), Defaut); // kept for this run only
+}
+
+void TstLMain::ordreDeTabulationEtBulles()
+{
+    auto w = demarre();
+    QStringList visites;
+    QWidget *c = w->LongDip;
+    do {
+        if ((c->focusPolicy() & Qt::TabFocus) && !c->objectName().isEmpty())
+            visites << c->objectName();
+        c = c->nextInFocusChain();
+    } while (c != w->LongDip && visites.size() < 60);
+    const QStringList attendu{"LongDip",     "LongEch",     "CoefDip",      "CbCoefEch",
+                              "BitBtn1",     "Button1",     "DipElec",      "EchElec",
+                              "DipPhysique", "EchPhysique", "ClicAB",       "ClicBC",
+                              "AideClic",    "LimiteBasse", "LimitMoyenne", "LimiteHaute",
+                              "ChSerie_bas", "ChSerie_moy", "LRayon",       "BitBtn2",
+                              "Ch80m",       "Ch40m",       "Ch30m",        "Ch20m",
+                              "Ch17m",       "Ch15m",       "Ch12m",        "Ch10m",
+                              "ChPara"};
+    QCOMPARE(visites.mid(0, attendu.size()), attendu);
+
+    // A band box has no hint of its own: its group box's hint shows.
+    QHelpEvent bulle(QEvent::ToolTip, QPoint(5, 5), w->Ch40m->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(w->Ch40m, &bulle);
+    QTRY_COMPARE(QToolTip::text(), QString("Choix des bandes de travail de l'antenne"));
 }
 
 QTEST_MAIN(TstLMain)
