@@ -43,7 +43,10 @@ void TForm1::Button1Click()
         return;
     }
     EtatCalcul.LongElecTotale = Arith::somme(EtatCalcul.LongElecDip, EtatCalcul.LongElecEch);
-    CalculRun::EchellesEcran(Image1->x(), Image1->width(), Image1->height());
+    // The chart is drawn in the picture's own coordinates, so A is at its left
+    // edge: the picture's place in the window (0 as laid out, but it moves when
+    // the window is resized) must not squeeze or shift the chart.
+    CalculRun::EchellesEcran(0, Image1->width(), Image1->height());
 
     QImage &image = Image1->picture();
     if (image.size() != Image1->size()) {

@@ -19,6 +19,7 @@ private slots:
     void texteDeLongueurIncorrect();
     void egaliteVersLePair();
     void lecturesPhysiquesCopieesTellesQuelles();
+    void fenetreAgrandieMemeGraphe();
 };
 
 void TstLancer::lancerParDefaut()
@@ -128,6 +129,22 @@ void TstLancer::lecturesPhysiquesCopieesTellesQuelles()
     f->Button1->click();
     QCOMPARE(f->DipPhysique->text(), "  2062");
     QCOMPARE(f->DipElec->text(), "2126");
+}
+
+void TstLancer::fenetreAgrandieMemeGraphe()
+{
+    FenetreTest f;
+    f->Button1->click();
+    const QImage avant = f->Image1->picture();
+    f->resize(f->width() + 300, f->height() + 200);
+    QTRY_VERIFY(f->Image1->x() > 0);
+    // The picture keeps its size and its centre at the same fraction.
+    QCOMPARE(f->Image1->size(), QSize(785, 330));
+    QCOMPARE(f->Image1->x(), qRound((785 / 2.0) / 786 * f->centralWidget()->width() - 785 / 2.0));
+    f->Button1->click();
+    QCOMPARE(EtatCalcul.GaucheGraphe, 0);
+    QCOMPARE(EtatCalcul.EchelleX, 785.0 / 5387);
+    QCOMPARE(f->Image1->picture(), avant);
 }
 
 QTEST_MAIN(TstLancer)
