@@ -1,0 +1,100 @@
+#include "print/FormatLamda.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int Precision = 2; // significant digits kept
+constexpr int Decimales = 2; // decimals kept and written
+constexpr int ChiffresDecimaux = 18;
+
+// The value as decimal digits d1 d2 ... and an exponent e, value = 0.d1d2... x 10^e,
+// without trailing zeros; no digits for zero.
+struct Decimal {
+    std::string chiffres;
+    int exposant = 0;
+};
+
+// The rounding works on the decimal expansion to 18 significant digits, not on
+// the binary value: the double nearest 1.15 reads 1.14999999999999991 and
+// stays 1.1, while 0.125 is exactly 0.125 and goes up to 0.13.
+Decimal decimal(double valeur)
+{
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.*e", ChiffresDecimaux - 1, std::fabs(valeur));
+    Decimal d;
+    const char *p = tampon;
+    for (; *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            d.chiffres.push_back(*p);
+    d.exposant = std::atoi(p + 1) + 1;
+    return d;
+}
+
+void arrondit(Decimal &d)
+{
+    const int garde = std::min(Precision, d.exposant + Decimales);
+    if (garde < 0) {
+        d.chiffres.clear();
+        return;
+    }
+    const bool monte = garde < static_cast<int>(d.chiffres.size()) && d.chiffres[garde] >= '5';
+    d.chiffres.resize(static_cast<std::size_t>(garde));
+    if (monte) {
+        int i = garde - 1;
+        for (; i >= 0 && d.chiffres[i] == '9'; --i)
+            d.chiffres[i] = '0';
+        if (i >= 0) {
+            ++d.chiffres[i];
+        } else { // 99 -> 100, or nothing kept -> 1 in the next place up
+            d.chiffres.insert(d.chiffres.begin(), '1');
+            ++d.exposant;
+        }
+    }
+    while (!d.chiffres.empty() && d.chiffres.back() == '0')
+        d.chiffres.pop_back();
+}
+
+char chiffre(const Decimal &d, int i)
+{
+    return i >= 0 && i < static_cast<int>(d.chiffres.size()) ? d.chiffres[i] : '0';
+}
+
+} // namespace
+
+QString FormatLamda(double valeur)
+{
+    if (std::isnan(valeur))
+        return QStringLiteral("NAN");
+    if (std::isinf(valeur))
+        return valeur > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+
+    Decimal d = decimal(valeur);
+    if (d.chiffres.find_first_not_of('0') == std::string::npos)
+        d = {};
+    else
+        arrondit(d);
+
+    // A rounded zero carries no sign.
+    std::string texte = !d.chiffres.empty() && std::signbit(valeur) ? "-" : "";
+    if (d.exposant > Precision) {
+        texte += d.chiffres[0];
+        if (d.chiffres.size() > 1)
+            texte += '.' + d.chiffres.substr(1);
+        texte += 'E' + std::to_string(d.exposant - 1);
+    } else {
+        if (d.exposant <= 0 || d.chiffres.empty())
+            texte += '0';
+        else
+            for (int i = 0; i < d.exposant; ++i)
+                texte += chiffre(d, i);
+        texte += '.';
+        for (int i = 0; i < Decimales; ++i)
+            texte += chiffre(d, d.exposant + i);
+    }
+    return QString::fromStdString(texte);
+}

@@ -1,0 +1,50 @@
+#include "print/SurfacePage.h"
+
+#include "calc/Erreurs.h"
+#include "print/TextesImpression.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// At 8 points the longest caption row, "Coefficient de vélocité choisi pour
+// l'échelle : ", stays inside the caption frame on an A4 or Letter page; the
+// letters on the chart keep about the size they have on screen.
+constexpr int TaillePoints = 8;
+
+QImage pageBlanche(int largeur, int hauteur)
+{
+    QImage page;
+    if (largeur > 0 && hauteur > 0)
+        page = QImage(largeur, hauteur, QImage::Format_RGB32);
+    if (page.isNull())
+        leveErreur(TextesImpression::PageImpossible);
+    page.fill(Qt::white);
+    return page;
+}
+
+} // namespace
+
+SurfacePage::SurfacePage(int largeur, int hauteur, int resolution)
+    : PixelsPage(pageBlanche(largeur, hauteur)), RasterSurface(pixels, PolicePage(resolution))
+{
+}
+
+QFont SurfacePage::PolicePage(int resolution)
+{
+    QFont police;
+    // Liberation Sans has Arial's metrics; Qt falls back to another sans-serif
+    // face where it is missing.
+    police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    police.setStyleHint(QFont::SansSerif);
+    police.setPixelSize(std::max(1, qRound(TaillePoints * resolution / 72.0)));
+    return police;
+}
+
+void SurfacePage::peint(QPainter &peintre) const
+{
+    peintre.setRenderHint(QPainter::LosslessImageRendering);
+    peintre.drawImage(0, 0, image());
+}
