@@ -49,6 +49,8 @@ private slots:
     void couleursDesClasses_data();
     void couleursDesClasses();
     void changerDeClasseCacheLImpression();
+    void zonesDuLancerSuivant_data();
+    void zonesDuLancerSuivant();
 };
 
 void TstSeuilsFenetre::chiffreTape_data()
@@ -165,6 +167,66 @@ void TstSeuilsFenetre::changerDeClasseCacheLImpression()
     // Clicking the checked button again raises nothing.
     f->ChPara->click();
     QVERIFY(f->BitBtn2->isVisible());
+}
+
+namespace {
+
+// The colour most of a chart row shows along the ladder, whatever curves cross it.
+QRgb couleurDominante(const QImage &image, int ligne)
+{
+    QHash<QRgb, int> compte;
+    for (int x = 320; x < 780; ++x)
+        ++compte[image.pixel(x, ligne) & 0xFFFFFF];
+    QRgb meilleure = 0;
+    for (auto it = compte.cbegin(); it != compte.cend(); ++it)
+        if (it.value() > compte.value(meilleure))
+            meilleure = it.key();
+    return meilleure;
+}
+
+constexpr QRgb Marine = 0x000080, Gris = 0x808080;
+
+} // namespace
+
+void TstSeuilsFenetre::zonesDuLancerSuivant_data()
+{
+    QTest::addColumn<QString>("reglage");
+    QTest::addColumn<QList<int>>("lignes");
+    QTest::addColumn<QList<uint>>("couleurs");
+    // Default medium class: t = 0.6 below the low threshold 0.8.
+    QTest::newRow("medium") << "moyenne" << QList<int>{55, 81, 82, 248, 249, 250, 276, 277}
+                            << QList<uint>{Gris, Gris, Marine, Marine, Argent, Gris, Gris, Argent};
+    // The low class draws the same zones.
+    QTest::newRow("low") << "basse" << QList<int>{55, 81, 82, 248, 249, 250}
+                         << QList<uint>{Gris, Gris, Marine, Marine, Argent, Gris};
+    // High: t = 0.3 narrows the inner zone.
+    QTest::newRow("high") << "haute" << QList<int>{55, 123, 124, 206, 207, 208, 276}
+                          << QList<uint>{Gris, Gris, Marine, Marine, Argent, Gris, Gris};
+    // Medium 0.9 above a low threshold lowered to 0.8 afterwards.
+    QTest::newRow("medium above low")
+        << "moyenne 0.9" << QList<int>{39, 40, 53, 54, 275, 276, 289, 290}
+        << QList<uint>{Argent, Gris, Gris, Marine, Marine, Gris, Gris, Argent};
+}
+
+void TstSeuilsFenetre::zonesDuLancerSuivant()
+{
+    QFETCH(QString, reglage);
+    QFETCH(QList<int>, lignes);
+    QFETCH(QList<uint>, couleurs);
+    FenetreTest f;
+    if (reglage == "basse")
+        f->ChSerie_bas->click();
+    if (reglage == "haute")
+        f->ChPara->click();
+    if (reglage == "moyenne 0.9") {
+        tape(f->LimiteBasse, "9");
+        tape(f->LimitMoyenne, "9");
+        tape(f->LimiteBasse, "8");
+    }
+    f->Button1->click();
+    for (int i = 0; i < lignes.size(); ++i)
+        QVERIFY2(couleurDominante(f->Image1->picture(), lignes[i]) == couleurs[i],
+                 qPrintable(QString("row %1").arg(lignes[i])));
 }
 
 QTEST_MAIN(TstSeuilsFenetre)
