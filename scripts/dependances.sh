@@ -1,6 +1,8 @@
 # Installs the Debian packages Kesu needs to build, test and run, when missing.
-# Sourced by run.sh and test.sh.
-kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2 "$@")
+# Sourced by run.sh, test.sh and scripts/fuzz.sh; arguments add packages.
+# ghostscript and poppler-utils let the print tests read back the PDFs they print.
+kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2
+    ghostscript poppler-utils "$@")
 
 kesu_installe_dependances() {
     local manquants=()
@@ -19,4 +21,22 @@ kesu_installe_dependances() {
 kesu_construit() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$(nproc)"
+}
+
+# The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a
+# folder of their own so that the normal build stays as it is.
+kesu_construit_sanitiseurs() {
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESU_SANITIZE=ON
+    cmake --build build-asan -j"$(nproc)"
+}
+
+# Any report fails its test: undefined behaviour aborts (the build does not
+# recover from it) and so does a leak. Qt under the offscreen platform leaves
+# nothing behind for LeakSanitizer, so leaks stay checked.
+kesu_teste_sanitiseurs() {
+    (cd build-asan &&
+        QT_QPA_PLATFORM=offscreen \
+        ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --output-on-failure -j2)
 }

@@ -10,31 +10,183 @@
 
 namespace {
 
-constexpr long double DeuxPi = 6.283185307179586477L;
 constexpr long double VitesseLumiere = 30'000'000.0L; // cm * kHz
 
 // Bands' label rows and strip rows are slices of DemiHauteur.
 constexpr long double DiviseurBandeau = 6.875L;
 
-// Column of the point i centimetres from A.
-std::int32_t colonne(std::int32_t i, long double echelleX, std::int32_t gauche)
+// What one band's curve needs besides its samples.
+struct Courbe {
+    std::int32_t fin;     // samples 0 .. fin - 1
+    std::int32_t longDip; // LamdaDip is recorded at this sample
+    std::int32_t iEZ;     // the "EZ" mark stands at this sample
+    std::int32_t demiHauteur;
+    double nu;
+    int k;
+
+    // The last label row, where every band's "EZ" stands.
+    std::int32_t yEZ() const
+    {
+        return Arith::arrondi(Arith::produit(7, demiHauteur) / 8.0L + demiHauteur / 33.0L +
+                              demiHauteur);
+    }
+};
+
+void marqueEZ(Surface &surface, std::int32_t x, std::int32_t y, std::int32_t yEZ)
 {
-    return Arith::somme(gauche, Arith::arrondi(i * echelleX));
+    surface.lineTo(x, yEZ);
+    surface.textOut(Arith::difference(x, 15), yEZ, QStringLiteral("EZ"));
+    surface.moveTo(x, y);
+}
+
+void courbeParCentimetre(Surface &surface, const Echantillons &ech, const Courbe &c)
+{
+    // A one-pixel line to where the pen stands draws nothing: spared.
+    const bool fin = surface.epaisseurCrayon() <= 1;
+    for (std::int32_t i = 0; i < c.fin; ++i) {
+        const std::int32_t x = ech.colonne(i);
+        const std::int32_t y = ech.rangee(i);
+        if (!fin || x != surface.x() || y != surface.y())
+            surface.lineTo(x, y);
+        if (i == c.iEZ)
+            marqueEZ(surface, x, y, c.yEZ());
+        if (i == c.longDip)
+            EtatCalcul.LamdaDip[c.k] = Arith::versDouble(i * static_cast<long double>(c.nu));
+    }
+}
+
+// Draws the samples a to b of column x as the per-centimetre polyline would:
+// first the line from the current position to sample a (when entree), then
+// what the steps between the samples cover, which is every row between their
+// extremes. A one-pixel line leaves out its end, so the run's last row is
+// covered only by whatever starts there next; when nothing does (ouverte), a
+// last row that the samples reach only on their final plateau stays bare.
+void tronconParColonne(Surface &surface, const Echantillons &ech, std::int32_t x, std::int32_t a,
+                       std::int32_t b, bool entree, bool ouverte)
+{
+    if (entree)
+        surface.lineTo(x, ech.rangee(a));
+    const bool fin = surface.epaisseurCrayon() <= 1;
+    const auto couvre = [&](std::int32_t de, std::int32_t jusqua) {
+        const auto [haut, bas] = ech.rangeesExtremes(de, jusqua);
+        surface.moveTo(x, haut);
+        surface.lineTo(x, fin ? Rapide::somme(bas, 1) : bas);
+    };
+    if (b > a) {
+        if (ouverte && fin) {
+            const std::int32_t palier = ech.debutPalier(a, b);
+            if (palier > a) {
+                couvre(a, palier - 1);
+                surface.moveTo(x, ech.rangee(palier - 1));
+                surface.lineTo(x, ech.rangee(b));
+            }
+        } else {
+            couvre(a, b);
+        }
+    }
+    surface.moveTo(x, ech.rangee(b));
+}
+
+void courbeParColonnes(Surface &surface, const Echantillons &ech, const Courbe &c)
+{
+    const std::int32_t dernier = c.fin - 1;
+    for (std::int32_t a = 0;;) {
+        const std::int32_t b = ech.finColonne(a, dernier);
+        const std::int32_t x = ech.colonne(a);
+        if (a <= c.iEZ && c.iEZ <= b) {
+            // The "EZ" box covers what was drawn before it, not what comes after.
+            const std::int32_t y = ech.rangee(c.iEZ);
+            const std::int32_t yEZ = c.yEZ();
+            tronconParColonne(surface, ech, x, a, c.iEZ, true, y == yEZ);
+            marqueEZ(surface, x, y, yEZ);
+            tronconParColonne(surface, ech, x, c.iEZ, b, false, b == dernier);
+        } else {
+            tronconParColonne(surface, ech, x, a, b, true, b == dernier);
+        }
+        if (a <= c.longDip && c.longDip <= b)
+            EtatCalcul.LamdaDip[c.k] =
+                Arith::versDouble(c.longDip * static_cast<long double>(c.nu));
+        if (b == dernier)
+            break;
+        a = b + 1;
+    }
+}
+
+// What a band's strip needs besides its samples.
+struct Bandeau {
+    std::int32_t debut; // samples debut .. fin - 1
+    std::int32_t fin;
+    std::int32_t y;
+    bool haute; // marks where |s| > t, else where |s| < t
+    double t;
+};
+
+bool marque(const Bandeau &b, double s)
+{
+    return b.haute ? s > b.t : s < b.t;
+}
+
+void bandeauParCentimetre(Surface &surface, const Echantillons &ech, const Bandeau &b)
+{
+    // A dot drawn again where it stands changes no pixel, so the rest of a
+    // column that already has its dot is skipped.
+    const bool copie = surface.modeCrayon() == ModeCrayon::Copie;
+    bool marquee = false;
+    std::int32_t derniere = 0;
+    for (std::int32_t i = b.debut; i < b.fin; ++i) {
+        const std::int32_t x = ech.colonne(i);
+        if (copie && marquee && x == derniere)
+            continue;
+        if (marque(b, std::fabs(ech.sinus(i)))) {
+            surface.moveTo(x, b.y);
+            surface.lineTo(x, b.y);
+            marquee = true;
+            derniere = x;
+        }
+    }
+}
+
+// A column is marked when one of its samples is; neighbouring marked columns
+// are drawn as one wide line, whose round dots on every column are exactly
+// the dots of the marks.
+void bandeauParColonnes(Surface &surface, const Echantillons &ech, const Bandeau &b)
+{
+    const bool large = surface.epaisseurCrayon() > 1;
+    bool enCours = false;
+    std::int32_t premiere = 0;
+    std::int32_t derniere = 0;
+    const auto trace = [&] {
+        surface.moveTo(premiere, b.y);
+        if (large)
+            surface.lineTo(derniere, b.y);
+        else
+            surface.moveTo(derniere, b.y); // a one-pixel dot draws nothing
+    };
+    const std::int32_t dernier = b.fin - 1;
+    for (std::int32_t a = b.debut; a <= dernier;) {
+        const std::int32_t fin = ech.finColonne(a, dernier);
+        if (marque(b, b.haute ? ech.maxAbsolu(a, fin) : ech.minAbsolu(a, fin))) {
+            const std::int32_t x = ech.colonne(a);
+            if (enCours && (x == derniere + 1 || x == derniere - 1)) {
+                derniere = x;
+            } else {
+                if (enCours)
+                    trace();
+                premiere = derniere = x;
+                enCours = true;
+            }
+        }
+        if (fin == dernier)
+            break;
+        a = fin + 1;
+    }
+    if (enCours)
+        trace();
 }
 
 } // namespace
 
-double SinusCourant(std::int32_t i, double nu)
-{
-    // The x87 sine costs about ten times the double one. Reducing the phase
-    // to one turn in extended precision first keeps the extended phase's
-    // accuracy, so the double sine lands on the same pixels.
-    long double phase = i * DeuxPi * nu;
-    phase -= DeuxPi * std::floor(phase / DeuxPi);
-    return std::sin(static_cast<double>(phase));
-}
-
-void TraceCourbes(Surface &surface, EnvironnementTrace &env)
+void TraceCourbes(Surface &surface, EnvironnementTrace &env, ModeTrace mode)
 {
     TEtatCalcul &e = EtatCalcul;
     const long double echelleX = e.EchelleX;
@@ -43,6 +195,9 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env)
     const std::int32_t gauche = e.GaucheGraphe;
     const std::int32_t longDip = e.LongElecDip;
     const std::int32_t finEchantillons = Arith::difference(e.LongElecTotale, 2);
+    const bool parColonnes =
+        mode == ModeTrace::ParColonnes ||
+        (mode == ModeTrace::Automatique && e.LongElecTotale > LongueurParCentimetre);
 
     env.montreProgression();
 
@@ -54,30 +209,19 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env)
         surface.setCouleurPolice(CouleursBandes[k]);
         surface.setCouleurCrayon(CouleursBandes[k]);
         if (e.BandeActive[k] && finEchantillons > 0) {
-            const std::int32_t iEZ = Arith::arrondi(0.64L * lambda);
-            for (std::int32_t i = 0; i < finEchantillons; ++i) {
-                if (i == 0) {
-                    const long double rangee = demiHauteur +
-                                               Arith::produit(k - 1, demiHauteur) / 8.0L +
-                                               demiHauteur / 33.0L;
-                    surface.textOut(Arith::somme(gauche, 5), Arith::arrondi(rangee),
-                                    QString::number(bande.Bande) + QStringLiteral(" m"));
-                    surface.moveTo(gauche, demiHauteur);
-                }
-                const std::int32_t x = colonne(i, echelleX, gauche);
-                const std::int32_t y = Arith::arrondi(demiHauteur - SinusCourant(i, nu) * echelleY);
-                surface.lineTo(x, y);
-                if (i == iEZ) {
-                    // Down to the last label row, where every band's "EZ" stands.
-                    const std::int32_t yEZ = Arith::arrondi(Arith::produit(7, demiHauteur) / 8.0L +
-                                                            demiHauteur / 33.0L + demiHauteur);
-                    surface.lineTo(x, yEZ);
-                    surface.textOut(Arith::difference(x, 15), yEZ, QStringLiteral("EZ"));
-                    surface.moveTo(x, y);
-                }
-                if (i == longDip)
-                    e.LamdaDip[k] = Arith::versDouble(i * static_cast<long double>(nu));
-            }
+            const Courbe courbe{
+                finEchantillons, longDip, Arith::arrondi(0.64L * lambda), demiHauteur, nu, k,
+            };
+            const long double rangee =
+                demiHauteur + Arith::produit(k - 1, demiHauteur) / 8.0L + demiHauteur / 33.0L;
+            surface.textOut(Arith::somme(gauche, 5), Arith::arrondi(rangee),
+                            QString::number(bande.Bande) + QStringLiteral(" m"));
+            surface.moveTo(gauche, demiHauteur);
+            const Echantillons ech(nu, echelleX, echelleY, demiHauteur, gauche);
+            if (parColonnes)
+                courbeParColonnes(surface, ech, courbe);
+            else
+                courbeParCentimetre(surface, ech, courbe);
         }
         surface.moveTo(gauche, demiHauteur);
         env.pasProgression();
@@ -98,18 +242,20 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env)
         surface.setCouleurCrayon(CouleursBandes[k]);
         surface.setEpaisseurCrayon(Arith::difference(h, 1));
         if (e.BandeActive[k]) {
-            const std::int32_t yBande =
-                Arith::difference(Arith::somme(e.MargeY, Arith::produit(k, h)), 1);
             // From 10 cm past B to 3 cm before C; a mark is a zero-length
             // line, which the wide pen draws as a round dot.
-            for (std::int32_t i = Arith::somme(longDip, 10); i < finEchantillons; ++i) {
-                const double s = std::fabs(SinusCourant(i, nu));
-                if (haute ? s > t : s < t) {
-                    const std::int32_t x = colonne(i, echelleX, gauche);
-                    surface.moveTo(x, yBande);
-                    surface.lineTo(x, yBande);
-                }
-            }
+            const Bandeau bandeau{
+                Arith::somme(longDip, 10),
+                finEchantillons,
+                Arith::difference(Arith::somme(e.MargeY, Arith::produit(k, h)), 1),
+                haute,
+                t,
+            };
+            const Echantillons ech(nu, echelleX, echelleY, demiHauteur, gauche);
+            if (parColonnes)
+                bandeauParColonnes(surface, ech, bandeau);
+            else
+                bandeauParCentimetre(surface, ech, bandeau);
         }
         env.pasProgression();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/Echantillons.h"
 #include "state/EtatCalcul.h"
 
 #include <QRgb>
@@ -16,13 +17,22 @@ inline constexpr ParBande<QRgb> CouleursBandes{
     qRgb(0, 100, 175),  qRgb(122, 255, 127), qRgb(255, 0, 255),
 };
 
-// Normalised current i centimetres from A for a band of nu cycles per
-// centimetre: sin(i * 2 pi * nu), the phase formed in extended precision.
-double SinusCourant(std::int32_t i, double nu);
+// Up to this electrical length A-C the curves and strips are drawn sample by
+// sample, one per centimetre. Beyond it each column is drawn from what its
+// samples cover, so that the time no longer grows with the length: identical
+// pixels as long as a column holds no more than four periods of a band.
+inline constexpr std::int32_t LongueurParCentimetre = 100'000;
+
+enum class ModeTrace {
+    Automatique,   // by the length, as above
+    ParCentimetre, // every sample drawn, whatever the length
+    ParColonnes,   // per-column envelopes, whatever the length
+};
 
 // Draws over the frame, for each selected band: its standing wave of current
 // sampled every centimetre from A to C with its label and its "EZ" mark at
 // 0.64 wavelength, then its strip of marks where the ladder's impedance lies
 // outside the chosen class. Records LamdaDip for the selected bands and drives
 // the progress bar (16 steps). Ends with pen width 1 and black text.
-void TraceCourbes(Surface &surface, EnvironnementTrace &env);
+void TraceCourbes(Surface &surface, EnvironnementTrace &env,
+                  ModeTrace mode = ModeTrace::Automatique);

@@ -71,7 +71,9 @@ void bresenham(Entier x0, Entier y0, Entier x1, Entier y1, bool avecFin, Entier 
     // while majeur stays below 2^30; longer lines are walked from the start.
     Entier m = 0;
     Entier d = 2 * mineur - majeur;
-    if (majeur > 0 && majeur <= (Entier{1} << 30)) {
+    if (nDebut == 0) {
+        // The usual case, a line that starts inside: no division needed.
+    } else if (majeur > 0 && majeur <= (Entier{1} << 30)) {
         m = (2 * nDebut * mineur + majeur - 1) / (2 * majeur);
         d = 2 * mineur * (nDebut + 1) - majeur - 2 * majeur * m;
     } else {
@@ -170,9 +172,16 @@ RasterSurface::RasterSurface(QImage &image, const QFont &police) : image_(&image
     police_.setStyleStrategy(QFont::NoAntialias);
 }
 
+void RasterSurface::prepare()
+{
+    // bits() detaches an image that is shared since the last operation.
+    pixels_ = image_->bits();
+    octetsParLigne_ = image_->bytesPerLine();
+}
+
 void RasterSurface::pixel(int x, int y, QRgb couleur)
 {
-    auto *p = reinterpret_cast<QRgb *>(image_->scanLine(y)) + x;
+    auto *p = reinterpret_cast<QRgb *>(pixels_ + y * octetsParLigne_) + x;
     if (modeCrayon() == ModeCrayon::Inversion)
         *p = 0xFF000000u | (~*p & 0x00FFFFFFu);
     else
@@ -217,6 +226,7 @@ void RasterSurface::point(int x, int y, int largeur)
 
 void RasterSurface::lineTo(int x, int y)
 {
+    prepare();
     const int x0 = this->x();
     const int y0 = this->y();
     const int largeur = epaisseurCrayon();
@@ -238,6 +248,20 @@ void RasterSurface::lineTo(int x, int y)
 void RasterSurface::traceFin(int x0, int y0, int x1, int y1)
 {
     const QRgb couleur = couleurCrayon();
+    if (x0 == x1) {
+        // A vertical line, Bresenham's pixels without its stepping: the long
+        // chart draws one per column and band.
+        if (x0 < 0 || x0 >= image_->width() || y0 == y1)
+            return;
+        const Entier haut = std::max<Entier>(y1 > y0 ? y0 : Entier{y1} + 1, 0);
+        const Entier bas = std::min<Entier>(y1 > y0 ? Entier{y1} - 1 : y0, image_->height() - 1);
+        const bool inversion = modeCrayon() == ModeCrayon::Inversion;
+        for (Entier y = haut; y <= bas; ++y) {
+            auto *p = reinterpret_cast<QRgb *>(pixels_ + y * octetsParLigne_) + x0;
+            *p = 0xFF000000u | (inversion ? ~*p & 0x00FFFFFFu : couleur);
+        }
+        return;
+    }
     bresenham(
         x0, y0, x1, y1, false, 0, image_->width() - 1, 0, image_->height() - 1,
         [&](Entier px, Entier py) { pixel(static_cast<int>(px), static_cast<int>(py), couleur); });
@@ -313,6 +337,7 @@ int RasterSurface::hauteurTexte() const
 
 void RasterSurface::rectangle(int x1, int y1, int x2, int y2)
 {
+    prepare();
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)

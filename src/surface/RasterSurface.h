@@ -67,11 +67,15 @@ private:
     void traceFin(int x0, int y0, int x1, int y1);
     void traceLarge(int x0, int y0, int x1, int y1, int largeur, Couverture &couverture);
     void point(int x, int y, int largeur);
+    // Every operation that paints through pixel() calls prepare() first.
+    void prepare();
     void pixel(int x, int y, QRgb couleur);
     void peindreCrayon(const Couverture &couverture);
     void remplir(int gauche, int haut, int droite, int bas, QRgb couleur);
 
     QImage *image_;
+    uchar *pixels_ = nullptr;
+    qsizetype octetsParLigne_ = 0;
     QFont police_;
     // The dot of the last wide pen: the chart's strips draw thousands.
     int largeurDisque_ = 0;

@@ -41,6 +41,7 @@ private slots:
     void lignesCoupees_data();
     void lignesCoupees();
     void inversion();
+    void imagePartagee();
     void texte();
     void rectangles();
     void remplissage_data();
@@ -62,6 +63,10 @@ void TestRasterSurface::lignes_data()
     QTest::newRow("steep") << QPoint(1, 0) << QPoint(3, 5) << 1
                            << ".#......|.#......|..#.....|..#.....|...#....";
     // Exactly half-way, the pixel on the start's side.
+    QTest::newRow("vertical down")
+        << QPoint(1, 0) << QPoint(1, 4) << 1 << ".#......|.#......|.#......|.#......|........";
+    QTest::newRow("vertical up") << QPoint(2, 4) << QPoint(2, 1) << 1
+                                 << "........|........|..#.....|..#.....|..#.....";
     QTest::newRow("tie backwards")
         << QPoint(4, 2) << QPoint(0, 0) << 1 << "........|.##.....|...##...|........|........";
     QTest::newRow("zero length thin")
@@ -101,6 +106,8 @@ void TestRasterSurface::lignesCoupees_data()
     QTest::newRow("shallow through") << QPoint(-50, -7) << QPoint(90, 33) << 1;
     QTest::newRow("steep through") << QPoint(3, -60) << QPoint(17, 95) << 1;
     QTest::newRow("wide through") << QPoint(-40, 45) << QPoint(70, -12) << 4;
+    QTest::newRow("vertical through") << QPoint(12, 70) << QPoint(12, -30) << 1;
+    QTest::newRow("vertical beside") << QPoint(-1, 5) << QPoint(-1, 30) << 1;
 }
 
 // Clipping skips the hidden part of a line without moving its visible pixels.
@@ -134,6 +141,9 @@ void TestRasterSurface::inversion()
     QCOMPARE(img.pixel(0, 0), qRgb(0x3F, 0x3F, 0x3F));
     QCOMPARE(img.pixel(1, 0), qRgb(0xFF, 0xFF, 0x7F));
     QCOMPARE(img.pixel(2, 0), Blanc);
+    s.moveTo(1, -4); // and down a column
+    s.lineTo(1, 1);
+    QCOMPARE(img.pixel(1, 0), qRgb(0, 0, 0x80));
 
     // Overlapping dots of a wide line, and a wide outline's corners, invert once.
     QImage copie = image(80, 40, Argent);
@@ -152,6 +162,22 @@ void TestRasterSurface::inversion()
             if (copie.pixel(x, y) == Noir)
                 copie.setPixel(x, y, qRgb(0x3F, 0x3F, 0x3F));
     QCOMPARE(inverse, copie);
+}
+
+// A copy taken between two drawings keeps what it saw: the surface writes
+// into its own image only.
+void TestRasterSurface::imagePartagee()
+{
+    QImage img = image(4, 3);
+    RasterSurface s(img, QFont());
+    s.moveTo(0, 1);
+    s.lineTo(4, 1);
+    const QImage copie = img;
+    s.moveTo(0, 2);
+    s.lineTo(4, 2);
+    s.rectangle(0, 0, 2, 2);
+    QCOMPARE(grille(copie).join('|'), QStringLiteral("....|####|...."));
+    QCOMPARE(grille(img).join('|'), QStringLiteral("##..|####|####"));
 }
 
 void TestRasterSurface::texte()

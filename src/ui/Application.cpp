@@ -1,0 +1,39 @@
+#include "ui/Application.h"
+
+#include "ui/StyleKesu.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The window is laid out for the classic 8-point dialog font; a free bitmap font
+// with the same metrics keeps every text inside its control.
+void policeEcran()
+{
+    if (QFontDatabase::addApplicationFont(QStringLiteral(":/polices/ms_sans_serif.ttf")) < 0)
+        return;
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPixelSize(13);
+    police.setStyleStrategy(QFont::NoAntialias);
+    QApplication::setFont(police);
+}
+
+} // namespace
+
+void prepareApplication(QTranslator &traductionQt)
+{
+    QApplication::setApplicationName(QStringLiteral("Kesu"));
+    QApplication::setApplicationVersion(QStringLiteral("1.6.0.1"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QApplication::setStyle(new StyleKesu);
+    policeEcran();
+}

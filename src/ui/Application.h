@@ -1,0 +1,8 @@
+#pragma once
+
+class QTranslator;
+
+// What the program sets up before its first window: name and version, icon,
+// Qt's own French texts (loaded into the given translator, which must live as
+// long as the application), the style metrics and the screen font.
+void prepareApplication(QTranslator &traductionQt);
