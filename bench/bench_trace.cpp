@@ -1,6 +1,7 @@
 // Time of one complete chart drawing on the screen picture area, the work that
 // "Lancer" does between the click and the picture, and of the print job's
 // chart page written to a PDF file.
+#include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
 #include "print/GeometriePage.h"
 #include "print/Legendes.h"
@@ -20,15 +21,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct EnvironnementMuet : EnvironnementTrace {
-    bool chParaCoche() const override { return false; }
-    bool chSerieBasCoche() const override { return false; }
-    void montreProgression() override {}
-    void pasProgression() override {}
-    void cacheProgression() override {}
-    void montreImpression() override {}
-};
 
 // The state that a run with the window's default bands and thresholds leaves
 // for the given electrical lengths on the 785 x 330 picture area.

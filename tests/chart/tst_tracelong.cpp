@@ -1,3 +1,4 @@
+#include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"
@@ -7,17 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-struct EnvironnementFactice : EnvironnementTrace {
-    bool para = false;
-    bool serieBas = false;
-    bool chParaCoche() const override { return para; }
-    bool chSerieBasCoche() const override { return serieBas; }
-    void montreProgression() override {}
-    void pasProgression() override {}
-    void cacheProgression() override {}
-    void montreImpression() override {}
-};
 
 // Counts the lines drawn: the drawing's work, whatever the machine's speed.
 class SurfaceComptee : public RasterSurface {
@@ -77,7 +67,7 @@ struct Dessin {
 Dessin dessine(ModeTrace mode, const Geometrie &g, Classe classe = Moyenne, int epaisseur = 1)
 {
     const TEtatCalcul avant = EtatCalcul;
-    EnvironnementFactice env;
+    EnvironnementMuet env;
     env.para = classe == Haute;
     env.serieBas = classe == Basse;
     QImage image(g.largeur, g.hauteur, QImage::Format_RGB32);
@@ -232,7 +222,7 @@ void TestTraceLong::milliardDeCentimetres()
 {
     const Geometrie ecran;
     etat(1'000'000'000, 2'000'000'000, ecran);
-    EnvironnementFactice env;
+    EnvironnementMuet env;
     QImage image(785, 330, QImage::Format_RGB32);
     RasterSurface s(image, QFont());
     QElapsedTimer chrono;

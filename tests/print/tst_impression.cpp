@@ -1,3 +1,4 @@
+#include "EnvironnementMuet.h"
 #include "FenetreTest.h"
 #include "print/GeometriePage.h"
 #include "print/Legendes.h"
@@ -55,15 +56,6 @@ QString titre(const QString &pdf)
     return i < 0 ? QString() : sortie.mid(i + 6, sortie.indexOf('\n', i) - i - 6).trimmed();
 }
 
-struct Environnement : EnvironnementTrace {
-    bool chParaCoche() const override { return false; }
-    bool chSerieBasCoche() const override { return false; }
-    void montreProgression() override {}
-    void pasProgression() override {}
-    void cacheProgression() override {}
-    void montreImpression() override {}
-};
-
 // The page the job should have sent, composed from the same pieces.
 QImage pageAttendue(FenetreTest &f)
 {
@@ -77,7 +69,7 @@ QImage pageAttendue(FenetreTest &f)
     const TextesFenetre textes{f->LongDip->text(), f->CoefDip->text(), f->LongEch->text(),
                                f->CbCoefEch->currentText(), f->ChSerie_moy->isChecked()};
     if (EtatCalcul.GrapheCourants) {
-        Environnement env;
+        EnvironnementMuet env;
         TraceGraphe(page, env);
         LegendeCourants(page, textes);
     } else {

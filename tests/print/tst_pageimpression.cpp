@@ -1,3 +1,4 @@
+#include "EnvironnementMuet.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
 #include "print/FormatLamda.h"
@@ -13,15 +14,6 @@ namespace {
 
 constexpr QRgb Noir = 0xFF000000;
 constexpr QRgb Blanc = 0xFFFFFFFF;
-
-struct EnvironnementPage : EnvironnementTrace {
-    bool chParaCoche() const override { return false; }
-    bool chSerieBasCoche() const override { return false; }
-    void montreProgression() override {}
-    void pasProgression() override {}
-    void cacheProgression() override {}
-    void montreImpression() override {}
-};
 
 const TextesFenetre Textes{"2062", "0.97", "3000", "0.92", true};
 
@@ -151,7 +143,7 @@ void TstPageImpression::grapheEtLegende()
     QCOMPARE((QList<int>{p.g, p.X1, p.X2, p.S, p.T}), (QList<int>{90, 667, 2977, 140, 2330}));
 
     SurfacePage page(4800, 6600, 300);
-    EnvironnementPage env;
+    EnvironnementMuet env;
     TraceGraphe(page, env);
     TextesFenetre textes = Textes;
     textes.ChSerie_moy = moyenne;
