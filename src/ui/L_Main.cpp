@@ -2,6 +2,7 @@
 
 #include "lobes/Ressources.h"
 #include "ui/A_Propos.h"
+#include "ui/Couleurs.h"
 #include "ui/HandlerGarde.h"
 #include "ui/ZoneImage.h"
 
@@ -22,13 +23,7 @@
 
 namespace {
 
-constexpr QRgb Teal = 0x008080;
-constexpr QRgb Silver = 0xC0C0C0;
-constexpr QRgb Grey = 0x808080;
-constexpr QRgb Blue = 0x0000FF;
-constexpr QRgb Yellow = 0xFFFF00;
-constexpr QRgb Red = 0xFF0000;
-constexpr QRgb Black = 0x000000;
+using namespace Couleurs;
 
 const char *const ProprieteAide = "contexteAide";
 
@@ -43,36 +38,23 @@ template <class W> W *place(W *w, int x, int y, int largeur, int hauteur, const 
 // inherit it only where they show the window colour themselves.
 void couleurFond(QWidget *w, QRgb couleur)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(couleur));
-    w->setPalette(p);
+    colore(w, {QPalette::Window}, couleur);
     w->setAutoFillBackground(true);
 }
 
 // The background of a radio button, caption and indicator frame alike.
 void couleurBouton(QWidget *w, QRgb couleur)
 {
-    couleurFond(w, couleur);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Button, QColor(couleur));
-    w->setPalette(p);
+    colore(w, {QPalette::Window, QPalette::Button}, couleur);
+    w->setAutoFillBackground(true);
 }
 
 // The background of an edit box.
-void couleurSaisie(QWidget *w, QRgb couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, QColor(couleur));
-    w->setPalette(p);
-}
+void couleurSaisie(QWidget *w, QRgb couleur) { colore(w, {QPalette::Base}, couleur); }
 
 void couleurTexte(QWidget *w, QRgb couleur)
 {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, QColor(couleur));
-    p.setColor(QPalette::Text, QColor(couleur));
-    p.setColor(QPalette::ButtonText, QColor(couleur));
-    w->setPalette(p);
+    colore(w, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, couleur);
 }
 
 void contexte(QWidget *w, int n) { w->setProperty(ProprieteAide, n); }

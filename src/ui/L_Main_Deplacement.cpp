@@ -4,6 +4,7 @@
 
 #include "calc/Arithmetique.h"
 #include "calc/Deplacement.h"
+#include "ui/Couleurs.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,24 +12,17 @@
 
 namespace {
 
-constexpr QRgb Yellow = 0xFFFF00;
-constexpr QRgb Red = 0xFF0000;
-constexpr QRgb Green = 0x008000;
+using namespace Couleurs;
 
 void couleurs(QLineEdit *e, QRgb fond, QRgb encre)
 {
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, QColor(fond));
-    p.setColor(QPalette::Text, QColor(encre));
-    e->setPalette(p);
+    colore(e, {QPalette::Base}, fond);
+    colore(e, {QPalette::Text}, encre);
 }
 
 void couleursNormales(QLineEdit *e)
 {
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
-    p.setColor(QPalette::Text, Qt::black);
-    e->setPalette(p);
+    couleurs(e, QApplication::palette().color(QPalette::Base).rgb(), Black);
 }
 
 // A read-out's text is replaced only when it differs.

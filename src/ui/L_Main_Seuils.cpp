@@ -4,6 +4,7 @@
 
 #include "calc/Reel.h"
 #include "calc/Seuils.h"
+#include "ui/Couleurs.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,15 +14,9 @@
 
 namespace {
 
-constexpr QRgb Silver = 0xC0C0C0;
-constexpr QRgb Yellow = 0xFFFF00;
+using namespace Couleurs;
 
-void encre(QWidget *w, QRgb couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, QColor(couleur));
-    w->setPalette(p);
-}
+void encre(QWidget *w, QRgb couleur) { colore(w, {QPalette::WindowText}, couleur); }
 
 } // namespace
 

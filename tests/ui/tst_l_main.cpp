@@ -1,31 +1,21 @@
-#include "PlateformeTest.h"
-#include "state/EtatCalcul.h"
-#include "ui/A_Propos.h"
-#include "ui/L_Main.h"
+#include "FenetreTest.h"
 #include "ui/Modal.h"
 #include "ui/ZoneImage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QHelpEvent>
 #include <QTableWidget>
 #include <QToolTip>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 namespace {
-
-const QByteArray Defaut = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
-                          "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n";
 
 QRgb couleurTexte(const QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
 {
@@ -39,8 +29,6 @@ QRgb couleurTexte(const QWidget *w, QPalette::ColorRole role = QPalette::WindowT
 class TstLMain : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void etatAuDemarrage();
     void fichierIllisibleTermineLeProgramme_data();
     void fichierIllisibleTermineLeProgramme();
@@ -55,53 +43,11 @@ private slots:
     void editeurDeBandesGardePourLaSession();
     void ordreDeTabulationEtBulles();
 
-private:
-    void ecrisFichier(const QByteArray &contenu);
-    std::unique_ptr<TForm1> demarre();
-
-    std::unique_ptr<QTemporaryDir> dossier_;
-    QString avant_;
-    PlateformeTest *plateforme_ = nullptr;
 };
-
-void TstLMain::init()
-{
-    EtatCalcul = {};
-    plateforme_ = new PlateformeTest;
-    dossier_ = std::make_unique<QTemporaryDir>();
-    avant_ = QDir::currentPath();
-    QDir::setCurrent(dossier_->path());
-    ecrisFichier(Defaut);
-}
-
-void TstLMain::cleanup()
-{
-    QDir::setCurrent(avant_);
-    dossier_.reset();
-    delete plateforme_;
-}
-
-void TstLMain::ecrisFichier(const QByteArray &contenu)
-{
-    QFile f(dossier_->filePath("Kesu.ini"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenu);
-}
-
-std::unique_ptr<TForm1> TstLMain::demarre()
-{
-    auto w = std::make_unique<TForm1>();
-    w->Form3 = new TForm3(w.get());
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get()) || !w->demarrageFait())
-        w->FormActivate();
-    return w;
-}
 
 void TstLMain::etatAuDemarrage()
 {
-    auto w = demarre();
+    FenetreTest w;
     QCOMPARE(w->CbCoefEch->currentText(), "0.92");
     QCOMPARE(w->CbCoefEch->count(), 5);
     QCOMPARE(w->CbCoefEch->itemText(0), "0.97");
@@ -142,8 +88,8 @@ void TstLMain::etatAuDemarrage()
     QCOMPARE(w->centralWidget()->size(), QSize(786, 509));
     QCOMPARE(w->windowTitle(), "Visualisation des impédances sur une antenne KESU");
     QCOMPARE(couleurTexte(w->LRayon, QPalette::ButtonText), 0xFF0000u);
-    QCOMPARE(plateforme_->codeFin, -1);
-    QVERIFY(plateforme_->erreurs.isEmpty());
+    QCOMPARE(w.plateforme.codeFin, -1);
+    QVERIFY(w.plateforme.erreurs.isEmpty());
 }
 
 void TstLMain::fichierIllisibleTermineLeProgramme_data()
@@ -152,25 +98,22 @@ void TstLMain::fichierIllisibleTermineLeProgramme_data()
     QTest::addColumn<bool>("present");
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("bad text") << QByteArray("80 3650\r\nxx 7050\r\n") << true;
-    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("empty") << QByteArray("") << true;
 }
 
 void TstLMain::fichierIllisibleTermineLeProgramme()
 {
     QFETCH(QByteArray, contenu);
     QFETCH(bool, present);
-    QFile::remove(dossier_->filePath("Kesu.ini"));
-    if (present)
-        ecrisFichier(contenu);
-    auto w = demarre();
-    QCOMPARE(plateforme_->erreurs, QStringList{"Fichier KESU.INI introuvable"});
-    QCOMPARE(plateforme_->codeFin, 1);
+    FenetreTest w(present ? contenu : QByteArray());
+    QCOMPARE(w.plateforme.erreurs, QStringList{"Fichier KESU.INI introuvable"});
+    QCOMPARE(w.plateforme.codeFin, 1);
     QVERIFY(w->Ch80m->text().isEmpty()); // not labelled
 }
 
 void TstLMain::casesDeBandes()
 {
-    auto w = demarre();
+    FenetreTest w;
     w->Ch30m->click();
     QVERIFY(!EtatCalcul.BandeActive[3]);
     for (int k : {1, 2, 4, 5, 6, 7, 8})
@@ -187,10 +130,9 @@ void TstLMain::casesDeBandes()
 
 void TstLMain::premiereLigne160()
 {
-    QByteArray contenu = Defaut;
+    QByteArray contenu = FenetreTest::KesuIni;
     contenu.replace("80 3650", "16 1850");
-    ecrisFichier(contenu);
-    auto w = demarre();
+    FenetreTest w(contenu);
     QCOMPARE(w->Ch80m->text(), "16 m");
     EtatCalcul.TableBandes[0].Bande = 160;
     w->LibelleBandes();
@@ -201,7 +143,7 @@ void TstLMain::premiereLigne160()
 
 void TstLMain::regleDeChangementDeParametre()
 {
-    auto w = demarre();
+    FenetreTest w;
     for (QWidget *entree : {static_cast<QWidget *>(w->LongDip), static_cast<QWidget *>(w->LongEch),
                             static_cast<QWidget *>(w->CoefDip),
                             static_cast<QWidget *>(w->CbCoefEch)}) {
@@ -225,13 +167,13 @@ void TstLMain::regleDeChangementDeParametre()
 
 void TstLMain::demarrageUneSeuleFois()
 {
-    auto w = demarre();
+    FenetreTest w;
     w->Ch20m->click();
     w->CbCoefEch->setCurrentIndex(4);
     w->ClicAB->setEnabled(true);
     w->LRayon->setEnabled(true);
     int affichages = 0;
-    plateforme_->surModal = [&](QDialog &d) {
+    w.plateforme.surModal = [&](QDialog &d) {
         ++affichages;
         d.show();
         QTest::qWait(1);
@@ -269,50 +211,50 @@ void TstLMain::aideF1()
 {
     QFETCH(QString, controle);
     QFETCH(int, contexte);
-    auto w = demarre();
+    FenetreTest w;
     auto *c = w->findChild<QWidget *>(controle);
     QVERIFY(c);
     c->setFocus();
     QCOMPARE(w->contexteAide(), contexte);
-    plateforme_->aides.clear();
+    w.plateforme.aides.clear();
     QTest::keyClick(c, Qt::Key_F1);
     if (contexte == 0) {
-        QVERIFY(plateforme_->aides.isEmpty());
+        QVERIFY(w.plateforme.aides.isEmpty());
     } else {
-        QCOMPARE(plateforme_->aides.size(), 1);
-        QCOMPARE(plateforme_->aides[0].contexte, contexte);
-        QVERIFY(QFileInfo(plateforme_->aides[0].fichier).isAbsolute());
-        QCOMPARE(QFileInfo(plateforme_->aides[0].fichier).fileName(), "Kesu.hlp");
+        QCOMPARE(w.plateforme.aides.size(), 1);
+        QCOMPARE(w.plateforme.aides[0].contexte, contexte);
+        QVERIFY(QFileInfo(w.plateforme.aides[0].fichier).isAbsolute());
+        QCOMPARE(QFileInfo(w.plateforme.aides[0].fichier).fileName(), "Kesu.hlp");
     }
 }
 
 void TstLMain::boutonAide()
 {
-    auto w = demarre();
+    FenetreTest w;
     w->LimiteHaute->setFocus();
     w->AideClic->click();
-    QCOMPARE(plateforme_->aides.size(), 1);
-    QCOMPARE(plateforme_->aides[0].fichier, "kesu.hlp");
-    QCOMPARE(plateforme_->aides[0].contexte, 0);
+    QCOMPARE(w.plateforme.aides.size(), 1);
+    QCOMPARE(w.plateforme.aides[0].fichier, "kesu.hlp");
+    QCOMPARE(w.plateforme.aides[0].contexte, 0);
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()
 {
-    auto w = demarre();
+    FenetreTest w;
     w->LongDip->setText("20x2");
     w->Button1->click();
-    QCOMPARE(plateforme_->erreursParDefaut,
+    QCOMPARE(w.plateforme.erreursParDefaut,
              QStringList{"'20x2' n'est pas une valeur entière correcte."});
     QVERIFY(w->isVisible());
 }
 
 void TstLMain::editeurDeBandesGardePourLaSession()
 {
-    auto w = demarre();
+    FenetreTest w;
     w->Button1->click();
     const QImage graphe = w->Image1->picture();
-    plateforme_->reponses = {Plateforme::Reponse::Non};
-    plateforme_->surModal = [](QDialog &d) {
+    w.plateforme.reponses = {Plateforme::Reponse::Non};
+    w.plateforme.surModal = [](QDialog &d) {
         auto &editeur = dynamic_cast<TForm2 &>(d);
         editeur.show();
         QTableWidget *grille = editeur.EditFreq;
@@ -327,7 +269,7 @@ void TstLMain::editeurDeBandesGardePourLaSession()
         return editeur.result();
     };
     w->FrqBande->trigger();
-    QCOMPARE(plateforme_->confirmations,
+    QCOMPARE(w.plateforme.confirmations,
              QStringList{"Sauvegarder définitivement les fréquences ?"});
     QCOMPARE(EtatCalcul.TableBandes[0].Bande, 160);
     QCOMPARE(w->Ch80m->text(), "160 m");
@@ -335,14 +277,14 @@ void TstLMain::editeurDeBandesGardePourLaSession()
     QVERIFY(!w->ClicBC->isEnabled());
     QVERIFY(!w->LRayon->isEnabled());
     QCOMPARE(w->Image1->picture(), graphe); // not redrawn
-    QFile f(dossier_->filePath("Kesu.ini"));
+    QFile f(w.dossier() + "/Kesu.ini");
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), Defaut); // kept for this run only
+    QCOMPARE(f.readAll(), FenetreTest::KesuIni); // kept for this run only
 }
 
 void TstLMain::ordreDeTabulationEtBulles()
 {
-    auto w = demarre();
+    FenetreTest w;
     QStringList visites;
     QWidget *c = w->LongDip;
     do {
