@@ -63,9 +63,6 @@ public:
     virtual void frameRect(const Rect &r) = 0;
     virtual void stretchDraw(const Rect &r, const QImage &image) = 0;
 
-protected:
-    void setPosition(int x, int y) { moveTo(x, y); }
-
 private:
     QRgb couleurCrayon_ = qRgb(0, 0, 0);
     int epaisseurCrayon_ = 1;
