@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless; then builds
+# Installs what is missing, builds, and runs every test headless, under the "C"
+# locale and again under French (decimal comma); then builds
 # the tests again with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan and runs them there (KESU_SANITISEURS=0 skips that second round).
 set -euo pipefail
@@ -8,6 +9,7 @@ source scripts/dependances.sh
 kesu_installe_dependances
 kesu_construit
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+kesu_teste_locale_virgule
 if [ "${KESU_SANITISEURS:-1}" != 0 ]; then
     kesu_construit_sanitiseurs
     kesu_teste_sanitiseurs

@@ -1,8 +1,9 @@
 # Installs the Debian packages Kesu needs to build, test and run, when missing.
 # Sourced by run.sh, test.sh and scripts/fuzz.sh; arguments add packages.
-# ghostscript and poppler-utils let the print tests read back the PDFs they print.
+# ghostscript and poppler-utils let the print tests read back the PDFs they print;
+# locales brings localedef and the sources of the comma locales the tests use.
 kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2
-    ghostscript poppler-utils "$@")
+    ghostscript poppler-utils locales "$@")
 
 kesu_installe_dependances() {
     local manquants=()
@@ -21,6 +22,15 @@ kesu_installe_dependances() {
 kesu_construit() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$(nproc)"
+}
+
+# The whole suite again as a French desktop runs it: QApplication takes the
+# desktop's locale, whose numbers are written with a decimal comma. The
+# locales were compiled into the build folder by the build.
+kesu_teste_locale_virgule() {
+    (cd build &&
+        QT_QPA_PLATFORM=offscreen LOCPATH="$PWD/locales" LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
+        ctest --output-on-failure -j2)
 }
 
 # The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a

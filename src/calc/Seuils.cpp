@@ -1,7 +1,7 @@
 #include "calc/Seuils.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace Seuils {
@@ -10,23 +10,36 @@ namespace {
 
 // Exact comparisons of a double with the decimal bounds: 5·x is exact in long
 // double (53 + 3 bits), so "x < 0.8" is "5·x < 4" with no rounding at all.
-bool sousHuitDixiemes(double x) { return 5.0L * x < 4.0L; }
-bool sousSixDixiemes(double x) { return 5.0L * x < 3.0L; }
+bool sousHuitDixiemes(double x)
+{
+    return 5.0L * x < 4.0L;
+}
+bool sousSixDixiemes(double x)
+{
+    return 5.0L * x < 3.0L;
+}
 
 // The digits of |x| in fixed notation, as they read before the one-decimal
 // rounding.
 std::string chiffresFixes(double a)
 {
+    // Written with a point whatever the desktop's regional settings.
     char tampon[400];
     if (a < 10) {
-        std::snprintf(tampon, sizeof tampon, "%.17f", a);
-        return tampon;
+        const auto r =
+            std::to_chars(tampon, tampon + sizeof tampon, a, std::chars_format::fixed, 17);
+        return std::string(tampon, r.ptr);
     }
     // 18 significant digits, the rest of the integer part written as zeros.
-    std::snprintf(tampon, sizeof tampon, "%.17e", a);
-    const std::string s = tampon;
+    const auto r =
+        std::to_chars(tampon, tampon + sizeof tampon, a, std::chars_format::scientific, 17);
+    const std::string s(tampon, r.ptr);
     const std::size_t e = s.find('e');
-    const int exposant = std::stoi(s.substr(e + 1));
+    int exposant = 0;
+    const char *debutExposant = s.data() + e + 1;
+    if (*debutExposant == '+')
+        ++debutExposant;
+    std::from_chars(debutExposant, s.data() + s.size(), exposant);
     std::string chiffres = s.substr(0, 1) + s.substr(2, e - 2); // 18 digits
     const int entiers = exposant + 1;
     if (static_cast<int>(chiffres.size()) < entiers)

@@ -14,14 +14,29 @@
 namespace Rapide {
 
 constexpr int Chiffres = std::numeric_limits<long double>::digits;
+
+constexpr long double puissanceDeDeux(int n)
+{
+    long double p = 1;
+    for (int i = 0; i < n; ++i)
+        p *= 2;
+    return p;
+}
+
 // Adding and then subtracting 1.5 * 2^(digits - 1) rounds |x| < 2^(digits - 2)
-// to an integer in the current rounding mode, exactly as rintl does.
-constexpr long double Magique = 1.5L * static_cast<long double>(std::uint64_t{1} << (Chiffres - 1));
-constexpr long double Borne = static_cast<long double>(std::uint64_t{1} << (Chiffres - 2));
+// to an integer in the current rounding mode, exactly as rintl does. The trick
+// is written for the x87 extended format, where rintl is slow; other formats
+// (a plain double, IEEE quad, IBM double-double) take rintl itself.
+constexpr bool EtenduX87 = Chiffres == 64;
+constexpr long double Magique = 1.5L * puissanceDeDeux(Chiffres - 1);
+constexpr long double Borne = puissanceDeDeux(Chiffres - 2);
 
 inline long double entierProche(long double x)
 {
-    return (x + Magique) - Magique;
+    if constexpr (EtenduX87)
+        return (x + Magique) - Magique;
+    else
+        return std::rint(x);
 }
 
 inline std::int32_t arrondi(long double x)

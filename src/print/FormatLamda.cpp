@@ -1,9 +1,10 @@
 #include "print/FormatLamda.h"
 
+#include <QLocale>
+
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -25,13 +26,19 @@ struct Decimal {
 Decimal decimal(double valeur)
 {
     char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.*e", ChiffresDecimaux - 1, std::fabs(valeur));
+    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(valeur),
+                                   std::chars_format::scientific, ChiffresDecimaux - 1)
+                         .ptr;
     Decimal d;
     const char *p = tampon;
     for (; *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.chiffres.push_back(*p);
-    d.exposant = std::atoi(p + 1) + 1;
+    ++p;
+    if (*p == '+')
+        ++p;
+    std::from_chars(p, fin, d.exposant);
+    ++d.exposant;
     return d;
 }
 
@@ -66,7 +73,12 @@ char chiffre(const Decimal &d, int i)
 
 } // namespace
 
-QString FormatLamda(double valeur)
+QString SeparateurRegional()
+{
+    return QLocale::system().decimalPoint();
+}
+
+QString FormatLamda(double valeur, const QString &separateur)
 {
     if (std::isnan(valeur))
         return QStringLiteral("NAN");
@@ -96,5 +108,5 @@ QString FormatLamda(double valeur)
         for (int i = 0; i < Decimales; ++i)
             texte += chiffre(d, d.exposant + i);
     }
-    return QString::fromStdString(texte);
+    return QString::fromStdString(texte).replace(QLatin1Char('.'), separateur);
 }

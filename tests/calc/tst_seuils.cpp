@@ -1,3 +1,4 @@
+#include "LocaleVirgule.h"
 #include "calc/Seuils.h"
 
 #include <QTest>
@@ -35,6 +36,10 @@ void TstSeuils::formate()
 {
     QFETCH(double, valeur);
     QFETCH(QString, texte);
+    QCOMPARE(Seuils::formate(valeur), texte);
+    // The box must read a point on a French desktop too.
+    const LocaleVirgule virgule;
+    QVERIFY(virgule.active());
     QCOMPARE(Seuils::formate(valeur), texte);
 }
 

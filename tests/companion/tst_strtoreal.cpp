@@ -1,3 +1,4 @@
+#include "LocaleVirgule.h"
 #include "StrToReal.h"
 
 #include <QTest>
@@ -45,6 +46,12 @@ void TstStrToReal::valeurs()
     QFETCH(QByteArray, texte);
     QFETCH(double, attendu);
     QCOMPARE(static_cast<double>(StrToReal(texte.constData())), attendu);
+    // A French or German desktop must not change what a point means.
+    for (const char *nom : {"fr_FR.UTF-8", "de_DE.UTF-8"}) {
+        const LocaleVirgule virgule(nom);
+        QVERIFY2(virgule.active(), nom);
+        QCOMPARE(static_cast<double>(StrToReal(texte.constData())), attendu);
+    }
 }
 
 void TstStrToReal::debordementDonneUnInfini()
@@ -52,6 +59,16 @@ void TstStrToReal::debordementDonneUnInfini()
     QCOMPARE(static_cast<double>(StrToReal(nullptr)), 0.0);
     QVERIFY(std::isinf(StrToReal("1e999")));
     QVERIFY(StrToReal("-1e999") < 0);
+    QVERIFY(std::isinf(StrToReal("1000000000000000000000000000000000000000000000000000000000000"
+                                 "0000000000000000000000000000000000000000000000000000000000000"
+                                 "0000000000000000000000000000000000000000000000000000000000000"
+                                 "0000000000000000000000000000000000000000000000000000000000000"
+                                 "0000000000000000000000000000000000000000000000000000000000000"
+                                 "0000000000000000000000000000000000000000000000000000000000000")));
+    // Too small for a double is zero, with its sign; never an infinity.
+    QCOMPARE(static_cast<double>(StrToReal("1e-999")), 0.0);
+    QCOMPARE(static_cast<double>(StrToReal("0.5e309")), HUGE_VAL);
+    QVERIFY(std::signbit(static_cast<double>(StrToReal("-1e-999"))));
 }
 
 QTEST_APPLESS_MAIN(TstStrToReal)

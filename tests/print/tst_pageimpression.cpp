@@ -88,7 +88,9 @@ void TstPageImpression::format()
 {
     QFETCH(double, valeur);
     QFETCH(QString, texte);
-    QCOMPARE(FormatLamda(valeur), texte);
+    QCOMPARE(FormatLamda(valeur, QStringLiteral(".")), texte);
+    // The caption writes the desktop's own separator.
+    QCOMPARE(FormatLamda(valeur, QStringLiteral(",")), QString(texte).replace('.', ','));
 }
 
 void TstPageImpression::geometrie_data()
@@ -180,12 +182,18 @@ void TstPageImpression::legendeLobes()
     QVERIFY(texteEn(page, 667, 2470, "Longueur physique d'une branche : 2062cm"));
     QVERIFY(texteEn(page, 2977, 2470, "Coefficient de vélocité choisi pour le dipole : 0.97"));
     const char *lamdas[] = {"0.26", "0.50", "0.72", "1.00", "1.30", "1.50", "1.80", "2.00"};
+    // The wavelengths take the desktop's separator: a comma in test.sh's
+    // French round, a point otherwise.
+    const bool francais = qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("fr_FR")) ||
+                          qEnvironmentVariable("LANG").startsWith(QLatin1String("fr_FR"));
+    const QString separateur = francais ? QStringLiteral(",") : QStringLiteral(".");
     for (int k = 1; k <= 8; ++k) {
         const int y = 2330 + (k + 1) * 140; // 2610 ... 3590
         QVERIFY(texteEn(page, 667, y,
                         QString("Bande : %1 m").arg(EtatCalcul.TableBandes[k - 1].Bande)));
         QVERIFY(texteEn(page, 2977, y,
-                        QString("Nombre de Lamda dans le demi-dipole : ") + lamdas[k - 1]));
+                        QString("Nombre de Lamda dans le demi-dipole : ") +
+                            QString(lamdas[k - 1]).replace('.', separateur)));
     }
 
     // Unselected bands leave no row; the frame ends below the last one.
