@@ -4,7 +4,6 @@
 #include "ui/PlateformeQt.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -19,11 +18,7 @@ int main(int argc, char *argv[])
     TForm1 Form1;
     Form1.Form3 = new TForm3(&Form1);
     Form1.show();
-    if (const QScreen *ecran = Form1.screen()) {
-        QRect cadre = Form1.frameGeometry();
-        cadre.moveCenter(ecran->availableGeometry().center());
-        Form1.move(cadre.topLeft());
-    }
+    centreSurEcran(Form1);
     const int code = QApplication::exec();
     installePlateforme(nullptr);
     return code;

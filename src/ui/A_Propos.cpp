@@ -1,5 +1,7 @@
 #include "ui/A_Propos.h"
 
+#include "ui/Application.h"
+
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,6 +50,8 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
 void TForm3::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
+    // Centred on the screen, not on the main window.
+    centreSurEcran(*this);
     BitBtn1->setFocus();
 }
 

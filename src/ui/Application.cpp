@@ -7,7 +7,9 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
+#include <QWidget>
 
 namespace {
 
@@ -36,4 +38,13 @@ void prepareApplication(QTranslator &traductionQt)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setStyle(new StyleKesu);
     policeEcran();
+}
+
+void centreSurEcran(QWidget &fenetre)
+{
+    if (const QScreen *ecran = fenetre.screen()) {
+        QRect cadre = fenetre.frameGeometry();
+        cadre.moveCenter(ecran->availableGeometry().center());
+        fenetre.move(cadre.topLeft());
+    }
 }

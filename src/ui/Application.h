@@ -6,3 +6,8 @@ class QTranslator;
 // Qt's own French texts (loaded into the given translator, which must live as
 // long as the application), the style metrics and the screen font.
 void prepareApplication(QTranslator &traductionQt);
+
+class QWidget;
+
+// Centres a window on the screen it is on.
+void centreSurEcran(QWidget &fenetre);

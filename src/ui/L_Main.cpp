@@ -4,6 +4,8 @@
 #include "ui/A_Propos.h"
 #include "ui/Couleurs.h"
 #include "ui/HandlerGarde.h"
+#include "ui/SaisieSeuil.h"
+#include "ui/StyleKesu.h"
 #include "ui/ZoneImage.h"
 
 #include <QAction>
@@ -50,14 +52,20 @@ void couleurBouton(QWidget *w, QRgb couleur)
 }
 
 // The background of an edit box.
-void couleurSaisie(QWidget *w, QRgb couleur) { colore(w, {QPalette::Base}, couleur); }
+void couleurSaisie(QWidget *w, QRgb couleur)
+{
+    colore(w, {QPalette::Base}, couleur);
+}
 
 void couleurTexte(QWidget *w, QRgb couleur)
 {
     colore(w, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, couleur);
 }
 
-void contexte(QWidget *w, int n) { w->setProperty(ProprieteAide, n); }
+void contexte(QWidget *w, int n)
+{
+    w->setProperty(ProprieteAide, n);
+}
 
 QLineEdit *lecture(QWidget *parent, int x, int y, const char *nom, const char *bulle)
 {
@@ -105,8 +113,8 @@ void TForm1::construitControles()
     QWidget *c = client_;
     // Created in tab order; the frames behind the radio buttons come first so
     // the buttons lie over them.
-    GroupBox4 = place(new QGroupBox(QStringLiteral(" Accord Série "), c), 12, 56, 245, 41,
-                      "GroupBox4");
+    GroupBox4 =
+        place(new QGroupBox(QStringLiteral(" Accord Série "), c), 12, 56, 245, 41, "GroupBox4");
     GroupBox5 = place(new QGroupBox(QStringLiteral(" Accord Parallèle "), c), 280, 56, 129, 41,
                       "GroupBox5");
 
@@ -125,6 +133,15 @@ void TForm1::construitControles()
     contexte(CoefDip, 2);
     CbCoefEch = place(new QComboBox(c), 364, 28, 45, 21, "CbCoefEch");
     CbCoefEch->setEditable(true);
+    // What the user types is the factor used: no completion from the list, and
+    // Enter does not add the text to it.
+    CbCoefEch->setCompleter(nullptr);
+    CbCoefEch->setInsertPolicy(QComboBox::NoInsert);
+    {
+        auto *style = new StyleKesu;
+        style->setParent(CbCoefEch);
+        CbCoefEch->setStyle(style);
+    }
     CbCoefEch->addItems({QStringLiteral("0.97"), QStringLiteral("0.95"), QStringLiteral("0.92"),
                          QStringLiteral("0.82"), QStringLiteral("0.66")});
     CbCoefEch->setCurrentIndex(-1);
@@ -183,8 +200,15 @@ void TForm1::construitControles()
     LRayon = place(new QPushButton(QStringLiteral("Lobes de rayonnement de l'antenne"), c), 340,
                    481, 193, 21, "LRayon");
     couleurTexte(LRayon, Red);
-    LRayon->setToolTip(
-        QStringLiteral("Visualisation des diagramme de rayonnement dans le plan"));
+    // Red only while it can be pressed: disabled, it takes the desktop's
+    // disabled text like the other buttons.
+    {
+        QPalette p = LRayon->palette();
+        p.setColor(QPalette::Disabled, QPalette::ButtonText,
+                   QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+        LRayon->setPalette(p);
+    }
+    LRayon->setToolTip(QStringLiteral("Visualisation des diagramme de rayonnement dans le plan"));
     LRayon->setEnabled(false);
     contexte(LRayon, 11);
 
@@ -213,12 +237,11 @@ void TForm1::construitControles()
     GroupBox1->setToolTip(QStringLiteral("Choix des bandes de travail de l'antenne"));
     contexte(GroupBox1, 7);
 
-    ChPara = place(new QRadioButton(QStringLiteral("Impédance haute"), c), 292, 72, 109, 17,
-                   "ChPara");
+    ChPara =
+        place(new QRadioButton(QStringLiteral("Impédance haute"), c), 292, 72, 109, 17, "ChPara");
     couleurBouton(ChPara, Blue);
     couleurTexte(ChPara, Yellow);
     ChPara->setToolTip(QStringLiteral("Accord Parallèle, calcul haute impédance"));
-
 
     Image1 = place(new ZoneImage(ZoneImage::Mode::Centre, c), 0, 99, 785, 330, "Image1");
     Image1->hide();
@@ -228,7 +251,7 @@ void TForm1::construitControles()
         const char *nom;
     };
     const Lobe lobes[] = {
-        {&Image80, 7, 104, 186, 157, "Image80"}, {&Image40, 8, 268, 185, 157, "Image40"},
+        {&Image80, 7, 104, 186, 157, "Image80"},   {&Image40, 8, 268, 185, 157, "Image40"},
         {&Image30, 202, 104, 185, 157, "Image30"}, {&Image20, 203, 268, 185, 157, "Image20"},
         {&Image17, 396, 104, 185, 157, "Image17"}, {&Image15, 397, 268, 185, 157, "Image15"},
         {&Image12, 590, 104, 187, 157, "Image12"}, {&Image10, 592, 268, 185, 157, "Image10"},
@@ -274,19 +297,19 @@ void TForm1::construitSeuils()
 {
     GroupBox3->setToolTip(QStringLiteral("Réservé à une utilisation future"));
     couleurTexte(GroupBox3, Black);
-    Label5 = place(new QLabel(QStringLiteral("Limite basse :"), GroupBox3), 23, 16, 64, 13,
-                   "Label5");
-    Label6 = place(new QLabel(QStringLiteral("Limite moyenne :"), GroupBox3), 8, 36, 79, 13,
-                   "Label6");
-    Label7 = place(new QLabel(QStringLiteral("Limite haute :"), GroupBox3), 24, 56, 63, 13,
-                   "Label7");
+    Label5 =
+        place(new QLabel(QStringLiteral("Limite basse :"), GroupBox3), 23, 16, 64, 13, "Label5");
+    Label6 =
+        place(new QLabel(QStringLiteral("Limite moyenne :"), GroupBox3), 8, 36, 79, 13, "Label6");
+    Label7 =
+        place(new QLabel(QStringLiteral("Limite haute :"), GroupBox3), 24, 56, 63, 13, "Label7");
     couleurTexte(Label5, Silver);
     couleurTexte(Label6, Yellow);
     couleurTexte(Label7, Silver);
 
     const auto seuil = [this](const char *texte, int y, const char *nom, QRgb fond, QRgb encre,
                               int taillePolice, const char *bulle) {
-        auto *e = place(new QLineEdit(QString::fromLatin1(texte), GroupBox3), 92, y, 29, 13, nom);
+        auto *e = place(new SaisieSeuil(QString::fromLatin1(texte), GroupBox3), 92, y, 29, 13, nom);
         e->setFrame(false);
         e->setTextMargins(0, 0, 0, 0);
         e->setContentsMargins(0, 0, 0, 0);
@@ -300,12 +323,12 @@ void TForm1::construitSeuils()
         e->installEventFilter(this);
         return e;
     };
-    LimiteBasse = seuil("0.8", 16, "LimiteBasse", Silver, Black, 11,
-                        "Correspond à une valeur < à 150 ohms");
-    LimitMoyenne = seuil("0.6", 36, "LimitMoyenne", Grey, Black, 10,
-                         "Correspond à une valeur < 500 ohms");
-    LimiteHaute = seuil("0.3", 56, "LimiteHaute", Blue, Yellow, 10,
-                        "Correspond à une valeur > 1000 Ohms");
+    LimiteBasse =
+        seuil("0.8", 16, "LimiteBasse", Silver, Black, 11, "Correspond à une valeur < à 150 ohms");
+    LimitMoyenne =
+        seuil("0.6", 36, "LimitMoyenne", Grey, Black, 10, "Correspond à une valeur < 500 ohms");
+    LimiteHaute =
+        seuil("0.3", 56, "LimiteHaute", Blue, Yellow, 10, "Correspond à une valeur > 1000 Ohms");
 
     QFont petite = GroupBox4->font();
     petite.setPixelSize(10);
@@ -321,12 +344,12 @@ void TForm1::ordreTabulation()
 {
     // The controls were not all created in the order the keyboard visits them
     // (the frames behind the radio buttons come first so that they lie behind).
-    const QList<QWidget *> ordre{
-        LongDip,     LongEch,     CoefDip,      CbCoefEch,   BitBtn1,      Button1,
-        DipElec,     EchElec,     DipPhysique,  EchPhysique, ClicAB,       ClicBC,
-        AideClic,    LimiteBasse, LimitMoyenne, LimiteHaute, ChSerie_bas,  ChSerie_moy,
-        LRayon,      BitBtn2,     Ch80m,        Ch40m,       Ch30m,        Ch20m,
-        Ch17m,       Ch15m,       Ch12m,        Ch10m,       ChPara};
+    const QList<QWidget *> ordre{LongDip,     LongEch,     CoefDip,     CbCoefEch,   BitBtn1,
+                                 Button1,     DipElec,     EchElec,     DipPhysique, EchPhysique,
+                                 ClicAB,      ClicBC,      AideClic,    LimiteBasse, LimitMoyenne,
+                                 LimiteHaute, ChSerie_bas, ChSerie_moy, LRayon,      BitBtn2,
+                                 Ch80m,       Ch40m,       Ch30m,       Ch20m,       Ch17m,
+                                 Ch15m,       Ch12m,       Ch10m,       ChPara};
     for (qsizetype i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }
@@ -359,6 +382,17 @@ void TForm1::connecteHandlers()
     connecteGarde(AideClic, &QPushButton::clicked, this, [this] { AideClicClick(); });
     connecteGarde(FrqBande, &QAction::triggered, this, [this] { FrqBandeClick(); });
     connecteGarde(A_Propos, &QAction::triggered, this, [this] { A_ProposClick(); });
+    // Enter presses the focused button, as Space does.
+    for (QPushButton *b : client_->findChildren<QPushButton *>())
+        b->setAutoDefault(true);
+    // Escape is the way out of a move armed by mistake: it ends without
+    // storing anything, as opening the lobe panel does.
+    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap->setContext(Qt::WindowShortcut);
+    connecteGarde(echap, &QShortcut::activated, this, [this] {
+        if (EtatCalcul.DeplacementArme)
+            abandonneDeplacement();
+    });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [this] { aideContextuelle(); });

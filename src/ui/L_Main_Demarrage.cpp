@@ -68,9 +68,15 @@ void TForm1::LibelleBandes()
                               QStringLiteral(" m"));
 }
 
-void TForm1::LongDipChange() { LRayon->setEnabled(false); }
+void TForm1::LongDipChange()
+{
+    LRayon->setEnabled(false);
+}
 
-void TForm1::AideClicClick() { plateforme().aide(QStringLiteral("kesu.hlp"), 0); }
+void TForm1::AideClicClick()
+{
+    plateforme().aide(QStringLiteral("kesu.hlp"), 0);
+}
 
 void TForm1::aideContextuelle()
 {
@@ -99,9 +105,15 @@ void TForm1::A_ProposClick()
     LRayon->setEnabled(false);
 }
 
-bool TForm1::chParaCoche() const { return ChPara->isChecked(); }
+bool TForm1::chParaCoche() const
+{
+    return ChPara->isChecked();
+}
 
-bool TForm1::chSerieBasCoche() const { return ChSerie_bas->isChecked(); }
+bool TForm1::chSerieBasCoche() const
+{
+    return ChSerie_bas->isChecked();
+}
 
 void TForm1::montreProgression()
 {
@@ -119,6 +131,12 @@ void TForm1::pasProgression()
     ProgressBar1->repaint();
 }
 
-void TForm1::cacheProgression() { ProgressBar1->hide(); }
+void TForm1::cacheProgression()
+{
+    ProgressBar1->hide();
+}
 
-void TForm1::montreImpression() { BitBtn2->show(); }
+void TForm1::montreImpression()
+{
+    BitBtn2->show();
+}

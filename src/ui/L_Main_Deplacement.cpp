@@ -51,9 +51,15 @@ void TForm1::arme(bool deplaceAB)
     couleurs(deplaceAB ? DipPhysique : EchPhysique, Green, Yellow);
 }
 
-void TForm1::ClicABClick() { arme(true); }
+void TForm1::ClicABClick()
+{
+    arme(true);
+}
 
-void TForm1::ClicBCClick() { arme(false); }
+void TForm1::ClicBCClick()
+{
+    arme(false);
+}
 
 void TForm1::Image1MouseMove(Qt::MouseButtons, int x, int y)
 {

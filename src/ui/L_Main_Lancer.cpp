@@ -54,10 +54,14 @@ void TForm1::Button1Click()
         image.fill(Qt::white);
     }
     {
+        // When the drawing stops on an error, the bands drawn so far are shown.
+        const struct Rafraichit {
+            ZoneImage *zone;
+            ~Rafraichit() { zone->update(); }
+        } rafraichit{Image1};
         RasterSurface surface(image, font());
         TraceGraphe(surface, *this);
     }
-    Image1->update();
 
     ClicAB->setEnabled(true);
     ClicBC->setEnabled(true);

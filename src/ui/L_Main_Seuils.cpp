@@ -16,7 +16,10 @@ namespace {
 
 using namespace Couleurs;
 
-void encre(QWidget *w, QRgb couleur) { colore(w, {QPalette::WindowText}, couleur); }
+void encre(QWidget *w, QRgb couleur)
+{
+    colore(w, {QPalette::WindowText}, couleur);
+}
 
 } // namespace
 
@@ -70,4 +73,7 @@ void TForm1::LimiteHautChange()
     seuilChange(LimiteHaute, EtatCalcul.SeuilHaut, Seuils::Genre::Haut);
 }
 
-void TForm1::LimiteSelect(QLineEdit *sender) { sender->selectAll(); }
+void TForm1::LimiteSelect(QLineEdit *sender)
+{
+    sender->selectAll();
+}

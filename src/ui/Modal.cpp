@@ -114,6 +114,51 @@ protected:
     }
 };
 
+// The open cell's editor, in the grid's bold font: drawn by Qt, then struck
+// again one pixel to the right as the cells are, each character one pixel
+// wider so that the caret and the selection follow the wider text.
+class EditeurCellule : public QLineEdit {
+public:
+    explicit EditeurCellule(QWidget *parent) : QLineEdit(parent)
+    {
+        setFrame(false);
+        QFont police = parent->font();
+        surimpression_ = grasParSurimpression(police);
+        if (surimpression_)
+            police.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+        setFont(police);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *e) override
+    {
+        QLineEdit::paintEvent(e);
+        if (!surimpression_ || text().isEmpty())
+            return;
+        // Where QLineEdit puts its text: two pixels in, centred vertically.
+        constexpr int MargeInterne = 2;
+        const QRect r = contentsRect().marginsRemoved(textMargins());
+        const QFontMetrics fm(font());
+        const int x = r.x() + MargeInterne;
+        const int y = r.y() + (r.height() - fm.height() + 1) / 2 + fm.ascent();
+        QPainter peintre(this);
+        peintre.setFont(font());
+        peintre.setClipRect(r);
+        peintre.setPen(palette().color(QPalette::Text));
+        peintre.drawText(QPoint(x + 1, y), text());
+        if (hasSelectedText()) {
+            const int debut = x + fm.horizontalAdvance(text().left(selectionStart()));
+            const int fin = x + fm.horizontalAdvance(text().left(selectionEnd()));
+            peintre.setClipRect(QRect(debut, r.y(), fin - debut, r.height()).intersected(r));
+            peintre.setPen(palette().color(QPalette::HighlightedText));
+            peintre.drawText(QPoint(x + 1, y), text());
+        }
+    }
+
+private:
+    bool surimpression_ = false;
+};
+
 } // namespace
 
 // Reports every keystroke that changes a cell editor's text, so a value typed
@@ -143,11 +188,11 @@ public:
         peintre->restore();
     }
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
                           const QModelIndex &index) const override
     {
-        QWidget *editeur = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto *ligne = qobject_cast<QLineEdit *>(editeur)) {
+        auto *editeur = new EditeurCellule(parent);
+        if (QLineEdit *ligne = editeur) {
             const QPersistentModelIndex cellule(index);
             connect(ligne, &QLineEdit::textEdited, ligne, [this, cellule](const QString &texte) {
                 if (surSaisie)

@@ -13,4 +13,7 @@ Plateforme &plateforme()
     return *courante;
 }
 
-void installePlateforme(Plateforme *p) { courante = p; }
+void installePlateforme(Plateforme *p)
+{
+    courante = p;
+}

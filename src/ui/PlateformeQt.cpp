@@ -55,7 +55,10 @@ void PlateformeQt::erreurParDefaut(const QString &texte)
           QApplication::activeWindow());
 }
 
-int PlateformeQt::execModal(QDialog &dialogue) { return dialogue.exec(); }
+int PlateformeQt::execModal(QDialog &dialogue)
+{
+    return dialogue.exec();
+}
 
 void PlateformeQt::aide(const QString &fichier, int contexte)
 {

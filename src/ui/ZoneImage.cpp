@@ -25,8 +25,7 @@ void ZoneImage::paintEvent(QPaintEvent *)
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), picture_);
     } else {
-        p.drawImage((width() - picture_.width()) / 2, (height() - picture_.height()) / 2,
-                    picture_);
+        p.drawImage((width() - picture_.width()) / 2, (height() - picture_.height()) / 2, picture_);
     }
 }
 

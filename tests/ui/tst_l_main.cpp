@@ -15,15 +15,6 @@
 #include <QTableWidget>
 #include <QToolTip>
 
-namespace {
-
-QRgb couleurTexte(const QWidget *w, QPalette::ColorRole role = QPalette::WindowText)
-{
-    return w->palette().color(role).rgb() & 0xFFFFFF;
-}
-
-} // namespace
-
 // The main window as a user meets it: start-up, band boxes, the rule that a
 // changed input disables the lobe button, help, and the About box.
 class TstLMain : public QObject {
@@ -42,7 +33,6 @@ private slots:
     void erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue();
     void editeurDeBandesGardePourLaSession();
     void ordreDeTabulationEtBulles();
-
 };
 
 void TstLMain::etatAuDemarrage()
@@ -87,7 +77,8 @@ void TstLMain::etatAuDemarrage()
     QCOMPARE(w->Image1->geometry(), QRect(0, 99, 785, 330));
     QCOMPARE(w->centralWidget()->size(), QSize(786, 509));
     QCOMPARE(w->windowTitle(), "Visualisation des impédances sur une antenne KESU");
-    QCOMPARE(couleurTexte(w->LRayon, QPalette::ButtonText), 0xFF0000u);
+    QCOMPARE(w->LRayon->palette().color(QPalette::Active, QPalette::ButtonText).rgb() & 0xFFFFFF,
+             0xFF0000u);
     QCOMPARE(w.plateforme.codeFin, -1);
     QVERIFY(w.plateforme.erreurs.isEmpty());
 }
@@ -144,9 +135,9 @@ void TstLMain::premiereLigne160()
 void TstLMain::regleDeChangementDeParametre()
 {
     FenetreTest w;
-    for (QWidget *entree : {static_cast<QWidget *>(w->LongDip), static_cast<QWidget *>(w->LongEch),
-                            static_cast<QWidget *>(w->CoefDip),
-                            static_cast<QWidget *>(w->CbCoefEch)}) {
+    for (QWidget *entree :
+         {static_cast<QWidget *>(w->LongDip), static_cast<QWidget *>(w->LongEch),
+          static_cast<QWidget *>(w->CoefDip), static_cast<QWidget *>(w->CbCoefEch)}) {
         w->LRayon->setEnabled(true);
         w->ClicAB->setEnabled(true);
         QTest::keyClick(entree, Qt::Key_5);
@@ -292,14 +283,12 @@ void TstLMain::ordreDeTabulationEtBulles()
             visites << c->objectName();
         c = c->nextInFocusChain();
     } while (c != w->LongDip && visites.size() < 60);
-    const QStringList attendu{"LongDip",     "LongEch",     "CoefDip",      "CbCoefEch",
-                              "BitBtn1",     "Button1",     "DipElec",      "EchElec",
-                              "DipPhysique", "EchPhysique", "ClicAB",       "ClicBC",
-                              "AideClic",    "LimiteBasse", "LimitMoyenne", "LimiteHaute",
-                              "ChSerie_bas", "ChSerie_moy", "LRayon",       "BitBtn2",
-                              "Ch80m",       "Ch40m",       "Ch30m",        "Ch20m",
-                              "Ch17m",       "Ch15m",       "Ch12m",        "Ch10m",
-                              "ChPara"};
+    const QStringList attendu{
+        "LongDip",  "LongEch",     "CoefDip",      "CbCoefEch",   "BitBtn1",     "Button1",
+        "DipElec",  "EchElec",     "DipPhysique",  "EchPhysique", "ClicAB",      "ClicBC",
+        "AideClic", "LimiteBasse", "LimitMoyenne", "LimiteHaute", "ChSerie_bas", "ChSerie_moy",
+        "LRayon",   "BitBtn2",     "Ch80m",        "Ch40m",       "Ch30m",       "Ch20m",
+        "Ch17m",    "Ch15m",       "Ch12m",        "Ch10m",       "ChPara"};
     QCOMPARE(visites.mid(0, attendu.size()), attendu);
 
     // A band box has no hint of its own: its group box's hint shows.
