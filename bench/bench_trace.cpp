@@ -6,7 +6,7 @@
 #include "print/GeometriePage.h"
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
-#include "print/TextesImpression.h"
+#include "print/Impression.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 
@@ -70,21 +70,11 @@ void impressionPdf(benchmark::State &etat)
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(fichier);
         imprimante.setPageSize(QPageSize(QPageSize::A4));
-        imprimante.setDocName(TextesImpression::Titre);
+        imprimante.setDocName(TitreImpression);
         const QRectF zone = imprimante.pageRect(QPrinter::DevicePixel);
-        const SauvegardeEchelles echellesEcran;
-        const GeometriePage geo =
-            CalculeGeometrie(imprimante.width(), imprimante.height(),
-                             {qRound(zone.left()), qRound(zone.top())}, 785, 330);
-        AppliqueGeometrie(geo);
-        SurfacePage page(geo.HorzRes, geo.VertRes, imprimante.resolution());
-        TraceGraphe(page, env);
-        LegendeCourants(page, textes);
-        QPainter peintre;
-        if (!peintre.begin(&imprimante))
-            throw std::runtime_error("cannot write the PDF file");
-        page.peint(peintre);
-        peintre.end();
+        EtatCalcul.GrapheCourants = true;
+        ImprimePage(imprimante, {qRound(zone.left()), qRound(zone.top())},
+                    {QSize(785, 330), textes, &env, {}});
     }
     etat.counters["octets"] = static_cast<double>(QFileInfo(fichier).size());
 }

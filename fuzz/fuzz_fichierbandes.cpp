@@ -1,6 +1,6 @@
 // The band settings file's reader on any bytes: it returns a table or throws
 // KesuErreur, and a table it returns reads back unchanged once written.
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "state/FichierBandes.h"
 
 #include <QByteArray>

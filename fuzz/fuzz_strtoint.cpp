@@ -1,7 +1,7 @@
 // The integer conversion of typed text on any text: a 32-bit value or the
 // error "'...' n'est pas une valeur entière correcte", never anything else.
-#include "calc/Arithmetique.h"
-#include "calc/Erreurs.h"
+#include "regles/Arithmetique.h"
+#include "regles/Erreurs.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #include "ui/A_Propos.h"
 #include "ui/Application.h"
+#include "ui/HandlerGarde.h"
 #include "ui/L_Main.h"
 #include "ui/PlateformeQt.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 
     PlateformeQt services;
     installePlateforme(&services);
+    executeGarde(iconeApplication);
 
     TForm1 Form1;
     Form1.Form3 = new TForm3(&Form1);

@@ -1,6 +1,6 @@
 #include "calc/CalculRun.h"
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 #include "state/EtatCalcul.h"
 
 namespace CalculRun {

@@ -1,20 +1,8 @@
 #pragma once
 
-class Surface;
+#include "chart/EnvironnementTrace.h"
 
-// What the chart drawing reads from and drives on the main window, without
-// knowing its widgets: the checked impedance-class radio buttons, the progress
-// bar and the print button.
-class EnvironnementTrace {
-public:
-    virtual ~EnvironnementTrace() = default;
-    virtual bool chParaCoche() const = 0;     // "Impédance haute"
-    virtual bool chSerieBasCoche() const = 0; // "Impédance basse"
-    virtual void montreProgression() = 0;
-    virtual void pasProgression() = 0;
-    virtual void cacheProgression() = 0;
-    virtual void montreImpression() = 0; // shows the print button
-};
+class Surface;
 
 // Draws the whole chart on the surface with the scales and offsets held in
 // EtatCalcul: the frame, then the band curves and strips; then shows the print

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "chart/TraceCourbes.h"
 
-#include "calc/Arithmetique.h"
-#include "calc/TraceGraphe.h"
+#include "regles/Arithmetique.h"
+#include "chart/EnvironnementTrace.h"
 #include "surface/Surface.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "lobes/AfficheLobes.h"
 
 #include "lobes/ClassementLobes.h"
-#include "lobes/Ressources.h"
+#include "resources/Ressources.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 

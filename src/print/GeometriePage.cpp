@@ -1,6 +1,6 @@
 #include "print/GeometriePage.h"
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 
 GeometriePage CalculeGeometrie(std::int32_t horzRes, std::int32_t vertRes, PointEntier p,
                                std::int32_t largeurImage, std::int32_t hauteurImage)

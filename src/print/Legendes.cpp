@@ -1,6 +1,6 @@
 #include "print/Legendes.h"
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 #include "print/FormatLamda.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"

@@ -1,7 +1,6 @@
 #include "print/SurfacePage.h"
 
-#include "calc/Erreurs.h"
-#include "print/TextesImpression.h"
+#include "regles/Erreurs.h"
 
 #include <QPainter>
 
@@ -20,7 +19,7 @@ QImage pageBlanche(int largeur, int hauteur)
     if (largeur > 0 && hauteur > 0)
         page = QImage(largeur, hauteur, QImage::Format_RGB32);
     if (page.isNull())
-        leveErreur(TextesImpression::PageImpossible);
+        leveErreur(Textes::PageImpossible);
     page.fill(Qt::white);
     return page;
 }

@@ -1,7 +1,7 @@
 #include "state/FichierBandes.h"
 
-#include "calc/Arithmetique.h"
-#include "calc/Erreurs.h"
+#include "regles/Arithmetique.h"
+#include "regles/Erreurs.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -78,8 +78,24 @@ QByteArray texte(const Table &table)
     return resultat;
 }
 
+std::optional<HorsFichier> horsFichier(const Table &table)
+{
+    for (int ligne = 0; ligne < NombreBandes; ++ligne) {
+        const LigneBande &bande = table[ligne];
+        if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax)
+            return HorsFichier{ligne, true,
+                               Textes::FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence)};
+        if (bande.Bande < BandeMin || bande.Bande > BandeMax)
+            return HorsFichier{ligne, false,
+                               Textes::BandeHorsFichier.arg(ligne + 1).arg(bande.Bande)};
+    }
+    return std::nullopt;
+}
+
 void sauve(const Table &table)
 {
+    if (const auto hors = horsFichier(table))
+        leveErreur(hors->texte);
     QSaveFile fichier(NomFichier);
     const QByteArray octets = texte(table);
     // flush() before commit(): a write cut short (disk full, size limit) only

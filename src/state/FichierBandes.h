@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The band settings file: eight lines, band name at positions 1-2, frequency at
 // positions 4-8, read by fixed positions. Opened by its bare name, so it is the
@@ -20,11 +21,28 @@ Table lit(const QByteArray &contenu);
 // opened or read, and leaves the table untouched then.
 void charge();
 
+// The file keeps two positions for the band name and five for the frequency:
+// anything wider would not read back, or read back as another value.
+inline constexpr std::int32_t BandeMin = -9;
+inline constexpr std::int32_t BandeMax = 99;
+inline constexpr std::int32_t FrequenceMin = -9999;
+inline constexpr std::int32_t FrequenceMax = 99999;
+
+// The first value of a table that the file cannot store: its row (0-based),
+// whether it is the frequency or the band name, and the message that says so.
+struct HorsFichier {
+    int ligne = 0;
+    bool frequence = false;
+    QString texte;
+};
+std::optional<HorsFichier> horsFichier(const Table &table);
+
 // The bytes of the file for a table: "<band> <frequency>" and CR LF per line.
 QByteArray texte(const Table &table);
 // Writes a table to Kesu.ini. The lines go to a temporary file
 // in the same folder, which then replaces Kesu.ini in one step, so a failure
-// never leaves a damaged file; it throws and Kesu.ini stays as it was.
+// never leaves a damaged file; it throws and Kesu.ini stays as it was. A table
+// the file cannot store is refused before anything is written.
 void sauve(const Table &table);
 
 } // namespace FichierBandes

@@ -1,8 +1,9 @@
 #include "ui/A_Propos.h"
 
+#include "regles/Version.h"
+#include "resources/Ressources.h"
 #include "ui/Application.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -21,11 +22,8 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     LOGO->setObjectName(QStringLiteral("LOGO"));
     LOGO->setGeometry(40, 39, 125, 137);
     LOGO->setScaledContents(true);
-    const QString logo = QStringLiteral(":/images/logo.png");
-    if (QFile::exists(logo))
-        LOGO->setPixmap(QPixmap(logo));
 
-    Label2 = new QLabel(QStringLiteral("Antenne Kesu   Version 1.6"), this);
+    Label2 = new QLabel(QStringLiteral("Antenne Kesu   Version ") + QLatin1String(KesuVersionCourte), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(22, 12, 156, 16);
     QFont grande = font();
@@ -62,4 +60,10 @@ void TForm3::keyPressEvent(QKeyEvent *e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void TForm3::chargeLogo()
+{
+    if (LOGO->pixmap().isNull())
+        LOGO->setPixmap(QPixmap::fromImage(ChargeBitmap(QStringLiteral("LOGO"))));
 }

@@ -16,7 +16,9 @@ public:
     QLabel *Label1;
     QPushButton *BitBtn1;
 
-    static constexpr const char *Version = "1.6.0.1";
+    // The About picture, loaded like every picture of the program: a missing
+    // one is reported when the box is opened.
+    void chargeLogo();
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -1,6 +1,6 @@
 #include "ui/AideViewer.h"
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 
 #include "ui/Plateforme.h"
 

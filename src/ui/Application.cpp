@@ -1,5 +1,7 @@
 #include "ui/Application.h"
 
+#include "regles/Version.h"
+#include "resources/Ressources.h"
 #include "ui/StyleKesu.h"
 
 #include <QApplication>
@@ -7,6 +9,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -30,8 +33,7 @@ void policeEcran()
 void prepareApplication(QTranslator &traductionQt)
 {
     QApplication::setApplicationName(QStringLiteral("Kesu"));
-    QApplication::setApplicationVersion(QStringLiteral("1.6.0.1"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    QApplication::setApplicationVersion(QLatin1String(KesuVersion));
     if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
@@ -47,4 +49,9 @@ void centreSurEcran(QWidget &fenetre)
         cadre.moveCenter(ecran->availableGeometry().center());
         fenetre.move(cadre.topLeft());
     }
+}
+
+void iconeApplication()
+{
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ChargeBitmap(QStringLiteral("ICONE")))));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "ui/Plateforme.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "ui/L_Main.h"
 
-#include "lobes/Ressources.h"
+#include "resources/Ressources.h"
 #include "ui/A_Propos.h"
 #include "ui/Couleurs.h"
 #include "ui/HandlerGarde.h"

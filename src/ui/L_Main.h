@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/Seuils.h"
-#include "calc/TraceGraphe.h"
+#include "chart/EnvironnementTrace.h"
 #include "state/EtatCalcul.h"
 
 #include <QMainWindow>

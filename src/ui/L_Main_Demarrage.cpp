@@ -2,7 +2,8 @@
 // captions, the parameter-change rule, help, the menu commands.
 #include "ui/L_Main.h"
 
-#include "calc/Reel.h"
+#include "regles/Erreurs.h"
+#include "regles/Reel.h"
 #include "state/FichierBandes.h"
 #include "ui/A_Propos.h"
 #include "ui/Modal.h"
@@ -46,7 +47,7 @@ void TForm1::FormActivate()
     } catch (...) {
         // Without its band table the program has nothing to draw: it says so
         // and ends, whatever went wrong with the file.
-        plateforme().erreur(QStringLiteral("Fichier KESU.INI introuvable"));
+        plateforme().erreur(Textes::FichierBandesIntrouvable);
         plateforme().termine(1);
     }
 }
@@ -99,6 +100,7 @@ void TForm1::FrqBandeClick()
 
 void TForm1::A_ProposClick()
 {
+    Form3->chargeLogo();
     plateforme().execModal(*Form3);
     ClicAB->setEnabled(false);
     ClicBC->setEnabled(false);

@@ -2,7 +2,7 @@
 // and a button release takes the lengths they show.
 #include "ui/L_Main.h"
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 #include "calc/Deplacement.h"
 #include "ui/Couleurs.h"
 

@@ -2,19 +2,14 @@
 // one page with a caption block.
 #include "ui/L_Main.h"
 
-#include "calc/Erreurs.h"
-#include "print/GeometriePage.h"
-#include "print/Legendes.h"
-#include "print/SurfacePage.h"
-#include "print/TextesImpression.h"
-#include "print/ui/CopieEcran.h"
+#include "print/Impression.h"
+#include "ui/CopieEcran.h"
 #include "ui/Plateforme.h"
 #include "ui/ZoneImage.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,44 +45,23 @@ TextesFenetre textesFenetre(const TForm1 &w)
             w.ChSerie_moy->isChecked()};
 }
 
-// Starts the job with the finished page, so that a failure while composing it
-// never leaves a half page at the printer.
-void envoie(QPrinter &imprimante, const SurfacePage &page)
-{
-    QPainter peintre;
-    if (!peintre.begin(&imprimante))
-        leveErreur(TextesImpression::DemarrageImpossible);
-    page.peint(peintre);
-    peintre.end();
-}
-
 } // namespace
 
 void TForm1::Impression1Click()
 {
     QPrinter imprimante;
     imprimante.setResolution(ResolutionPage);
+    imprimante.setDocName(TitreImpression);
     if (!plateforme().dialogueImpression(imprimante, this))
         return;
 
     const Sablier sablier;
-    const SauvegardeEchelles echellesEcran;
+    DemandeImpression demande{Image1->size(), textesFenetre(*this), this, {}};
+    if (!EtatCalcul.GrapheCourants)
+        demande.copieEcran =
+            CopieEcran(centralWidget(), Image1->y(), Image1->x(), Image1->width(), Image1->height());
     try {
-        const GeometriePage geo =
-            CalculeGeometrie(imprimante.width(), imprimante.height(),
-                             decalageImpression(imprimante), Image1->width(), Image1->height());
-        AppliqueGeometrie(geo);
-        imprimante.setDocName(TextesImpression::Titre);
-        SurfacePage page(geo.HorzRes, geo.VertRes, imprimante.resolution());
-        if (EtatCalcul.GrapheCourants) {
-            TraceGraphe(page, *this);
-            LegendeCourants(page, textesFenetre(*this));
-        } else {
-            CopieEcran(page, centralWidget(), geo.P.X, geo.P.Y, geo.Wc, geo.Hc, Image1->y(),
-                       Image1->x(), Image1->width(), Image1->height());
-            LegendeLobes(page, textesFenetre(*this));
-        }
-        envoie(imprimante, page);
+        ImprimePage(imprimante, decalageImpression(imprimante), demande);
     } catch (...) {
         // Qt's PDF engine cannot abort a begun job, which is why the page is
         // only sent once complete; a print server's engine drops the job here.

@@ -2,9 +2,11 @@
 // and draws the chart.
 #include "ui/L_Main.h"
 
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 #include "calc/CalculRun.h"
-#include "calc/Reel.h"
+#include "calc/TraceGraphe.h"
+#include "regles/Erreurs.h"
+#include "regles/Reel.h"
 #include "surface/RasterSurface.h"
 #include "ui/Plateforme.h"
 #include "ui/ZoneImage.h"
@@ -23,7 +25,7 @@ void TForm1::Button1Click()
     for (int k = 1; k <= NombreBandes; ++k)
         uneBande = uneBande || EtatCalcul.BandeActive[k];
     if (!uneBande) {
-        plateforme().avertissement(QStringLiteral("Vous devez saisir au moins une bande"));
+        plateforme().avertissement(Textes::AucuneBande);
         return;
     }
 
@@ -38,8 +40,7 @@ void TForm1::Button1Click()
     EchPhysique->setText(LongEch->text());
 
     if (EtatCalcul.LongElecDip < 1 || EtatCalcul.LongElecEch < 1) {
-        plateforme().avertissement(
-            QStringLiteral("Vous n'avez pas défini l'antenne et/ou sa ligne"));
+        plateforme().avertissement(Textes::AntenneNonDefinie);
         return;
     }
     EtatCalcul.LongElecTotale = Arith::somme(EtatCalcul.LongElecDip, EtatCalcul.LongElecEch);

@@ -2,7 +2,7 @@
 // boxes.
 #include "ui/L_Main.h"
 
-#include "calc/Reel.h"
+#include "regles/Reel.h"
 #include "calc/Seuils.h"
 #include "ui/Couleurs.h"
 

@@ -1,7 +1,7 @@
 #include "ui/Modal.h"
 
-#include "calc/Arithmetique.h"
-#include "calc/Erreurs.h"
+#include "regles/Arithmetique.h"
+#include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "ui/HandlerGarde.h"
 #include "ui/Plateforme.h"
@@ -26,11 +26,6 @@
 namespace {
 
 const QString QuestionSauvegarde = QStringLiteral("Sauvegarder définitivement les fréquences ?");
-
-constexpr std::int32_t BandeMin = -9;
-constexpr std::int32_t BandeMax = 99;
-constexpr std::int32_t FrequenceMin = -9999;
-constexpr std::int32_t FrequenceMax = 99999;
 
 constexpr int ColonneBande = 0;
 constexpr int ColonneFrequence = 1;
@@ -366,15 +361,9 @@ FichierBandes::Table TForm2::lisGrille()
 
 void TForm2::verifiePourLeFichier(const FichierBandes::Table &table)
 {
-    for (int ligne = 0; ligne < NombreBandes; ++ligne) {
-        const LigneBande &bande = table[ligne];
-        if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax) {
-            EditFreq->setCurrentCell(ligne, ColonneFrequence);
-            leveErreur(Textes::FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence));
-        }
-        if (bande.Bande < BandeMin || bande.Bande > BandeMax) {
-            EditFreq->setCurrentCell(ligne, ColonneBande);
-            leveErreur(Textes::BandeHorsFichier.arg(ligne + 1).arg(bande.Bande));
-        }
+    // The offending cell gets the focus before the message, ready to be corrected.
+    if (const auto hors = FichierBandes::horsFichier(table)) {
+        EditFreq->setCurrentCell(hors->ligne, hors->frequence ? ColonneFrequence : ColonneBande);
+        leveErreur(hors->texte);
     }
 }

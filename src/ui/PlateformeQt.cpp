@@ -1,6 +1,6 @@
 #include "ui/PlateformeQt.h"
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "ui/AideViewer.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "lobes/AfficheLobes.h"
-#include "lobes/Ressources.h"
+#include "resources/Ressources.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 

@@ -1,9 +1,10 @@
 #include "EnvironnementMuet.h"
 #include "FenetreTest.h"
 #include "print/GeometriePage.h"
+#include "print/Impression.h"
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
-#include "print/ui/CopieEcran.h"
+#include "ui/CopieEcran.h"
 #include "ui/ZoneImage.h"
 
 #include <QApplication>
@@ -32,8 +33,8 @@ void prepare(QPrinter &imprimante, const QString &fichier = {})
     imprimante.setPageMargins({12, 12, 12, 12}, QPageLayout::Point);
 }
 
-// The printable area as Ghostscript prints it, without smoothing.
-QImage imprimee(const QString &pdf, QSize taille)
+// The whole sheet as Ghostscript prints it at 300 dpi, without smoothing.
+QImage feuille(const QString &pdf)
 {
     QProcess gs;
     gs.start("gs", {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=ppmraw", "-r300",
@@ -41,9 +42,36 @@ QImage imprimee(const QString &pdf, QSize taille)
                     "-sOutputFile=" + pdf + ".ppm", pdf});
     if (!gs.waitForFinished(60000) || gs.exitCode() != 0)
         return {};
-    return QImage(pdf + ".ppm")
-        .convertToFormat(QImage::Format_RGB32)
-        .copy(QRect(QPoint(Decalage, Decalage), taille));
+    return QImage(pdf + ".ppm").convertToFormat(QImage::Format_RGB32);
+}
+
+// The printable area of the sheet.
+QImage imprimee(const QString &pdf, QSize taille)
+{
+    const QImage f = feuille(pdf);
+    return f.isNull() ? f : f.copy(QRect(QPoint(Decalage, Decalage), taille));
+}
+
+bool sombre(const QImage &img, int x, int y)
+{
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+// The longest run of dark pixels in row y, as its first and last columns.
+std::pair<int, int> plusLongTrait(const QImage &img, int y)
+{
+    std::pair<int, int> trait{0, -1};
+    for (int x = 0, debut = -1; x <= img.width(); ++x) {
+        if (x < img.width() && sombre(img, x, y)) {
+            if (debut < 0)
+                debut = x;
+        } else if (debut >= 0) {
+            if (x - 1 - debut > trait.second - trait.first)
+                trait = {debut, x - 1};
+            debut = -1;
+        }
+    }
+    return trait;
 }
 
 QString titre(const QString &pdf)
@@ -56,27 +84,23 @@ QString titre(const QString &pdf)
     return i < 0 ? QString() : sortie.mid(i + 6, sortie.indexOf('\n', i) - i - 6).trimmed();
 }
 
-// The page the job should have sent, composed from the same pieces.
+// The page the job should have sent: the job itself, run on an image of the
+// printable area at the printer's resolution instead of the printer.
 QImage pageAttendue(FenetreTest &f)
 {
     QPrinter imprimante;
     prepare(imprimante);
-    const SauvegardeEchelles ecran;
-    const GeometriePage g =
-        CalculeGeometrie(imprimante.width(), imprimante.height(), {Decalage, Decalage}, 785, 330);
-    AppliqueGeometrie(g);
-    SurfacePage page(g.HorzRes, g.VertRes, 300);
+    QImage page(imprimante.width(), imprimante.height(), QImage::Format_RGB32);
+    constexpr int PointsParMetre = 11811; // 300 dpi
+    page.setDotsPerMeterX(PointsParMetre);
+    page.setDotsPerMeterY(PointsParMetre);
     const TextesFenetre textes{f->LongDip->text(), f->CoefDip->text(), f->LongEch->text(),
                                f->CbCoefEch->currentText(), f->ChSerie_moy->isChecked()};
-    if (EtatCalcul.GrapheCourants) {
-        EnvironnementMuet env;
-        TraceGraphe(page, env);
-        LegendeCourants(page, textes);
-    } else {
-        CopieEcran(page, f->centralWidget(), Decalage, Decalage, g.Wc, g.Hc, 99, 0, 785, 330);
-        LegendeLobes(page, textes);
-    }
-    return page.image();
+    EnvironnementMuet env;
+    const QImage copie =
+        EtatCalcul.GrapheCourants ? QImage() : CopieEcran(f->centralWidget(), 99, 0, 785, 330);
+    ImprimePage(page, {Decalage, Decalage}, {QSize(785, 330), textes, &env, copie});
+    return page;
 }
 
 using Ecran = std::tuple<int, int, int, int, double, double>;
@@ -110,6 +134,8 @@ private slots:
     void erreurAbandonneLeTravail();
     void copieImpossible();
     void apresImpression();
+    void legendeDansSonCadre_data();
+    void legendeDansSonCadre();
 
 private:
     // Presses the print button, the dialog confirmed onto pdf.
@@ -217,6 +243,77 @@ void TstImpression::apresImpression()
     f->LRayon->click();
     QCOMPARE(f->Image1->picture().pixel(0, 100), 0xFF000000);
     QCOMPARE(f->Image1->picture().pixel(1, 100), 0xFF008080);
+}
+
+void TstImpression::legendeDansSonCadre_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("format");
+    QTest::newRow("A4") << QPageSize::A4;
+    QTest::newRow("Letter") << QPageSize::Letter;
+}
+
+// The chart on a real sheet at 300 dpi with the printer's own margins: the
+// caption rows, the longest one included, must stay inside their frame. The
+// frame and the chart are found from the printed pixels alone.
+void TstImpression::legendeDansSonCadre()
+{
+    QFETCH(QPageSize::PageSizeId, format);
+    FenetreTest f;
+    f->Button1->click();
+    const QString pdf = sortie_.filePath(QStringLiteral("feuille%1.pdf").arg(format));
+    f.plateforme.surImpression = [&](QPrinter &p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        p.setPageSize(QPageSize(format));
+        return true;
+    };
+    f->BitBtn2->click();
+    QVERIFY(f.plateforme.erreursParDefaut.isEmpty());
+    const QImage img = feuille(pdf);
+    QVERIFY2(!img.isNull(), "Ghostscript (gs) is needed");
+
+    // The frame: the lowest long dark line, and the dark columns rising from its ends.
+    const auto longue = [&](int y) {
+        const auto [debut, fin] = plusLongTrait(img, y);
+        return fin - debut >= 1000;
+    };
+    int b = img.height() - 1;
+    while (b > 0 && !longue(b))
+        --b;
+    const auto [l, r] = plusLongTrait(img, b);
+    int t = b;
+    while (t > 0 && sombre(img, l, t - 1))
+        --t;
+    QVERIFY2(b - t > 200, "no frame found");
+    for (int y = t; y <= b; ++y)
+        QVERIFY(sombre(img, l, y) && sombre(img, r, y));
+    // The chart's bottom edge: the next long dark line above the frame.
+    int c = t - 1;
+    while (c > 0 && !longue(c))
+        --c;
+    QVERIFY2(c > 0, "no chart found");
+
+    // Below the chart, every dark pixel is the frame or text clear of it.
+    int texte = 0;
+    for (int y = c + 1; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            if (!sombre(img, x, y))
+                continue;
+            const bool cadre = ((x == l || x == r) && y >= t && y <= b) ||
+                               ((y == t || y == b) && x >= l && x <= r);
+            if (cadre)
+                continue;
+            QVERIFY2(x > l + 1 && x < r - 1 && y > t + 1 && y < b - 1,
+                     qPrintable(QStringLiteral("ink at (%1, %2), frame (%3, %4)-(%5, %6)")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(l)
+                                    .arg(t)
+                                    .arg(r)
+                                    .arg(b)));
+            ++texte;
+        }
+    QVERIFY(texte > 5000); // the three rows are there
 }
 
 QTEST_MAIN(TstImpression)

@@ -8,8 +8,9 @@
 
 #include <QtTest>
 
-// The printed page without a printer, on the worked example's page: 4800 x 6600
-// device pixels with the printing offset (90, 110).
+// The printed page without a printer, on a large page: 4800 x 6600 device
+// pixels with the printing offset (90, 110), for the default antenna on the
+// 785 x 330 picture.
 namespace {
 
 constexpr QRgb Noir = 0xFF000000;
@@ -98,8 +99,9 @@ void TstPageImpression::geometrie_data()
     QTest::addColumn<QRect>("page"); // offset and printable area
     QTest::addColumn<QSize>("image");
     QTest::addColumn<QList<int>>("attendu"); // W, H, Wc, Hc, x0, y0, width fit
-    QTest::newRow("worked example") << QRect(90, 110, 4800, 6600) << QSize(785, 330)
-                                    << QList<int>{4620, 6380, 4620, 1942, 90, 1165, 1};
+    QTest::newRow("785 x 330 picture, offset (90, 110)")
+        << QRect(90, 110, 4800, 6600) << QSize(785, 330)
+        << QList<int>{4620, 6380, 4620, 1942, 90, 1165, 1};
     QTest::newRow("offset not given") << QRect(0, 0, 4800, 6600) << QSize(785, 330)
                                       << QList<int>{4800, 6600, 4800, 2017, 0, 1146, 1};
     QTest::newRow("tall area: height fit") << QRect(90, 110, 4800, 6600) << QSize(330, 785)

@@ -1,4 +1,4 @@
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "state/FichierBandes.h"
 
 #include <QDir>
@@ -46,6 +46,7 @@ private slots:
     void chargeDepuisLeDossierCourant();
     void sauveRemplaceSansLaisserDeTemporaire();
     void sauveEchoueSansToucherLeFichier();
+    void sauveRefuseCeQueLeFichierNeGardePas();
 };
 
 void TstFichierBandes::lectureAcceptee_data()
@@ -180,6 +181,33 @@ void TstFichierBandes::sauveEchoueSansToucherLeFichier()
     } catch (const KesuErreur &e) {
         QVERIFY(e.texte().contains("Kesu.ini"));
     }
+    QDir::setCurrent(avant);
+}
+
+void TstFichierBandes::sauveRefuseCeQueLeFichierNeGardePas()
+{
+    // A band of three digits would read back as another band: nothing is
+    // written, the file stays as it was, and the message names the row.
+    QTemporaryDir dossier;
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    FichierBandes::sauve(tableDefaut());
+    Table t = tableDefaut();
+    t[4].Bande = 160;
+    try {
+        FichierBandes::sauve(t);
+        QFAIL("the save should have been refused");
+    } catch (const KesuErreur &e) {
+        QCOMPARE(e.texte(), Textes::BandeHorsFichier.arg(5).arg(160));
+    }
+    const auto hors = FichierBandes::horsFichier(t);
+    QVERIFY(hors && hors->ligne == 4 && !hors->frequence);
+    t[4].Bande = 17;
+    t[6].Frequence = 100000;
+    QVERIFY(FichierBandes::horsFichier(t)->frequence);
+    QFile f(dossier.filePath("Kesu.ini"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), Defaut);
     QDir::setCurrent(avant);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/TraceGraphe.h"
+#include "chart/EnvironnementTrace.h"
 
 // A window that lets the chart draw and shows nothing (no progress bar, no
 // print button); the medium impedance class unless told otherwise.

@@ -1,6 +1,6 @@
 #include "PlateformeTest.h"
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 
 Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)
 {

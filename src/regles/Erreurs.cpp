@@ -1,4 +1,4 @@
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 
 QString texteBoiteErreur(const QString &texte)
 {

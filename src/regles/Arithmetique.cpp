@@ -1,6 +1,6 @@
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "lobes/Ressources.h"
+#include "resources/Ressources.h"
 
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "calc/Arithmetique.h"
-#include "calc/Erreurs.h"
+#include "regles/Arithmetique.h"
+#include "regles/Erreurs.h"
 
 #include <QTest>
 #include <cmath>

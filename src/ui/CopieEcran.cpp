@@ -1,8 +1,6 @@
-#include "print/ui/CopieEcran.h"
+#include "ui/CopieEcran.h"
 
-#include "calc/Arithmetique.h"
-#include "print/TextesImpression.h"
-#include "surface/Surface.h"
+#include "regles/Erreurs.h"
 #include "ui/Plateforme.h"
 
 #include <QPainter>
@@ -37,16 +35,10 @@ QImage copie(QWidget *client, const QRect &source)
 
 } // namespace
 
-void CopieEcran(Surface &page, QWidget *client, int x, int y, int w, int h, int top, int left,
-                int width, int height)
+QImage CopieEcran(QWidget *client, int top, int left, int width, int height)
 {
-    const Rect r{x, y, Arith::somme(x, w), Arith::somme(y, h)};
-    const QImage image = copie(client, QRect(left, top, width, height));
-    if (image.isNull()) {
-        plateforme().erreur(TextesImpression::ErreurHardCopy);
-        return;
-    }
-    page.stretchDraw(r, image);
-    page.setCouleurPinceau(qRgb(0, 0, 0));
-    page.frameRect(r);
+    QImage image = copie(client, QRect(left, top, width, height));
+    if (image.isNull())
+        plateforme().erreur(Textes::ErreurHardCopy);
+    return image;
 }

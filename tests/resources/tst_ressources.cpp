@@ -1,5 +1,5 @@
-#include "calc/Erreurs.h"
-#include "lobes/Ressources.h"
+#include "regles/Erreurs.h"
+#include "resources/Ressources.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "calc/Reel.h"
+#include "regles/Reel.h"
 
 #include "StrToReal.h"
-#include "calc/Arithmetique.h"
+#include "regles/Arithmetique.h"
 
 double StrToRealTexte(const QString &texte)
 {

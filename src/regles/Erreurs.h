@@ -26,6 +26,19 @@ inline const QString FrequenceHorsFichier =
                    "n'accepte que les fréquences de -9999 à 99999");
 inline const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
 inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
+inline const QString FichierBandesIntrouvable = QStringLiteral("Fichier KESU.INI introuvable");
+
+// The warnings of "Lancer".
+inline const QString AucuneBande = QStringLiteral("Vous devez saisir au moins une bande");
+inline const QString AntenneNonDefinie =
+    QStringLiteral("Vous n'avez pas défini l'antenne et/ou sa ligne");
+
+// Printing.
+inline const QString ErreurHardCopy = QStringLiteral("Erreur de HardCopy");
+// The page raster could not be allocated (an empty or enormous page).
+inline const QString PageImpossible = QStringLiteral("Impossible de préparer la page à imprimer");
+// The printer refused to start the job (for instance an unwritable PDF file).
+inline const QString DemarrageImpossible = QStringLiteral("Impossible de démarrer l'impression");
 } // namespace Textes
 
 class KesuErreur : public std::exception {
