@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless, under the "C"
-# locale and again under French (decimal comma); then builds
+# locale and again under French (decimal comma), after checking that every
+# source file is formatted and while checking that no include climbs a floor
+# (tests/etages); then builds
 # the tests again with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan and runs them there (KESU_SANITISEURS=0 skips that second round).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/dependances.sh
 kesu_installe_dependances
+kesu_verifie_format
 kesu_construit
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 kesu_teste_locale_virgule

@@ -4,9 +4,9 @@
 #include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
 #include "print/GeometriePage.h"
+#include "print/Impression.h"
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
-#include "print/Impression.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 

@@ -1,9 +1,10 @@
 # Installs the Debian packages Kesu needs to build, test and run, when missing.
 # Sourced by run.sh, test.sh and scripts/fuzz.sh; arguments add packages.
 # ghostscript and poppler-utils let the print tests read back the PDFs they print;
-# locales brings localedef and the sources of the comma locales the tests use.
+# locales brings localedef and the sources of the comma locales the tests use;
+# clang-format checks that every source file keeps the committed format.
 kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2
-    ghostscript poppler-utils locales "$@")
+    ghostscript poppler-utils locales clang-format "$@")
 
 kesu_installe_dependances() {
     local manquants=()
@@ -22,6 +23,18 @@ kesu_installe_dependances() {
 kesu_construit() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build -j"$(nproc)"
+}
+
+# Every C++ file as the committed .clang-format writes it.
+kesu_verifie_format() {
+    local fichiers
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        fichiers=$(git ls-files '*.cpp' '*.h')
+    else
+        fichiers=$(find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+    fi
+    # shellcheck disable=SC2086
+    clang-format --dry-run -Werror $fichiers
 }
 
 # The whole suite again as a French desktop runs it: QApplication takes the

@@ -17,8 +17,7 @@ void EchellesEcran(std::int32_t gauche, std::int32_t largeur, std::int32_t haute
     EtatCalcul.EchelleX = Arith::versDouble(
         Arith::divise(Arith::difference(largeur, gauche), EtatCalcul.LongElecTotale));
     EtatCalcul.EchelleY = Arith::versDouble(Arith::divise(hauteur, EtatCalcul.PlageVerticale));
-    EtatCalcul.DemiHauteur =
-        Arith::arrondi(Arith::divise(hauteur, EtatCalcul.DiviseurHauteur));
+    EtatCalcul.DemiHauteur = Arith::arrondi(Arith::divise(hauteur, EtatCalcul.DiviseurHauteur));
     EtatCalcul.MargeX = 0;
     EtatCalcul.MargeY = 0;
 }

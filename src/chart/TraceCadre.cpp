@@ -1,7 +1,7 @@
 #include "chart/TraceCadre.h"
 
-#include "regles/Arithmetique.h"
 #include "chart/EnvironnementTrace.h"
+#include "regles/Arithmetique.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 

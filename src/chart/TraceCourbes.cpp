@@ -1,7 +1,7 @@
 #include "chart/TraceCourbes.h"
 
-#include "regles/Arithmetique.h"
 #include "chart/EnvironnementTrace.h"
+#include "regles/Arithmetique.h"
 #include "surface/Surface.h"
 
 #include <QString>

@@ -5,7 +5,8 @@
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 
-void AfficheLobes(Surface &surface, PanneauLobes &panneau) {
+void AfficheLobes(Surface &surface, PanneauLobes &panneau)
+{
     panneau.desactiveDeplacements();
     // The panel is only reachable while Image1 shows the chart, so this hides it.
     panneau.inverseVisibiliteImage1();

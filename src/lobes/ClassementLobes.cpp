@@ -22,23 +22,27 @@ constexpr Decimal Seuil2_6{26, 10};
 // Sign of x·q − p, computed exactly: fma gives the rounding error of the
 // product, which decides when the rounded product equals p. NaN gives NaN, so
 // both comparisons below are false for it.
-double ecart(double x, Decimal d) {
+double ecart(double x, Decimal d)
+{
     const double produit = x * d.denominateur;
     if (produit != d.numerateur)
         return produit - d.numerateur;
     return std::fma(x, d.denominateur, -produit);
 }
 
-bool dessous(double x, Decimal d) {
+bool dessous(double x, Decimal d)
+{
     return ecart(x, d) < 0;
 }
-bool dessus(double x, Decimal d) {
+bool dessus(double x, Decimal d)
+{
     return ecart(x, d) > 0;
 }
 
 } // namespace
 
-QString ClasseLobes(double lamdaDip) {
+QString ClasseLobes(double lamdaDip)
+{
     const double x = lamdaDip;
     if (dessous(x, Seuil0_3))
         return QStringLiteral("lamda0_25");

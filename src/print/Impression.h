@@ -14,10 +14,10 @@ inline const QString TitreImpression = QStringLiteral("Répartition des courants
 
 // What a print job takes from the window, gathered before it starts.
 struct DemandeImpression {
-    QSize image;                        // the picture area, as laid out on screen
-    TextesFenetre textes;               // the boxes' texts, for the caption block
-    EnvironnementTrace *env = nullptr;  // the chart's window, when the chart is printed
-    QImage copieEcran;                  // the lobe panel as shown; null when it could not be copied
+    QSize image;                       // the picture area, as laid out on screen
+    TextesFenetre textes;              // the boxes' texts, for the caption block
+    EnvironnementTrace *env = nullptr; // the chart's window, when the chart is printed
+    QImage copieEcran;                 // the lobe panel as shown; null when it could not be copied
 };
 
 // One page on the device (a printer, or any paint device of a printer's

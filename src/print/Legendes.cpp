@@ -1,7 +1,7 @@
 #include "print/Legendes.h"
 
-#include "regles/Arithmetique.h"
 #include "print/FormatLamda.h"
+#include "regles/Arithmetique.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 

@@ -14,14 +14,18 @@ constexpr long double MaxInt32 = std::numeric_limits<std::int32_t>::max();
 
 std::int32_t verifieEntier(std::int64_t v)
 {
-    if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    if (v < std::numeric_limits<std::int32_t>::min() ||
+        v > std::numeric_limits<std::int32_t>::max())
         leveErreur(Textes::DebordementEntier);
     return static_cast<std::int32_t>(v);
 }
 
 // Rounds with the current mode, nearest with ties to even; rintl rather than
 // nearbyintl, which is many times slower for the same result.
-long double arrondiPair(long double x) { return std::rintl(x); }
+long double arrondiPair(long double x)
+{
+    return std::rintl(x);
+}
 
 } // namespace
 

@@ -52,7 +52,10 @@ private:
     QByteArray utf8_;
 };
 
-[[noreturn]] inline void leveErreur(const QString &texte) { throw KesuErreur(texte); }
+[[noreturn]] inline void leveErreur(const QString &texte)
+{
+    throw KesuErreur(texte);
+}
 
 // The text the default error box shows: a full stop is added when the message
 // ends in a character that sorts after ".".

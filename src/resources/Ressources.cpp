@@ -5,7 +5,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
-QString CheminBitmap(const QString &nom) {
+QString CheminBitmap(const QString &nom)
+{
     // The resource file system is case-sensitive; the names the program asks
     // for are not, so compare each picture's name ourselves.
     QDirIterator it(QString::fromLatin1(DossierImages), QDir::Files);
@@ -17,7 +18,8 @@ QString CheminBitmap(const QString &nom) {
     return {};
 }
 
-QImage ChargeBitmap(const QString &nom) {
+QImage ChargeBitmap(const QString &nom)
+{
     const QString chemin = CheminBitmap(nom);
     QImage image;
     if (chemin.isEmpty() || !image.load(chemin))
@@ -25,7 +27,8 @@ QImage ChargeBitmap(const QString &nom) {
     return image;
 }
 
-GlyphesBouton ChargeGlyphes(const QString &nom) {
+GlyphesBouton ChargeGlyphes(const QString &nom)
+{
     const QImage bande = ChargeBitmap(nom);
     const int cote = bande.height();
     if (bande.width() < 2 * cote)

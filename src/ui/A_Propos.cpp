@@ -23,7 +23,8 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     LOGO->setGeometry(40, 39, 125, 137);
     LOGO->setScaledContents(true);
 
-    Label2 = new QLabel(QStringLiteral("Antenne Kesu   Version ") + QLatin1String(KesuVersionCourte), this);
+    Label2 = new QLabel(
+        QStringLiteral("Antenne Kesu   Version ") + QLatin1String(KesuVersionCourte), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(22, 12, 156, 16);
     QFont grande = font();

@@ -2,8 +2,8 @@
 // and a button release takes the lengths they show.
 #include "ui/L_Main.h"
 
-#include "regles/Arithmetique.h"
 #include "calc/Deplacement.h"
+#include "regles/Arithmetique.h"
 #include "ui/Couleurs.h"
 
 #include <QApplication>

@@ -58,8 +58,8 @@ void TForm1::Impression1Click()
     const Sablier sablier;
     DemandeImpression demande{Image1->size(), textesFenetre(*this), this, {}};
     if (!EtatCalcul.GrapheCourants)
-        demande.copieEcran =
-            CopieEcran(centralWidget(), Image1->y(), Image1->x(), Image1->width(), Image1->height());
+        demande.copieEcran = CopieEcran(centralWidget(), Image1->y(), Image1->x(), Image1->width(),
+                                        Image1->height());
     try {
         ImprimePage(imprimante, decalageImpression(imprimante), demande);
     } catch (...) {

@@ -2,9 +2,9 @@
 // and draws the chart.
 #include "ui/L_Main.h"
 
-#include "regles/Arithmetique.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
+#include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
 #include "regles/Reel.h"
 #include "surface/RasterSurface.h"

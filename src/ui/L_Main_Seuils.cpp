@@ -2,8 +2,8 @@
 // boxes.
 #include "ui/L_Main.h"
 
-#include "regles/Reel.h"
 #include "calc/Seuils.h"
+#include "regles/Reel.h"
 #include "ui/Couleurs.h"
 
 #include <QGroupBox>

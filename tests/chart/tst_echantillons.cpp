@@ -1,5 +1,5 @@
-#include "calc/Erreurs.h"
 #include "chart/Echantillons.h"
+#include "regles/Erreurs.h"
 
 #include <QtTest>
 

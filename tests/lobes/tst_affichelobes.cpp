@@ -1,5 +1,5 @@
-#include "regles/Erreurs.h"
 #include "lobes/AfficheLobes.h"
+#include "regles/Erreurs.h"
 #include "resources/Ressources.h"
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
@@ -19,7 +19,8 @@ public:
     void lineTo(int, int) override { journal << "lineTo"; }
     void textOut(int, int, const QString &) override { journal << "textOut"; }
     int largeurTexte(const QString &) const override { return 0; }
-    void rectangle(int x1, int y1, int x2, int y2) override {
+    void rectangle(int x1, int y1, int x2, int y2) override
+    {
         journal << QString::asprintf("rectangle %d,%d,%d,%d crayon #%06x pinceau #%06x", x1, y1, x2,
                                      y2, couleurCrayon() & 0xFFFFFFu, couleurPinceau() & 0xFFFFFFu);
     }
@@ -36,7 +37,8 @@ public:
     void inverseVisibiliteImage1() override { journal << "inverseVisibiliteImage1"; }
     int largeurImage1() const override { return 785; }
     int hauteurImage1() const override { return 330; }
-    void afficheBande(int k, const QImage &image) override {
+    void afficheBande(int k, const QImage &image) override
+    {
         journal << QStringLiteral("afficheBande %1").arg(k);
         images[k] = image;
     }
@@ -48,7 +50,8 @@ public:
 };
 
 // Runs the panel with fakes; what it did is in `journal` even if it fails.
-ParBande<QImage> affiche(Journal &journal) {
+ParBande<QImage> affiche(Journal &journal)
+{
     SurfaceEnregistreuse surface(journal);
     PanneauFactice panneau(journal);
     AfficheLobes(surface, panneau);
@@ -68,7 +71,8 @@ private slots:
     void ressourceManquante();
 };
 
-void TstAfficheLobes::init() {
+void TstAfficheLobes::init()
+{
     // The default branch, 2062 cm at 0.97 (2126 cm electrical), over the
     // frequencies of the usual settings file, 80 m to 10 m.
     constexpr int frequences[NombreBandes] = {3650, 7050, 10120, 14100, 18100, 21200, 24940, 28500};
@@ -80,7 +84,8 @@ void TstAfficheLobes::init() {
     EtatCalcul.GrapheCourants = true;
 }
 
-void TstAfficheLobes::imagesDesBandesParDefaut_data() {
+void TstAfficheLobes::imagesDesBandesParDefaut_data()
+{
     QTest::addColumn<int>("k");
     QTest::addColumn<QString>("nom");
     QTest::newRow("80 m, 3650 kHz") << 1 << "lamda0_25";
@@ -93,14 +98,16 @@ void TstAfficheLobes::imagesDesBandesParDefaut_data() {
     QTest::newRow("10 m, 28500 kHz") << 8 << "lamda2";
 }
 
-void TstAfficheLobes::imagesDesBandesParDefaut() {
+void TstAfficheLobes::imagesDesBandesParDefaut()
+{
     QFETCH(int, k);
     QFETCH(QString, nom);
     Journal journal;
     QCOMPARE(affiche(journal)[k], ChargeBitmap(nom));
 }
 
-void TstAfficheLobes::ordreDesOperations_data() {
+void TstAfficheLobes::ordreDesOperations_data()
+{
     QTest::addColumn<QList<int>>("selection");
     QTest::addColumn<int>("gaucheGraphe");
     QTest::newRow("all eight bands") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8} << 0;
@@ -108,7 +115,8 @@ void TstAfficheLobes::ordreDesOperations_data() {
     QTest::newRow("none: all hidden, still printable") << QList<int>{} << 0;
 }
 
-void TstAfficheLobes::ordreDesOperations() {
+void TstAfficheLobes::ordreDesOperations()
+{
     QFETCH(QList<int>, selection);
     QFETCH(int, gaucheGraphe);
     EtatCalcul.GaucheGraphe = gaucheGraphe;
@@ -129,7 +137,8 @@ void TstAfficheLobes::ordreDesOperations() {
     QCOMPARE(EtatCalcul.GrapheCourants, false);
 }
 
-void TstAfficheLobes::ressourceManquante() {
+void TstAfficheLobes::ressourceManquante()
+{
     // A build without the pictures: take them out of the resource system.
     Q_CLEANUP_RESOURCE(kesu_images);
     EtatCalcul.BandeActive[1] = false;

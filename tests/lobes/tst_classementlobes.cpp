@@ -11,7 +11,8 @@ private slots:
     void classe();
 };
 
-void TstClassementLobes::classe_data() {
+void TstClassementLobes::classe_data()
+{
     QTest::addColumn<double>("lamdaDip");
     QTest::addColumn<QString>("image");
 
@@ -41,7 +42,8 @@ void TstClassementLobes::classe_data() {
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "lamda3";
 }
 
-void TstClassementLobes::classe() {
+void TstClassementLobes::classe()
+{
     QFETCH(double, lamdaDip);
     QFETCH(QString, image);
     QCOMPARE(ClasseLobes(lamdaDip), image);

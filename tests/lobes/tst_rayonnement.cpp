@@ -11,7 +11,8 @@ private slots:
     void lobesDesImages();
 };
 
-void TstRayonnement::champRelatif_data() {
+void TstRayonnement::champRelatif_data()
+{
     QTest::addColumn<double>("brin");
     QTest::addColumn<double>("elevation");
     QTest::addColumn<int>("azimut");
@@ -27,7 +28,8 @@ void TstRayonnement::champRelatif_data() {
     QTest::newRow("along the wire at the horizon") << 0.5 << 0.0 << 270 << 0.0;
 }
 
-void TstRayonnement::champRelatif() {
+void TstRayonnement::champRelatif()
+{
     QFETCH(double, brin);
     QFETCH(double, elevation);
     QFETCH(int, azimut);
@@ -37,7 +39,8 @@ void TstRayonnement::champRelatif() {
              qPrintable(QString::number(v[static_cast<std::size_t>(2 * azimut)])));
 }
 
-void TstRayonnement::lobesDesImages_data() {
+void TstRayonnement::lobesDesImages_data()
+{
     QTest::addColumn<int>("indice");
     QTest::addColumn<int>("lobes");
     QTest::newRow("lamda0_25") << 0 << 2;
@@ -48,7 +51,8 @@ void TstRayonnement::lobesDesImages_data() {
     QTest::newRow("lamda3") << 5 << 12;
 }
 
-void TstRayonnement::lobesDesImages() {
+void TstRayonnement::lobesDesImages()
+{
     QFETCH(int, indice);
     QFETCH(int, lobes);
     const Rayonnement::Diagramme &d = Rayonnement::Diagrammes[static_cast<std::size_t>(indice)];

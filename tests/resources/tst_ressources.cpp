@@ -7,7 +7,8 @@ namespace {
 
 // Whether the blue pattern reaches out along a half-axis from the centre,
 // leaving out the inner eighth where every lobe and the wire meet.
-bool bleuVers(const QImage &image, int dx, int dy) {
+bool bleuVers(const QImage &image, int dx, int dy)
+{
     const int debut = (dx != 0 ? image.width() : image.height()) / 8;
     for (int t = debut;; ++t) {
         const int x = image.width() / 2 + dx * t;
@@ -34,7 +35,8 @@ private slots:
     void glyphesImprimante();
 };
 
-void TstRessources::presentes_data() {
+void TstRessources::presentes_data()
+{
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QSize>("taille");
     QTest::newRow("lamda0_25") << "lamda0_25" << QSize(157, 152);
@@ -48,7 +50,8 @@ void TstRessources::presentes_data() {
     QTest::newRow("print glyphs") << "imprimante" << QSize(32, 16);
 }
 
-void TstRessources::presentes() {
+void TstRessources::presentes()
+{
     QFETCH(QString, nom);
     QFETCH(QSize, taille);
     const QImage image = ChargeBitmap(nom);
@@ -58,13 +61,15 @@ void TstRessources::presentes() {
     QCOMPARE(CheminBitmap(nom.at(0).toUpper() + nom.mid(1)), CheminBitmap(nom));
 }
 
-void TstRessources::absente_data() {
+void TstRessources::absente_data()
+{
     QTest::addColumn<QString>("nom");
     QTest::newRow("unknown diagram") << "LAMDA4";
     QTest::newRow("prefix of a name") << "lamda0";
 }
 
-void TstRessources::absente() {
+void TstRessources::absente()
+{
     QFETCH(QString, nom);
     QVERIFY(CheminBitmap(nom).isEmpty());
     try {
@@ -75,7 +80,8 @@ void TstRessources::absente() {
     }
 }
 
-void TstRessources::orientationDesLobes_data() {
+void TstRessources::orientationDesLobes_data()
+{
     // As drawn: 0 at the top, 90 to the right, the wire along 90–270.
     QTest::addColumn<QString>("nom");
     QTest::addColumn<bool>("vers0");
@@ -88,7 +94,8 @@ void TstRessources::orientationDesLobes_data() {
     QTest::newRow("3: none toward 0 or 180") << "lamda3" << false << false;
 }
 
-void TstRessources::orientationDesLobes() {
+void TstRessources::orientationDesLobes()
+{
     QFETCH(QString, nom);
     QFETCH(bool, vers0);
     QFETCH(bool, vers90);
@@ -100,7 +107,8 @@ void TstRessources::orientationDesLobes() {
     QCOMPARE(bleuVers(image, -1, 0), vers90);
 }
 
-void TstRessources::glyphesImprimante() {
+void TstRessources::glyphesImprimante()
+{
     const GlyphesBouton glyphes = ChargeGlyphes(QStringLiteral("imprimante"));
     QCOMPARE(glyphes.normal.size(), QSize(16, 16));
     QCOMPARE(glyphes.inactif.size(), QSize(16, 16));

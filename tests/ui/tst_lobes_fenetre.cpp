@@ -1,5 +1,5 @@
 #include "FenetreTest.h"
-#include "lobes/Ressources.h"
+#include "resources/Ressources.h"
 #include "ui/ZoneImage.h"
 
 #include <QCheckBox>
@@ -11,8 +11,8 @@ namespace {
 QString diagramme(const ZoneImage *zone)
 {
     for (const char *nom : {"lamda0_25", "lamda0_5", "lamda0_64", "lamda1_5", "lamda2", "lamda3"})
-        if (zone->picture() == ChargeBitmap(QString::fromLatin1(nom)).convertToFormat(
-                                   zone->picture().format()))
+        if (zone->picture() ==
+            ChargeBitmap(QString::fromLatin1(nom)).convertToFormat(zone->picture().format()))
             return QString::fromLatin1(nom);
     return {};
 }

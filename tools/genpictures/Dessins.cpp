@@ -13,7 +13,8 @@ namespace Dessins {
 namespace {
 
 // Scalable faces found on any desktop with Qt; the first one present wins.
-QFont policePixels(double taille) {
+QFont policePixels(double taille)
+{
     QFont police;
     police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                         QStringLiteral("Arial"), QStringLiteral("Helvetica")});
@@ -22,7 +23,8 @@ QFont policePixels(double taille) {
     return police;
 }
 
-QPointF polaire(QPointF centre, double rayon, double azimut) {
+QPointF polaire(QPointF centre, double rayon, double azimut)
+{
     const double a = Rayonnement::radians(azimut);
     return centre + QPointF(rayon * std::sin(a), -rayon * std::cos(a));
 }
@@ -33,7 +35,8 @@ constexpr int EchantillonsCourbe = 1440;
 
 } // namespace
 
-QImage diagramme(const Rayonnement::Diagramme &d) {
+QImage diagramme(const Rayonnement::Diagramme &d)
+{
     QImage image(d.largeur, d.hauteur, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -109,7 +112,8 @@ QImage diagramme(const Rayonnement::Diagramme &d) {
     return image;
 }
 
-QImage logo() {
+QImage logo()
+{
     constexpr int L = 176;
     constexpr int H = 207;
     constexpr double sol = 184;
@@ -198,7 +202,8 @@ QImage logo() {
     return image;
 }
 
-QImage icone() {
+QImage icone()
+{
     constexpr int C = 32;
     QImage image(C, C, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -240,7 +245,8 @@ QImage icone() {
     return image;
 }
 
-QImage imprimante() {
+QImage imprimante()
+{
     // Drawn pixel by pixel: at 16 × 16 any smoothing would blur it.
     static const char *const motif[16] = {
         "................", //

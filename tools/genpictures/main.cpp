@@ -11,7 +11,8 @@
 #include <QImage>
 #include <QTextStream>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     // Drawing needs no display: build machines often have none.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
