@@ -1,7 +1,7 @@
-#include "calc/Erreurs.h"
 #include "calc/TraceGraphe.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"
+#include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 
@@ -195,6 +195,10 @@ void TestTraceGraphe::zones()
     QCOMPARE(e(309, 200), Argent);
     QCOMPARE(e(311, 200), Marine);
     QCOMPARE(e(783, 200), Marine);
+    // The grey zones and the strip area stop at 783 too: the outline's last
+    // column stays whole, white only where the baseline inverts it.
+    QCOMPARE(e.colonne(784), (QStringList{run(0, 164, Noir), run(165, 165, qRgb(255, 255, 255)),
+                                          run(166, 329, Noir)}));
 }
 
 void TestTraceGraphe::cadre()

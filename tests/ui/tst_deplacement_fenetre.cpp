@@ -22,8 +22,14 @@ void relache(QWidget *zone, int x, Qt::MouseButton bouton = Qt::LeftButton)
     QApplication::sendEvent(zone, &e);
 }
 
-QRgb fond(const QLineEdit *e) { return e->palette().color(QPalette::Base).rgb() & 0xFFFFFF; }
-QRgb encre(const QLineEdit *e) { return e->palette().color(QPalette::Text).rgb() & 0xFFFFFF; }
+QRgb fond(const QLineEdit *e)
+{
+    return e->palette().color(QPalette::Base).rgb() & 0xFFFFFF;
+}
+QRgb encre(const QLineEdit *e)
+{
+    return e->palette().color(QPalette::Text).rgb() & 0xFFFFFF;
+}
 
 } // namespace
 
@@ -35,6 +41,7 @@ private slots:
     void deplacerBEtRelacher();
     void deplacerCPuisRevenirAGaucheDeB();
     void cJusteApresB();
+    void cExactementSurB();
     void bHorsDuGrapheBoutonTenu();
     void relacherDroitTermine();
     void clicSansDeplacementArmeNeChangeRien();
@@ -116,6 +123,32 @@ void TstDeplacementFenetre::cJusteApresB()
     bouge(f->Image1, 784);
     QCOMPARE(f->EchElec->text(), "3254");
     QCOMPARE(f->EchPhysique->text(), "2994");
+}
+
+// With 7850 cm in all on 785 columns each column is 10 cm, so column 300 is B
+// itself: no ladder there, the read-outs keep what they showed.
+void TstDeplacementFenetre::cExactementSurB()
+{
+    FenetreTest f;
+    f->LongDip->setText("2910"); // 3000 cm electrical at 0.97
+    f->LongEch->setText("4462"); // 4850 cm electrical at 0.92
+    f->Button1->click();
+    QCOMPARE(EtatCalcul.LongElecDip, 3000);
+    QCOMPARE(EtatCalcul.LongElecTotale, 7850);
+    f->ClicBC->click();
+    bouge(f->Image1, 700);
+    QCOMPARE(f->EchElec->text(), "4000");
+    QCOMPARE(f->EchPhysique->text(), "3680");
+    bouge(f->Image1, 300);
+    QCOMPARE(f->EchElec->text(), "4000");
+    QCOMPARE(f->EchPhysique->text(), "3680");
+    bouge(f->Image1, 301); // the next column is a ladder of 10 cm
+    QCOMPARE(f->EchElec->text(), "10");
+    QCOMPARE(f->EchPhysique->text(), "9");
+    bouge(f->Image1, 300);
+    relache(f->Image1, 300);
+    QCOMPARE(EtatCalcul.LongElecEch, 10);
+    QCOMPARE(f->LongEch->text(), "9");
 }
 
 void TstDeplacementFenetre::bHorsDuGrapheBoutonTenu()

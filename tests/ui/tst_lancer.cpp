@@ -15,6 +15,7 @@ private slots:
     void lancerParDefaut();
     void aucuneBande();
     void longueurNulle();
+    void echelleNulle();
     void coefficientNul();
     void texteDeLongueurIncorrect();
     void egaliteVersLePair();
@@ -87,13 +88,31 @@ void TstLancer::longueurNulle()
     QVERIFY(!f->LRayon->isEnabled()); // disabled by the text change, not re-enabled
 }
 
+// A ladder of 0 cm is no line at all: the run stops as for a branch of 0 cm.
+void TstLancer::echelleNulle()
+{
+    FenetreTest f;
+    f->Button1->click();
+    const QImage avant = f->Image1->picture();
+    f->LongEch->setText("0");
+    f->Button1->click();
+    QCOMPARE(f.plateforme.avertissements,
+             QStringList{"Vous n'avez pas défini l'antenne et/ou sa ligne"});
+    QCOMPARE(f->EchElec->text(), "0");
+    QCOMPARE(f->EchPhysique->text(), "0");
+    QCOMPARE(EtatCalcul.LongElecEch, 0);
+    QCOMPARE(EtatCalcul.LongElecTotale, 5387); // from the previous run
+    QCOMPARE(EtatCalcul.EchelleX, 785.0 / 5387);
+    QCOMPARE(f->Image1->picture(), avant);
+    QVERIFY(!f->LRayon->isEnabled());
+}
+
 void TstLancer::coefficientNul()
 {
     FenetreTest f;
     f->CoefDip->setText("0");
     f->Button1->click();
-    QCOMPARE(f.plateforme.erreursParDefaut,
-             QStringList{"Division par zéro en virgule flottante."});
+    QCOMPARE(f.plateforme.erreursParDefaut, QStringList{"Division par zéro en virgule flottante."});
     QVERIFY(f->DipElec->text().isEmpty());
     QVERIFY(f->EchElec->text().isEmpty());
     QCOMPARE(EtatCalcul.CoefVelDip, 0.0); // stored before the error

@@ -1,5 +1,5 @@
 #include "PlateformeTest.h"
-#include "calc/Erreurs.h"
+#include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "state/FichierBandes.h"
 #include "ui/Modal.h"
@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -39,6 +39,17 @@ QByteArray contenu(const QString &chemin)
 {
     QFile fichier(chemin);
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("(illisible)");
+}
+
+// The table a file's bytes hold, or nothing for a bad file: an exception
+// escaping a test function would end the whole run, not just that function.
+std::optional<FichierBandes::Table> lue(const QByteArray &octets)
+{
+    try {
+        return FichierBandes::lit(octets);
+    } catch (const KesuErreur &) {
+        return std::nullopt;
+    }
 }
 
 QString texteCellule(const TForm2 &editeur, int ligne, int colonne)
@@ -78,18 +89,29 @@ class TstModal : public QObject {
     std::unique_ptr<QTemporaryDir> dossier_;
     QString dossierDeDepart_;
     FichierBandes::Table tableDeDepart_{};
+    // Undoes the fault a test put in place; cleanup() runs it even when the
+    // test stopped before, so that the next tests can write their Kesu.ini.
+    std::function<void()> repare_;
 
     QString kesuIni() const { return dossier_->filePath(QStringLiteral("Kesu.ini")); }
 
-    void ouvre(TForm2 &editeur)
+    void repare()
+    {
+        if (const std::function<void()> r = std::exchange(repare_, nullptr))
+            r();
+    }
+
+    // The helpers report failure to their caller, which stops there: a QTest
+    // check inside them would leave only the helper and let the test go on.
+    [[nodiscard]] bool ouvre(TForm2 &editeur)
     {
         editeur.show();
-        QVERIFY(QTest::qWaitForWindowActive(&editeur));
+        return QTest::qWaitForWindowActive(&editeur);
     }
 
     // Types a text into a cell as the user does: the cell gets the focus, its
     // editor shows the old text selected, the keys replace it.
-    void tape(TForm2 &editeur, int ligne, int colonne, const QString &texte)
+    [[nodiscard]] bool tape(TForm2 &editeur, int ligne, int colonne, const QString &texte)
     {
         QTableWidget *grille = editeur.EditFreq;
         grille->setCurrentCell(ligne, colonne);
@@ -100,10 +122,12 @@ class TstModal : public QObject {
         if (!editeurCellule())
             grille->editItem(grille->item(ligne, colonne));
         QLineEdit *saisie = editeurCellule();
-        QVERIFY(saisie);
+        if (!saisie)
+            return false;
         saisie->selectAll();
         QTest::keyClick(saisie, Qt::Key_Delete);
         QTest::keyClicks(saisie, texte);
+        return saisie->text() == texte;
     }
 
     void quitte(TForm2 &editeur, std::optional<Reponse> reponse = std::nullopt)
@@ -131,13 +155,17 @@ private slots:
         fichier.write(FichierFourni);
         fichier.close();
         QVERIFY(QDir::setCurrent(dossier_->path()));
+        EtatCalcul = TEtatCalcul{};
         EtatCalcul.TableBandes = tableDeDepart_;
         EtatCalcul.FreqModifiees = true; // activation must clear it
         plateforme_.efface();
+        plateforme_.surModal = nullptr;
+        plateforme_.surImpression = nullptr;
     }
 
     void cleanup()
     {
+        repare();
         QDir::setCurrent(dossierDeDepart_);
         QFile::setPermissions(dossier_->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -147,7 +175,7 @@ private slots:
     void aspect()
     {
         TForm2 editeur;
-        ouvre(editeur);
+        QVERIFY(ouvre(editeur));
         QCOMPARE(editeur.windowTitle(), QStringLiteral("Fréquences"));
         const Qt::WindowFlags drapeaux = editeur.windowFlags();
         QVERIFY(!(drapeaux & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
@@ -189,7 +217,7 @@ private slots:
 
         // Coming back to the editor (after a message box, another program)
         // keeps what the user typed.
-        tape(editeur, 2, Frequence, QStringLiteral("10130"));
+        QVERIFY(tape(editeur, 2, Frequence, QStringLiteral("10130")));
         QWidget ailleurs;
         ailleurs.show();
         ailleurs.activateWindow();
@@ -204,7 +232,7 @@ private slots:
     void sansModificationFermeSansQuestion()
     {
         TForm2 editeur;
-        ouvre(editeur);
+        QVERIFY(ouvre(editeur));
         editeur.EditFreq->setCurrentCell(3, Frequence); // moving around is no edit
         quitte(editeur, Reponse::Oui);
         QVERIFY(!editeur.isVisible());
@@ -233,9 +261,9 @@ private slots:
         QFETCH(QByteArray, fichier);
 
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 1, Frequence, QStringLiteral("7100"));
-        tape(editeur, 7, Bande, QStringLiteral("60")); // left open: Quitter takes it
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 1, Frequence, QStringLiteral("7100")));
+        QVERIFY(tape(editeur, 7, Bande, QStringLiteral("60"))); // left open: Quitter takes it
         quitte(editeur, reponse);
 
         QCOMPARE(plateforme_.confirmations, QStringList{Question});
@@ -251,7 +279,7 @@ private slots:
 
         // The next opening starts from the table in force.
         TForm2 suivant;
-        ouvre(suivant);
+        QVERIFY(ouvre(suivant));
         QCOMPARE(texteCellule(suivant, 1, Frequence), QString::number(attendue[1].Frequence));
         QCOMPARE(texteCellule(suivant, 7, Bande), QString::number(attendue[7].Bande));
     }
@@ -259,9 +287,9 @@ private slots:
     void valeurRetapeeCompteCommeModification()
     {
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 4, Frequence, QStringLiteral("18068"));
-        tape(editeur, 4, Frequence, QStringLiteral("18100"));
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 4, Frequence, QStringLiteral("18068")));
+        QVERIFY(tape(editeur, 4, Frequence, QStringLiteral("18100")));
         QCOMPARE(EtatCalcul.FreqModifiees, true);
         quitte(editeur, Reponse::Oui);
         QCOMPARE(plateforme_.confirmations, QStringList{Question});
@@ -274,8 +302,8 @@ private slots:
     void autresSorties()
     {
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 0, Frequence, QStringLiteral("3700"));
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 0, Frequence, QStringLiteral("3700")));
         // The first Escape leaves the cell editor, the next ones reach the window.
         QTest::keyClick(editeur.EditFreq->indexWidget(editeur.EditFreq->currentIndex()),
                         Qt::Key_Escape);
@@ -284,7 +312,7 @@ private slots:
         QVERIFY(editeur.isVisible());
         QVERIFY(plateforme_.confirmations.isEmpty());
 
-        tape(editeur, 0, Frequence, QStringLiteral("3700"));
+        QVERIFY(tape(editeur, 0, Frequence, QStringLiteral("3700")));
         plateforme_.reponses = {Reponse::Non};
         editeur.close();
         QCOMPARE(plateforme_.confirmations, QStringList{Question});
@@ -307,18 +335,16 @@ private slots:
     {
         QFETCH(Panne, panne);
         const QString dossier = dossier_->path();
-        std::function<void()> repare;
         switch (panne) {
         case Panne::DossierProtege: {
-            QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
-            repare = [dossier] {
+            repare_ = [dossier] {
                 QFile::setPermissions(dossier,
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             };
+            QVERIFY(QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner));
             QFile sonde(dossier + QStringLiteral("/sonde"));
             if (sonde.open(QIODevice::WriteOnly)) {
                 sonde.remove();
-                repare();
                 QSKIP("folder permissions do not stop this user (root)");
             }
             break;
@@ -329,26 +355,28 @@ private slots:
             QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
             const rlimit avant = limite;
             limite.rlim_cur = 16; // the file needs 72 bytes
-            std::signal(SIGXFSZ, SIG_IGN);
+            const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+            repare_ = [avant, signalAvant] {
+                setrlimit(RLIMIT_FSIZE, &avant);
+                std::signal(SIGXFSZ, signalAvant);
+            };
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-            repare = [avant] { setrlimit(RLIMIT_FSIZE, &avant); };
 #else
             QSKIP("needs a file size limit");
 #endif
             break;
         }
         case Panne::KesuIniEstUnDossier:
+            repare_ = [this] { QDir(kesuIni()).removeRecursively(); };
             QVERIFY(QFile::remove(kesuIni()));
             QVERIFY(QDir(dossier).mkdir(QStringLiteral("Kesu.ini")));
-            repare = [this] { QDir(kesuIni()).removeRecursively(); };
             break;
         }
         const QByteArray octetsAvant = contenu(kesuIni());
 
         TForm2 editeur;
-        ouvre(editeur);
-        auto remise = qScopeGuard(repare); // even when a check below fails
-        tape(editeur, 3, Frequence, QStringLiteral("14200"));
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 3, Frequence, QStringLiteral("14200")));
         quitte(editeur, Reponse::Oui);
 
         QCOMPARE(plateforme_.erreursParDefaut, QStringList{EnregistrementImpossible});
@@ -362,14 +390,15 @@ private slots:
         else
             QCOMPARE(contenu(kesuIni()), octetsAvant);
 
-        remise.dismiss();
         repare();
         plateforme_.efface();
         quitte(editeur, Reponse::Oui);
         QVERIFY(plateforme_.erreursParDefaut.isEmpty());
         QVERIFY(!editeur.isVisible());
         QCOMPARE(EtatCalcul.TableBandes[3].Frequence, 14200);
-        QCOMPARE(FichierBandes::lit(contenu(kesuIni())), EtatCalcul.TableBandes);
+        const std::optional<FichierBandes::Table> relue = lue(contenu(kesuIni()));
+        QVERIFY(relue);
+        QCOMPARE(*relue, EtatCalcul.TableBandes);
     }
 
     // Bad text anywhere keeps the whole grid out of the table, row 5's
@@ -390,10 +419,10 @@ private slots:
         QFETCH(QString, texte);
 
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 0, Frequence, QStringLiteral("3700"));
-        tape(editeur, 4, Frequence, QStringLiteral("18120"));
-        tape(editeur, 4, Bande, texte);
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 0, Frequence, QStringLiteral("3700")));
+        QVERIFY(tape(editeur, 4, Frequence, QStringLiteral("18120")));
+        QVERIFY(tape(editeur, 4, Bande, texte));
         quitte(editeur, reponse);
 
         QCOMPARE(
@@ -407,7 +436,7 @@ private slots:
         QCOMPARE(editeur.EditFreq->currentColumn(), Bande);
 
         plateforme_.efface();
-        tape(editeur, 4, Bande, QStringLiteral("17"));
+        QVERIFY(tape(editeur, 4, Bande, QStringLiteral("17")));
         quitte(editeur, reponse);
         QVERIFY(plateforme_.erreursParDefaut.isEmpty());
         QVERIFY(!editeur.isVisible());
@@ -449,9 +478,9 @@ private slots:
         QFETCH(QString, message);
 
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 5, Frequence, QStringLiteral("21050"));
-        tape(editeur, ligne, colonne, texte);
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 5, Frequence, QStringLiteral("21050")));
+        QVERIFY(tape(editeur, ligne, colonne, texte));
         quitte(editeur, Reponse::Oui);
 
         QCOMPARE(plateforme_.erreursParDefaut, QStringList{message});
@@ -503,17 +532,18 @@ private slots:
         QFETCH(QByteArray, ligneEcrite);
 
         TForm2 editeur;
-        ouvre(editeur);
-        tape(editeur, 1, colonne, texte);
+        QVERIFY(ouvre(editeur));
+        QVERIFY(tape(editeur, 1, colonne, texte));
         quitte(editeur, Reponse::Oui);
 
         QVERIFY(plateforme_.erreursParDefaut.isEmpty());
         QVERIFY(!editeur.isVisible());
         const QByteArray octets = contenu(kesuIni());
-        QCOMPARE(octets.split('\n').at(1) + '\n', ligneEcrite);
-        const FichierBandes::Table relue = FichierBandes::lit(octets);
-        QCOMPARE(relue, EtatCalcul.TableBandes);
-        QCOMPARE(colonne == Bande ? relue[1].Bande : relue[1].Frequence, valeur);
+        QCOMPARE(octets.split('\n').value(1) + '\n', ligneEcrite);
+        const std::optional<FichierBandes::Table> relue = lue(octets);
+        QVERIFY2(relue, octets.constData());
+        QCOMPARE(*relue, EtatCalcul.TableBandes);
+        QCOMPARE(colonne == Bande ? (*relue)[1].Bande : (*relue)[1].Frequence, valeur);
     }
 };
 

@@ -9,7 +9,10 @@
 
 namespace {
 
-QRgb encre(const QWidget *w) { return w->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF; }
+QRgb encre(const QWidget *w)
+{
+    return w->palette().color(QPalette::WindowText).rgb() & 0xFFFFFF;
+}
 
 constexpr QRgb Jaune = 0xFFFF00;
 constexpr QRgb Argent = 0xC0C0C0;
@@ -59,12 +62,24 @@ void TstSeuilsFenetre::chiffreTape_data()
     QTest::addColumn<QString>("chiffre");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<double>("seuil");
-    QTest::newRow("medium 7") << "LimitMoyenne" << "7" << "0.7" << 0.7;
-    QTest::newRow("medium 9 above low") << "LimitMoyenne" << "9" << "0.6" << 0.6;
-    QTest::newRow("low 5") << "LimiteBasse" << "5" << "0.8" << 0.8;
-    QTest::newRow("low 9") << "LimiteBasse" << "9" << "0.9" << 0.9;
-    QTest::newRow("high 6") << "LimiteHaute" << "6" << "0.3" << 0.3;
-    QTest::newRow("high 0") << "LimiteHaute" << "0" << "0.0" << 0.0;
+    QTest::newRow("medium 7") << "LimitMoyenne"
+                              << "7"
+                              << "0.7" << 0.7;
+    QTest::newRow("medium 9 above low") << "LimitMoyenne"
+                                        << "9"
+                                        << "0.6" << 0.6;
+    QTest::newRow("low 5") << "LimiteBasse"
+                           << "5"
+                           << "0.8" << 0.8;
+    QTest::newRow("low 9") << "LimiteBasse"
+                           << "9"
+                           << "0.9" << 0.9;
+    QTest::newRow("high 6") << "LimiteHaute"
+                            << "6"
+                            << "0.3" << 0.3;
+    QTest::newRow("high 0") << "LimiteHaute"
+                            << "0"
+                            << "0.0" << 0.0;
 }
 
 void TstSeuilsFenetre::chiffreTape()
