@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "lobes/AfficheLobes.h"
 #include "regles/Erreurs.h"
 #include "resources/Ressources.h"
@@ -75,10 +76,9 @@ void TstAfficheLobes::init()
 {
     // The default branch, 2062 cm at 0.97 (2126 cm electrical), over the
     // frequencies of the usual settings file, 80 m to 10 m.
-    constexpr int frequences[NombreBandes] = {3650, 7050, 10120, 14100, 18100, 21200, 24940, 28500};
     for (int k = 1; k <= NombreBandes; ++k) {
         EtatCalcul.BandeActive[k] = true;
-        EtatCalcul.LamdaDip[k] = 2126.0L * frequences[k - 1] / 30000000.0L;
+        EtatCalcul.LamdaDip[k] = 2126.0L * Defauts::Table[k - 1].Frequence / 30000000.0L;
     }
     EtatCalcul.GaucheGraphe = 0;
     EtatCalcul.GrapheCourants = true;

@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "EnvironnementMuet.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
@@ -54,14 +55,7 @@ private slots:
 void TstPageImpression::init()
 {
     // After start-up and "Lancer" with the default texts on the 785 x 330 area.
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const int table[8][2] = {{80, 3650},  {40, 7050},  {30, 10120}, {20, 14100},
-                             {17, 18100}, {15, 21200}, {12, 24940}, {10, 28500}};
-    for (int k = 0; k < 8; ++k)
-        EtatCalcul.TableBandes[k] = {table[k][1], table[k][0]};
-    EtatCalcul.LongElecDip = 2126;
-    EtatCalcul.LongElecTotale = 5387;
+    Defauts::EtatApresLancer();
     CalculRun::EchellesEcran(0, 785, 330);
 }
 

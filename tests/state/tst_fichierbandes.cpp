@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "regles/Erreurs.h"
 #include "state/FichierBandes.h"
 
@@ -10,19 +11,11 @@ using FichierBandes::Table;
 
 namespace {
 
-const QByteArray Defaut = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
-                          "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n";
+const QByteArray Defaut = Defauts::KesuIni;
 
 Table tableDefaut()
 {
-    return {{{3650, 80},
-             {7050, 40},
-             {10120, 30},
-             {14100, 20},
-             {18100, 17},
-             {21200, 15},
-             {24940, 12},
-             {28500, 10}}};
+    return Defauts::Table;
 }
 
 bool egales(const Table &a, const Table &b)

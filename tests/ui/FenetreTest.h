@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Defauts.h"
 #include "PlateformeTest.h"
 #include "state/EtatCalcul.h"
 #include "ui/A_Propos.h"
@@ -15,8 +16,7 @@
 // own holding the default band file, with scripted platform services.
 class FenetreTest {
 public:
-    static inline const QByteArray KesuIni = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
-                                             "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n";
+    static inline const QByteArray KesuIni = Defauts::KesuIni;
 
     explicit FenetreTest(const QByteArray &contenu = KesuIni) : avant_(QDir::currentPath())
     {

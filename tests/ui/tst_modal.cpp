@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "PlateformeTest.h"
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
@@ -26,8 +27,7 @@ using Reponse = Plateforme::Reponse;
 
 namespace {
 
-const QByteArray FichierFourni = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
-                                 "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n";
+const QByteArray FichierFourni = Defauts::KesuIni;
 const QString Question = QStringLiteral("Sauvegarder définitivement les fréquences ?");
 const QString EnregistrementImpossible = QStringLiteral(
     "Impossible d'enregistrer le fichier Kesu.ini : le fichier existant est conservé.");

@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "calc/TraceGraphe.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"
@@ -129,14 +130,7 @@ private slots:
 // The state after start-up and a run with the window's default texts.
 void TestTraceGraphe::init()
 {
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const LigneBande table[8] = {{3650, 80},  {7050, 40},  {10120, 30}, {14100, 20},
-                                 {18100, 17}, {21200, 15}, {24940, 12}, {28500, 10}};
-    std::copy(std::begin(table), std::end(table), EtatCalcul.TableBandes.begin());
-    EtatCalcul.LongElecDip = 2126;
-    EtatCalcul.LongElecEch = 3261;
-    EtatCalcul.LongElecTotale = 5387;
+    Defauts::EtatApresLancer();
     EtatCalcul.EchelleX = 785.0 / 5387;
     EtatCalcul.EchelleY = 330 / 2.37;
     EtatCalcul.DemiHauteur = 165;

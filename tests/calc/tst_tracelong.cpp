@@ -1,3 +1,4 @@
+#include "Defauts.h"
 #include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
 #include "chart/TraceCadre.h"
@@ -38,11 +39,7 @@ enum Classe { Moyenne, Haute, Basse };
 // The state of a run with the default bands and thresholds.
 void etat(std::int32_t longElecDip, std::int32_t longElecTotale, const Geometrie &g)
 {
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const LigneBande table[8] = {{3650, 80},  {7050, 40},  {10120, 30}, {14100, 20},
-                                 {18100, 17}, {21200, 15}, {24940, 12}, {28500, 10}};
-    std::copy(std::begin(table), std::end(table), EtatCalcul.TableBandes.begin());
+    Defauts::EtatApresLancer();
     EtatCalcul.LongElecDip = longElecDip;
     EtatCalcul.LongElecEch = longElecTotale - longElecDip;
     EtatCalcul.LongElecTotale = longElecTotale;
