@@ -3,16 +3,17 @@
 #include "chart/EnvironnementTrace.h"
 #include "regles/Arithmetique.h"
 #include "state/EtatCalcul.h"
+#include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
 #include <QRgb>
 
 namespace {
 
-constexpr QRgb Noir = qRgb(0x00, 0x00, 0x00);
-constexpr QRgb Argent = qRgb(0xC0, 0xC0, 0xC0);
-constexpr QRgb Marine = qRgb(0x00, 0x00, 0x80);
-constexpr QRgb Gris = qRgb(0x80, 0x80, 0x80);
+constexpr QRgb Noir = Couleurs::Black;
+constexpr QRgb Argent = Couleurs::Silver;
+constexpr QRgb Marine = Couleurs::Navy;
+constexpr QRgb Gris = Couleurs::Grey;
 
 // The strip area is DemiHauteur / 6.875 high: 24 rows on screen, 8 bands of 3.
 constexpr long double DiviseurBandeau = 6.875L;

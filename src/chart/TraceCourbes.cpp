@@ -2,6 +2,7 @@
 
 #include "chart/EnvironnementTrace.h"
 #include "regles/Arithmetique.h"
+#include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
 #include <QString>
@@ -261,6 +262,6 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env, ModeTrace mode)
     }
 
     surface.setEpaisseurCrayon(1);
-    surface.setCouleurPolice(qRgb(0, 0, 0));
+    surface.setCouleurPolice(Couleurs::Black);
     env.cacheProgression();
 }

@@ -3,6 +3,7 @@
 #include "lobes/ClassementLobes.h"
 #include "resources/Ressources.h"
 #include "state/EtatCalcul.h"
+#include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
 void AfficheLobes(Surface &surface, PanneauLobes &panneau)
@@ -13,8 +14,8 @@ void AfficheLobes(Surface &surface, PanneauLobes &panneau)
 
     // Covers the hidden chart: if Image1 reappears without a new chart (a run
     // that stops at one of its messages), it shows this instead of stale curves.
-    surface.setCouleurCrayon(qRgb(0x00, 0x00, 0x00));
-    surface.setCouleurPinceau(qRgb(0x00, 0x80, 0x80));
+    surface.setCouleurCrayon(Couleurs::Black);
+    surface.setCouleurPinceau(Couleurs::Teal);
     surface.rectangle(EtatCalcul.GaucheGraphe, 0, panneau.largeurImage1(), panneau.hauteurImage1());
 
     for (int k = 1; k <= NombreBandes; ++k) {

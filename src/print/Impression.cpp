@@ -5,6 +5,7 @@
 #include "print/SurfacePage.h"
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
+#include "surface/Couleurs.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -28,7 +29,7 @@ void PlaceCopieEcran(Surface &page, int x, int y, int w, int h, const QImage &im
 {
     const Rect r{x, y, Arith::somme(x, w), Arith::somme(y, h)};
     page.stretchDraw(r, image);
-    page.setCouleurPinceau(qRgb(0, 0, 0));
+    page.setCouleurPinceau(Couleurs::Black);
     page.frameRect(r);
 }
 

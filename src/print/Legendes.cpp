@@ -3,14 +3,15 @@
 #include "print/FormatLamda.h"
 #include "regles/Arithmetique.h"
 #include "state/EtatCalcul.h"
+#include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
 #include <QRgb>
 
 namespace {
 
-constexpr QRgb Noir = qRgb(0, 0, 0);
-constexpr QRgb Blanc = qRgb(255, 255, 255);
+constexpr QRgb Noir = Couleurs::Black;
+constexpr QRgb Blanc = Couleurs::White;
 constexpr std::int32_t PasDeBase = 30;
 
 QString longueurBranche(const TextesFenetre &t)
