@@ -4,8 +4,10 @@
 
 // What the printed page and the print job say.
 namespace TextesImpression {
-// The print job's title, which a PDF keeps as its document title.
+// The print job's title, which a PDF keeps as its document title and the
+// print dialog as the name of the file it proposes: the chart's, the lobe panel's.
 inline const QString Titre = QStringLiteral("Répartition des courants");
+inline const QString TitreLobes = QStringLiteral("Lobes de rayonnement");
 inline const QString ErreurHardCopy = QStringLiteral("Erreur de HardCopy");
 // The page raster could not be allocated (an empty or enormous page).
 inline const QString PageImpossible = QStringLiteral("Impossible de préparer la page à imprimer");

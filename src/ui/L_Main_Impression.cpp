@@ -67,6 +67,9 @@ void TForm1::Impression1Click()
 {
     QPrinter imprimante;
     imprimante.setResolution(ResolutionPage);
+    // Titled before the dialog, which names the PDF file it proposes after the job.
+    imprimante.setDocName(EtatCalcul.GrapheCourants ? TextesImpression::Titre
+                                                    : TextesImpression::TitreLobes);
     if (!plateforme().dialogueImpression(imprimante, this))
         return;
 
@@ -77,7 +80,6 @@ void TForm1::Impression1Click()
             CalculeGeometrie(imprimante.width(), imprimante.height(),
                              decalageImpression(imprimante), Image1->width(), Image1->height());
         AppliqueGeometrie(geo);
-        imprimante.setDocName(TextesImpression::Titre);
         SurfacePage page(geo.HorzRes, geo.VertRes, imprimante.resolution());
         if (EtatCalcul.GrapheCourants) {
             TraceGraphe(page, *this);

@@ -4,6 +4,7 @@
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
 #include "print/ui/CopieEcran.h"
+#include "ui/PlateformeQt.h"
 #include "ui/ZoneImage.h"
 
 #include <QApplication>
@@ -110,15 +111,21 @@ private slots:
     void erreurAbandonneLeTravail();
     void copieImpossible();
     void apresImpression();
+    void fichierPropose_data();
+    void fichierPropose();
 
 private:
     // Presses the print button, the dialog confirmed onto pdf.
     void imprimeVers(FenetreTest &f, const QString &pdf)
     {
-        f.plateforme.surImpression = [pdf](QPrinter &p) { return prepare(p, pdf), true; };
+        f.plateforme.surImpression = [this, pdf](QPrinter &p) {
+            titreAuDialogue_ = p.docName();
+            return prepare(p, pdf), true;
+        };
         f->BitBtn2->click();
     }
     QTemporaryDir sortie_;
+    QString titreAuDialogue_;
 };
 
 void TstImpression::imprime_data()
@@ -146,7 +153,10 @@ void TstImpression::imprime()
     QCOMPARE(EtatCalcul.GrapheCourants, !lobes);
     QVERIFY(valeursEcran() == avant);
     QCOMPARE(espion.formes, lobes ? QList<Qt::CursorShape>{} : QList{Qt::WaitCursor});
-    QCOMPARE(titre(pdf), "Répartition des courants");
+    // The dialog already knows the job's title, which names the file it proposes.
+    const QString titreJob = lobes ? "Lobes de rayonnement" : "Répartition des courants";
+    QCOMPARE(titreAuDialogue_, titreJob);
+    QCOMPARE(titre(pdf), titreJob);
 
     const QImage attendue = pageAttendue(f);
     const QImage page = imprimee(pdf, attendue.size());
@@ -217,6 +227,50 @@ void TstImpression::apresImpression()
     f->LRayon->click();
     QCOMPARE(f->Image1->picture().pixel(0, 100), 0xFF000000);
     QCOMPARE(f->Image1->picture().pixel(1, 100), 0xFF008080);
+}
+
+// "Print to File (PDF)" proposes the job's title in the documents folder the
+// user's desktop names, its usual one, or the home folder when there is none.
+void TstImpression::fichierPropose_data()
+{
+    QTest::addColumn<QString>("documents");   // created under the home folder; none when empty
+    QTest::addColumn<QString>("choixBureau"); // XDG_DOCUMENTS_DIR of user-dirs.dirs
+    QTest::addColumn<QString>("titre");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("Documents") << "Documents" << QString() << "Répartition des courants"
+                               << "Documents/Répartition des courants.pdf";
+    QTest::newRow("choisi par le bureau") << "Mes papiers"
+                                          << "$HOME/Mes papiers"
+                                          << "Lobes de rayonnement"
+                                          << "Mes papiers/Lobes de rayonnement.pdf";
+    QTest::newRow("pas de dossier des documents")
+        << QString() << QString() << "Lobes de rayonnement"
+        << "Lobes de rayonnement.pdf";
+}
+
+void TstImpression::fichierPropose()
+{
+    QFETCH(QString, documents);
+    QFETCH(QString, choixBureau);
+    QFETCH(QString, titre);
+    QFETCH(QString, attendu);
+    QTemporaryDir maison;
+    const QDir racine(maison.path());
+    QVERIFY(racine.mkpath("config"));
+    if (!documents.isEmpty())
+        QVERIFY(racine.mkpath(documents));
+    if (!choixBureau.isEmpty()) {
+        QFile dirs(racine.filePath("config/user-dirs.dirs"));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DOCUMENTS_DIR=\"" + choixBureau.toUtf8() + "\"\n");
+    }
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", maison.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", racine.filePath("config").toUtf8());
+    const QString propose = fichierImpressionPropose(titre);
+    qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+    QCOMPARE(propose, racine.filePath(attendu));
 }
 
 QTEST_MAIN(TstImpression)
