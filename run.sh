@@ -10,9 +10,8 @@ kesu_construit
 programme="$PWD/build/kesu"
 travail="${XDG_DATA_HOME:-$HOME/.local/share}/kesu"
 mkdir -p "$travail"
-# The band table is the user's: seeded once, never overwritten.
+# The band table is the user's: seeded once, never overwritten. The help
+# document stays beside the program, where the program finds it.
 [ -e "$travail/Kesu.ini" ] || cp build/Kesu.ini "$travail/Kesu.ini"
-# The help document belongs to the program: kept up to date.
-[ -e build/Kesu.hlp ] && cp build/Kesu.hlp "$travail/Kesu.hlp"
 cd "$travail"
 exec "$programme" "$@"

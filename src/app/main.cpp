@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
         cadre.moveCenter(ecran->availableGeometry().center());
         Form1.move(cadre.topLeft());
     }
+    // A check of an installed copy starts it as a user would and ends it once
+    // the window is up: the start-up sequence, queued when the window was
+    // shown, runs first and may still end the run with its own status.
+    if (QApplication::arguments().contains(QStringLiteral("--quitte-apres-affichage")))
+        QTimer::singleShot(0, &Form1, [] { QApplication::exit(0); });
     const int code = QApplication::exec();
     installePlateforme(nullptr);
     return code;

@@ -17,6 +17,7 @@
 namespace {
 
 const QString TitreAide = QStringLiteral("Aide de Kesu");
+const QString NomDocument = QStringLiteral("Kesu.hlp");
 
 // Help context k of the main window's controls is the section named after the
 // control that carries it.
@@ -59,6 +60,25 @@ QString AideViewer::cheminResolu(const QString &fichier)
             return dossier.absoluteFilePath(nom);
     }
     return {};
+}
+
+QString AideViewer::document()
+{
+    return document(QCoreApplication::applicationDirPath());
+}
+
+QString AideViewer::document(const QString &dossierProgramme)
+{
+    const QDir programme(dossierProgramme);
+    const QString dossiers[] = {
+        QDir::currentPath(), programme.path(),
+        QDir::cleanPath(programme.filePath(QStringLiteral(KESU_DONNEES_DEPUIS_PROGRAMME)))};
+    for (const QString &dossier : dossiers) {
+        const QString chemin = cheminResolu(QDir(dossier).filePath(NomDocument));
+        if (!chemin.isEmpty())
+            return chemin;
+    }
+    return NomDocument;
 }
 
 QString AideViewer::ancre(int contexte)

@@ -5,6 +5,7 @@
 #include "calc/Reel.h"
 #include "state/FichierBandes.h"
 #include "ui/A_Propos.h"
+#include "ui/AideViewer.h"
 #include "ui/Modal.h"
 #include "ui/Plateforme.h"
 
@@ -14,24 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <QCoreApplication>
-#include <QDir>
-
-namespace {
-
-// The help file for F1, at a fixed place: the build tree's copy when the
-// program runs from there, the installed one otherwise.
-QString fichierAideF1()
-{
-    const QString ici = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    if (ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION)).canonicalPath() ||
-        ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION "/tests")).canonicalPath())
-        return QStringLiteral(KESU_AIDE_CONSTRUCTION);
-    return QStringLiteral(KESU_AIDE_INSTALLEE);
-}
-
-} // namespace
 
 void TForm1::FormActivate()
 {
@@ -68,15 +51,21 @@ void TForm1::LibelleBandes()
                               QStringLiteral(" m"));
 }
 
-void TForm1::LongDipChange() { LRayon->setEnabled(false); }
+void TForm1::LongDipChange()
+{
+    LRayon->setEnabled(false);
+}
 
-void TForm1::AideClicClick() { plateforme().aide(QStringLiteral("kesu.hlp"), 0); }
+void TForm1::AideClicClick()
+{
+    plateforme().aide(AideViewer::document(), 0);
+}
 
 void TForm1::aideContextuelle()
 {
     const int n = contexteAide();
     if (n != 0)
-        plateforme().aide(fichierAideF1(), n);
+        plateforme().aide(AideViewer::document(), n);
 }
 
 void TForm1::FrqBandeClick()
@@ -99,9 +88,15 @@ void TForm1::A_ProposClick()
     LRayon->setEnabled(false);
 }
 
-bool TForm1::chParaCoche() const { return ChPara->isChecked(); }
+bool TForm1::chParaCoche() const
+{
+    return ChPara->isChecked();
+}
 
-bool TForm1::chSerieBasCoche() const { return ChSerie_bas->isChecked(); }
+bool TForm1::chSerieBasCoche() const
+{
+    return ChSerie_bas->isChecked();
+}
 
 void TForm1::montreProgression()
 {
@@ -119,6 +114,12 @@ void TForm1::pasProgression()
     ProgressBar1->repaint();
 }
 
-void TForm1::cacheProgression() { ProgressBar1->hide(); }
+void TForm1::cacheProgression()
+{
+    ProgressBar1->hide();
+}
 
-void TForm1::montreImpression() { BitBtn2->show(); }
+void TForm1::montreImpression()
+{
+    BitBtn2->show();
+}

@@ -42,7 +42,6 @@ private slots:
     void erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue();
     void editeurDeBandesGardePourLaSession();
     void ordreDeTabulationEtBulles();
-
 };
 
 void TstLMain::etatAuDemarrage()
@@ -144,9 +143,9 @@ void TstLMain::premiereLigne160()
 void TstLMain::regleDeChangementDeParametre()
 {
     FenetreTest w;
-    for (QWidget *entree : {static_cast<QWidget *>(w->LongDip), static_cast<QWidget *>(w->LongEch),
-                            static_cast<QWidget *>(w->CoefDip),
-                            static_cast<QWidget *>(w->CbCoefEch)}) {
+    for (QWidget *entree :
+         {static_cast<QWidget *>(w->LongDip), static_cast<QWidget *>(w->LongEch),
+          static_cast<QWidget *>(w->CoefDip), static_cast<QWidget *>(w->CbCoefEch)}) {
         w->LRayon->setEnabled(true);
         w->ClicAB->setEnabled(true);
         QTest::keyClick(entree, Qt::Key_5);
@@ -228,14 +227,27 @@ void TstLMain::aideF1()
     }
 }
 
+// "Aide" opens the same document as F1: the one beside the program, or the
+// user's copy in the working folder when there is one.
 void TstLMain::boutonAide()
 {
     FenetreTest w;
-    w->LimiteHaute->setFocus();
-    w->AideClic->click();
-    QCOMPARE(w.plateforme.aides.size(), 1);
-    QCOMPARE(w.plateforme.aides[0].fichier, "kesu.hlp");
-    QCOMPARE(w.plateforme.aides[0].contexte, 0);
+    const QString aCote = QCoreApplication::applicationDirPath() + "/Kesu.hlp";
+    for (const bool copie : {false, true}) {
+        if (copie)
+            QVERIFY(QFile::copy(aCote, w.dossier() + "/kesu.hlp"));
+        w.plateforme.aides.clear();
+        w->LimiteHaute->setFocus();
+        w->AideClic->click();
+        w->LongDip->setFocus();
+        QTest::keyClick(w->LongDip, Qt::Key_F1);
+        QCOMPARE(w.plateforme.aides.size(), 2);
+        QCOMPARE(w.plateforme.aides[0].contexte, 0);
+        const QFileInfo ouvert(w.plateforme.aides[0].fichier);
+        QCOMPARE(w.plateforme.aides[1].fichier, ouvert.filePath());
+        QCOMPARE(ouvert.canonicalFilePath(),
+                 QFileInfo(copie ? w.dossier() + "/kesu.hlp" : aCote).canonicalFilePath());
+    }
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()
@@ -292,14 +304,12 @@ void TstLMain::ordreDeTabulationEtBulles()
             visites << c->objectName();
         c = c->nextInFocusChain();
     } while (c != w->LongDip && visites.size() < 60);
-    const QStringList attendu{"LongDip",     "LongEch",     "CoefDip",      "CbCoefEch",
-                              "BitBtn1",     "Button1",     "DipElec",      "EchElec",
-                              "DipPhysique", "EchPhysique", "ClicAB",       "ClicBC",
-                              "AideClic",    "LimiteBasse", "LimitMoyenne", "LimiteHaute",
-                              "ChSerie_bas", "ChSerie_moy", "LRayon",       "BitBtn2",
-                              "Ch80m",       "Ch40m",       "Ch30m",        "Ch20m",
-                              "Ch17m",       "Ch15m",       "Ch12m",        "Ch10m",
-                              "ChPara"};
+    const QStringList attendu{
+        "LongDip",  "LongEch",     "CoefDip",      "CbCoefEch",   "BitBtn1",     "Button1",
+        "DipElec",  "EchElec",     "DipPhysique",  "EchPhysique", "ClicAB",      "ClicBC",
+        "AideClic", "LimiteBasse", "LimitMoyenne", "LimiteHaute", "ChSerie_bas", "ChSerie_moy",
+        "LRayon",   "BitBtn2",     "Ch80m",        "Ch40m",       "Ch30m",       "Ch20m",
+        "Ch17m",    "Ch15m",       "Ch12m",        "Ch10m",       "ChPara"};
     QCOMPARE(visites.mid(0, attendu.size()), attendu);
 
     // A band box has no hint of its own: its group box's hint shows.
