@@ -3,6 +3,10 @@
 # folder seeded with the default band settings file.
 set -euo pipefail
 cd "$(dirname "$0")"
+# The arguments are the program's: a sourced script would see them as its own
+# (dependances.sh takes its arguments as packages to install).
+arguments=("$@")
+set --
 source scripts/dependances.sh
 kesu_installe_dependances
 kesu_construit
@@ -14,4 +18,4 @@ mkdir -p "$travail"
 # document stays beside the program, where the program finds it.
 [ -e "$travail/Kesu.ini" ] || cp build/Kesu.ini "$travail/Kesu.ini"
 cd "$travail"
-exec "$programme" "$@"
+exec "$programme" "${arguments[@]}"
