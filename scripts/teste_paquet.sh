@@ -3,7 +3,8 @@
 # (default install prefix) and from a build configured for /usr as the README
 # shows. Each package is unpacked in a folder of its own, away from /usr where
 # it expects to live, and its launcher is started from an empty home folder,
-# the program asked to end once its window is shown. Fails when lintian reports
+# the program asked to end once its window is shown; then the program itself
+# from an empty folder. Fails when lintian reports
 # an error, when the menu entry is invalid, when an installed file names the
 # folder it was built in, when the program does not start and end cleanly, or
 # when the first start does not seed the default band table.
@@ -45,7 +46,17 @@ teste_paquet() {
         "$arbre/usr/bin/kesu" --quitte-apres-affichage 2>/dev/null ||
         { echo "the installed program failed to start (status $?)" >&2; return 1; }
     cmp src/resources/Kesu.ini "$maison/.local/share/kesu/Kesu.ini"
-    rm -rf "$maison" "$arbre"
+
+    # Started without the launcher from a folder with no band table, the program
+    # reads the one it ships with and leaves the folder as it was.
+    local programme vide
+    programme=$(find "$arbre/usr/lib" -type f -name kesu)
+    vide=$(mktemp -d)
+    (cd "$vide" && env -i HOME="$maison" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
+        "$programme" --quitte-apres-affichage 2>/dev/null) ||
+        { echo "the program alone failed to start (status $?)" >&2; return 1; }
+    [ -z "$(ls -A "$vide")" ]
+    rm -rf "$maison" "$vide" "$arbre"
 }
 
 kesu_construit

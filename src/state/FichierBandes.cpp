@@ -53,9 +53,9 @@ Table lit(const QByteArray &contenu)
     return table;
 }
 
-void charge()
+void charge(const QString &chemin)
 {
-    QFile fichier(NomFichier);
+    QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         leveErreur(fichier.errorString());
     const QByteArray contenu = fichier.readAll();

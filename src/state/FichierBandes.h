@@ -16,9 +16,10 @@ using Table = std::array<LigneBande, NombreBandes>;
 
 // Reads the eight rows from the file's bytes; any bad or missing line throws.
 Table lit(const QByteArray &contenu);
-// Reads Kesu.ini into EtatCalcul.TableBandes; throws when the file cannot be
-// opened or read, and leaves the table untouched then.
-void charge();
+// Reads a band file, Kesu.ini of the working folder unless told another, into
+// EtatCalcul.TableBandes; throws when the file cannot be opened or read, and
+// leaves the table untouched then.
+void charge(const QString &chemin = NomFichier);
 
 // The bytes of the file for a table: "<band> <frequency>" and CR LF per line.
 QByteArray texte(const Table &table);

@@ -2,6 +2,7 @@
 
 #include "calc/Erreurs.h"
 
+#include "ui/Emplacements.h"
 #include "ui/Plateforme.h"
 
 #include <QCoreApplication>
@@ -69,16 +70,11 @@ QString AideViewer::document()
 
 QString AideViewer::document(const QString &dossierProgramme)
 {
-    const QDir programme(dossierProgramme);
-    const QString dossiers[] = {
-        QDir::currentPath(), programme.path(),
-        QDir::cleanPath(programme.filePath(QStringLiteral(KESU_DONNEES_DEPUIS_PROGRAMME)))};
-    for (const QString &dossier : dossiers) {
-        const QString chemin = cheminResolu(QDir(dossier).filePath(NomDocument));
-        if (!chemin.isEmpty())
-            return chemin;
-    }
-    return NomDocument;
+    const QString copie = cheminResolu(QDir::current().filePath(NomDocument));
+    if (!copie.isEmpty())
+        return copie;
+    const QString fourni = Emplacements::fichierFourni(NomDocument, dossierProgramme);
+    return fourni.isEmpty() ? NomDocument : fourni;
 }
 
 QString AideViewer::ancre(int contexte)

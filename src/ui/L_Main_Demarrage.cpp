@@ -6,11 +6,13 @@
 #include "state/FichierBandes.h"
 #include "ui/A_Propos.h"
 #include "ui/AideViewer.h"
+#include "ui/Emplacements.h"
 #include "ui/Modal.h"
 #include "ui/Plateforme.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,7 +26,16 @@ void TForm1::FormActivate()
                          StrToRealTexte(LimiteHaute->text()));
     BitBtn2->hide();
     try {
-        FichierBandes::charge();
+        // The working folder's table is the user's. Without one the program
+        // starts on the table it ships with, and a save from the band editor
+        // gives the working folder its own.
+        QString table = FichierBandes::NomFichier;
+        if (!QFileInfo::exists(table)) {
+            const QString fournie = Emplacements::fichierFourni(table);
+            if (!fournie.isEmpty())
+                table = fournie;
+        }
+        FichierBandes::charge(table);
         LibelleBandes();
     } catch (...) {
         // Without its band table the program has nothing to draw: it says so
