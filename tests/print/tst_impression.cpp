@@ -111,7 +111,6 @@ private slots:
     void erreurAbandonneLeTravail();
     void copieImpossible();
     void apresImpression();
-    void fichierPropose_data();
     void fichierPropose();
 
 private:
@@ -229,48 +228,22 @@ void TstImpression::apresImpression()
     QCOMPARE(f->Image1->picture().pixel(1, 100), 0xFF008080);
 }
 
-// "Print to File (PDF)" proposes the job's title in the documents folder the
-// user's desktop names, its usual one, or the home folder when there is none.
-void TstImpression::fichierPropose_data()
-{
-    QTest::addColumn<QString>("documents");   // created under the home folder; none when empty
-    QTest::addColumn<QString>("choixBureau"); // XDG_DOCUMENTS_DIR of user-dirs.dirs
-    QTest::addColumn<QString>("titre");
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("Documents") << "Documents" << QString() << "Répartition des courants"
-                               << "Documents/Répartition des courants.pdf";
-    QTest::newRow("choisi par le bureau") << "Mes papiers"
-                                          << "$HOME/Mes papiers"
-                                          << "Lobes de rayonnement"
-                                          << "Mes papiers/Lobes de rayonnement.pdf";
-    QTest::newRow("pas de dossier des documents")
-        << QString() << QString() << "Lobes de rayonnement"
-        << "Lobes de rayonnement.pdf";
-}
-
+// "Print to File (PDF)" proposes the job's title in the documents folder, or
+// in the home folder when there is none.
 void TstImpression::fichierPropose()
 {
-    QFETCH(QString, documents);
-    QFETCH(QString, choixBureau);
-    QFETCH(QString, titre);
-    QFETCH(QString, attendu);
     QTemporaryDir maison;
-    const QDir racine(maison.path());
-    QVERIFY(racine.mkpath("config"));
-    if (!documents.isEmpty())
-        QVERIFY(racine.mkpath(documents));
-    if (!choixBureau.isEmpty()) {
-        QFile dirs(racine.filePath("config/user-dirs.dirs"));
-        QVERIFY(dirs.open(QIODevice::WriteOnly));
-        dirs.write("XDG_DOCUMENTS_DIR=\"" + choixBureau.toUtf8() + "\"\n");
-    }
     const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", maison.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", racine.filePath("config").toUtf8());
-    const QString propose = fichierImpressionPropose(titre);
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString sansDocuments = fichierImpressionPropose("Lobes de rayonnement");
+    QDir(maison.path()).mkdir("Documents");
+    const QString avecDocuments = fichierImpressionPropose("Répartition des courants");
     qputenv("HOME", home);
-    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
-    QCOMPARE(propose, racine.filePath(attendu));
+    if (!config.isNull())
+        qputenv("XDG_CONFIG_HOME", config);
+    QCOMPARE(sansDocuments, maison.filePath("Lobes de rayonnement.pdf"));
+    QCOMPARE(avecDocuments, maison.filePath("Documents/Répartition des courants.pdf"));
 }
 
 QTEST_MAIN(TstImpression)
