@@ -2,12 +2,12 @@
 # The Debian package as a user gets it, made with CPack from the normal build
 # (default install prefix) and from a build configured for /usr as the README
 # shows. Each package is unpacked in a folder of its own, away from /usr where
-# it expects to live, and its launcher is started from an empty home folder,
-# the program asked to end once its window is shown; then the program itself
-# from an empty folder. Fails when lintian reports
-# an error, when the menu entry is invalid, when an installed file names the
-# folder it was built in, when the program does not start and end cleanly, or
-# when the first start does not seed the default band table.
+# it expects to live; its launcher is started from an empty home folder, then
+# the program itself from an empty folder, each time asked to end once its
+# window is shown. Fails when lintian reports an error, when the menu entry is
+# invalid, when an installed file names the folder it was built in, when the
+# program does not start and end cleanly, or when the first start does not
+# seed the default band table.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependances.sh dpkg-dev file binutils desktop-file-utils lintian
