@@ -3,6 +3,10 @@
 # folder seeded with the default band settings file.
 set -euo pipefail
 cd "$(dirname "$0")"
+# The arguments are the program's: a sourced script would see them as its own
+# (dependances.sh takes its arguments as packages to install).
+arguments=("$@")
+set --
 source scripts/dependances.sh
 kesu_installe_dependances
 kesu_construit
@@ -10,9 +14,8 @@ kesu_construit
 programme="$PWD/build/kesu"
 travail="${XDG_DATA_HOME:-$HOME/.local/share}/kesu"
 mkdir -p "$travail"
-# The band table is the user's: seeded once, never overwritten.
+# The band table is the user's: seeded once, never overwritten. The help
+# document stays beside the program, where the program finds it.
 [ -e "$travail/Kesu.ini" ] || cp build/Kesu.ini "$travail/Kesu.ini"
-# The help document belongs to the program: kept up to date.
-[ -e build/Kesu.hlp ] && cp build/Kesu.hlp "$travail/Kesu.hlp"
 cd "$travail"
-exec "$programme" "$@"
+exec "$programme" "${arguments[@]}"

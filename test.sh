@@ -17,3 +17,8 @@ if [ "${KESU_SANITISEURS:-1}" != 0 ]; then
     kesu_construit_sanitiseurs
     kesu_teste_sanitiseurs
 fi
+# The Debian package, built under the default prefix and under /usr, started
+# from an empty home folder (KESU_PAQUET=0 skips it).
+if [ "${KESU_PAQUET:-1}" != 0 ]; then
+    scripts/teste_paquet.sh
+fi

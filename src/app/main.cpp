@@ -5,6 +5,7 @@
 #include "ui/PlateformeQt.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -21,6 +22,11 @@ int main(int argc, char *argv[])
     Form1.Form3 = new TForm3(&Form1);
     Form1.show();
     centreSurEcran(Form1);
+    // A check of an installed copy starts it as a user would and ends it once
+    // the window is up: the start-up sequence, queued when the window was
+    // shown, runs first and may still end the run with its own status.
+    if (QApplication::arguments().contains(QStringLiteral("--quitte-apres-affichage")))
+        QTimer::singleShot(0, &Form1, [] { QApplication::exit(0); });
     const int code = QApplication::exec();
     installePlateforme(nullptr);
     return code;

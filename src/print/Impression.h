@@ -11,6 +11,8 @@ class QPaintDevice;
 
 // The print job's title, which a PDF keeps as its document title.
 inline const QString TitreImpression = QStringLiteral("Répartition des courants");
+// The name proposed for a PDF file of the lobe panel.
+inline const QString TitreFichierLobes = QStringLiteral("Lobes de rayonnement");
 
 // What a print job takes from the window, gathered before it starts.
 struct DemandeImpression {

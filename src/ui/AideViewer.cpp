@@ -2,6 +2,7 @@
 
 #include "regles/Erreurs.h"
 
+#include "ui/Emplacements.h"
 #include "ui/Plateforme.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 namespace {
 
 const QString TitreAide = QStringLiteral("Aide de Kesu");
+const QString NomDocument = QStringLiteral("Kesu.hlp");
 
 // Help context k of the main window's controls is the section named after the
 // control that carries it.
@@ -59,6 +61,20 @@ QString AideViewer::cheminResolu(const QString &fichier)
             return dossier.absoluteFilePath(nom);
     }
     return {};
+}
+
+QString AideViewer::document()
+{
+    return document(QCoreApplication::applicationDirPath());
+}
+
+QString AideViewer::document(const QString &dossierProgramme)
+{
+    const QString copie = cheminResolu(QDir::current().filePath(NomDocument));
+    if (!copie.isEmpty())
+        return copie;
+    const QString fourni = Emplacements::fichierFourni(NomDocument, dossierProgramme);
+    return fourni.isEmpty() ? NomDocument : fourni;
 }
 
 QString AideViewer::ancre(int contexte)

@@ -16,6 +16,15 @@ void ouvre(const QString &fichier, int contexte);
 // letter case. Empty when no such file exists.
 QString cheminResolu(const QString &fichier);
 
+// The help document that "Aide" and F1 open: Kesu.hlp in the working folder
+// first, so that a copy the user keeps there wins; then beside the program (the
+// build tree, or a copied folder); then in the data folder of the installed
+// tree, found from the program's folder. The bare name when there is none, so
+// that the viewer reports it missing.
+QString document();
+// The same search for a program in the given folder.
+QString document(const QString &dossierProgramme);
+
 // The anchor of a help context's section in the document; empty for 0 (the
 // contents) and for a number the document does not know.
 QString ancre(int contexte);

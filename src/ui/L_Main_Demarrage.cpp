@@ -6,6 +6,7 @@
 #include "regles/Reel.h"
 #include "state/FichierBandes.h"
 #include "ui/A_Propos.h"
+#include "ui/AideViewer.h"
 #include "ui/Modal.h"
 #include "ui/Plateforme.h"
 
@@ -15,24 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <QCoreApplication>
-#include <QDir>
-
-namespace {
-
-// The help file for F1, at a fixed place: the build tree's copy when the
-// program runs from there, the installed one otherwise.
-QString fichierAideF1()
-{
-    const QString ici = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    if (ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION)).canonicalPath() ||
-        ici == QDir(QStringLiteral(KESU_DOSSIER_CONSTRUCTION "/tests")).canonicalPath())
-        return QStringLiteral(KESU_AIDE_CONSTRUCTION);
-    return QStringLiteral(KESU_AIDE_INSTALLEE);
-}
-
-} // namespace
 
 void TForm1::FormActivate()
 {
@@ -76,14 +59,14 @@ void TForm1::LongDipChange()
 
 void TForm1::AideClicClick()
 {
-    plateforme().aide(QStringLiteral("kesu.hlp"), 0);
+    plateforme().aide(AideViewer::document(), 0);
 }
 
 void TForm1::aideContextuelle()
 {
     const int n = contexteAide();
     if (n != 0)
-        plateforme().aide(fichierAideF1(), n);
+        plateforme().aide(AideViewer::document(), n);
 }
 
 void TForm1::FrqBandeClick()

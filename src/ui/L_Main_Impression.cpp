@@ -51,9 +51,12 @@ void TForm1::Impression1Click()
 {
     QPrinter imprimante;
     imprimante.setResolution(ResolutionPage);
-    imprimante.setDocName(TitreImpression);
+    // The dialog proposes a PDF file named after what is printed; the job
+    // itself keeps its one title.
+    imprimante.setDocName(EtatCalcul.GrapheCourants ? TitreImpression : TitreFichierLobes);
     if (!plateforme().dialogueImpression(imprimante, this))
         return;
+    imprimante.setDocName(TitreImpression);
 
     const Sablier sablier;
     DemandeImpression demande{Image1->size(), textesFenetre(*this), this, {}};

@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 
@@ -65,8 +68,23 @@ void PlateformeQt::aide(const QString &fichier, int contexte)
     AideViewer::ouvre(fichier, contexte);
 }
 
+QString fichierImpressionPropose(const QString &titre)
+{
+    // Qt's own proposal, print.pdf in the working folder, is hidden away in the
+    // program's data folder.
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir())
+        dossier = QDir::homePath();
+    return QDir(dossier).filePath(titre + QStringLiteral(".pdf"));
+}
+
 bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
 {
+    // Naming a PDF file makes the printer a PDF writer; the dialog must still
+    // offer the user's own printer first when there is one.
+    const QPrinter::OutputFormat format = imprimante.outputFormat();
+    imprimante.setOutputFileName(fichierImpressionPropose(imprimante.docName()));
+    imprimante.setOutputFormat(format);
     QPrintDialog dialogue(&imprimante, parent);
     return dialogue.exec() == QDialog::Accepted;
 }

@@ -2,6 +2,8 @@
 
 #include "ui/Plateforme.h"
 
+#include <QString>
+
 // The platform services of the real program, with Qt's dialogs.
 class PlateformeQt : public Plateforme {
 public:
@@ -14,3 +16,8 @@ public:
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
     void termine(int code) override;
 };
+
+// The file that the print dialog's "Print to File (PDF)" proposes for a job:
+// named after its title, in the user's documents folder, or in the home
+// folder when there is no documents folder.
+QString fichierImpressionPropose(const QString &titre);

@@ -5,6 +5,7 @@
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
 #include "ui/CopieEcran.h"
+#include "ui/PlateformeQt.h"
 #include "ui/ZoneImage.h"
 
 #include <QApplication>
@@ -136,15 +137,20 @@ private slots:
     void apresImpression();
     void legendeDansSonCadre_data();
     void legendeDansSonCadre();
+    void fichierPropose();
 
 private:
     // Presses the print button, the dialog confirmed onto pdf.
     void imprimeVers(FenetreTest &f, const QString &pdf)
     {
-        f.plateforme.surImpression = [pdf](QPrinter &p) { return prepare(p, pdf), true; };
+        f.plateforme.surImpression = [this, pdf](QPrinter &p) {
+            titreAuDialogue_ = p.docName();
+            return prepare(p, pdf), true;
+        };
         f->BitBtn2->click();
     }
     QTemporaryDir sortie_;
+    QString titreAuDialogue_;
 };
 
 void TstImpression::imprime_data()
@@ -172,6 +178,9 @@ void TstImpression::imprime()
     QCOMPARE(EtatCalcul.GrapheCourants, !lobes);
     QVERIFY(valeursEcran() == avant);
     QCOMPARE(espion.formes, lobes ? QList<Qt::CursorShape>{} : QList{Qt::WaitCursor});
+    // The dialog proposes a file named after what is printed; the job keeps
+    // its one title.
+    QCOMPARE(titreAuDialogue_, lobes ? "Lobes de rayonnement" : "Répartition des courants");
     QCOMPARE(titre(pdf), "Répartition des courants");
 
     const QImage attendue = pageAttendue(f);
@@ -314,6 +323,24 @@ void TstImpression::legendeDansSonCadre()
             ++texte;
         }
     QVERIFY(texte > 5000); // the three rows are there
+}
+
+// "Print to File (PDF)" proposes the job's title in the documents folder, or
+// in the home folder when there is none.
+void TstImpression::fichierPropose()
+{
+    QTemporaryDir maison;
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", maison.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString sansDocuments = fichierImpressionPropose("Lobes de rayonnement");
+    QDir(maison.path()).mkdir("Documents");
+    const QString avecDocuments = fichierImpressionPropose("Répartition des courants");
+    qputenv("HOME", home);
+    if (!config.isNull())
+        qputenv("XDG_CONFIG_HOME", config);
+    QCOMPARE(sansDocuments, maison.filePath("Lobes de rayonnement.pdf"));
+    QCOMPARE(avecDocuments, maison.filePath("Documents/Répartition des courants.pdf"));
 }
 
 QTEST_MAIN(TstImpression)

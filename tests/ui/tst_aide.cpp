@@ -159,6 +159,47 @@ private slots:
         QCOMPARE(AideViewer::fenetre()->source().fragment(), AideViewer::ancre(8));
     }
 
+    // "Aide" and F1 look in the working folder, then beside the program, then in
+    // the data folder of a tree laid out as the installation lays it out.
+    void documentTrouve_data()
+    {
+        QTest::addColumn<QStringList>("copies");
+        QTest::addColumn<QString>("attendu");
+        const QString travail = QStringLiteral("travail/kesu.hlp");
+        const QString programme = QStringLiteral(KESU_DOSSIER_PROGRAMME "/Kesu.hlp");
+        const QString donnees = QStringLiteral(KESU_DOSSIER_DONNEES "/Kesu.hlp");
+        QTest::newRow("arborescence installée") << QStringList{donnees} << donnees;
+        QTest::newRow("à côté du programme") << QStringList{donnees, programme} << programme;
+        QTest::newRow("copie dans le dossier de travail")
+            << QStringList{donnees, programme, travail} << travail;
+        QTest::newRow("nulle part") << QStringList{} << QString();
+    }
+
+    void documentTrouve()
+    {
+        QFETCH(QStringList, copies);
+        QFETCH(QString, attendu);
+        QTemporaryDir racine;
+        const QDir arbre(racine.path());
+        for (const QString &dossier :
+             {QStringLiteral("travail"), QStringLiteral(KESU_DOSSIER_PROGRAMME),
+              QStringLiteral(KESU_DOSSIER_DONNEES)})
+            QVERIFY(arbre.mkpath(dossier));
+        for (const QString &copie : copies)
+            QVERIFY(QFile::copy(document_, arbre.filePath(copie)));
+        QVERIFY(QDir::setCurrent(arbre.filePath(QStringLiteral("travail"))));
+
+        const QString trouve = AideViewer::document(arbre.filePath(KESU_DOSSIER_PROGRAMME));
+        if (attendu.isEmpty()) {
+            QCOMPARE(trouve, QStringLiteral("Kesu.hlp"));
+            AideViewer::ouvre(trouve, 1);
+            QCOMPARE(plateforme_.erreurs,
+                     QStringList{QStringLiteral("Impossible d'ouvrir le fichier d'aide Kesu.hlp")});
+        } else {
+            QCOMPARE(trouve, QFileInfo(arbre.filePath(attendu)).absoluteFilePath());
+        }
+    }
+
     // Reported in French; the program goes on and the viewer keeps its page.
     void fichierAbsent_data()
     {

@@ -219,14 +219,27 @@ void TstLMain::aideF1()
     }
 }
 
+// "Aide" opens the same document as F1: the one beside the program, or the
+// user's copy in the working folder when there is one.
 void TstLMain::boutonAide()
 {
     FenetreTest w;
-    w->LimiteHaute->setFocus();
-    w->AideClic->click();
-    QCOMPARE(w.plateforme.aides.size(), 1);
-    QCOMPARE(w.plateforme.aides[0].fichier, "kesu.hlp");
-    QCOMPARE(w.plateforme.aides[0].contexte, 0);
+    const QString aCote = QCoreApplication::applicationDirPath() + "/Kesu.hlp";
+    for (const bool copie : {false, true}) {
+        if (copie)
+            QVERIFY(QFile::copy(aCote, w.dossier() + "/kesu.hlp"));
+        w.plateforme.aides.clear();
+        w->LimiteHaute->setFocus();
+        w->AideClic->click();
+        w->LongDip->setFocus();
+        QTest::keyClick(w->LongDip, Qt::Key_F1);
+        QCOMPARE(w.plateforme.aides.size(), 2);
+        QCOMPARE(w.plateforme.aides[0].contexte, 0);
+        const QFileInfo ouvert(w.plateforme.aides[0].fichier);
+        QCOMPARE(w.plateforme.aides[1].fichier, ouvert.filePath());
+        QCOMPARE(ouvert.canonicalFilePath(),
+                 QFileInfo(copie ? w.dossier() + "/kesu.hlp" : aCote).canonicalFilePath());
+    }
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()
