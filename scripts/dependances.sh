@@ -1,8 +1,9 @@
 # Installs the Debian packages Kesu needs to build, test and run, when missing.
 # Sourced by run.sh, test.sh and scripts/fuzz.sh; arguments add packages.
-# ghostscript and poppler-utils let the print tests read back the PDFs they print.
+# ghostscript and poppler-utils let the print tests read back the PDFs they print;
+# nec2c computes the antenna for the NEC-2 check.
 kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2
-    ghostscript poppler-utils "$@")
+    ghostscript poppler-utils nec2c "$@")
 
 kesu_installe_dependances() {
     local manquants=()

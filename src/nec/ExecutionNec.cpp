@@ -65,7 +65,7 @@ FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, int frequenc
 
 } // namespace
 
-Issue interprete(const FinExecution &fin)
+Bilan interprete(const FinExecution &fin)
 {
     if (fin.introuvable)
         return Textes::NecIntrouvable;
@@ -81,7 +81,7 @@ Issue interprete(const FinExecution &fin)
     return std::move(*z);
 }
 
-Issue ExecutionNec::executeBloquant(const QByteArray &deck, int frequences,
+Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int frequences,
                                     const QString &programme, int delaiMs)
 {
     const auto dossier = prepare(deck);
@@ -165,15 +165,15 @@ void ExecutionNec::fin(bool delaiDepasse)
         processus_->kill();
         processus_->waitForFinished(1000);
     }
-    const Issue issue = interprete(finDe(*processus_, *dossier_, frequences_, delaiDepasse));
+    const Bilan bilan = interprete(finDe(*processus_, *dossier_, frequences_, delaiDepasse));
     arrete();
-    if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&issue)) {
+    if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan)) {
         if (memoire_.size() >= MemoireMax)
             memoire_.clear();
         memoire_.insert(deck_, *z);
         emit termine(*z);
     } else {
-        emit echec(std::get<QString>(issue));
+        emit echec(std::get<QString>(bilan));
     }
 }
 

@@ -32,8 +32,8 @@ struct FinExecution {
 };
 
 // The impedances, or the one French message that says what went wrong.
-using Issue = std::variant<std::vector<ImpedanceB>, QString>;
-Issue interprete(const FinExecution &fin);
+using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
+Bilan interprete(const FinExecution &fin);
 
 class ExecutionNec : public QObject {
     Q_OBJECT
@@ -54,7 +54,7 @@ public:
     int executions() const { return executions_; }
 
     // The same run, waiting for its end: for the command line.
-    static Issue executeBloquant(const QByteArray &deck, int frequences,
+    static Bilan executeBloquant(const QByteArray &deck, int frequences,
                                  const QString &programme = ProgrammeNec, int delaiMs = DelaiNecMs);
 
 signals:

@@ -171,12 +171,12 @@ int ligneCommande(const QStringList &arguments, const FichierBandes::Table &tabl
         erreurs << erreur.texte() << '\n';
         return 2;
     }
-    const Issue issue = calcule(d, static_cast<int>(e.bandes.size()));
-    if (const auto *message = std::get_if<QString>(&issue)) {
+    const Bilan bilan = calcule(d, static_cast<int>(e.bandes.size()));
+    if (const auto *message = std::get_if<QString>(&bilan)) {
         erreurs << *message << '\n';
         return 1;
     }
-    sortie << QString::fromUtf8(csv(evalue(e, std::get<std::vector<ImpedanceB>>(issue)).lignes));
+    sortie << QString::fromUtf8(csv(evalue(e, std::get<std::vector<ImpedanceB>>(bilan)).lignes));
     return 0;
 }
 

@@ -11,7 +11,7 @@
 namespace Nec {
 
 // Computes a deck's impedances at B (nec2c, or a stand-in in tests).
-using Calculateur = std::function<Issue(const QByteArray &deck, int frequences)>;
+using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences)>;
 
 // The arguments after the program's name, "--nec" included. Returns the exit
 // status: 0, 1 when the computation fails, 2 for a bad option or value.
