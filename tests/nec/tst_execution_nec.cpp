@@ -1,3 +1,4 @@
+#include "ProgrammeFactice.h"
 #include "calc/Erreurs.h"
 #include "nec/ExecutionNec.h"
 #include "nec/Modele.h"
@@ -11,18 +12,6 @@
 using Nec::ImpedanceB;
 
 namespace {
-
-// A stand-in for nec2c: a shell script doing what the test needs.
-QString script(const QTemporaryDir &dossier, const QString &nom, const QByteArray &corps)
-{
-    const QString chemin = dossier.filePath(nom);
-    QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || f.write("#!/bin/sh\n" + corps + "\n") < 0)
-        qFatal("cannot write %s", qPrintable(chemin));
-    f.close();
-    f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-    return chemin;
-}
 
 // The free-space dipole of total length L at f, thin wire.
 std::complex<double> dipole(double longueurM, double frequenceMHz)
@@ -99,21 +88,21 @@ void TstExecutionNec::pannes_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << "nec2c-absent-de-ce-systeme" << 30000 << Textes::NecIntrouvable;
     QTest::newRow("non-zero exit")
-        << script(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour.arg(3);
-    QTest::newRow("crash") << script(dossier_, "plantage", "kill -SEGV $$") << 30000
+        << programmeFactice(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour.arg(3);
+    QTest::newRow("crash") << programmeFactice(dossier_, "plantage", "kill -SEGV $$") << 30000
                            << Textes::NecArret;
-    QTest::newRow("time-out") << script(dossier_, "lent", "exec sleep 20") << 300
+    QTest::newRow("time-out") << programmeFactice(dossier_, "lent", "exec sleep 20") << 300
                               << Textes::NecDelai;
     QTest::newRow("unreadable output")
-        << script(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
+        << programmeFactice(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
         << Textes::NecSortieIllisible;
     QTest::newRow("no output at all")
-        << script(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible;
+        << programmeFactice(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible;
     // One frequency computed where two were asked.
     QTest::newRow("too few frequencies")
-        << script(dossier_, "court",
-                  "printf '  FREQUENCY : 3.65 MHz\\n ANTENNA INPUT PARAMETERS\\n\\n\\n"
-                  " 1 11 1 0 1 0 50 0 1 0 1\\n' > \"$4\"")
+        << programmeFactice(dossier_, "court",
+                            "printf '  FREQUENCY : 3.65 MHz\\n ANTENNA INPUT PARAMETERS\\n\\n\\n"
+                            " 1 11 1 0 1 0 50 0 1 0 1\\n' > \"$4\"")
         << 30000 << Textes::NecSortieIllisible;
 }
 
@@ -179,7 +168,7 @@ void TstExecutionNec::annulation()
 {
     Nec::ExecutionNec execution;
     execution.programme =
-        script(dossier_, "pid", "echo $$ > \"$(dirname \"$0\")/pid\"; exec sleep 20");
+        programmeFactice(dossier_, "pid", "echo $$ > \"$(dirname \"$0\")/pid\"; exec sleep 20");
     QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
     QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
     execution.lance(Nec::deck(Nec::Antenne{}, {7.05}), 1);
