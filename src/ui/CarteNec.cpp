@@ -11,7 +11,7 @@ namespace {
 
 constexpr int Gauche = 78; // room for "80 m NEC"
 constexpr int Droite = 12;
-constexpr int Haut = 6;
+constexpr int Haut = 16; // room for the "C" over its line
 constexpr int Rangee = 10;
 constexpr int EcartBandes = 6;
 constexpr int HauteurBande = 2 * Rangee + 2 + EcartBandes;
@@ -40,6 +40,8 @@ QString metres(std::int32_t cm)
 
 CarteNec::CarteNec(QWidget *parent) : QWidget(parent)
 {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(Haut + NombreBandes * HauteurBande + Echelle);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
@@ -79,6 +81,11 @@ std::int32_t CarteNec::longueurEn(int x) const
     if (carte_.empty() || largeur <= 0 || x < Gauche || x > Gauche + largeur)
         return -1;
     return static_cast<std::int32_t>(std::lround(double(x - Gauche) * fin() / largeur));
+}
+
+QPoint CarteNec::point(std::int32_t cm, std::size_t j, bool nec) const
+{
+    return {colonne(cm), hautBande(j) + (nec ? Rangee + 2 : 0) + Rangee / 2};
 }
 
 int CarteNec::hautBande(std::size_t j) const
@@ -158,15 +165,14 @@ void CarteNec::paintEvent(QPaintEvent *)
         p.drawText(QRect(x - 30, yEchelle + 5, 60, Echelle - 6), Qt::AlignHCenter | Qt::AlignTop,
                    t);
     }
-    p.drawText(QRect(2, yEchelle + 5, Gauche - 6, Echelle - 6), Qt::AlignRight | Qt::AlignTop,
+    p.drawText(QRect(2, yEchelle + 5, Gauche - 16, Echelle - 6), Qt::AlignRight | Qt::AlignTop,
                QStringLiteral("m depuis B"));
     // The current C.
     if (echelleCm_ >= 0 && echelleCm_ <= fin()) {
         const int x = colonne(echelleCm_);
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
-        p.drawLine(x, Haut - 4, x, yEchelle);
-        p.drawText(QRect(x + 3, yEchelle - 14, 20, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("C"));
+        p.drawLine(x, Haut - 2, x, yEchelle);
+        p.drawText(QRect(x - 10, 0, 20, Haut - 2), Qt::AlignCenter, QStringLiteral("C"));
     }
 }
 

@@ -20,11 +20,12 @@ public:
     // The ladder length at a column, in cm; -1 off the strips.
     std::int32_t longueurEn(int x) const;
     int colonne(std::int32_t cm) const;
+    // The middle of a row at a length: the j-th band shown, its chart or NEC row.
+    QPoint point(std::int32_t cm, std::size_t j, bool nec) const;
     // What hovering a point shows: the length there and |Z| of the band under it.
     QString texteSurvol(QPoint p) const;
 
-    QSize sizeHint() const override { return {640, 262}; }
-    QSize minimumSizeHint() const override { return {360, 160}; }
+    QSize sizeHint() const override { return {640, height()}; }
 
 signals:
     void longueurChoisie(std::int32_t cm);

@@ -29,6 +29,10 @@ namespace {
 const QString Organisation = QStringLiteral("Kesu");
 const QString Groupe = QStringLiteral("VerificationNec");
 
+const QString Legende =
+    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber. Un clic "
+                   "reporte la longueur dans l'échelle.");
+
 struct DescriptionSol {
     Nec::Sol sol;
     const char *cle; // in the user's settings
@@ -144,7 +148,11 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Etat->setObjectName(QStringLiteral("Etat"));
     Etat->setWordWrap(true);
 
-    auto *gauche = new QVBoxLayout;
+    // The inputs keep to a narrow column: the map and the table get the rest.
+    auto *colonne = new QWidget;
+    colonne->setMaximumWidth(340);
+    auto *gauche = new QVBoxLayout(colonne);
+    gauche->setContentsMargins(0, 0, 0, 0);
     for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
         gauche->addWidget(w);
     auto *boutons = new QHBoxLayout;
@@ -161,7 +169,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
 
     Carte = new CarteNec;
     Carte->setObjectName(QStringLiteral("Carte"));
-    Survol = new QLabel(QStringLiteral(" "));
+    Survol = new QLabel(Legende);
     Survol->setObjectName(QStringLiteral("Survol"));
     Tableau = new QTableWidget(0, 9);
     Tableau->setObjectName(QStringLiteral("Tableau"));
@@ -171,15 +179,16 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
          QStringLiteral("Accord NEC"), QStringLiteral("Accord graphe"),
          QStringLiteral("Accord (%)")});
     Tableau->verticalHeader()->hide();
+    Tableau->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto *droite = new QVBoxLayout;
-    droite->addWidget(Carte, 3);
+    droite->addWidget(Carte);
     droite->addWidget(Survol);
-    droite->addWidget(Tableau, 2);
+    droite->addWidget(Tableau, 1);
 
     auto *tout = new QHBoxLayout(this);
-    tout->addLayout(gauche);
+    tout->addWidget(colonne);
     tout->addLayout(droite, 1);
     resize(1180, 640);
 
@@ -233,6 +242,26 @@ Nec::Entrees VerificationNec::entrees() const
     return e;
 }
 
+void VerificationNec::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    afficheClasseCourante();
+}
+
+void VerificationNec::afficheClasseCourante()
+{
+    try {
+        afficheClasse(principales_().classe);
+    } catch (const KesuErreur &) {
+        // A bad box of the main window is reported when the check runs.
+    }
+}
+
+void VerificationNec::afficheClasse(Nec::Classe classe)
+{
+    Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") + nomClasse(classe));
+}
+
 void VerificationNec::CalculerClick()
 {
     Nec::Entrees e = entrees();
@@ -274,6 +303,7 @@ void VerificationNec::echec(const QString &texte)
 
 void VerificationNec::actualise()
 {
+    afficheClasseCourante();
     if (zB_.empty() || execution_->enCours())
         return;
     Nec::Entrees e;
@@ -320,8 +350,7 @@ void VerificationNec::vide(const QString &etat)
 
 void VerificationNec::montre()
 {
-    Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") +
-                    nomClasse(entrees_.classe));
+    afficheClasse(entrees_.classe);
     Carte->montre(resultat_, entrees_.echelleCm);
     Tableau->setRowCount(static_cast<int>(resultat_.lignes.size()));
     int r = 0;

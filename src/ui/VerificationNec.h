@@ -54,6 +54,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *e) override;
     void hideEvent(QHideEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     Nec::Entrees entrees() const;
@@ -61,6 +62,8 @@ private:
     void echec(const QString &texte);
     void enCours(bool oui);
     void montre();
+    void afficheClasse(Nec::Classe classe);
+    void afficheClasseCourante();
     void vide(const QString &etat);
     void litReglages();
     void sauveReglages() const;

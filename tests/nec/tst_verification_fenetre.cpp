@@ -250,21 +250,24 @@ void TstVerificationFenetre::clicSurLaCarte()
     t.v->resize(1200, 700);
     QTest::qWait(20);
     CarteNec *c = t.v->Carte;
-    // Band 40 m's NEC row, at 12.34 m.
-    const int x = c->colonne(1234);
-    QCOMPARE(c->longueurEn(x), 1234);
-    const int y = 6 + 28 + 15;
-    const QString survol = c->texteSurvol({x, y});
-    const double module = t.v->resultat().carte[1].module[1234];
-    QCOMPARE(survol, "Échelle : 12.34 m — 40 m : |Z| = " + Nec::texte(module, 0) + " Ω");
-    QTest::mouseMove(c, {x, y});
+    // Band 40 m's NEC row, near 12.34 m: a pixel spans several centimetres.
+    const QPoint p = c->point(1234, 1, true);
+    const std::int32_t l = c->longueurEn(p.x());
+    const double cmParPixel = 6000.0 / (c->colonne(6000) - c->colonne(0));
+    QCOMPARE_LE(std::abs(l - 1234), cmParPixel);
+    QCOMPARE(c->colonne(l), p.x());
+    const QString survol = c->texteSurvol(p);
+    const double module = t.v->resultat().carte[1].module[l];
+    QCOMPARE(survol, "Échelle : " + Nec::texte(l / 100.0, 2) +
+                         " m — 40 m : |Z| = " + Nec::texte(module, 0) + " Ω");
+    QTest::mouseMove(c, p);
     QTRY_COMPARE(t.v->Survol->text(), survol);
-    QTest::mouseClick(c, Qt::LeftButton, {}, {x, y});
-    QCOMPARE(t.f->LongEch->text(), "1234");
+    QTest::mouseClick(c, Qt::LeftButton, {}, p);
+    QCOMPARE(t.f->LongEch->text(), QString::number(l));
     // The table and the map's C follow the new ladder at once.
     QCOMPARE(t.v->execution().executions(), 1);
-    const Nec::LigneTableau &l = t.v->resultat().lignes[1];
-    QCOMPARE_LE(std::abs(std::abs(l.zC) - t.v->resultat().carte[1].module[1234]), 1e-3);
+    const Nec::LigneTableau &ligne = t.v->resultat().lignes[1];
+    QCOMPARE_LE(std::abs(std::abs(ligne.zC) - module), 1e-3);
     QCOMPARE(c->longueurEn(c->colonne(0) - 1), -1);
 }
 
