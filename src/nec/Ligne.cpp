@@ -33,6 +33,16 @@ Complexe impedanceEnC(Complexe zB, const Echelle &e, double frequenceHz, double 
     return impedance(zB, e.z0, propagation(e, frequenceHz), longueurM);
 }
 
+Parcours::Parcours(Complexe zB, double z0, Complexe gamma, double pasM) : z0_(z0)
+{
+    const Complexe g = (zB - z0) / (zB + z0);
+    const Complexe q = std::exp(-2.0 * gamma * pasM);
+    gr_ = g.real();
+    gi_ = g.imag();
+    qr_ = q.real();
+    qi_ = q.imag();
+}
+
 double ros(Complexe zB, const Echelle &e, double frequenceHz, double longueurM)
 {
     const double gammaB = std::abs((zB - e.z0) / (zB + e.z0));

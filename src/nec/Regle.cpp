@@ -1,6 +1,5 @@
 #include "nec/Regle.h"
 
-#include "calc/Arithmetique.h"
 #include "chart/Echantillons.h"
 
 #include <cmath>
@@ -10,14 +9,17 @@ namespace Nec {
 std::int32_t positionElectrique(std::int32_t longElecDip, std::int32_t echelleCm,
                                 double coefEchelle)
 {
-    return Arith::somme(longElecDip, Arith::arrondi(Arith::divise(echelleCm, coefEchelle)));
+    // The chart's own rounding, without the guarded calls' cost on every
+    // centimetre of a map; out of range still throws.
+    return Rapide::somme(longElecDip,
+                         Rapide::arrondi(static_cast<long double>(echelleCm) / coefEchelle));
 }
 
 bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe classe,
                   const SeuilsGraphe &seuils)
 {
     // The same cycles per centimetre and the same sine as the chart's strips.
-    const double nu = Arith::versDouble(Arith::divise(frequenceKHz, 30'000'000.0L));
+    const double nu = static_cast<double>(frequenceKHz / 30'000'000.0L);
     const double s = std::fabs(SinusCourant(positionCm, nu));
     switch (classe) {
     case Classe::Haute:

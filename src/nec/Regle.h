@@ -13,6 +13,7 @@ struct SeuilsGraphe {
     double bas = 0.8;
     double moyen = 0.6;
     double haut = 0.3;
+    bool operator==(const SeuilsGraphe &) const = default;
 };
 
 // What the tuner can match: |Z| up to basse or moyenne, or from haute up.

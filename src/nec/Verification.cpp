@@ -54,44 +54,58 @@ QByteArray deck(const Entrees &e)
 
 namespace {
 
-struct Verdicts {
-    bool libreGraphe;
-    bool libreNec;
-    Complexe zC;
-};
-
-// Both verdicts l cm from B.
-Verdicts verdicts(const Entrees &e, const BandeVerifiee &b, Complexe zB, Complexe gamma,
-                  std::int32_t l)
+// The chart's row of a band: true where it lets C fall.
+std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
 {
-    const Complexe zC = impedance(zB, e.echelle.z0, gamma, l / 100.0);
-    const std::int32_t i = positionElectrique(e.longElecDip, l, e.echelle.coefVelocite);
-    return {!grapheMarque(b.frequenceKHz, i, e.classe, e.seuils),
-            accordable(std::abs(zC), e.classe, e.limites), zC};
+    std::vector<bool> r(n);
+    for (std::size_t l = 0; l < n; ++l) {
+        const std::int32_t i =
+            positionElectrique(e.longElecDip, static_cast<std::int32_t>(l), e.echelle.coefVelocite);
+        r[l] = !grapheMarque(b.frequenceKHz, i, e.classe, e.seuils);
+    }
+    return r;
+}
+
+const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cle,
+                                  const BandeVerifiee &b)
+{
+    if (!precedent || !(precedent->cle == cle))
+        return nullptr;
+    for (std::size_t j = 0; j < precedent->lignes.size(); ++j)
+        if (precedent->lignes[j].bande.frequenceKHz == b.frequenceKHz)
+            return &precedent->carte[j];
+    return nullptr;
 }
 
 } // namespace
 
-Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB)
+Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent)
 {
     Resultat r;
+    r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
     const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
     for (std::size_t j = 0; j < e.bandes.size() && j < zB.size(); ++j) {
         const BandeVerifiee &b = e.bandes[j];
         const double f = b.frequenceKHz * 1e3;
         const Complexe gamma = propagation(e.echelle, f);
-        CarteBande c{b.k, std::vector<bool>(n), std::vector<bool>(n), std::vector<float>(n)};
+        const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
+        CarteBande c{b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), std::vector<bool>(n),
+                     std::vector<float>(n)};
         std::size_t accords = 0;
-        for (std::size_t l = 0; l < n; ++l) {
-            const Verdicts v = verdicts(e, b, zB[j].z, gamma, static_cast<std::int32_t>(l));
-            c.libreGraphe[l] = v.libreGraphe;
-            c.libreNec[l] = v.libreNec;
-            c.module[l] = static_cast<float>(std::abs(v.zC));
-            accords += v.libreGraphe == v.libreNec;
+        Parcours ligne(zB[j].z, e.echelle.z0, gamma, 0.01);
+        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+            const double module = ligne.module();
+            c.libreNec[l] = accordable(module, e.classe, e.limites);
+            c.module[l] = static_cast<float>(module);
+            accords += c.libreGraphe[l] == c.libreNec[l];
         }
-        const Verdicts ici = verdicts(e, b, zB[j].z, gamma, e.echelleCm);
-        r.lignes.push_back({b, zB[j].z, ici.zC, ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0),
-                            ici.libreNec, ici.libreGraphe, 100.0 * accords / n});
+        const Complexe zC = impedance(zB[j].z, e.echelle.z0, gamma, e.echelleCm / 100.0);
+        const std::int32_t iC =
+            positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite);
+        r.lignes.push_back({b, zB[j].z, zC, ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0),
+                            accordable(std::abs(zC), e.classe, e.limites),
+                            !grapheMarque(b.frequenceKHz, iC, e.classe, e.seuils),
+                            100.0 * accords / n});
         r.carte.push_back(std::move(c));
     }
     return r;

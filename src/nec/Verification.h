@@ -58,13 +58,28 @@ struct CarteBande {
     std::vector<float> module;     // |Z| at C
 };
 
+// What the chart's rows depend on besides the band's frequency: not the
+// ladder's Z0 or loss, nor the tuner's limits.
+struct CleGraphe {
+    std::int32_t longElecDip = 0;
+    double coefVelocite = 0;
+    Classe classe = Classe::Moyenne;
+    SeuilsGraphe seuils;
+    std::int32_t longueurMaxCm = 0;
+    bool operator==(const CleGraphe &) const = default;
+};
+
 struct Resultat {
     std::vector<LigneTableau> lignes;
     std::vector<CarteBande> carte;
+    CleGraphe cle;
 };
 
-// zB holds one impedance per band, in the inputs' order.
-Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB);
+// zB holds one impedance per band, in the inputs' order. A previous result
+// for the same chart inputs lends its chart rows, so that a change of Z0,
+// loss or limits costs no sine.
+Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB,
+                const Resultat *precedent = nullptr);
 
 // The table as CSV: one header line, then a line per band.
 QByteArray csv(const std::vector<LigneTableau> &lignes);

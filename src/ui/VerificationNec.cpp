@@ -322,7 +322,7 @@ void VerificationNec::actualise()
         return;
     }
     entrees_ = std::move(e);
-    resultat_ = Nec::evalue(entrees_, zB_);
+    resultat_ = Nec::evalue(entrees_, zB_, &resultat_);
     Etat->clear();
     montre();
 }

@@ -31,6 +31,8 @@ private slots:
     void chargeAdaptee();
     void perteReduitRos();
     void perteCroitAvecFrequence();
+    void parcours_data();
+    void parcours();
 };
 
 void TstLigne::transformations_data()
@@ -102,6 +104,34 @@ void TstLigne::perteCroitAvecFrequence()
     QVERIFY(qFuzzyCompare(Nec::propagation(e, 40e6).real(), 2 * a10));
     QVERIFY(qFuzzyCompare(Nec::propagation(e, 10e6).imag(),
                           2 * M_PI * 10e6 / (0.92 * Nec::VitesseLumiere)));
+}
+
+void TstLigne::parcours_data()
+{
+    QTest::addColumn<Complexe>("zB");
+    QTest::addColumn<double>("perte");
+    QTest::newRow("low, lossless") << Complexe(58.5, 78.4) << 0.0;
+    QTest::newRow("high, lossless") << Complexe(4536, -2253) << 0.0;
+    QTest::newRow("high, lossy") << Complexe(4536, -2253) << 3.0;
+    QTest::newRow("near an open end") << Complexe(1e6, 1e5) << 0.0;
+}
+
+// Stepping along the line gives the line equations' values, even thousands of
+// steps from B.
+void TstLigne::parcours()
+{
+    QFETCH(Complexe, zB);
+    QFETCH(double, perte);
+    const Nec::Echelle e{450, 0.92, perte};
+    const Complexe gamma = Nec::propagation(e, F);
+    Nec::Parcours p(zB, e.z0, gamma, 0.01);
+    for (int l = 0; l <= 8000; ++l, p.avance()) {
+        if (l % 997 != 0 && l != 8000)
+            continue;
+        const Complexe attendue = Nec::impedance(zB, e.z0, gamma, l / 100.0);
+        QVERIFY2(proche(p.impedance(), attendue, 1e-8), qPrintable(QString::number(l)));
+        QCOMPARE_LE(std::abs(p.module() - std::abs(attendue)), 1e-8 * std::abs(attendue));
+    }
 }
 
 QTEST_APPLESS_MAIN(TstLigne)
