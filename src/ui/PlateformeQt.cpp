@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -66,6 +67,12 @@ bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
 {
     QPrintDialog dialogue(&imprimante, parent);
     return dialogue.exec() == QDialog::Accepted;
+}
+
+QString PlateformeQt::nomFichierEnregistrement(QWidget *parent, const QString &titre,
+                                               const QString &proposition, const QString &filtre)
+{
+    return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
 }
 
 void PlateformeQt::termine(int code)

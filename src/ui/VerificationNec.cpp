@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -196,11 +195,6 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     enCours(false);
     Exporter->setEnabled(false);
 
-    nomFichierCsv = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Exporter CSV"),
-                                            QStringLiteral("verification-nec.csv"),
-                                            QStringLiteral("CSV (*.csv)"));
-    };
     connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
@@ -381,7 +375,9 @@ void VerificationNec::montre()
 
 void VerificationNec::ExporterClick()
 {
-    const QString nom = nomFichierCsv();
+    const QString nom = plateforme().nomFichierEnregistrement(
+        this, QStringLiteral("Exporter CSV"), QStringLiteral("verification-nec.csv"),
+        QStringLiteral("CSV (*.csv)"));
     if (nom.isEmpty())
         return;
     QSaveFile f(nom);

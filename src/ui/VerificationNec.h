@@ -38,8 +38,6 @@ public:
 
     Nec::ExecutionNec &execution() { return *execution_; }
     const Nec::Resultat &resultat() const { return resultat_; }
-    // The CSV file to write; the save dialog unless a test answers.
-    std::function<QString()> nomFichierCsv;
 
     void CalculerClick();
     void AnnulerClick();

@@ -276,12 +276,12 @@ void TstVerificationFenetre::exportCsv()
     Verification t;
     t.calcule();
     const QString nom = dossier_.filePath("table.csv");
-    t.v->nomFichierCsv = [&] { return nom; };
+    t.f.plateforme.fichierEnregistrement = nom;
     t.v->Exporter->click();
     QFile f(nom);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), Nec::csv(t.v->resultat().lignes));
-    t.v->nomFichierCsv = [&] { return dossier_.filePath("absent/table.csv"); };
+    t.f.plateforme.fichierEnregistrement = dossier_.filePath("absent/table.csv");
     t.v->Exporter->click();
     QCOMPARE(t.f.plateforme.erreursParDefaut.size(), 1);
 }
