@@ -117,6 +117,10 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     auto *fe = new QFormLayout(echelle);
     Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", "450");
     Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", "0");
+    // What the main window gives, shown where the ladder's own inputs are.
+    Principale = new QLabel;
+    Principale->setObjectName(QStringLiteral("Principale"));
+    fe->addRow(Principale);
 
     auto *accord = new QGroupBox(QStringLiteral("Accord"));
     auto *fc = new QFormLayout(accord);
@@ -239,21 +243,24 @@ Nec::Entrees VerificationNec::entrees() const
 void VerificationNec::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    afficheClasseCourante();
+    afficheContexteCourant();
 }
 
-void VerificationNec::afficheClasseCourante()
+void VerificationNec::afficheContexteCourant()
 {
     try {
-        afficheClasse(principales_().classe);
+        afficheContexte(principales_());
     } catch (const KesuErreur &) {
         // A bad box of the main window is reported when the check runs.
     }
 }
 
-void VerificationNec::afficheClasse(Nec::Classe classe)
+void VerificationNec::afficheContexte(const Nec::Entrees &e)
 {
-    Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") + nomClasse(classe));
+    Principale->setText(QStringLiteral("Branche %1 cm, échelle %2 cm, coefficient %3")
+                            .arg(Nec::texte(e.antenne.brancheCm), QString::number(e.echelleCm),
+                                 Nec::texte(e.echelle.coefVelocite)));
+    Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") + nomClasse(e.classe));
 }
 
 void VerificationNec::CalculerClick()
@@ -297,7 +304,7 @@ void VerificationNec::echec(const QString &texte)
 
 void VerificationNec::actualise()
 {
-    afficheClasseCourante();
+    afficheContexteCourant();
     if (zB_.empty() || execution_->enCours())
         return;
     Nec::Entrees e;
@@ -344,7 +351,7 @@ void VerificationNec::vide(const QString &etat)
 
 void VerificationNec::montre()
 {
-    afficheClasse(entrees_.classe);
+    afficheContexte(entrees_);
     Carte->montre(resultat_, entrees_.echelleCm);
     Tableau->setRowCount(static_cast<int>(resultat_.lignes.size()));
     int r = 0;

@@ -30,7 +30,7 @@ public:
     QLineEdit *Diametre, *Hauteur, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne, *LimiteHaute,
         *LongueurMax;
     QComboBox *Sol;
-    QLabel *Classe, *Etat, *Survol;
+    QLabel *Principale, *Classe, *Etat, *Survol;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;
     CarteNec *Carte;
@@ -60,8 +60,8 @@ private:
     void echec(const QString &texte);
     void enCours(bool oui);
     void montre();
-    void afficheClasse(Nec::Classe classe);
-    void afficheClasseCourante();
+    void afficheContexte(const Nec::Entrees &e);
+    void afficheContexteCourant();
     void vide(const QString &etat);
     void litReglages();
     void sauveReglages() const;

@@ -141,6 +141,7 @@ void TstVerificationFenetre::classeDeLaFenetrePrincipale()
     Verification t;
     t.calcule();
     QVERIFY(t.v->Classe->text().endsWith("impédance moyenne"));
+    QCOMPARE(t.v->Principale->text(), "Branche 2062 cm, échelle 3000 cm, coefficient 0.92");
     t.f->ChPara->click();
     QVERIFY(t.v->Classe->text().endsWith("impédance haute"));
     for (const Nec::LigneTableau &l : t.v->resultat().lignes)
