@@ -213,7 +213,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
             [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
     connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) { echec(t); });
     connect(Carte, &CarteNec::survol, Survol,
-            [this](const QString &t) { Survol->setText(t.isEmpty() ? QStringLiteral(" ") : t); });
+            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende : t); });
     connect(Carte, &CarteNec::longueurChoisie, this, &VerificationNec::longueurChoisie);
 }
 

@@ -270,6 +270,9 @@ void TstVerificationFenetre::clicSurLaCarte()
     const Nec::LigneTableau &ligne = t.v->resultat().lignes[1];
     QCOMPARE_LE(std::abs(std::abs(ligne.zC) - module), 1e-3);
     QCOMPARE(c->longueurEn(c->colonne(0) - 1), -1);
+    // Off the strips, the legend comes back.
+    QTest::mouseMove(c, {c->colonne(0) - 5, p.y()});
+    QTRY_VERIFY(t.v->Survol->text().startsWith("En couleur : C ne doit pas tomber là"));
 }
 
 void TstVerificationFenetre::exportCsv()
