@@ -153,7 +153,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
 
     // The inputs keep to a narrow column: the map and the table get the rest.
     auto *colonne = new QWidget;
-    colonne->setMaximumWidth(340);
+    colonne->setFixedWidth(340);
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
     for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
