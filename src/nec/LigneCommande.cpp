@@ -24,11 +24,12 @@ struct OptionIncorrecte {
 
 const std::map<QString, Sol> &sols()
 {
-    static const std::map<QString, Sol> s{{QStringLiteral("libre"), Sol::Libre},
-                                          {QStringLiteral("pauvre"), Sol::Pauvre},
-                                          {QStringLiteral("moyen"), Sol::Moyen},
-                                          {QStringLiteral("bon"), Sol::Bon},
-                                          {QStringLiteral("mer"), Sol::Mer}};
+    static const std::map<QString, Sol> s = [] {
+        std::map<QString, Sol> r;
+        for (std::size_t i = 0; i < std::size(NomsSols); ++i)
+            r[QString::fromLatin1(NomsSols[i])] = static_cast<Sol>(i);
+        return r;
+    }();
     return s;
 }
 

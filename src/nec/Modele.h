@@ -14,6 +14,9 @@ inline constexpr int SegmentsMax = 2001;
 
 enum class Sol { Libre, Pauvre, Moyen, Bon, Mer };
 
+// Each ground's short name (command line, user's settings), in the enum's order.
+inline constexpr const char *NomsSols[] = {"libre", "pauvre", "moyen", "bon", "mer"};
+
 struct ConstantesSol {
     double permittivite; // relative
     double conductivite; // S/m

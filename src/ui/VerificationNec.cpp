@@ -32,22 +32,15 @@ const QString Legende =
     QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber. Un clic "
                    "reporte la longueur dans l'échelle.");
 
-struct DescriptionSol {
-    Nec::Sol sol;
-    const char *cle; // in the user's settings
-    const char *nom;
-};
+// What the ground list shows, in the order of Nec::Sol.
+constexpr const char *NomsAffiches[] = {"Espace libre", "Sol pauvre", "Sol moyen", "Sol bon",
+                                        "Eau de mer"};
+static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
 
-constexpr DescriptionSol Sols[] = {
-    {Nec::Sol::Libre, "libre", "Espace libre"}, {Nec::Sol::Pauvre, "pauvre", "Sol pauvre"},
-    {Nec::Sol::Moyen, "moyen", "Sol moyen"},    {Nec::Sol::Bon, "bon", "Sol bon"},
-    {Nec::Sol::Mer, "mer", "Eau de mer"},
-};
-
-QString libelleSol(const DescriptionSol &d)
+QString libelleSol(Nec::Sol sol)
 {
-    QString t = QString::fromUtf8(d.nom);
-    if (const auto c = Nec::constantes(d.sol))
+    QString t = QString::fromUtf8(NomsAffiches[static_cast<int>(sol)]);
+    if (const auto c = Nec::constantes(sol))
         t += QStringLiteral(" (εr %1, σ %2 S/m)")
                  .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
     return t;
@@ -78,13 +71,22 @@ QString nomClasse(Nec::Classe c)
 }
 
 // A box of the form, with the name its messages give it.
-QLineEdit *champ(QFormLayout *forme, const char *libelle, const char *nom, const char *defaut)
+QLineEdit *champ(QFormLayout *forme, const char *libelle, const char *nom, const QString &defaut)
 {
-    auto *e = new QLineEdit(QString::fromUtf8(defaut));
+    auto *e = new QLineEdit(defaut);
     e->setObjectName(QString::fromLatin1(nom));
     e->setAccessibleName(QString::fromUtf8(libelle));
     forme->addRow(QString::fromUtf8(libelle), e);
     return e;
+}
+
+// A read-only line of the form.
+QLabel *lecture(QFormLayout *forme, const char *nom)
+{
+    auto *l = new QLabel;
+    l->setObjectName(QString::fromLatin1(nom));
+    forme->addRow(l);
+    return l;
 }
 
 double valeur(const QLineEdit *e)
@@ -102,35 +104,36 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(false);
 
+    // The defaults are those of the computation's own inputs.
+    const Nec::Entrees defaut;
     auto *antenne = new QGroupBox(QStringLiteral("Antenne"));
     auto *fa = new QFormLayout(antenne);
-    Diametre = champ(fa, "Diamètre du fil (mm)", "Diametre", "2");
-    Hauteur = champ(fa, "Hauteur (m)", "Hauteur", "10");
+    Diametre = champ(fa, "Diamètre du fil (mm)", "Diametre", Nec::texte(defaut.antenne.diametreMm));
+    Hauteur = champ(fa, "Hauteur (m)", "Hauteur", Nec::texte(defaut.antenne.hauteurM));
     Sol = new QComboBox;
     Sol->setObjectName(QStringLiteral("Sol"));
-    for (const DescriptionSol &d : Sols)
-        Sol->addItem(libelleSol(d), QString::fromLatin1(d.cle));
-    Sol->setCurrentIndex(2);
+    for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
+        Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
+    Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
     fa->addRow(QStringLiteral("Sol"), Sol);
 
     auto *echelle = new QGroupBox(QStringLiteral("Échelle"));
     auto *fe = new QFormLayout(echelle);
-    Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", "450");
-    Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", "0");
+    Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", Nec::texte(defaut.echelle.z0));
+    Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", Nec::texte(defaut.echelle.perteDb100m));
     // What the main window gives, shown where the ladder's own inputs are.
-    Principale = new QLabel;
-    Principale->setObjectName(QStringLiteral("Principale"));
-    fe->addRow(Principale);
+    Principale = lecture(fe, "Principale");
 
     auto *accord = new QGroupBox(QStringLiteral("Accord"));
     auto *fc = new QFormLayout(accord);
-    Classe = new QLabel;
-    Classe->setObjectName(QStringLiteral("Classe"));
-    fc->addRow(Classe);
-    LimiteBasse = champ(fc, "Limite basse, |Z| ≤ (Ω)", "LimiteBasse", "150");
-    LimiteMoyenne = champ(fc, "Limite moyenne, |Z| ≤ (Ω)", "LimiteMoyenne", "500");
-    LimiteHaute = champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute", "1000");
-    LongueurMax = champ(fc, "Longueur maximale (m)", "LongueurMax", "");
+    Classe = lecture(fc, "Classe");
+    LimiteBasse =
+        champ(fc, "Limite basse, |Z| ≤ (Ω)", "LimiteBasse", Nec::texte(defaut.limites.basse));
+    LimiteMoyenne =
+        champ(fc, "Limite moyenne, |Z| ≤ (Ω)", "LimiteMoyenne", Nec::texte(defaut.limites.moyenne));
+    LimiteHaute =
+        champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute", Nec::texte(defaut.limites.haute));
+    LongueurMax = champ(fc, "Longueur maximale (m)", "LongueurMax", QString());
     LongueurMax->setPlaceholderText(QStringLiteral("auto"));
     LongueurMax->setToolTip(
         QStringLiteral("Vide : deux fois la longueur de l'échelle, et 40 m au moins"));
@@ -224,7 +227,7 @@ Nec::Entrees VerificationNec::entrees() const
     Nec::Entrees e = principales_();
     e.antenne.diametreMm = valeur(Diametre);
     e.antenne.hauteurM = valeur(Hauteur);
-    e.antenne.sol = Sols[std::max(0, Sol->currentIndex())].sol;
+    e.antenne.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
     e.echelle.z0 = valeur(Z0);
     e.echelle.perteDb100m = valeur(Perte);
     e.limites = {valeur(LimiteBasse), valeur(LimiteMoyenne), valeur(LimiteHaute)};
