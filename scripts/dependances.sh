@@ -2,9 +2,10 @@
 # Sourced by run.sh, test.sh and scripts/fuzz.sh; arguments add packages.
 # ghostscript and poppler-utils let the print tests read back the PDFs they print;
 # locales brings localedef and the sources of the comma locales the tests use;
-# clang-format checks that every source file keeps the committed format.
+# clang-format checks that every source file keeps the committed format;
+# nec2c computes the antenna for the NEC-2 check.
 kesu_paquets=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine fonts-liberation2
-    ghostscript poppler-utils locales clang-format "$@")
+    ghostscript poppler-utils locales clang-format nec2c "$@")
 
 kesu_installe_dependances() {
     local manquants=()

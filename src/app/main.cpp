@@ -1,3 +1,4 @@
+#include "nec/LigneCommande.h"
 #include "ui/A_Propos.h"
 #include "ui/Application.h"
 #include "ui/HandlerGarde.h"
@@ -5,11 +6,20 @@
 #include "ui/PlateformeQt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
+    // The NEC-2 check's command line opens no window and needs no display.
+    if (std::any_of(argv + 1, argv + argc,
+                    [](const char *a) { return std::strcmp(a, "--nec") == 0; })) {
+        QCoreApplication app(argc, argv);
+        return Nec::ligneCommande(QCoreApplication::arguments().mid(1));
+    }
     QApplication app(argc, argv);
     QTranslator traductionQt;
     prepareApplication(traductionQt);

@@ -60,3 +60,46 @@ private:
 // The text the default error box shows: a full stop is added when the message
 // ends in a character that sorts after ".".
 QString texteBoiteErreur(const QString &texte);
+
+// The NEC-2 check: the antenna computed by nec2c beside the chart's rule.
+namespace Textes {
+inline const QString NecIntrouvable =
+    QStringLiteral("Le programme nec2c est introuvable : installez le paquet nec2c");
+inline const QString NecDossierTemporaire =
+    QStringLiteral("Impossible de préparer les fichiers du calcul NEC-2");
+// %1 is nec2c's exit status.
+inline const QString NecCodeRetour = QStringLiteral("nec2c a échoué (code de retour %1)");
+inline const QString NecArret = QStringLiteral("nec2c s'est arrêté brutalement");
+inline const QString NecDelai =
+    QStringLiteral("nec2c n'a pas terminé son calcul en 30 secondes : calcul abandonné");
+inline const QString NecSortieIllisible = QStringLiteral("La sortie de nec2c est illisible");
+// %1 is the number of segments the antenna would need.
+inline const QString NecTropDeSegments =
+    QStringLiteral("L'antenne demanderait %1 segments, au-delà des 2001 que la vérification "
+                   "accepte : calcul refusé");
+inline const QString NecAucuneBande = QStringLiteral("Aucune bande n'est cochée");
+inline const QString NecAnnule = QStringLiteral("Calcul annulé");
+// %1 names the field, %2 is the typed text.
+inline const QString NecPasUnNombre = QStringLiteral("%1 : « %2 » n'est pas un nombre");
+inline const QString NecDiametre =
+    QStringLiteral("Diamètre du fil : il doit être positif et plus petit que la branche");
+inline const QString NecBranche =
+    QStringLiteral("Longueur de la branche : elle doit être positive");
+inline const QString NecEchelle =
+    QStringLiteral("Longueur de l'échelle : elle ne peut pas être négative");
+inline const QString NecCoefEchelle =
+    QStringLiteral("Coefficient de vélocité de l'échelle : il doit être compris entre 0 et 1");
+inline const QString NecHauteur =
+    QStringLiteral("Hauteur : elle doit être positive au-dessus d'un sol");
+inline const QString NecZ0 = QStringLiteral("Impédance de l'échelle : elle doit être positive");
+inline const QString NecPerte =
+    QStringLiteral("Perte de l'échelle : elle ne peut pas être négative");
+// %1 names the limit.
+inline const QString NecLimite = QStringLiteral("%1 : la limite doit être positive");
+inline const QString NecLongueurMax = QStringLiteral("Longueur maximale : elle doit être positive");
+// The command line: %1 is the option or the value.
+inline const QString NecOptionInconnue = QStringLiteral("Option inconnue : %1");
+inline const QString NecValeurManquante = QStringLiteral("Valeur manquante après %1");
+inline const QString NecValeurIncorrecte = QStringLiteral("Valeur incorrecte pour %1 : %2");
+inline const QString NecBandeInconnue = QStringLiteral("Bande inconnue dans Kesu.ini : %1");
+} // namespace Textes

@@ -104,6 +104,11 @@ void TForm1::construitMenu()
     FrqBande->setObjectName(QStringLiteral("FrqBande"));
     FrqBande->setStatusTip(
         QStringLiteral("Permet de changer la valeur des fréquences de références"));
+    MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
+    MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
+    VerifNec = MenuOutils->addAction(QStringLiteral("Vérification NEC-2…"));
+    VerifNec->setObjectName(QStringLiteral("VerifNec"));
+    VerifNec->setEnabled(false);
     A_Propos = menuBar()->addAction(QStringLiteral("A Propos"));
     A_Propos->setObjectName(QStringLiteral("A_Propos"));
 }
@@ -393,6 +398,7 @@ void TForm1::connecteHandlers()
         if (EtatCalcul.DeplacementArme)
             abandonneDeplacement();
     });
+    connecteGarde(VerifNec, &QAction::triggered, this, [this] { VerifNecClick(); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [this] { aideContextuelle(); });

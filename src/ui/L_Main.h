@@ -18,6 +18,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class TForm3;
+class VerificationNec;
 class ZoneImage;
 
 // The main window: inputs, band choice, impedance class, the chart or the lobe
@@ -59,6 +60,10 @@ public:
     // Menu.
     QMenu *MenuEdit;
     QAction *FrqBande, *A_Propos;
+    // "Outils" > "Vérification NEC-2…", enabled once a "Lancer" has succeeded.
+    QMenu *MenuOutils;
+    QAction *VerifNec;
+    VerificationNec *verificationNec = nullptr;
 
     TForm3 *Form3 = nullptr;
 
@@ -81,6 +86,7 @@ public:
     void AideClicClick();
     void FrqBandeClick();
     void A_ProposClick();
+    void VerifNecClick();
     void LibelleBandes();
     // F1: the help context of the focused control or of the first enclosing
     // control that has one; 0 when none has.

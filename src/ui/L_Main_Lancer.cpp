@@ -67,4 +67,5 @@ void TForm1::Button1Click()
     ClicAB->setEnabled(true);
     ClicBC->setEnabled(true);
     LRayon->setEnabled(true);
+    VerifNec->setEnabled(true);
 }

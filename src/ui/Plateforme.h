@@ -31,6 +31,9 @@ public:
     virtual void aide(const QString &fichier, int contexte) = 0;
     // The print dialog on the given printer; true when confirmed.
     virtual bool dialogueImpression(QPrinter &imprimante, QWidget *parent) = 0;
+    // The save dialog: the file chosen, or an empty text when cancelled.
+    virtual QString nomFichierEnregistrement(QWidget *parent, const QString &titre,
+                                             const QString &proposition, const QString &filtre) = 0;
     // Ends the program with the given exit status.
     virtual void termine(int code) = 0;
 };

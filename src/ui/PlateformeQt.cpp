@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -87,6 +88,12 @@ bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
     imprimante.setOutputFormat(format);
     QPrintDialog dialogue(&imprimante, parent);
     return dialogue.exec() == QDialog::Accepted;
+}
+
+QString PlateformeQt::nomFichierEnregistrement(QWidget *parent, const QString &titre,
+                                               const QString &proposition, const QString &filtre)
+{
+    return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
 }
 
 void PlateformeQt::termine(int code)

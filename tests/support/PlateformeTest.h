@@ -28,6 +28,8 @@ public:
     std::function<int(QDialog &)> surModal;
     // Answers the print dialog: the printer is prepared here; false cancels.
     std::function<bool(QPrinter &)> surImpression;
+    // The save dialog's answer: empty cancels.
+    QString fichierEnregistrement;
 
     void avertissement(const QString &texte) override { avertissements << texte; }
     void erreur(const QString &texte) override { erreurs << texte; }
@@ -36,6 +38,11 @@ public:
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override { aides.append({fichier, contexte}); }
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
+    QString nomFichierEnregistrement(QWidget *, const QString &, const QString &,
+                                     const QString &) override
+    {
+        return fichierEnregistrement;
+    }
     void termine(int code) override { codeFin = code; }
     void efface();
 };

@@ -1,0 +1,109 @@
+// The NEC-2 check of the default antenna over average ground, eight bands:
+// from "Calculer" to the map painted (nec2c's run is most of it), and the
+// map recomputed and painted after a change of Z0, which runs no nec2c.
+#include "nec/ExecutionNec.h"
+#include "ui/CarteNec.h"
+#include "ui/VerificationNec.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace {
+
+// What the main window gives at start-up, all bands ticked.
+Nec::Entrees principales()
+{
+    Nec::Entrees e;
+    e.antenne.brancheCm = 2062;
+    e.longElecDip = 2126;
+    e.echelleCm = 3000;
+    e.echelle.coefVelocite = 0.92;
+    const Nec::BandeVerifiee bandes[] = {{1, 80, 3650},  {2, 40, 7050},  {3, 30, 10120},
+                                         {4, 20, 14100}, {5, 17, 18100}, {6, 15, 21200},
+                                         {7, 12, 24940}, {8, 10, 28500}};
+    e.bandes.assign(std::begin(bandes), std::end(bandes));
+    return e;
+}
+
+void attendFin(VerificationNec &v)
+{
+    while (!v.Calculer->isEnabled())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    if (v.resultat().lignes.size() != 8)
+        throw std::runtime_error("the check computed nothing: is nec2c installed?");
+}
+
+// A new window each time, so that nothing is answered from memory.
+void calculComplet(benchmark::State &etat)
+{
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        VerificationNec v(principales);
+        v.show();
+        QApplication::processEvents();
+        etat.ResumeTiming();
+        v.Calculer->click();
+        attendFin(v);
+        v.Carte->repaint();
+    }
+}
+
+void recalcul(benchmark::State &etat)
+{
+    VerificationNec v(principales);
+    v.show();
+    v.Calculer->click();
+    attendFin(v);
+    bool bascule = false;
+    for (auto _ : etat) {
+        v.Z0->setText((bascule = !bascule) ? QStringLiteral("600") : QStringLiteral("450"));
+        v.Carte->repaint();
+    }
+    if (v.execution().executions() != 1)
+        throw std::runtime_error("nec2c ran again");
+}
+
+// The map and table alone, from impedances at B already known: fresh (0), or
+// after a change of Z0 that keeps the chart's rows (1).
+void evaluation(benchmark::State &etat)
+{
+    const Nec::Entrees e = [] {
+        Nec::Entrees r = principales();
+        r.longueurMaxCm = Nec::longueurMaxParDefaut(r.echelleCm);
+        return r;
+    }();
+    std::vector<Nec::ImpedanceB> z;
+    for (const Nec::BandeVerifiee &b : e.bandes)
+        z.push_back({b.frequenceKHz / 1000.0, {120.0 + b.k, -300.0 * b.k}});
+    const Nec::Resultat precedent = Nec::evalue(e, z);
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(Nec::evalue(e, z, etat.range(0) ? &precedent : nullptr));
+}
+
+} // namespace
+
+BENCHMARK(evaluation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(calculComplet)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(recalcul)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window's settings go to a folder of the benchmark's own.
+    QTemporaryDir reglages;
+    qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

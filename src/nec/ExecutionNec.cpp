@@ -1,0 +1,201 @@
+#include "nec/ExecutionNec.h"
+
+#include "regles/Erreurs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace Nec {
+
+namespace {
+
+constexpr auto NomDeck = "kesu.nec";
+constexpr auto NomSortie = "kesu.out";
+// Enough distinct inputs for a session's back and forth.
+constexpr qsizetype MemoireMax = 32;
+
+QByteArray litFichier(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A private folder holding the deck; nothing when it cannot be written.
+std::unique_ptr<QTemporaryDir> prepare(const QByteArray &deck)
+{
+    auto dossier = std::make_unique<QTemporaryDir>();
+    if (!dossier->isValid())
+        return nullptr;
+    QFile f(dossier->filePath(QString::fromLatin1(NomDeck)));
+    if (!f.open(QIODevice::WriteOnly) || f.write(deck) != deck.size() || !f.flush())
+        return nullptr;
+    return dossier;
+}
+
+// Sets the process up; false when the program is nowhere to be found.
+bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossier)
+{
+    const QString chemin = QStandardPaths::findExecutable(programme);
+    if (chemin.isEmpty() && !QFile::exists(programme))
+        return false;
+    p.setProgram(chemin.isEmpty() ? programme : chemin);
+    p.setArguments({QStringLiteral("-i"), QString::fromLatin1(NomDeck), QStringLiteral("-o"),
+                    QString::fromLatin1(NomSortie)});
+    p.setWorkingDirectory(dossier.path());
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    return true;
+}
+
+FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, int frequences,
+                   bool delaiDepasse)
+{
+    FinExecution f;
+    f.introuvable = p.error() == QProcess::FailedToStart;
+    f.delaiDepasse = delaiDepasse;
+    f.statut = p.exitStatus();
+    f.code = p.exitCode();
+    f.sortie = litFichier(dossier.filePath(QString::fromLatin1(NomSortie)));
+    f.frequencesAttendues = frequences;
+    return f;
+}
+
+} // namespace
+
+Bilan interprete(const FinExecution &fin)
+{
+    if (fin.introuvable)
+        return Textes::NecIntrouvable;
+    if (fin.delaiDepasse)
+        return Textes::NecDelai;
+    if (fin.statut == QProcess::CrashExit)
+        return Textes::NecArret;
+    if (fin.code != 0)
+        return Textes::NecCodeRetour.arg(fin.code);
+    auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
+    if (!z || static_cast<int>(z->size()) != fin.frequencesAttendues)
+        return Textes::NecSortieIllisible;
+    return std::move(*z);
+}
+
+Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int frequences,
+                                    const QString &programme, int delaiMs)
+{
+    const auto dossier = prepare(deck);
+    if (!dossier)
+        return Textes::NecDossierTemporaire;
+    QProcess p;
+    if (!configure(p, programme, *dossier))
+        return Textes::NecIntrouvable;
+    p.start();
+    bool delaiDepasse = false;
+    if (p.waitForStarted(-1) && !p.waitForFinished(delaiMs)) {
+        delaiDepasse = true;
+        p.kill();
+        p.waitForFinished(-1);
+    }
+    return interprete(finDe(p, *dossier, frequences, delaiDepasse));
+}
+
+ExecutionNec::ExecutionNec(QObject *parent)
+    : QObject(parent), delai_(new QTimer(this)), suivi_(new QTimer(this))
+{
+    delai_->setSingleShot(true);
+    connect(delai_, &QTimer::timeout, this, [this] { fin(true); });
+    suivi_->setInterval(50);
+    connect(suivi_, &QTimer::timeout, this, [this] { suit(); });
+}
+
+ExecutionNec::~ExecutionNec()
+{
+    arrete();
+}
+
+void ExecutionNec::lance(const QByteArray &deck, int frequences)
+{
+    arrete();
+    if (const auto connu = memoire_.constFind(deck); connu != memoire_.cend()) {
+        emit termine(*connu);
+        return;
+    }
+    dossier_ = prepare(deck);
+    if (!dossier_) {
+        emit echec(Textes::NecDossierTemporaire);
+        return;
+    }
+    auto *p = new QProcess(this);
+    if (!configure(*p, programme, *dossier_)) {
+        delete p;
+        dossier_.reset();
+        emit echec(Textes::NecIntrouvable);
+        return;
+    }
+    processus_ = p;
+    deck_ = deck;
+    frequences_ = frequences;
+    ++executions_;
+    connect(p, &QProcess::finished, this, [this] { fin(false); });
+    connect(p, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            fin(false);
+    });
+    emit progression(0, frequences);
+    p->start();
+    delai_->start(delaiMs);
+    suivi_->start();
+}
+
+void ExecutionNec::suit()
+{
+    if (!dossier_)
+        return;
+    const QByteArray s = litFichier(dossier_->filePath(QString::fromLatin1(NomSortie)));
+    emit progression(frequencesCalculees(std::string_view(s.constData(), s.size())), frequences_);
+}
+
+void ExecutionNec::fin(bool delaiDepasse)
+{
+    if (!processus_)
+        return;
+    if (delaiDepasse) {
+        processus_->disconnect(this);
+        processus_->kill();
+        processus_->waitForFinished(1000);
+    }
+    const Bilan bilan = interprete(finDe(*processus_, *dossier_, frequences_, delaiDepasse));
+    arrete();
+    if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan)) {
+        if (memoire_.size() >= MemoireMax)
+            memoire_.clear();
+        memoire_.insert(deck_, *z);
+        emit termine(*z);
+    } else {
+        emit echec(std::get<QString>(bilan));
+    }
+}
+
+void ExecutionNec::annule()
+{
+    arrete();
+}
+
+void ExecutionNec::arrete()
+{
+    delai_->stop();
+    suivi_->stop();
+    if (processus_) {
+        QProcess *p = std::exchange(processus_, nullptr);
+        p->disconnect(this);
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(1000);
+        }
+        p->deleteLater();
+    }
+    dossier_.reset();
+}
+
+} // namespace Nec

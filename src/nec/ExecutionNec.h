@@ -1,0 +1,80 @@
+#pragma once
+
+#include "nec/LectureSortie.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QProcess>
+#include <QString>
+#include <memory>
+#include <variant>
+#include <vector>
+
+class QTemporaryDir;
+class QTimer;
+
+// Running nec2c as a separate process on a deck written to a private
+// temporary folder, and reading back the impedance of each frequency.
+namespace Nec {
+
+inline const QString ProgrammeNec = QStringLiteral("nec2c");
+inline constexpr int DelaiNecMs = 30'000;
+
+// How a run ended, as far as the program can tell.
+struct FinExecution {
+    bool introuvable = false; // the program could not be started
+    bool delaiDepasse = false;
+    QProcess::ExitStatus statut = QProcess::NormalExit;
+    int code = 0;
+    QByteArray sortie; // the output file's contents
+    int frequencesAttendues = 0;
+};
+
+// The impedances, or the one French message that says what went wrong.
+using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
+Bilan interprete(const FinExecution &fin);
+
+class ExecutionNec : public QObject {
+    Q_OBJECT
+public:
+    explicit ExecutionNec(QObject *parent = nullptr);
+    ~ExecutionNec() override;
+
+    QString programme = ProgrammeNec;
+    int delaiMs = DelaiNecMs;
+
+    // Starts a run. A deck already computed is answered from memory at once,
+    // before this returns; so is a deck that cannot even be written.
+    void lance(const QByteArray &deck, int frequences);
+    // Ends a running nec2c; neither termine nor echec follows.
+    void annule();
+    bool enCours() const { return processus_ != nullptr; }
+    // How many runs really started nec2c.
+    int executions() const { return executions_; }
+
+    // The same run, waiting for its end: for the command line.
+    static Bilan executeBloquant(const QByteArray &deck, int frequences,
+                                 const QString &programme = ProgrammeNec, int delaiMs = DelaiNecMs);
+
+signals:
+    void progression(int faites, int total);
+    void termine(const std::vector<Nec::ImpedanceB> &impedances);
+    void echec(const QString &texte);
+
+private:
+    void fin(bool delaiDepasse);
+    void arrete();
+    void suit();
+
+    QHash<QByteArray, std::vector<ImpedanceB>> memoire_;
+    std::unique_ptr<QTemporaryDir> dossier_;
+    QProcess *processus_ = nullptr;
+    QTimer *delai_ = nullptr;
+    QTimer *suivi_ = nullptr;
+    QByteArray deck_;
+    int frequences_ = 0;
+    int executions_ = 0;
+};
+
+} // namespace Nec

@@ -1,0 +1,99 @@
+#include "nec/LectureSortie.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace Nec {
+
+namespace {
+
+constexpr std::string_view MarqueFrequence = "FREQUENCY :";
+constexpr std::string_view MarqueEntree = "ANTENNA INPUT PARAMETERS";
+
+// Splits off the next line; the view shrinks past it.
+std::string_view ligneSuivante(std::string_view &reste)
+{
+    const auto fin = reste.find('\n');
+    const std::string_view ligne = reste.substr(0, fin);
+    reste = fin == std::string_view::npos ? std::string_view() : reste.substr(fin + 1);
+    return ligne;
+}
+
+std::vector<std::string_view> mots(std::string_view ligne)
+{
+    std::vector<std::string_view> r;
+    std::size_t i = 0;
+    while (i < ligne.size()) {
+        const auto debut = ligne.find_first_not_of(" \t\r", i);
+        if (debut == std::string_view::npos)
+            break;
+        const auto fin = std::min(ligne.find_first_of(" \t\r", debut), ligne.size());
+        r.push_back(ligne.substr(debut, fin - debut));
+        i = fin;
+    }
+    return r;
+}
+
+std::optional<double> reel(std::string_view mot)
+{
+    double v = 0;
+    const auto r = std::from_chars(mot.data(), mot.data() + mot.size(), v);
+    if (r.ec != std::errc() || r.ptr != mot.data() + mot.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+// The impedance row comes two header lines after the block's title.
+std::optional<std::complex<double>> ligneImpedance(std::string_view &reste)
+{
+    ligneSuivante(reste);
+    ligneSuivante(reste);
+    const auto m = mots(ligneSuivante(reste));
+    if (m.size() < 11)
+        return std::nullopt;
+    const auto r = reel(m[6]);
+    const auto x = reel(m[7]);
+    if (!r || !x)
+        return std::nullopt;
+    return std::complex<double>(*r, *x);
+}
+
+} // namespace
+
+std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
+{
+    std::vector<ImpedanceB> resultat;
+    double frequence = 0;
+    bool enAttente = false; // a frequency read, its impedance not yet
+    while (!sortie.empty()) {
+        const std::string_view ligne = ligneSuivante(sortie);
+        if (const auto p = ligne.find(MarqueFrequence); p != std::string_view::npos) {
+            const auto m = mots(ligne.substr(p + MarqueFrequence.size()));
+            const auto f = m.empty() ? std::nullopt : reel(m[0]);
+            if (enAttente || !f)
+                return std::nullopt;
+            frequence = *f;
+            enAttente = true;
+        } else if (ligne.find(MarqueEntree) != std::string_view::npos) {
+            const auto z = ligneImpedance(sortie);
+            if (!enAttente || !z)
+                return std::nullopt;
+            resultat.push_back({frequence, *z});
+            enAttente = false;
+        }
+    }
+    if (enAttente || resultat.empty())
+        return std::nullopt;
+    return resultat;
+}
+
+int frequencesCalculees(std::string_view sortie)
+{
+    int n = 0;
+    for (auto p = sortie.find(MarqueEntree); p != std::string_view::npos;
+         p = sortie.find(MarqueEntree, p + 1))
+        ++n;
+    return n;
+}
+
+} // namespace Nec

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <complex>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace Nec {
+
+// The feed-point impedance nec2c computed at one frequency.
+struct ImpedanceB {
+    double frequenceMHz;
+    std::complex<double> z; // ohms
+};
+
+// Reads every frequency's feed impedance from nec2c's output, in order: each
+// "FREQUENCY :" line followed by its "ANTENNA INPUT PARAMETERS" row (real and
+// imaginary ohms in columns 7 and 8). Nothing when the text holds none, or a
+// block is cut short or garbled, as in an output truncated by a crash.
+std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie);
+
+// How many "ANTENNA INPUT PARAMETERS" blocks the text already holds: the
+// progress of a running nec2c.
+int frequencesCalculees(std::string_view sortie);
+
+} // namespace Nec

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "nec/ExecutionNec.h"
+#include "state/FichierBandes.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+
+// "kesu --nec [options]": the check's table as CSV on standard output, no window.
+namespace Nec {
+
+// Computes a deck's impedances at B (nec2c, or a stand-in in tests).
+using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences)>;
+
+// The arguments after the program's name, "--nec" included. Returns the exit
+// status: 0, 1 when the computation fails, 2 for a bad option or value.
+int ligneCommande(const QStringList &arguments, const FichierBandes::Table &bandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule);
+
+// The same with Kesu.ini from the working folder and the real nec2c.
+int ligneCommande(const QStringList &arguments);
+
+} // namespace Nec

@@ -1,0 +1,60 @@
+#include "nec/Nombres.h"
+
+#include "regles/Erreurs.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace Nec {
+
+namespace {
+
+template <class... Format> QString ecrit(double v, Format... format)
+{
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, format...);
+    return QString::fromLatin1(tampon, r.ptr - tampon);
+}
+
+} // namespace
+
+QString texte(double v)
+{
+    return ecrit(v);
+}
+
+QString texte(double v, int decimales)
+{
+    // -0.00 would read as a sign where there is none.
+    const QString t = ecrit(v, std::chars_format::fixed, decimales);
+    const bool zero =
+        std::all_of(t.begin() + 1, t.end(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return t.startsWith(u'-') && zero ? t.mid(1) : t;
+}
+
+std::optional<double> nombre(const QString &texte)
+{
+    const QByteArray octets = texte.trimmed().toLatin1().replace(',', '.');
+    if (octets.isEmpty())
+        return std::nullopt;
+    const char *debut = octets.constData();
+    const char *fin = debut + octets.size();
+    // from_chars takes no leading '+', which people type.
+    if (*debut == '+')
+        ++debut;
+    double v = 0;
+    const auto r = std::from_chars(debut, fin, v);
+    if (r.ec != std::errc() || r.ptr != fin || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+double nombreChamp(const QString &texte, const QString &champ)
+{
+    if (const auto v = nombre(texte))
+        return *v;
+    leveErreur(Textes::NecPasUnNombre.arg(champ, texte));
+}
+
+} // namespace Nec

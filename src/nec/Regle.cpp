@@ -1,0 +1,48 @@
+#include "nec/Regle.h"
+
+#include "chart/Echantillons.h"
+
+#include <cmath>
+
+namespace Nec {
+
+std::int32_t positionElectrique(std::int32_t longElecDip, std::int32_t echelleCm,
+                                double coefEchelle)
+{
+    // The chart's own rounding, without the guarded calls' cost on every
+    // centimetre of a map; out of range still throws.
+    return Rapide::somme(longElecDip,
+                         Rapide::arrondi(static_cast<long double>(echelleCm) / coefEchelle));
+}
+
+bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe classe,
+                  const SeuilsGraphe &seuils)
+{
+    // The same cycles per centimetre and the same sine as the chart's strips.
+    const double nu = static_cast<double>(frequenceKHz / 30'000'000.0L);
+    const double s = std::fabs(SinusCourant(positionCm, nu));
+    switch (classe) {
+    case Classe::Haute:
+        return s > seuils.haut;
+    case Classe::Moyenne:
+        return s < seuils.moyen;
+    case Classe::Basse:
+        break;
+    }
+    return s < seuils.bas;
+}
+
+bool accordable(double module, Classe classe, const LimitesAccord &limites)
+{
+    switch (classe) {
+    case Classe::Haute:
+        return module >= limites.haute;
+    case Classe::Moyenne:
+        return module <= limites.moyenne;
+    case Classe::Basse:
+        break;
+    }
+    return module <= limites.basse;
+}
+
+} // namespace Nec

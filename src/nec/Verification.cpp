@@ -1,0 +1,135 @@
+#include "nec/Verification.h"
+
+#include "nec/Nombres.h"
+#include "regles/Erreurs.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace Nec {
+
+std::int32_t longueurMaxParDefaut(std::int32_t echelleCm)
+{
+    return std::max<std::int32_t>(2 * echelleCm, 4000);
+}
+
+void valide(const Entrees &e)
+{
+    const Antenne &a = e.antenne;
+    if (!(a.brancheCm > 0))
+        leveErreur(Textes::NecBranche);
+    if (!(a.diametreMm > 0 && a.diametreMm / 10 < a.brancheCm))
+        leveErreur(Textes::NecDiametre);
+    if (a.sol != Sol::Libre && !(a.hauteurM > 0))
+        leveErreur(Textes::NecHauteur);
+    if (e.echelleCm < 0)
+        leveErreur(Textes::NecEchelle);
+    if (!(e.echelle.coefVelocite > 0 && e.echelle.coefVelocite <= 1))
+        leveErreur(Textes::NecCoefEchelle);
+    if (!(e.echelle.z0 > 0))
+        leveErreur(Textes::NecZ0);
+    if (!(e.echelle.perteDb100m >= 0))
+        leveErreur(Textes::NecPerte);
+    const std::pair<double, const char *> limites[] = {
+        {e.limites.basse, "Limite basse"},
+        {e.limites.moyenne, "Limite moyenne"},
+        {e.limites.haute, "Limite haute"},
+    };
+    for (const auto &[valeur, nom] : limites)
+        if (!(valeur > 0))
+            leveErreur(Textes::NecLimite.arg(QString::fromUtf8(nom)));
+    if (e.longueurMaxCm <= 0)
+        leveErreur(Textes::NecLongueurMax);
+    if (e.bandes.empty())
+        leveErreur(Textes::NecAucuneBande);
+}
+
+QByteArray deck(const Entrees &e)
+{
+    std::vector<double> frequences;
+    for (const BandeVerifiee &b : e.bandes)
+        frequences.push_back(b.frequenceKHz / 1000.0);
+    return deck(e.antenne, frequences);
+}
+
+namespace {
+
+// The chart's row of a band: true where it lets C fall.
+std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
+{
+    std::vector<bool> r(n);
+    for (std::size_t l = 0; l < n; ++l) {
+        const std::int32_t i =
+            positionElectrique(e.longElecDip, static_cast<std::int32_t>(l), e.echelle.coefVelocite);
+        r[l] = !grapheMarque(b.frequenceKHz, i, e.classe, e.seuils);
+    }
+    return r;
+}
+
+const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cle,
+                                  const BandeVerifiee &b)
+{
+    if (!precedent || !(precedent->cle == cle))
+        return nullptr;
+    for (std::size_t j = 0; j < precedent->lignes.size(); ++j)
+        if (precedent->lignes[j].bande.frequenceKHz == b.frequenceKHz)
+            return &precedent->carte[j];
+    return nullptr;
+}
+
+} // namespace
+
+Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent)
+{
+    Resultat r;
+    r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
+    const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
+    for (std::size_t j = 0; j < e.bandes.size() && j < zB.size(); ++j) {
+        const BandeVerifiee &b = e.bandes[j];
+        const double f = b.frequenceKHz * 1e3;
+        const Complexe gamma = propagation(e.echelle, f);
+        const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
+        CarteBande c{b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), std::vector<bool>(n),
+                     std::vector<float>(n)};
+        std::size_t accords = 0;
+        Parcours ligne(zB[j].z, e.echelle.z0, gamma, 0.01);
+        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+            const double module = ligne.module();
+            c.libreNec[l] = accordable(module, e.classe, e.limites);
+            c.module[l] = static_cast<float>(module);
+            accords += c.libreGraphe[l] == c.libreNec[l];
+        }
+        const Complexe zC = impedance(zB[j].z, e.echelle.z0, gamma, e.echelleCm / 100.0);
+        const std::int32_t iC =
+            positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite);
+        r.lignes.push_back({b, zB[j].z, zC, ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0),
+                            accordable(std::abs(zC), e.classe, e.limites),
+                            !grapheMarque(b.frequenceKHz, iC, e.classe, e.seuils),
+                            100.0 * accords / n});
+        r.carte.push_back(std::move(c));
+    }
+    return r;
+}
+
+QByteArray csv(const std::vector<LigneTableau> &lignes)
+{
+    QString t = QStringLiteral("bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
+                               "accordable_graphe,accord_pct\n");
+    for (const LigneTableau &l : lignes) {
+        const QStringList champs{QString::number(l.bande.bande),
+                                 QString::number(l.bande.frequenceKHz),
+                                 texte(l.zB.real(), 2),
+                                 texte(l.zB.imag(), 2),
+                                 texte(l.zC.real(), 2),
+                                 texte(l.zC.imag(), 2),
+                                 texte(std::abs(l.zC), 2),
+                                 texte(l.ros, 3),
+                                 QString::number(l.accordableNec ? 1 : 0),
+                                 QString::number(l.accordableGraphe ? 1 : 0),
+                                 texte(l.accordPct, 1)};
+        t += champs.join(u',') + u'\n';
+    }
+    return t.toUtf8();
+}
+
+} // namespace Nec

@@ -1,0 +1,192 @@
+#include "ProgrammeFactice.h"
+#include "nec/ExecutionNec.h"
+#include "nec/Modele.h"
+#include "regles/Erreurs.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Nec::ImpedanceB;
+
+namespace {
+
+// The free-space dipole of total length L at f, thin wire.
+std::complex<double> dipole(double longueurM, double frequenceMHz)
+{
+    Nec::Antenne a;
+    a.brancheCm = longueurM * 50;
+    a.diametreMm = 0.2;
+    a.sol = Nec::Sol::Libre;
+    const auto bilan = Nec::ExecutionNec::executeBloquant(Nec::deck(a, {frequenceMHz}), 1);
+    const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan);
+    if (!z)
+        qFatal("nec2c: %s", qPrintable(std::get<QString>(bilan)));
+    return z->front().z;
+}
+
+} // namespace
+
+class TstExecutionNec : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void dipoleDemiOnde();
+    void pannes_data();
+    void pannes();
+    void delaiAvantArret();
+    void annulation();
+    void memoire();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+void TstExecutionNec::initTestCase()
+{
+    QVERIFY(dossier_.isValid());
+}
+
+// Where its reactance crosses zero, a thin half-wave dipole in free space has
+// a feed resistance near 73 ohms, and is a little shorter than half a
+// wavelength.
+void TstExecutionNec::dipoleDemiOnde()
+{
+    const double f = 14.0;
+    const double demiOnde = Nec::VitesseLumiere / (f * 1e6) / 2;
+    double avant = 0.90 * demiOnde;
+    std::complex<double> zAvant = dipole(avant, f);
+    QCOMPARE_LT(zAvant.imag(), 0);
+    double resonance = 0;
+    double r = 0;
+    for (double k = 0.91; k <= 1.001; k += 0.01) {
+        const double l = k * demiOnde;
+        const auto z = dipole(l, f);
+        if (z.imag() >= 0) {
+            const double t = -zAvant.imag() / (z.imag() - zAvant.imag());
+            resonance = avant + t * (l - avant);
+            r = zAvant.real() + t * (z.real() - zAvant.real());
+            break;
+        }
+        avant = l;
+        zAvant = z;
+    }
+    QVERIFY2(resonance > 0, "no zero crossing below half a wavelength");
+    QCOMPARE_GT(resonance, 0.93 * demiOnde);
+    QCOMPARE_LT(resonance, 0.99 * demiOnde);
+    QCOMPARE_GT(r, 65.0);
+    QCOMPARE_LT(r, 75.0);
+}
+
+void TstExecutionNec::pannes_data()
+{
+    QTest::addColumn<QString>("programme");
+    QTest::addColumn<int>("delaiMs");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "nec2c-absent-de-ce-systeme" << 30000 << Textes::NecIntrouvable;
+    QTest::newRow("non-zero exit")
+        << programmeFactice(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour.arg(3);
+    QTest::newRow("crash") << programmeFactice(dossier_, "plantage", "kill -SEGV $$") << 30000
+                           << Textes::NecArret;
+    QTest::newRow("time-out") << programmeFactice(dossier_, "lent", "exec sleep 20") << 300
+                              << Textes::NecDelai;
+    QTest::newRow("unreadable output")
+        << programmeFactice(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
+        << Textes::NecSortieIllisible;
+    QTest::newRow("no output at all")
+        << programmeFactice(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible;
+    // One frequency computed where two were asked.
+    QTest::newRow("too few frequencies")
+        << programmeFactice(dossier_, "court",
+                            "printf '  FREQUENCY : 3.65 MHz\\n ANTENNA INPUT PARAMETERS\\n\\n\\n"
+                            " 1 11 1 0 1 0 50 0 1 0 1\\n' > \"$4\"")
+        << 30000 << Textes::NecSortieIllisible;
+}
+
+// Both ways of running give the same one message for each failure.
+void TstExecutionNec::pannes()
+{
+    QFETCH(QString, programme);
+    QFETCH(int, delaiMs);
+    QFETCH(QString, message);
+    Nec::Antenne a;
+    const QByteArray d = Nec::deck(a, {3.65, 7.05});
+    QElapsedTimer chrono;
+    chrono.start();
+    const auto bilan = Nec::ExecutionNec::executeBloquant(d, 2, programme, delaiMs);
+    QCOMPARE(std::get<QString>(bilan), message);
+    QCOMPARE_LT(chrono.elapsed(), 5000);
+
+    Nec::ExecutionNec execution;
+    execution.programme = programme;
+    execution.delaiMs = delaiMs;
+    QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
+    QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
+    execution.lance(d, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(echec.size(), 1, 5000);
+    QCOMPARE(echec.first().first().toString(), message);
+    QCOMPARE(termine.size(), 0);
+    QVERIFY(!execution.enCours());
+}
+
+// A killed nec2c also ends with a crash status: the time-out is what it says.
+void TstExecutionNec::delaiAvantArret()
+{
+    Nec::FinExecution fin;
+    fin.delaiDepasse = true;
+    fin.statut = QProcess::CrashExit;
+    fin.code = 9;
+    fin.frequencesAttendues = 1;
+    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecDelai);
+}
+
+// Cancelling ends the process at once and reports nothing.
+void TstExecutionNec::annulation()
+{
+    Nec::ExecutionNec execution;
+    execution.programme =
+        programmeFactice(dossier_, "pid", "echo $$ > \"$(dirname \"$0\")/pid\"; exec sleep 20");
+    QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
+    QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
+    execution.lance(Nec::deck(Nec::Antenne{}, {7.05}), 1);
+    QVERIFY(execution.enCours());
+    QTRY_VERIFY(QFile::exists(dossier_.filePath("pid")));
+    QTest::qWait(100);
+    QFile f(dossier_.filePath("pid"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray pid = f.readAll().trimmed();
+    execution.annule();
+    QVERIFY(!execution.enCours());
+    QTest::qWait(200);
+    QCOMPARE(termine.size() + echec.size(), 0);
+    // The stand-in was killed and reaped: its process is gone.
+    QVERIFY(!QFile::exists("/proc/" + pid));
+}
+
+// Identical inputs do not run nec2c again.
+void TstExecutionNec::memoire()
+{
+    Nec::ExecutionNec execution;
+    QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
+    const QByteArray d = Nec::deck(Nec::Antenne{}, {3.65, 14.1});
+    execution.lance(d, 2);
+    QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 1, 10000);
+    QCOMPARE(execution.executions(), 1);
+    const auto premiere = termine.first().first().value<std::vector<ImpedanceB>>();
+    QCOMPARE(premiere.size(), std::size_t(2));
+    execution.lance(d, 2);
+    QCOMPARE(termine.size(), 2); // answered before lance returns
+    QCOMPARE(execution.executions(), 1);
+    const auto seconde = termine.last().first().value<std::vector<ImpedanceB>>();
+    QCOMPARE(seconde.front().z, premiere.front().z);
+    Nec::Antenne autre;
+    autre.hauteurM = 12;
+    execution.lance(Nec::deck(autre, {3.65, 14.1}), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 3, 10000);
+    QCOMPARE(execution.executions(), 2);
+}
+
+QTEST_GUILESS_MAIN(TstExecutionNec)
+#include "tst_execution_nec.moc"

@@ -1,0 +1,93 @@
+#include "nec/LectureSortie.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QByteArray sortie(const QString &nom)
+{
+    QFile f(QStringLiteral(KESU_SORTIES_NEC "/") + nom);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing stored output %s", qPrintable(nom));
+    return f.readAll();
+}
+
+std::string_view vue(const QByteArray &b)
+{
+    return {b.constData(), std::size_t(b.size())};
+}
+
+} // namespace
+
+using Attendues = QList<QList<double>>; // frequency, R, X
+
+class TstLectureSortie : public QObject {
+    Q_OBJECT
+private slots:
+    void lisible_data();
+    void lisible();
+    void illisible_data();
+    void illisible();
+    void progression();
+};
+
+// Outputs of our own nec2c runs on the decks stored beside them.
+void TstLectureSortie::lisible_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<Attendues>("attendues");
+    QTest::newRow("average ground, two frequencies")
+        << sortie("sol_moyen.out") << Attendues{{14.1, 65.163, -55.437}, {28.5, 3629.5, 1068.6}};
+    QTest::newRow("free space") << sortie("libre.out") << Attendues{{14.1, 65.7, -45.547}};
+    // Windows line ends, as a copied file may have.
+    QTest::newRow("CR LF") << sortie("libre.out").replace("\n", "\r\n")
+                           << Attendues{{14.1, 65.7, -45.547}};
+}
+
+void TstLectureSortie::lisible()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(Attendues, attendues);
+    const auto z = Nec::litSortie(vue(texte));
+    QVERIFY(z);
+    QCOMPARE(z->size(), std::size_t(attendues.size()));
+    for (qsizetype i = 0; i < attendues.size(); ++i) {
+        QCOMPARE((*z)[i].frequenceMHz, attendues[i][0]);
+        QCOMPARE((*z)[i].z.real(), attendues[i][1]);
+        QCOMPARE((*z)[i].z.imag(), attendues[i][2]);
+    }
+}
+
+void TstLectureSortie::illisible_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    const QByteArray complete = sortie("sol_moyen.out");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not nec2c's") << QByteArray("Segmentation fault\n");
+    QTest::newRow("cut in the impedance row") << sortie("sol_moyen_coupee_ligne.out");
+    QTest::newRow("cut after a frequency") << sortie("sol_moyen_coupee_frequence.out");
+    QTest::newRow("cut after the block's title")
+        << complete.left(complete.lastIndexOf("ANTENNA INPUT PARAMETERS") + 40);
+    QTest::newRow("garbled number") << QByteArray(complete).replace("6.5163E+01", "6.5163E+0#");
+    QTest::newRow("overflowed field") << QByteArray(complete).replace("3.6295E+03", "**********");
+    QTest::newRow("impedance without frequency")
+        << QByteArray(complete).replace("FREQUENCY : 1.4100E+01", "FREQUENCE : 1.4100E+01");
+}
+
+// A truncated or garbled output never gives a partial or invented result.
+void TstLectureSortie::illisible()
+{
+    QFETCH(QByteArray, texte);
+    QVERIFY(!Nec::litSortie(vue(texte)));
+}
+
+void TstLectureSortie::progression()
+{
+    QCOMPARE(Nec::frequencesCalculees(""), 0);
+    QCOMPARE(Nec::frequencesCalculees(vue(sortie("sol_moyen_coupee_frequence.out"))), 1);
+    QCOMPARE(Nec::frequencesCalculees(vue(sortie("sol_moyen.out"))), 2);
+}
+
+QTEST_APPLESS_MAIN(TstLectureSortie)
+#include "tst_lecture_sortie.moc"

@@ -1,0 +1,314 @@
+#include "FenetreTest.h"
+#include "ProgrammeFactice.h"
+#include "nec/Nombres.h"
+#include "regles/Erreurs.h"
+#include "ui/CarteNec.h"
+#include "ui/VerificationNec.h"
+#include "ui/ZoneImage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+
+// The main window after a default "Lancer", and its check window opened.
+struct Verification {
+    Verification()
+    {
+        f->Button1->click();
+        f->VerifNec->trigger();
+        v = f->verificationNec;
+    }
+    // Runs the computation and waits for its end.
+    void calcule()
+    {
+        v->Calculer->click();
+        QTRY_VERIFY_WITH_TIMEOUT(v->Calculer->isEnabled(), 20000);
+    }
+    FenetreTest f;
+    VerificationNec *v = nullptr;
+};
+
+} // namespace
+
+class TstVerificationFenetre : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void menuApresLancer();
+    void calculParDefaut();
+    void recalculSansNec();
+    void classeDeLaFenetrePrincipale();
+    void entreesIncorrectes_data();
+    void entreesIncorrectes();
+    void necAbsent();
+    void annulation();
+    void fermetureAnnule();
+    void clicSurLaCarte();
+    void exportCsv();
+    void reglagesRetenus();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+void TstVerificationFenetre::initTestCase()
+{
+    // The user's settings go to a folder of the test's own.
+    qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+}
+
+void TstVerificationFenetre::menuApresLancer()
+{
+    FenetreTest f;
+    QVERIFY(!f->VerifNec->isEnabled());
+    QCOMPARE(f->MenuOutils->title(), "Outils");
+    QCOMPARE(f->VerifNec->text(), "Vérification NEC-2…");
+    f->Button1->click();
+    QVERIFY(f->VerifNec->isEnabled());
+    f->VerifNec->trigger();
+    QVERIFY(f->verificationNec->isVisible());
+    QCOMPARE(f->verificationNec->windowTitle(), "Vérification NEC-2");
+}
+
+void TstVerificationFenetre::calculParDefaut()
+{
+    Verification t;
+    const QByteArray chartAvant =
+        QByteArray(reinterpret_cast<const char *>(t.f->Image1->picture().constBits()),
+                   t.f->Image1->picture().sizeInBytes());
+    QElapsedTimer chrono;
+    chrono.start();
+    t.calcule();
+    qInfo("button to map: %lld ms", chrono.elapsed());
+    QCOMPARE(t.v->Etat->text(), QString());
+    QCOMPARE(t.v->Tableau->rowCount(), 8);
+    QCOMPARE(t.v->Tableau->item(0, 0)->text(), "80 m");
+    QCOMPARE(t.v->Tableau->item(7, 1)->text(), "28500");
+    QCOMPARE(t.v->resultat().carte.size(), std::size_t(8));
+    // The map runs to 60 m: twice the 30 m ladder.
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(6001));
+    QVERIFY(t.v->Exporter->isEnabled());
+    QVERIFY(t.v->Progression->isHidden());
+    QCOMPARE(t.v->execution().executions(), 1);
+    // The chart is left as it was.
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(t.f->Image1->picture().constBits()),
+                        t.f->Image1->picture().sizeInBytes()),
+             chartAvant);
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+}
+
+// Z0, loss, limits and the map's end need no new nec2c run.
+void TstVerificationFenetre::recalculSansNec()
+{
+    Verification t;
+    t.calcule();
+    const auto avant = t.v->resultat().lignes;
+    t.v->Z0->setText("600");
+    t.v->Perte->setText("1.5");
+    t.v->LimiteMoyenne->setText("300");
+    t.v->LongueurMax->setText("25");
+    QCOMPARE(t.v->execution().executions(), 1);
+    const auto &apres = t.v->resultat().lignes;
+    QCOMPARE(apres.size(), avant.size());
+    QCOMPARE(apres.front().zB, avant.front().zB);
+    QVERIFY(apres.front().zC != avant.front().zC);
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(2501));
+    // The antenna changed: the map stays, and a new run is asked for.
+    t.v->Hauteur->setText("12");
+    t.v->Z0->setText("450");
+    QVERIFY(t.v->Etat->text().contains("Calculer"));
+    QCOMPARE(t.v->execution().executions(), 1);
+    t.calcule();
+    QCOMPARE(t.v->execution().executions(), 2);
+    // Back to the first antenna: answered from memory.
+    t.v->Hauteur->setText("10");
+    t.calcule();
+    QCOMPARE(t.v->execution().executions(), 2);
+}
+
+// The class of the main window decides the limit, and follows its changes.
+void TstVerificationFenetre::classeDeLaFenetrePrincipale()
+{
+    Verification t;
+    t.calcule();
+    QVERIFY(t.v->Classe->text().endsWith("impédance moyenne"));
+    QCOMPARE(t.v->Principale->text(), "Branche 2062 cm, échelle 3000 cm, coefficient 0.92");
+    t.f->ChPara->click();
+    QVERIFY(t.v->Classe->text().endsWith("impédance haute"));
+    for (const Nec::LigneTableau &l : t.v->resultat().lignes)
+        QCOMPARE(l.accordableNec, std::abs(l.zC) >= 1000);
+    QCOMPARE(t.v->execution().executions(), 1);
+}
+
+void TstVerificationFenetre::entreesIncorrectes_data()
+{
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("diameter not a number")
+        << "Diametre"
+        << "2 mm" << Textes::NecPasUnNombre.arg("Diamètre du fil (mm)", "2 mm");
+    QTest::newRow("diameter 0") << "Diametre"
+                                << "0" << Textes::NecDiametre;
+    QTest::newRow("diameter of the branch") << "Diametre"
+                                            << "20620" << Textes::NecDiametre;
+    QTest::newRow("height 0") << "Hauteur"
+                              << "0" << Textes::NecHauteur;
+    QTest::newRow("Z0 0") << "Z0"
+                          << "0" << Textes::NecZ0;
+    QTest::newRow("Z0 empty") << "Z0"
+                              << "" << Textes::NecPasUnNombre.arg("Impédance Z0 (Ω)", "");
+    QTest::newRow("negative loss") << "Perte"
+                                   << "-0.5" << Textes::NecPerte;
+    QTest::newRow("low limit 0") << "LimiteBasse"
+                                 << "0" << Textes::NecLimite.arg("Limite basse");
+    QTest::newRow("high limit negative") << "LimiteHaute"
+                                         << "-1000" << Textes::NecLimite.arg("Limite haute");
+    QTest::newRow("map end 0") << "LongueurMax"
+                               << "0" << Textes::NecLongueurMax;
+}
+
+// The message names the field; nothing is computed, nothing typed is lost.
+void TstVerificationFenetre::entreesIncorrectes()
+{
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, message);
+    Verification t;
+    auto *e = t.v->findChild<QLineEdit *>(champ);
+    QVERIFY(e);
+    e->setText(texte);
+    t.v->Calculer->click();
+    QCOMPARE(t.f.plateforme.erreursParDefaut, QStringList{texteBoiteErreur(message)});
+    QCOMPARE(t.v->execution().executions(), 0);
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+    QCOMPARE(e->text(), texte);
+    QVERIFY(t.v->Calculer->isEnabled());
+}
+
+void TstVerificationFenetre::necAbsent()
+{
+    Verification t;
+    t.v->execution().programme = "nec2c-absent-de-ce-systeme";
+    t.calcule();
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+    QVERIFY(t.v->resultat().carte.empty());
+    QVERIFY(!t.v->Exporter->isEnabled());
+    // The rest of the program goes on.
+    t.f->Button1->click();
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+    QVERIFY(t.f->LRayon->isEnabled());
+}
+
+void TstVerificationFenetre::annulation()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(dossier_, "lent", "exec sleep 20");
+    t.v->Calculer->click();
+    QVERIFY(t.v->Annuler->isEnabled());
+    QVERIFY(!t.v->Calculer->isEnabled());
+    QVERIFY(t.v->Progression->isVisible());
+    // The main window answers meanwhile.
+    t.f->LongEch->setText("2500");
+    QTest::qWait(100);
+    QVERIFY(t.v->execution().enCours());
+    QElapsedTimer chrono;
+    chrono.start();
+    t.v->Annuler->click();
+    QCOMPARE_LT(chrono.elapsed(), 2000);
+    QVERIFY(!t.v->execution().enCours());
+    QCOMPARE(t.v->Etat->text(), Textes::NecAnnule);
+    QVERIFY(t.v->Calculer->isEnabled());
+    QVERIFY(t.v->Progression->isHidden());
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+}
+
+void TstVerificationFenetre::fermetureAnnule()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(dossier_, "lent2", "exec sleep 20");
+    t.v->Calculer->click();
+    QVERIFY(t.v->execution().enCours());
+    t.v->close();
+    QVERIFY(!t.v->execution().enCours());
+    QVERIFY(t.v->Calculer->isEnabled());
+}
+
+void TstVerificationFenetre::clicSurLaCarte()
+{
+    Verification t;
+    t.calcule();
+    t.v->resize(1200, 700);
+    QTest::qWait(20);
+    CarteNec *c = t.v->Carte;
+    // Band 40 m's NEC row, near 12.34 m: a pixel spans several centimetres.
+    const QPoint p = c->point(1234, 1, true);
+    const std::int32_t l = c->longueurEn(p.x());
+    const double cmParPixel = 6000.0 / (c->colonne(6000) - c->colonne(0));
+    QCOMPARE_LE(std::abs(l - 1234), cmParPixel);
+    QCOMPARE(c->colonne(l), p.x());
+    const QString survol = c->texteSurvol(p);
+    const double module = t.v->resultat().carte[1].module[l];
+    QCOMPARE(survol, "Échelle : " + Nec::texte(l / 100.0, 2) +
+                         " m — 40 m : |Z| = " + Nec::texte(module, 0) + " Ω");
+    QTest::mouseMove(c, p);
+    QTRY_COMPARE(t.v->Survol->text(), survol);
+    QTest::mouseClick(c, Qt::LeftButton, {}, p);
+    QCOMPARE(t.f->LongEch->text(), QString::number(l));
+    // The table and the map's C follow the new ladder at once.
+    QCOMPARE(t.v->execution().executions(), 1);
+    const Nec::LigneTableau &ligne = t.v->resultat().lignes[1];
+    QCOMPARE_LE(std::abs(std::abs(ligne.zC) - module), 1e-3);
+    QCOMPARE(c->longueurEn(c->colonne(0) - 1), -1);
+    // Off the strips, the legend comes back.
+    QTest::mouseMove(c, {c->colonne(0) - 5, p.y()});
+    QTRY_VERIFY(t.v->Survol->text().startsWith("En couleur : C ne doit pas tomber là"));
+}
+
+void TstVerificationFenetre::exportCsv()
+{
+    Verification t;
+    t.calcule();
+    const QString nom = dossier_.filePath("table.csv");
+    t.f.plateforme.fichierEnregistrement = nom;
+    t.v->Exporter->click();
+    QFile f(nom);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), Nec::csv(t.v->resultat().lignes));
+    t.f.plateforme.fichierEnregistrement = dossier_.filePath("absent/table.csv");
+    t.v->Exporter->click();
+    QCOMPARE(t.f.plateforme.erreursParDefaut.size(), 1);
+}
+
+void TstVerificationFenetre::reglagesRetenus()
+{
+    {
+        Verification t;
+        t.v->Z0->setText("600");
+        t.v->Sol->setCurrentIndex(4);
+        t.v->LongueurMax->setText("55");
+        t.v->close();
+    }
+    Verification t;
+    QCOMPARE(t.v->Z0->text(), "600");
+    QCOMPARE(t.v->Sol->currentIndex(), 4);
+    QCOMPARE(t.v->LongueurMax->text(), "55");
+    QCOMPARE(t.v->Diametre->text(), "2");
+    // Kesu.ini holds the bands only.
+    QFile ini(t.f.dossier() + "/Kesu.ini");
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), FenetreTest::KesuIni);
+}
+
+QTEST_MAIN(TstVerificationFenetre)
+#include "tst_verification_fenetre.moc"
