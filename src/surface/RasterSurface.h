@@ -38,6 +38,10 @@ public:
     RasterSurface(QImage &image, const QFont &police);
 
     const QImage &image() const { return *image_; }
+    // On a picture finer than the screen's, thin lines (pen width 0 or 1) are
+    // drawn this many pixels wide, by the wide pen's rules, so that the
+    // picture looks the same; 1, the default, keeps the rules above.
+    void setTraitFin(int largeur) { traitFin_ = largeur > 1 ? largeur : 1; }
     const QFont &police() const { return police_; }
 
     void lineTo(int x, int y) override;
@@ -63,6 +67,7 @@ private:
     };
 
     const std::vector<LigneDisque> &disque(int largeur);
+    int largeurTrait() const;
 
     void traceFin(int x0, int y0, int x1, int y1);
     void traceLarge(int x0, int y0, int x1, int y1, int largeur, Couverture &couverture);
@@ -77,6 +82,7 @@ private:
     uchar *pixels_ = nullptr;
     qsizetype octetsParLigne_ = 0;
     QFont police_;
+    int traitFin_ = 1;
     // The dot of the last wide pen: the chart's strips draw thousands.
     int largeurDisque_ = 0;
     std::vector<LigneDisque> disque_;

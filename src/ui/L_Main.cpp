@@ -426,18 +426,7 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    placeImage1();
-}
-
-void TForm1::placeImage1()
-{
-    // The chart area keeps its size and its centre at the same fraction of the
-    // client area; everything else stays where it was laid out.
-    const double fx = (0 + 785 / 2.0) / LargeurClient;
-    const double fy = (99 + 330 / 2.0) / HauteurClient;
-    const int x = qRound(fx * client_->width() - 785 / 2.0);
-    const int y = qRound(fy * client_->height() - 330 / 2.0);
-    Image1->move(x, y);
+    disposeControles();
 }
 
 bool TForm1::eventFilter(QObject *objet, QEvent *e)

@@ -3,9 +3,12 @@
 #include "calc/Seuils.h"
 #include "calc/TraceGraphe.h"
 #include "state/EtatCalcul.h"
+#include "ui/DernierGraphe.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -102,7 +105,14 @@ private:
     void construitMenu();
     void connecteHandlers();
     void ordreTabulation();
-    void placeImage1();
+    // Lays the controls out for the client area's size: the picture takes the
+    // room it is given, the controls around it follow their edges.
+    void disposeControles();
+    // How the chart picture is drawn for the picture's size on this screen,
+    // `facteur` times finer.
+    RenduGraphe renduGraphe(qreal facteur = 1) const;
+    // The last "Lancer"'s chart again, for the picture's present size.
+    void redessineGraphe();
 
     // What the chart drawing asks of the window.
     bool chParaCoche() const override;
@@ -124,4 +134,7 @@ private:
     // EchElec, EchPhysique.
     std::array<QString, 4> lecturesAvantDeplacement_;
     bool demarrageFait_ = false;
+    DernierGraphe dernierGraphe_;
+    // Every control that moves, with its place at the designed size.
+    std::vector<std::pair<QWidget *, QRect>> disposition_;
 };

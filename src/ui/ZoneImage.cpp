@@ -25,18 +25,25 @@ void ZoneImage::paintEvent(QPaintEvent *)
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), picture_);
     } else {
-        p.drawImage((width() - picture_.width()) / 2, (height() - picture_.height()) / 2, picture_);
+        // A picture finer than the screen shows at its size in screen pixels.
+        const QSize taille = picture_.deviceIndependentSize().toSize();
+        p.drawImage((width() - taille.width()) / 2, (height() - taille.height()) / 2, picture_);
     }
+}
+
+QPoint ZoneImage::pixelSouris(const QMouseEvent *event) const
+{
+    return (event->position() * devicePixelRatioF()).toPoint();
 }
 
 void ZoneImage::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = pixelSouris(event);
     emit sourisBouge(event->buttons(), pos.x(), pos.y());
 }
 
 void ZoneImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
+    const QPoint pos = pixelSouris(event);
     emit sourisRelachee(event->button(), pos.x(), pos.y());
 }

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // A picture area: shows a bitmap centred at its own size, or stretched to the
-// area, and reports mouse moves and button releases in its own coordinates.
+// area, and reports mouse moves and button releases in its own coordinates,
+// in device pixels: those of a picture drawn at the screen's pixel ratio.
 class ZoneImage : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +27,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QPoint pixelSouris(const QMouseEvent *event) const;
+
     Mode mode_;
     QImage picture_;
 };
