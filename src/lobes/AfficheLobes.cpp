@@ -5,7 +5,8 @@
 #include "state/EtatCalcul.h"
 #include "surface/Surface.h"
 
-void AfficheLobes(Surface &surface, PanneauLobes &panneau) {
+void AfficheLobes(Surface &surface, PanneauLobes &panneau)
+{
     panneau.desactiveDeplacements();
     // The panel is only reachable while Image1 shows the chart, so this hides it.
     panneau.inverseVisibiliteImage1();
@@ -17,10 +18,15 @@ void AfficheLobes(Surface &surface, PanneauLobes &panneau) {
     surface.rectangle(EtatCalcul.GaucheGraphe, 0, panneau.largeurImage1(), panneau.hauteurImage1());
 
     for (int k = 1; k <= NombreBandes; ++k) {
-        if (EtatCalcul.BandeActive[k])
-            panneau.afficheBande(k, ChargeBitmap(ClasseLobes(EtatCalcul.LamdaDip[k])));
-        else
+        if (EtatCalcul.BandeActive[k]) {
+            const QString nom = ClasseLobes(EtatCalcul.LamdaDip[k]);
+            panneau.afficheBande(k, ChargeBitmap(nom));
+            QImage fine;
+            fine.load(CheminBitmap(nom + QStringLiteral("@4x")));
+            panneau.afficheBandeFine(k, fine);
+        } else {
             panneau.cacheBande(k);
+        }
     }
 
     panneau.desactiveLRayon();

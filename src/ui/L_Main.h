@@ -92,6 +92,10 @@ public:
 
     bool demarrageFait() const { return demarrageFait_; }
 
+    // How the chart picture is drawn for the picture's size on this screen,
+    // `facteur` times finer.
+    RenduGraphe renduGraphe(qreal facteur = 1) const;
+
 protected:
     bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
@@ -108,9 +112,6 @@ private:
     // Lays the controls out for the client area's size: the picture takes the
     // room it is given, the controls around it follow their edges.
     void disposeControles();
-    // How the chart picture is drawn for the picture's size on this screen,
-    // `facteur` times finer.
-    RenduGraphe renduGraphe(qreal facteur = 1) const;
     // The last "Lancer"'s chart again, for the picture's present size.
     void redessineGraphe();
 

@@ -16,6 +16,11 @@ public:
     QImage &picture() { return picture_; }
     const QImage &picture() const { return picture_; }
     void setPicture(const QImage &image);
+    // A finer version of the picture, drawn instead of it when the area is
+    // larger than the picture in device pixels; cleared by setPicture.
+    void setPictureFine(const QImage &image);
+    // What a stretched area shows at `taille` device pixels.
+    const QImage &pictureA(QSize taille) const;
 
 signals:
     void sourisBouge(Qt::MouseButtons boutons, int x, int y);
@@ -31,4 +36,5 @@ private:
 
     Mode mode_;
     QImage picture_;
+    QImage fine_;
 };

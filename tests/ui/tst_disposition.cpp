@@ -126,8 +126,10 @@ void TstDisposition::lobesProportionnels()
     f->Button1->click();
     f->LRayon->click();
     QList<QRect> avant;
-    for (ZoneImage *z : f->imagesLobes())
+    for (ZoneImage *z : f->imagesLobes()) {
         avant << z->geometry();
+        QCOMPARE(&z->pictureA(z->size()), &z->picture()); // drawn at its own size
+    }
     redimensionne(f, 786 + 785, 509 + 330); // the picture twice as large each way
     for (int i = 0; i < avant.size(); ++i) {
         const QRect r = f->imagesLobes()[i]->geometry();
@@ -135,7 +137,10 @@ void TstDisposition::lobesProportionnels()
         QCOMPARE(r.width(), 2 * avant[i].width());
         QCOMPARE(r.top(), 99 + 2 * (avant[i].top() - 99));
         QCOMPARE(r.height(), 2 * avant[i].height());
-        QVERIFY(f->imagesLobes()[i]->isVisible());
+        const ZoneImage *z = f->imagesLobes()[i];
+        QVERIFY(z->isVisible());
+        // Drawn larger, the area shows the diagram with four times the pixels.
+        QCOMPARE(z->pictureA(z->size()).size(), z->picture().size() * 4);
     }
     // Back to the chart: drawn for the larger picture.
     f->Button1->click();

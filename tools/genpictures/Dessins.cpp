@@ -13,7 +13,8 @@ namespace Dessins {
 namespace {
 
 // Scalable faces found on any desktop with Qt; the first one present wins.
-QFont policePixels(double taille) {
+QFont policePixels(double taille)
+{
     QFont police;
     police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
                         QStringLiteral("Arial"), QStringLiteral("Helvetica")});
@@ -22,7 +23,8 @@ QFont policePixels(double taille) {
     return police;
 }
 
-QPointF polaire(QPointF centre, double rayon, double azimut) {
+QPointF polaire(QPointF centre, double rayon, double azimut)
+{
     const double a = Rayonnement::radians(azimut);
     return centre + QPointF(rayon * std::sin(a), -rayon * std::cos(a));
 }
@@ -33,15 +35,19 @@ constexpr int EchantillonsCourbe = 1440;
 
 } // namespace
 
-QImage diagramme(const Rayonnement::Diagramme &d) {
-    QImage image(d.largeur, d.hauteur, QImage::Format_RGB32);
+QImage diagramme(const Rayonnement::Diagramme &d, int finesse)
+{
+    QImage image(d.largeur * finesse, d.hauteur * finesse, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(finesse, finesse);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     const QFont police = policePixels(9);
-    const QFontMetricsF fm(police, &image);
+    // Measured at the base size: the finer picture is the same drawing.
+    QImage mesure(1, 1, QImage::Format_RGB32);
+    const QFontMetricsF fm(police, &mesure);
     p.setFont(police);
 
     // The circle takes all the room the bearing labels leave around it.
@@ -109,7 +115,8 @@ QImage diagramme(const Rayonnement::Diagramme &d) {
     return image;
 }
 
-QImage logo() {
+QImage logo()
+{
     constexpr int L = 176;
     constexpr int H = 207;
     constexpr double sol = 184;
@@ -198,7 +205,8 @@ QImage logo() {
     return image;
 }
 
-QImage icone() {
+QImage icone()
+{
     constexpr int C = 32;
     QImage image(C, C, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -240,7 +248,8 @@ QImage icone() {
     return image;
 }
 
-QImage imprimante() {
+QImage imprimante()
+{
     // Drawn pixel by pixel: at 16 × 16 any smoothing would blur it.
     static const char *const motif[16] = {
         "................", //
