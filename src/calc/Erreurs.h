@@ -26,6 +26,18 @@ inline const QString FrequenceHorsFichier =
                    "n'accepte que les fréquences de -9999 à 99999");
 inline const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
 inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
+// Saving the picture: %1 is the file, %2 one of the reasons below.
+inline const QString ImageNonEnregistree =
+    QStringLiteral("Impossible d'enregistrer l'image %1 : %2");
+inline const QString DossierProtege =
+    QStringLiteral("le dossier n'accepte pas l'écriture d'un fichier");
+inline const QString FichierNonCree = QStringLiteral("le fichier ne peut pas être créé");
+inline const QString EcritureInterrompue =
+    QStringLiteral("l'écriture a échoué (disque plein ou retiré ?)");
+inline const QString FichierNonRemplace =
+    QStringLiteral("le fichier existant ne peut pas être remplacé");
+inline const QString ImageTropGrande =
+    QStringLiteral("l'image est trop grande pour la mémoire disponible");
 } // namespace Textes
 
 class KesuErreur : public std::exception {

@@ -98,6 +98,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::construitMenu()
 {
+    construitMenuFichier();
     MenuEdit = menuBar()->addMenu(QStringLiteral("Editer"));
     MenuEdit->setObjectName(QStringLiteral("MenuEdit"));
     FrqBande = MenuEdit->addAction(QStringLiteral("Fréquences des bandes"));
@@ -396,6 +397,7 @@ void TForm1::connecteHandlers()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [this] { aideContextuelle(); });
+    connecteMenuFichier();
 }
 
 bool TForm1::event(QEvent *e)

@@ -60,6 +60,8 @@ public:
     ZoneImage *Image80, *Image40, *Image30, *Image20, *Image17, *Image15, *Image12, *Image10;
     std::array<ZoneImage *, NombreBandes> imagesLobes() const;
     // Menu.
+    QMenu *MenuFichier;
+    QAction *EnregistrerImage, *Imprimer, *Quitter;
     QMenu *MenuEdit;
     QAction *FrqBande, *A_Propos;
 
@@ -84,6 +86,10 @@ public:
     void AideClicClick();
     void FrqBandeClick();
     void A_ProposClick();
+    void EnregistrerImageClick();
+    // What the picture shows, the chart or the lobe panel, as a picture
+    // `facteur` times the size shown; null when it shows neither.
+    QImage imageAffichee(int facteur);
     void LibelleBandes();
     // F1: the help context of the focused control or of the first enclosing
     // control that has one; 0 when none has.
@@ -107,6 +113,10 @@ private:
     void construitSeuils();
     void construitBandes();
     void construitMenu();
+    void construitMenuFichier();
+    void connecteMenuFichier();
+    // The picture shows the last "Lancer"'s chart or the lobe panel.
+    bool imageMontree() const;
     void connecteHandlers();
     void ordreTabulation();
     // Lays the controls out for the client area's size: the picture takes the

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -69,6 +70,14 @@ bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
 {
     QPrintDialog dialogue(&imprimante, parent);
     return dialogue.exec() == QDialog::Accepted;
+}
+
+QString PlateformeQt::fichierAEnregistrer(QWidget *parent, const QString &titre,
+                                          const QString &proposition, const QStringList &filtres,
+                                          QString &filtre)
+{
+    return QFileDialog::getSaveFileName(parent, titre, proposition,
+                                        filtres.join(QStringLiteral(";;")), &filtre);
 }
 
 void PlateformeQt::termine(int code)

@@ -1,7 +1,5 @@
-#include "EnvironnementMuet.h"
 #include "FenetreTest.h"
-#include "calc/CalculRun.h"
-#include "surface/RasterSurface.h"
+#include "GrapheDirect.h"
 #include "ui/ZoneImage.h"
 
 #include <QGroupBox>
@@ -56,20 +54,6 @@ void redimensionne(FenetreTest &f, int largeur, int hauteur)
     QTRY_COMPARE(f->centralWidget()->size(), QSize(largeur, hauteur));
 }
 
-// The chart of the default "Lancer" drawn straight for a picture of that size.
-QImage grapheDirect(QSize taille, const QFont &police)
-{
-    const TEtatCalcul avant = EtatCalcul;
-    CalculRun::EchellesEcran(0, taille.width(), taille.height());
-    QImage image(taille, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    RasterSurface surface(image, police);
-    EnvironnementMuet env;
-    TraceGraphe(surface, env);
-    EtatCalcul = avant;
-    return image;
-}
-
 } // namespace
 
 void TstDisposition::agrandie_data()
@@ -114,7 +98,7 @@ void TstDisposition::agrandie()
     // The chart shown is the one the formulas give for the new size, at once,
     // and the scales are those of that chart.
     const QSize taille = f->Image1->size();
-    QCOMPARE(f->Image1->picture(), grapheDirect(taille, f->font()));
+    QCOMPARE(f->Image1->picture(), GrapheDirect(taille, f->font()));
     QCOMPARE(EtatCalcul.EchelleX, double(taille.width()) / 5387);
     QCOMPARE(EtatCalcul.DemiHauteur, std::lrint(taille.height() / 2.0)); // ties to even
     QVERIFY(f->BitBtn2->isVisible());

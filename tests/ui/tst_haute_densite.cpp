@@ -1,7 +1,5 @@
-#include "EnvironnementMuet.h"
 #include "FenetreTest.h"
-#include "calc/CalculRun.h"
-#include "surface/RasterSurface.h"
+#include "GrapheDirect.h"
 #include "ui/Application.h"
 #include "ui/PoliceEcran.h"
 #include "ui/ZoneImage.h"
@@ -100,15 +98,7 @@ void TstHauteDensite::grapheEnPixelsDuPeripherique()
 
     // The chart the formulas give for 1570 x 660, with lines and letters in
     // proportion.
-    const TEtatCalcul avant = EtatCalcul;
-    CalculRun::EchellesEcran(0, 1570, 660);
-    QImage direct(1570, 660, QImage::Format_RGB32);
-    direct.fill(Qt::white);
-    RasterSurface surface(direct, PoliceGraphe(2));
-    surface.setTraitFin(2);
-    EnvironnementMuet env;
-    TraceGraphe(surface, env);
-    EtatCalcul = avant;
+    const QImage direct = GrapheDirect({1570, 660}, PoliceGraphe(2), 2);
     QImage montre = image;
     montre.setDevicePixelRatio(1);
     QCOMPARE(montre, direct);
