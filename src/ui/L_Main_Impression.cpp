@@ -81,10 +81,12 @@ void TForm1::Impression1Click()
         SurfacePage page(geo.HorzRes, geo.VertRes, imprimante.resolution());
         if (EtatCalcul.GrapheCourants) {
             TraceGraphe(page, *this);
+            page.gardeTextes();
             LegendeCourants(page, textesFenetre(*this));
         } else {
             CopieEcran(page, centralWidget(), geo.P.X, geo.P.Y, geo.Wc, geo.Hc, Image1->y(),
                        Image1->x(), Image1->width(), Image1->height());
+            page.gardeTextes();
             LegendeLobes(page, textesFenetre(*this));
         }
         envoie(imprimante, page);
