@@ -29,6 +29,8 @@
 // - Inversion mode replaces every pixel under the pen once by its complement
 //   (255 minus each of red, green and blue), however many dots cover it.
 // - Everything is clipped to the image; coordinates outside it are allowed.
+// - With a finesse above 1, thin lines (pen width 0 or 1) are drawn as wide
+//   as the finesse, by the wide pen's rules.
 class RasterSurface : public Surface {
 public:
     // Draws into image, which must outlive the surface; an image of another
@@ -38,10 +40,6 @@ public:
     RasterSurface(QImage &image, const QFont &police);
 
     const QImage &image() const { return *image_; }
-    // On a picture finer than the screen's, thin lines (pen width 0 or 1) are
-    // drawn this many pixels wide, by the wide pen's rules, so that the
-    // picture looks the same; 1, the default, keeps the rules above.
-    void setTraitFin(int largeur) { traitFin_ = largeur > 1 ? largeur : 1; }
     const QFont &police() const { return police_; }
 
     void lineTo(int x, int y) override;
@@ -82,7 +80,6 @@ private:
     uchar *pixels_ = nullptr;
     qsizetype octetsParLigne_ = 0;
     QFont police_;
-    int traitFin_ = 1;
     // The dot of the last wide pen: the chart's strips draw thousands.
     int largeurDisque_ = 0;
     std::vector<LigneDisque> disque_;

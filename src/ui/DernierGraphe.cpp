@@ -21,7 +21,7 @@ void DernierGraphe::trace(QImage &image, const RenduGraphe &rendu, Environnement
         image.fill(Qt::white);
     }
     RasterSurface surface(image, rendu.police);
-    surface.setTraitFin(rendu.trait);
+    surface.setFinesse(rendu.finesse);
     TraceGraphe(surface, env);
 }
 

@@ -8,13 +8,13 @@
 #include <QImage>
 #include <QSize>
 
-// How a chart picture is drawn: its size in pixels, the width of its thin
-// lines and the font of its letters. The screen at ratio 1 is {size, 1, the
-// window's font}; a finer picture has wider lines and larger letters in
-// proportion, so that it looks the same.
+// How a chart picture is drawn: its size in pixels, its finesse (see
+// Surface) and the font of its letters. The screen at ratio 1 is {size, 1,
+// the window's font}; a finer picture has wider lines, larger letters and
+// distances in proportion, so that it looks the same.
 struct RenduGraphe {
     QSize taille;
-    int trait = 1;
+    int finesse = 1;
     QFont police;
 };
 

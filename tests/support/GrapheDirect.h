@@ -8,9 +8,9 @@
 #include <QImage>
 
 // The chart of EtatCalcul as it stands drawn straight for a white picture of
-// `taille` pixels, thin lines `trait` pixels wide, letters in `police`; what a
+// `taille` pixels at the given finesse, letters in `police`; what a
 // window or a saved picture of that size must show. EtatCalcul is left as it was.
-inline QImage GrapheDirect(QSize taille, const QFont &police, int trait = 1)
+inline QImage GrapheDirect(QSize taille, const QFont &police, int finesse = 1)
 {
     const TEtatCalcul avant = EtatCalcul;
     CalculRun::EchellesEcran(0, taille.width(), taille.height());
@@ -18,7 +18,7 @@ inline QImage GrapheDirect(QSize taille, const QFont &police, int trait = 1)
     image.fill(Qt::white);
     {
         RasterSurface surface(image, police);
-        surface.setTraitFin(trait);
+        surface.setFinesse(finesse);
         EnvironnementMuet env;
         TraceGraphe(surface, env);
     }
