@@ -2,6 +2,7 @@
 // a finer screen, and of the chart saved as a PNG four times the size shown:
 // what the user waits for between a resize and the new chart, or between the
 // file dialog and the file.
+#include "EtatParDefaut.h"
 #include "calc/TraceGraphe.h"
 #include "state/EtatCalcul.h"
 #include "ui/Application.h"
@@ -21,15 +22,7 @@ namespace {
 // 5387 cm electrical) with the window's default bands and thresholds.
 DernierGraphe lancerParDefaut()
 {
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const LigneBande table[NombreBandes] = {{3650, 80},  {7050, 40},  {10120, 30}, {14100, 20},
-                                            {18100, 17}, {21200, 15}, {24940, 12}, {28500, 10}};
-    for (int k = 0; k < NombreBandes; ++k)
-        EtatCalcul.TableBandes[k] = table[k];
-    EtatCalcul.LongElecDip = 2126;
-    EtatCalcul.LongElecEch = 3261;
-    EtatCalcul.LongElecTotale = 5387;
+    EtatParDefaut();
     EtatCalcul.GrapheCourants = true;
     DernierGraphe graphe;
     graphe.retient(false, false);

@@ -2,6 +2,7 @@
 // "Lancer" does between the click and the picture, and of the print job's
 // chart page written to a PDF file.
 #include "EnvironnementMuet.h"
+#include "EtatParDefaut.h"
 #include "calc/TraceGraphe.h"
 #include "print/GeometriePage.h"
 #include "print/Legendes.h"
@@ -26,15 +27,7 @@ namespace {
 // for the given electrical lengths on the 785 x 330 picture area.
 void etatEcran(std::int32_t longElecDip, std::int32_t longElecEch)
 {
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const LigneBande table[NombreBandes] = {{3650, 80},  {7050, 40},  {10120, 30}, {14100, 20},
-                                            {18100, 17}, {21200, 15}, {24940, 12}, {28500, 10}};
-    for (int k = 0; k < NombreBandes; ++k)
-        EtatCalcul.TableBandes[k] = table[k];
-    EtatCalcul.LongElecDip = longElecDip;
-    EtatCalcul.LongElecEch = longElecEch;
-    EtatCalcul.LongElecTotale = longElecDip + longElecEch;
+    EtatParDefaut(longElecDip, longElecEch);
     EtatCalcul.EchelleX = 785.0 / EtatCalcul.LongElecTotale;
     EtatCalcul.EchelleY = 330 / 2.37;
     EtatCalcul.DemiHauteur = 165;
