@@ -11,8 +11,7 @@
 // from this and from nothing else.
 namespace Rayonnement {
 
-inline double radians(double degres)
-{
+inline double radians(double degres) {
     return degres * std::numbers::pi / 180.0;
 }
 
@@ -21,8 +20,7 @@ inline double radians(double degres)
 // wavelengths long and which lies along the 90–270 axis:
 //   |cos(βL cos ψ) − cos(βL)| / sin ψ,  cos ψ = cos e · sin(azimut),
 // ψ being the angle between the direction and the wire.
-inline double champ(double longueurBrin, double elevation, double azimut)
-{
+inline double champ(double longueurBrin, double elevation, double azimut) {
     const double cosPsi = std::cos(radians(elevation)) * std::sin(radians(azimut));
     const double sinPsi = std::sqrt(std::max(0.0, 1.0 - cosPsi * cosPsi));
     // Along the wire itself the numerator vanishes faster than sin ψ: no field.
@@ -34,8 +32,7 @@ inline double champ(double longueurBrin, double elevation, double azimut)
 
 // The field at `nombre` bearings evenly spread from 0° clockwise, scaled so
 // that the strongest is 1.
-inline std::vector<double> diagramme(double longueurBrin, double elevation, int nombre)
-{
+inline std::vector<double> diagramme(double longueurBrin, double elevation, int nombre) {
     std::vector<double> valeurs(static_cast<std::size_t>(nombre));
     double maximum = 0.0;
     for (int i = 0; i < nombre; ++i) {
