@@ -8,6 +8,7 @@
 #include "ui/L_Main.h"
 #include "ui/PlateformeQt.h"
 
+#include "Lancement.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -133,15 +134,9 @@ BENCHMARK(demarrage)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    plateformeSansEcran();
     if (argc == 2 && std::string(argv[1]) == ArgumentEnfant)
         return fenetre(argc, argv);
     QCoreApplication application(argc, argv); // for applicationFilePath()
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lanceBenchmarks(argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "ui/CarteNec.h"
 #include "ui/VerificationNec.h"
 
+#include "Lancement.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,16 +95,10 @@ BENCHMARK(recalcul)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    plateformeSansEcran();
     // The window's settings go to a folder of the benchmark's own.
     QTemporaryDir reglages;
     qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lanceBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Time of one complete chart drawing on the screen picture area, the work that
 // "Lancer" does between the click and the picture, and of the print job's
 // chart page written to a PDF file.
+#include "Defauts.h"
 #include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
 #include "print/GeometriePage.h"
@@ -10,6 +11,7 @@
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 
+#include "Lancement.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
@@ -26,15 +28,7 @@ namespace {
 // for the given electrical lengths on the 785 x 330 picture area.
 void etatEcran(std::int32_t longElecDip, std::int32_t longElecEch)
 {
-    EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
-    const LigneBande table[NombreBandes] = {{3650, 80},  {7050, 40},  {10120, 30}, {14100, 20},
-                                            {18100, 17}, {21200, 15}, {24940, 12}, {28500, 10}};
-    for (int k = 0; k < NombreBandes; ++k)
-        EtatCalcul.TableBandes[k] = table[k];
-    EtatCalcul.LongElecDip = longElecDip;
-    EtatCalcul.LongElecEch = longElecEch;
-    EtatCalcul.LongElecTotale = longElecDip + longElecEch;
+    Defauts::EtatApresLancer(longElecDip, longElecEch);
     EtatCalcul.EchelleX = 785.0 / EtatCalcul.LongElecTotale;
     EtatCalcul.EchelleY = 330 / 2.37;
     EtatCalcul.DemiHauteur = 165;
@@ -103,13 +97,7 @@ BENCHMARK(impressionPdf)
 int main(int argc, char **argv)
 {
     // Texts need the font database, hence a GUI application, but no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    plateformeSansEcran();
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return lanceBenchmarks(argc, argv);
 }

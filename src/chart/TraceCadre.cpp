@@ -72,12 +72,15 @@ void TraceCadre(Surface &surface, EnvironnementTrace &env)
     surface.lineTo(xB, basCadre);
 
     const std::int32_t hautLettres = Arith::somme(e.MargeY, Arith::arrondi(demiHauteur / 6.0L));
-    surface.textOut(Arith::somme(gaucheCadre, 5), hautLettres, QStringLiteral("A"));
+    surface.textOut(Arith::somme(gaucheCadre, surface.enPixels(5)), hautLettres,
+                    QStringLiteral("A"));
     // B and C stand left of their points; neither counts GaucheGraphe, and C
     // not MargeX either, so on the page they sit further left than on screen.
     surface.textOut(
-        Arith::difference(Arith::somme(e.MargeX, Arith::arrondi(e.LongElecDip * echelleX)), 2),
+        Arith::difference(Arith::somme(e.MargeX, Arith::arrondi(e.LongElecDip * echelleX)),
+                          surface.enPixels(2)),
         hautLettres, QStringLiteral("B"));
-    surface.textOut(Arith::difference(Arith::arrondi(e.LongElecTotale * echelleX), 12), hautLettres,
-                    QStringLiteral("C"));
+    surface.textOut(
+        Arith::difference(Arith::arrondi(e.LongElecTotale * echelleX), surface.enPixels(12)),
+        hautLettres, QStringLiteral("C"));
 }

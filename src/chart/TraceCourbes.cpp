@@ -36,7 +36,7 @@ struct Courbe {
 void marqueEZ(Surface &surface, std::int32_t x, std::int32_t y, std::int32_t yEZ)
 {
     surface.lineTo(x, yEZ);
-    surface.textOut(Arith::difference(x, 15), yEZ, QStringLiteral("EZ"));
+    surface.textOut(Arith::difference(x, surface.enPixels(15)), yEZ, QStringLiteral("EZ"));
     surface.moveTo(x, y);
 }
 
@@ -215,7 +215,7 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env, ModeTrace mode)
             };
             const long double rangee =
                 demiHauteur + Arith::produit(k - 1, demiHauteur) / 8.0L + demiHauteur / 33.0L;
-            surface.textOut(Arith::somme(gauche, 5), Arith::arrondi(rangee),
+            surface.textOut(Arith::somme(gauche, surface.enPixels(5)), Arith::arrondi(rangee),
                             QString::number(bande.Bande) + QStringLiteral(" m"));
             surface.moveTo(gauche, demiHauteur);
             const Echantillons ech(nu, echelleX, echelleY, demiHauteur, gauche);

@@ -19,10 +19,15 @@ void AfficheLobes(Surface &surface, PanneauLobes &panneau)
     surface.rectangle(EtatCalcul.GaucheGraphe, 0, panneau.largeurImage1(), panneau.hauteurImage1());
 
     for (int k = 1; k <= NombreBandes; ++k) {
-        if (EtatCalcul.BandeActive[k])
-            panneau.afficheBande(k, ChargeBitmap(ClasseLobes(EtatCalcul.LamdaDip[k])));
-        else
+        if (EtatCalcul.BandeActive[k]) {
+            const QString nom = ClasseLobes(EtatCalcul.LamdaDip[k]);
+            panneau.afficheBande(k, ChargeBitmap(nom));
+            QImage fine;
+            fine.load(CheminBitmap(nom + QStringLiteral("@4x")));
+            panneau.afficheBandeFine(k, fine);
+        } else {
             panneau.cacheBande(k);
+        }
     }
 
     panneau.desactiveLRayon();

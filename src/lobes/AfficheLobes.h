@@ -19,6 +19,9 @@ public:
     // Band k's picture area (k = 1..8, Image80 … Image10): replaces its
     // picture by `image` and shows it.
     virtual void afficheBande(int k, const QImage &image) = 0;
+    // The same diagram with four times the pixels each way, for drawing band
+    // k's area larger than the picture; null when there is none.
+    virtual void afficheBandeFine(int, const QImage &) {}
     // Hides band k's picture area; its picture stays loaded.
     virtual void cacheBande(int k) = 0;
     // Disables the lobe button LRayon.

@@ -41,19 +41,9 @@ void AppliqueGeometrie(const GeometriePage &g)
     EtatCalcul.DemiHauteur = g.y0;
 }
 
-SauvegardeEchelles::SauvegardeEchelles()
-    : GaucheGraphe_(EtatCalcul.GaucheGraphe), DemiHauteur_(EtatCalcul.DemiHauteur),
-      MargeX_(EtatCalcul.MargeX), MargeY_(EtatCalcul.MargeY), EchelleX_(EtatCalcul.EchelleX),
-      EchelleY_(EtatCalcul.EchelleY)
-{
-}
+SauvegardeEchelles::SauvegardeEchelles() : echelles_(EchellesGraphe::lues(EtatCalcul)) {}
 
 SauvegardeEchelles::~SauvegardeEchelles()
 {
-    EtatCalcul.GaucheGraphe = GaucheGraphe_;
-    EtatCalcul.DemiHauteur = DemiHauteur_;
-    EtatCalcul.MargeX = MargeX_;
-    EtatCalcul.MargeY = MargeY_;
-    EtatCalcul.EchelleX = EchelleX_;
-    EtatCalcul.EchelleY = EchelleY_;
+    echelles_.appliqueA(EtatCalcul);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/Echelles.h"
 #include "state/EtatCalcul.h"
 
 #include <cstdint>
@@ -41,10 +42,5 @@ public:
     SauvegardeEchelles &operator=(const SauvegardeEchelles &) = delete;
 
 private:
-    std::int32_t GaucheGraphe_;
-    std::int32_t DemiHauteur_;
-    std::int32_t MargeX_;
-    std::int32_t MargeY_;
-    double EchelleX_;
-    double EchelleY_;
+    EchellesGraphe echelles_;
 };

@@ -42,10 +42,12 @@ void ImprimePage(QPaintDevice &appareil, PointEntier decalage, const DemandeImpr
     SurfacePage page(geo.HorzRes, geo.VertRes, appareil.logicalDpiX());
     if (EtatCalcul.GrapheCourants) {
         TraceGraphe(page, *demande.env);
+        page.gardeTextes(); // the captions stay text in the document
         LegendeCourants(page, demande.textes);
     } else {
         if (!demande.copieEcran.isNull())
             PlaceCopieEcran(page, geo.P.X, geo.P.Y, geo.Wc, geo.Hc, demande.copieEcran);
+        page.gardeTextes();
         LegendeLobes(page, demande.textes);
     }
     envoie(appareil, page);

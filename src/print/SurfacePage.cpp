@@ -2,6 +2,7 @@
 
 #include "regles/Erreurs.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,8 +43,26 @@ QFont SurfacePage::PolicePage(int resolution)
     return police;
 }
 
+void SurfacePage::textOut(int x, int y, const QString &texte)
+{
+    RasterSurface::textOut(x, y, texte);
+    if (gardeTextes_ && !texte.isEmpty())
+        textes_.push_back({{x, y}, texte});
+}
+
 void SurfacePage::peint(QPainter &peintre) const
 {
     peintre.setRenderHint(QPainter::LosslessImageRendering);
     peintre.drawImage(0, 0, image());
+    if (textes_.empty())
+        return;
+    // The raster's letters were drawn at the font's pixel size on the page's
+    // pixels; the text layer takes the same size, baseline and advance.
+    peintre.save();
+    peintre.setFont(police());
+    peintre.setPen(QColor(0, 0, 0, 0));
+    const int ascent = QFontMetrics(police(), &image()).ascent();
+    for (const Texte &t : textes_)
+        peintre.drawText(t.position + QPoint(0, ascent), t.texte);
+    peintre.restore();
 }

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <vector>
 
 class QPainter;
 
@@ -30,7 +31,22 @@ public:
     // face at 8 points of the page's resolution.
     static QFont PolicePage(int resolution);
 
+    // From now on every text drawn is also kept as text: the caption blocks,
+    // so that a reader can select, search and read them aloud in the PDF.
+    void gardeTextes() { gardeTextes_ = true; }
+    void textOut(int x, int y, const QString &texte) override;
+
     // Draws the page at the painter's origin, pixel for pixel: a lossy image
-    // compression would blur the thin lines and the inverted baseline.
+    // compression would blur the thin lines and the inverted baseline. The
+    // kept texts are laid over their pixels as text, in a transparent ink, so
+    // that the paper shows exactly the raster's letters.
     void peint(QPainter &peintre) const;
+
+private:
+    struct Texte {
+        QPoint position; // the box's top-left corner
+        QString texte;
+    };
+    std::vector<Texte> textes_;
+    bool gardeTextes_ = false;
 };

@@ -39,6 +39,19 @@ inline const QString ErreurHardCopy = QStringLiteral("Erreur de HardCopy");
 inline const QString PageImpossible = QStringLiteral("Impossible de préparer la page à imprimer");
 // The printer refused to start the job (for instance an unwritable PDF file).
 inline const QString DemarrageImpossible = QStringLiteral("Impossible de démarrer l'impression");
+
+// Saving the picture: %1 is the file, %2 one of the reasons below.
+inline const QString ImageNonEnregistree =
+    QStringLiteral("Impossible d'enregistrer l'image %1 : %2");
+inline const QString DossierProtege =
+    QStringLiteral("le dossier n'accepte pas l'écriture d'un fichier");
+inline const QString FichierNonCree = QStringLiteral("le fichier ne peut pas être créé");
+inline const QString EcritureInterrompue =
+    QStringLiteral("l'écriture a échoué (disque plein ou retiré ?)");
+inline const QString FichierNonRemplace =
+    QStringLiteral("le fichier existant ne peut pas être remplacé");
+inline const QString ImageTropGrande =
+    QStringLiteral("l'image est trop grande pour la mémoire disponible");
 } // namespace Textes
 
 class KesuErreur : public std::exception {

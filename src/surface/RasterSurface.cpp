@@ -224,12 +224,18 @@ void RasterSurface::point(int x, int y, int largeur)
     }
 }
 
+int RasterSurface::largeurTrait() const
+{
+    const int largeur = epaisseurCrayon();
+    return largeur <= 1 ? finesse() : largeur;
+}
+
 void RasterSurface::lineTo(int x, int y)
 {
     prepare();
     const int x0 = this->x();
     const int y0 = this->y();
-    const int largeur = epaisseurCrayon();
+    const int largeur = largeurTrait();
     if (largeur <= 1) {
         traceFin(x0, y0, x, y);
     } else if (x == x0 && y == y0) {
@@ -348,7 +354,7 @@ void RasterSurface::rectangle(int x1, int y1, int x2, int y2)
     remplir(x1 + 1, y1 + 1, x2 - 1, y2 - 1, couleurPinceau());
     const int droite = x2 - 1;
     const int bas = y2 - 1;
-    const int largeur = epaisseurCrayon();
+    const int largeur = largeurTrait();
     if (largeur <= 1) {
         const QRgb couleur = couleurCrayon();
         const int h = std::max(y1, 0);

@@ -39,6 +39,14 @@ public:
     void setCouleurPolice(QRgb c) { couleurPolice_ = c; }
     QRgb couleurPolice() const { return couleurPolice_; }
 
+    // How many of this surface's pixels make one pixel of the chart on a
+    // screen at ratio 1: thin lines and the letters' fixed distances from
+    // their points are that many pixels, so that a finer picture looks the
+    // same. 1 on such a screen and on the printed page.
+    void setFinesse(int f) { finesse_ = f > 1 ? f : 1; }
+    int finesse() const { return finesse_; }
+    int enPixels(int n) const { return n * finesse_; }
+
     int x() const { return x_; }
     int y() const { return y_; }
     void moveTo(int x, int y)
@@ -71,4 +79,5 @@ private:
     QRgb couleurPolice_ = qRgb(0, 0, 0);
     int x_ = 0;
     int y_ = 0;
+    int finesse_ = 1;
 };

@@ -2,6 +2,7 @@
 
 #include "regles/Version.h"
 #include "resources/Ressources.h"
+#include "ui/PoliceEcran.h"
 #include "ui/StyleKesu.h"
 
 #include <QApplication>
@@ -20,6 +21,12 @@ namespace {
 // with the same metrics keeps every text inside its control.
 void policeEcran()
 {
+    // A bitmap font cannot scale: on a finer screen it would keep its 1x glyphs
+    // with 2x spacing. Its scalable twin takes its place there.
+    if (qApp->devicePixelRatio() != 1) {
+        QApplication::setFont(PoliceVectorielle());
+        return;
+    }
     if (QFontDatabase::addApplicationFont(QStringLiteral(":/polices/ms_sans_serif.ttf")) < 0)
         return;
     QFont police(QStringLiteral("MS Sans Serif"));

@@ -98,6 +98,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::construitMenu()
 {
+    construitMenuFichier();
     MenuEdit = menuBar()->addMenu(QStringLiteral("Editer"));
     MenuEdit->setObjectName(QStringLiteral("MenuEdit"));
     FrqBande = MenuEdit->addAction(QStringLiteral("Fréquences des bandes"));
@@ -402,6 +403,7 @@ void TForm1::connecteHandlers()
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [this] { aideContextuelle(); });
+    connecteMenuFichier();
 }
 
 bool TForm1::event(QEvent *e)
@@ -432,18 +434,7 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    placeImage1();
-}
-
-void TForm1::placeImage1()
-{
-    // The chart area keeps its size and its centre at the same fraction of the
-    // client area; everything else stays where it was laid out.
-    const double fx = (0 + 785 / 2.0) / LargeurClient;
-    const double fy = (99 + 330 / 2.0) / HauteurClient;
-    const int x = qRound(fx * client_->width() - 785 / 2.0);
-    const int y = qRound(fy * client_->height() - 330 / 2.0);
-    Image1->move(x, y);
+    disposeControles();
 }
 
 bool TForm1::eventFilter(QObject *objet, QEvent *e)

@@ -3,9 +3,12 @@
 #include "calc/Seuils.h"
 #include "chart/EnvironnementTrace.h"
 #include "state/EtatCalcul.h"
+#include "ui/DernierGraphe.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -58,6 +61,8 @@ public:
     ZoneImage *Image80, *Image40, *Image30, *Image20, *Image17, *Image15, *Image12, *Image10;
     std::array<ZoneImage *, NombreBandes> imagesLobes() const;
     // Menu.
+    QMenu *MenuFichier;
+    QAction *EnregistrerImage, *Imprimer, *Quitter;
     QMenu *MenuEdit;
     QAction *FrqBande, *A_Propos;
     // "Outils" > "Vérification NEC-2…", enabled once a "Lancer" has succeeded.
@@ -87,6 +92,10 @@ public:
     void FrqBandeClick();
     void A_ProposClick();
     void VerifNecClick();
+    void EnregistrerImageClick();
+    // What the picture shows, the chart or the lobe panel, as a picture
+    // `facteur` times the size shown; null when it shows neither.
+    QImage imageAffichee(int facteur);
     void LibelleBandes();
     // F1: the help context of the focused control or of the first enclosing
     // control that has one; 0 when none has.
@@ -94,6 +103,10 @@ public:
     void aideContextuelle();
 
     bool demarrageFait() const { return demarrageFait_; }
+
+    // How the chart picture is drawn for the picture's size on this screen,
+    // `facteur` times finer.
+    RenduGraphe renduGraphe(qreal facteur = 1) const;
 
 protected:
     bool event(QEvent *e) override;
@@ -106,9 +119,17 @@ private:
     void construitSeuils();
     void construitBandes();
     void construitMenu();
+    void construitMenuFichier();
+    void connecteMenuFichier();
+    // The picture shows the last "Lancer"'s chart or the lobe panel.
+    bool imageMontree() const;
     void connecteHandlers();
     void ordreTabulation();
-    void placeImage1();
+    // Lays the controls out for the client area's size: the picture takes the
+    // room it is given, the controls around it follow their edges.
+    void disposeControles();
+    // The last "Lancer"'s chart again, for the picture's present size.
+    void redessineGraphe();
 
     // What the chart drawing asks of the window.
     bool chParaCoche() const override;
@@ -130,4 +151,7 @@ private:
     // EchElec, EchPhysique.
     std::array<QString, 4> lecturesAvantDeplacement_;
     bool demarrageFait_ = false;
+    DernierGraphe dernierGraphe_;
+    // Every control that moves, with its place at the designed size.
+    std::vector<std::pair<QWidget *, QRect>> disposition_;
 };

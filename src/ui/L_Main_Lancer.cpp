@@ -3,11 +3,9 @@
 #include "ui/L_Main.h"
 
 #include "calc/CalculRun.h"
-#include "calc/TraceGraphe.h"
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
 #include "regles/Reel.h"
-#include "surface/RasterSurface.h"
 #include "ui/Plateforme.h"
 #include "ui/ZoneImage.h"
 
@@ -44,25 +42,22 @@ void TForm1::Button1Click()
         return;
     }
     EtatCalcul.LongElecTotale = Arith::somme(EtatCalcul.LongElecDip, EtatCalcul.LongElecEch);
-    // The chart is drawn in the picture's own coordinates, so A is at its left
-    // edge: the picture's place in the window (0 as laid out, but it moves when
-    // the window is resized) must not squeeze or shift the chart.
-    CalculRun::EchellesEcran(0, Image1->width(), Image1->height());
-
     QImage &image = Image1->picture();
-    if (image.size() != Image1->size()) {
-        image = QImage(Image1->size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-    }
+    const RenduGraphe rendu = renduGraphe();
+    dernierGraphe_.oublie();
     {
         // When the drawing stops on an error, the bands drawn so far are shown.
         const struct Rafraichit {
             ZoneImage *zone;
-            ~Rafraichit() { zone->update(); }
+            ~Rafraichit()
+            {
+                zone->picture().setDevicePixelRatio(zone->devicePixelRatioF());
+                zone->update();
+            }
         } rafraichit{Image1};
-        RasterSurface surface(image, font());
-        TraceGraphe(surface, *this);
+        DernierGraphe::trace(image, rendu, *this);
     }
+    dernierGraphe_.retient(chParaCoche(), chSerieBasCoche());
 
     ClicAB->setEnabled(true);
     ClicBC->setEnabled(true);

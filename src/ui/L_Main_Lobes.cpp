@@ -19,13 +19,18 @@ public:
         w_.ClicBC->setEnabled(false);
     }
     void inverseVisibiliteImage1() override { w_.Image1->setVisible(w_.Image1->isHidden()); }
-    int largeurImage1() const override { return w_.Image1->width(); }
-    int hauteurImage1() const override { return w_.Image1->height(); }
+    // The size of Image1's picture, in device pixels.
+    int largeurImage1() const override { return w_.renduGraphe().taille.width(); }
+    int hauteurImage1() const override { return w_.renduGraphe().taille.height(); }
     void afficheBande(int k, const QImage &image) override
     {
         ZoneImage *zone = w_.imagesLobes()[k - 1];
         zone->setPicture(image);
         zone->show();
+    }
+    void afficheBandeFine(int k, const QImage &fine) override
+    {
+        w_.imagesLobes()[k - 1]->setPictureFine(fine);
     }
     void cacheBande(int k) override { w_.imagesLobes()[k - 1]->hide(); }
     void desactiveLRayon() override { w_.LRayon->setEnabled(false); }
@@ -46,7 +51,7 @@ void TForm1::LRayonClick()
 
     QImage &image = Image1->picture();
     if (image.isNull()) {
-        image = QImage(Image1->size(), QImage::Format_RGB32);
+        image = QImage(renduGraphe().taille, QImage::Format_RGB32);
         image.fill(Qt::white);
     }
     PanneauFenetre panneau(*this);

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QPrinter;
 class QWidget;
 
 // The platform services the windows use: message boxes, modal windows, the
-// help viewer, the print dialog and ending the program. The program installs
-// the Qt implementation; tests install one that answers without a modal loop.
+// help viewer, the print dialog, the dialog choosing a file to save and ending
+// the program. The program installs the Qt implementation; tests install one
+// that answers without a modal loop.
 class Plateforme {
 public:
     enum class Reponse { Oui, Non, Annuler };
@@ -31,9 +33,12 @@ public:
     virtual void aide(const QString &fichier, int contexte) = 0;
     // The print dialog on the given printer; true when confirmed.
     virtual bool dialogueImpression(QPrinter &imprimante, QWidget *parent) = 0;
-    // The save dialog: the file chosen, or an empty text when cancelled.
-    virtual QString nomFichierEnregistrement(QWidget *parent, const QString &titre,
-                                             const QString &proposition, const QString &filtre) = 0;
+    // The standard dialog to choose a file to save, opened at `proposition`
+    // (folder and name) with the given filters, `filtre` chosen at first and
+    // set to the one chosen; the path chosen, empty when cancelled.
+    virtual QString fichierAEnregistrer(QWidget *parent, const QString &titre,
+                                        const QString &proposition, const QStringList &filtres,
+                                        QString &filtre) = 0;
     // Ends the program with the given exit status.
     virtual void termine(int code) = 0;
 };

@@ -90,10 +90,12 @@ bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
     return dialogue.exec() == QDialog::Accepted;
 }
 
-QString PlateformeQt::nomFichierEnregistrement(QWidget *parent, const QString &titre,
-                                               const QString &proposition, const QString &filtre)
+QString PlateformeQt::fichierAEnregistrer(QWidget *parent, const QString &titre,
+                                          const QString &proposition, const QStringList &filtres,
+                                          QString &filtre)
 {
-    return QFileDialog::getSaveFileName(parent, titre, proposition, filtre);
+    return QFileDialog::getSaveFileName(parent, titre, proposition,
+                                        filtres.join(QStringLiteral(";;")), &filtre);
 }
 
 void PlateformeQt::termine(int code)

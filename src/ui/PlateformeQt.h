@@ -14,8 +14,8 @@ public:
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override;
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
-    QString nomFichierEnregistrement(QWidget *parent, const QString &titre,
-                                     const QString &proposition, const QString &filtre) override;
+    QString fichierAEnregistrer(QWidget *parent, const QString &titre, const QString &proposition,
+                                const QStringList &filtres, QString &filtre) override;
     void termine(int code) override;
 };
 

@@ -385,9 +385,10 @@ void VerificationNec::montre()
 
 void VerificationNec::ExporterClick()
 {
-    const QString nom = plateforme().nomFichierEnregistrement(
-        this, QStringLiteral("Exporter CSV"), QStringLiteral("verification-nec.csv"),
-        QStringLiteral("CSV (*.csv)"));
+    QString filtre = QStringLiteral("CSV (*.csv)");
+    const QString nom =
+        plateforme().fichierAEnregistrer(this, QStringLiteral("Exporter CSV"),
+                                         QStringLiteral("verification-nec.csv"), {filtre}, filtre);
     if (nom.isEmpty())
         return;
     QSaveFile f(nom);

@@ -280,12 +280,17 @@ void TstVerificationFenetre::exportCsv()
     Verification t;
     t.calcule();
     const QString nom = dossier_.filePath("table.csv");
-    t.f.plateforme.fichierEnregistrement = nom;
+    t.f.plateforme.surEnregistrement = [nom](const QString &, const QStringList &, QString &) {
+        return nom;
+    };
     t.v->Exporter->click();
     QFile f(nom);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), Nec::csv(t.v->resultat().lignes));
-    t.f.plateforme.fichierEnregistrement = dossier_.filePath("absent/table.csv");
+    const QString absent = dossier_.filePath("absent/table.csv");
+    t.f.plateforme.surEnregistrement = [absent](const QString &, const QStringList &, QString &) {
+        return absent;
+    };
     t.v->Exporter->click();
     QCOMPARE(t.f.plateforme.erreursParDefaut.size(), 1);
 }

@@ -22,16 +22,17 @@ inline constexpr std::array<LigneBande, NombreBandes> Table{{{3650, 80},
                                                              {28500, 10}}};
 
 // Start-up with the default thresholds and band table, then the electrical
-// lengths of the default boxes: 2062 cm at 0.97 and 3000 cm at 0.92, that is
-// 2126 + 3261 = 5387 cm. The scales are left to the caller.
-inline void EtatApresLancer()
+// lengths of a "Lancer", by default those of the default boxes: 2062 cm at
+// 0.97 and 3000 cm at 0.92, that is 2126 + 3261 = 5387 cm. The scales are left
+// to the caller.
+inline void EtatApresLancer(std::int32_t longElecDip = 2126, std::int32_t longElecEch = 3261)
 {
     EtatCalcul = TEtatCalcul{};
     InitialiseEtatCalcul(0.8, 0.6, 0.3);
     std::copy(Table.begin(), Table.end(), EtatCalcul.TableBandes.begin());
-    EtatCalcul.LongElecDip = 2126;
-    EtatCalcul.LongElecEch = 3261;
-    EtatCalcul.LongElecTotale = 5387;
+    EtatCalcul.LongElecDip = longElecDip;
+    EtatCalcul.LongElecEch = longElecEch;
+    EtatCalcul.LongElecTotale = longElecDip + longElecEch;
 }
 
 } // namespace Defauts

@@ -23,6 +23,13 @@ bool PlateformeTest::dialogueImpression(QPrinter &imprimante, QWidget *)
     return surImpression ? surImpression(imprimante) : false;
 }
 
+QString PlateformeTest::fichierAEnregistrer(QWidget *, const QString &, const QString &proposition,
+                                            const QStringList &filtres, QString &filtre)
+{
+    propositionsEnregistrement << proposition;
+    return surEnregistrement ? surEnregistrement(proposition, filtres, filtre) : QString();
+}
+
 void PlateformeTest::efface()
 {
     avertissements.clear();

@@ -28,8 +28,11 @@ public:
     std::function<int(QDialog &)> surModal;
     // Answers the print dialog: the printer is prepared here; false cancels.
     std::function<bool(QPrinter &)> surImpression;
-    // The save dialog's answer: empty cancels.
-    QString fichierEnregistrement;
+    // Answers the dialog choosing a file to save, given the proposed path and
+    // the filters, the filter shown first in `filtre`: returns the chosen path
+    // and sets `filtre`; empty cancels. The proposals are kept in order.
+    std::function<QString(const QString &, const QStringList &, QString &filtre)> surEnregistrement;
+    QStringList propositionsEnregistrement;
 
     void avertissement(const QString &texte) override { avertissements << texte; }
     void erreur(const QString &texte) override { erreurs << texte; }
@@ -38,11 +41,8 @@ public:
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override { aides.append({fichier, contexte}); }
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
-    QString nomFichierEnregistrement(QWidget *, const QString &, const QString &,
-                                     const QString &) override
-    {
-        return fichierEnregistrement;
-    }
+    QString fichierAEnregistrer(QWidget *parent, const QString &titre, const QString &proposition,
+                                const QStringList &filtres, QString &filtre) override;
     void termine(int code) override { codeFin = code; }
     void efface();
 };

@@ -155,15 +155,19 @@ void TstLancer::fenetreAgrandieMemeGraphe()
     FenetreTest f;
     f->Button1->click();
     const QImage avant = f->Image1->picture();
+    const QSize designee = f->size();
     f->resize(f->width() + 300, f->height() + 200);
-    QTRY_VERIFY(f->Image1->x() > 0);
-    // The picture keeps its size and its centre at the same fraction.
-    QCOMPARE(f->Image1->size(), QSize(785, 330));
-    QCOMPARE(f->Image1->x(), qRound((785 / 2.0) / 786 * f->centralWidget()->width() - 785 / 2.0));
+    // The picture takes the room it is given, A still at its left edge.
+    QTRY_COMPARE(f->Image1->size(), QSize(785 + 300, 330 + 200));
+    QCOMPARE(f->Image1->pos(), QPoint(0, 99));
     f->Button1->click();
     QCOMPARE(EtatCalcul.GaucheGraphe, 0);
+    QCOMPARE(EtatCalcul.EchelleX, 1085.0 / 5387);
+    QCOMPARE(f->Image1->picture().size(), QSize(1085, 530));
+    // Back to the designed size, the chart is the same as before.
+    f->resize(designee);
+    QTRY_COMPARE(f->Image1->picture(), avant);
     QCOMPARE(EtatCalcul.EchelleX, 785.0 / 5387);
-    QCOMPARE(f->Image1->picture(), avant);
 }
 
 QTEST_MAIN(TstLancer)

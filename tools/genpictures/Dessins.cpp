@@ -35,16 +35,19 @@ constexpr int EchantillonsCourbe = 1440;
 
 } // namespace
 
-QImage diagramme(const Rayonnement::Diagramme &d)
+QImage diagramme(const Rayonnement::Diagramme &d, int finesse)
 {
-    QImage image(d.largeur, d.hauteur, QImage::Format_RGB32);
+    QImage image(d.largeur * finesse, d.hauteur * finesse, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(finesse, finesse);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
     const QFont police = policePixels(9);
-    const QFontMetricsF fm(police, &image);
+    // Measured at the base size: the finer picture is the same drawing.
+    QImage mesure(1, 1, QImage::Format_RGB32);
+    const QFontMetricsF fm(police, &mesure);
     p.setFont(police);
 
     // The circle takes all the room the bearing labels leave around it.

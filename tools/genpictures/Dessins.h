@@ -11,7 +11,9 @@ namespace Dessins {
 // A polar diagram of the horizontal pattern: white background, bearings every
 // 30° clockwise from the top, dashed level rings and radials, the wire along
 // 90–270 and the pattern in blue, with the elevation it is drawn at.
-QImage diagramme(const Rayonnement::Diagramme &d);
+// `finesse` times as many pixels each way for the same drawing: the window
+// shows that one when it draws a diagram larger than its size.
+QImage diagramme(const Rayonnement::Diagramme &d, int finesse = 1);
 
 // The About picture: a doublet between two masts, fed by its ladder line from
 // a tuner on the ground. 176 × 207.

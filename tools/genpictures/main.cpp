@@ -38,8 +38,10 @@ int main(int argc, char *argv[])
             ok = false;
         }
     };
-    for (const Rayonnement::Diagramme &d : Rayonnement::Diagrammes)
+    for (const Rayonnement::Diagramme &d : Rayonnement::Diagrammes) {
         ecrit(QString::fromLatin1(d.nom), Dessins::diagramme(d));
+        ecrit(QString::fromLatin1(d.nom) + QStringLiteral("@4x"), Dessins::diagramme(d, 4));
+    }
     ecrit(QStringLiteral("logo"), Dessins::logo());
     ecrit(QStringLiteral("icone"), Dessins::icone());
     ecrit(QStringLiteral("imprimante"), Dessins::imprimante());

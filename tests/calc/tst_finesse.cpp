@@ -1,0 +1,86 @@
+#include "Defauts.h"
+#include "EnvironnementMuet.h"
+#include "calc/CalculRun.h"
+#include "calc/TraceGraphe.h"
+#include "state/EtatCalcul.h"
+#include "surface/RasterSurface.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QTest>
+
+// A chart drawn f times finer, for f times the picture, is the same chart: its
+// letters stand f times as far from their points, its thin lines are f pixels
+// wide. The letters are placed by fixed distances that only the finesse scales.
+class TstFinesse : public QObject {
+    Q_OBJECT
+private slots:
+    void lettresAuxMemesPlaces_data();
+    void lettresAuxMemesPlaces();
+};
+
+namespace {
+
+// Records where each text goes and draws it as the screen does.
+class Releve : public RasterSurface {
+public:
+    using RasterSurface::RasterSurface;
+    struct Texte {
+        QPoint position;
+        QString texte;
+    };
+    QList<Texte> textes;
+    void textOut(int x, int y, const QString &texte) override
+    {
+        textes.append({{x, y}, texte});
+        RasterSurface::textOut(x, y, texte);
+    }
+};
+
+QList<Releve::Texte> textesDuGraphe(int finesse)
+{
+    Defauts::EtatApresLancer();
+    CalculRun::EchellesEcran(0, 785 * finesse, 330 * finesse);
+    QImage image(785 * finesse, 330 * finesse, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setPixelSize(11 * finesse);
+    Releve surface(image, police);
+    surface.setFinesse(finesse);
+    EnvironnementMuet env;
+    TraceGraphe(surface, env);
+    return surface.textes;
+}
+
+} // namespace
+
+void TstFinesse::lettresAuxMemesPlaces_data()
+{
+    QTest::addColumn<int>("finesse");
+    QTest::newRow("2x") << 2;
+    QTest::newRow("4x") << 4;
+}
+
+void TstFinesse::lettresAuxMemesPlaces()
+{
+    QFETCH(int, finesse);
+    const QList<Releve::Texte> simple = textesDuGraphe(1);
+    const QList<Releve::Texte> fin = textesDuGraphe(finesse);
+    QCOMPARE(fin.size(), simple.size());
+    QVERIFY(simple.size() > 10); // A, B, C, 8 labels, the EZ marks
+    for (qsizetype i = 0; i < simple.size(); ++i) {
+        QCOMPARE(fin[i].texte, simple[i].texte);
+        // Within the rounding of the point the letters stand by.
+        const QPoint ecart = fin[i].position - simple[i].position * finesse;
+        QVERIFY2(std::abs(ecart.x()) <= finesse && std::abs(ecart.y()) <= finesse,
+                 qPrintable(QStringLiteral("%1 at %2,%3 for %4,%5")
+                                .arg(fin[i].texte)
+                                .arg(fin[i].position.x())
+                                .arg(fin[i].position.y())
+                                .arg(simple[i].position.x())
+                                .arg(simple[i].position.y())));
+    }
+}
+
+QTEST_MAIN(TstFinesse)
+#include "tst_finesse.moc"

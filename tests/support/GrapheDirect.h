@@ -1,0 +1,27 @@
+#pragma once
+
+#include "EnvironnementMuet.h"
+#include "calc/CalculRun.h"
+#include "state/EtatCalcul.h"
+#include "surface/RasterSurface.h"
+
+#include <QImage>
+
+// The chart of EtatCalcul as it stands drawn straight for a white picture of
+// `taille` pixels at the given finesse, letters in `police`; what a
+// window or a saved picture of that size must show. EtatCalcul is left as it was.
+inline QImage GrapheDirect(QSize taille, const QFont &police, int finesse = 1)
+{
+    const TEtatCalcul avant = EtatCalcul;
+    CalculRun::EchellesEcran(0, taille.width(), taille.height());
+    QImage image(taille, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        RasterSurface surface(image, police);
+        surface.setFinesse(finesse);
+        EnvironnementMuet env;
+        TraceGraphe(surface, env);
+    }
+    EtatCalcul = avant;
+    return image;
+}
