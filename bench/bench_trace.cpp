@@ -2,8 +2,8 @@
 // "Lancer" does between the click and the picture, and of the print job's
 // chart page written to a PDF file.
 #include "Defauts.h"
-#include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
+#include "chart/EnvironnementMuet.h"
 #include "print/GeometriePage.h"
 #include "print/Impression.h"
 #include "print/Legendes.h"

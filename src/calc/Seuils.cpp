@@ -1,5 +1,7 @@
 #include "calc/Seuils.h"
 
+#include "regles/ChiffresDecimaux.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -31,16 +33,7 @@ std::string chiffresFixes(double a)
         return std::string(tampon, r.ptr);
     }
     // 18 significant digits, the rest of the integer part written as zeros.
-    const auto r =
-        std::to_chars(tampon, tampon + sizeof tampon, a, std::chars_format::scientific, 17);
-    const std::string s(tampon, r.ptr);
-    const std::size_t e = s.find('e');
-    int exposant = 0;
-    const char *debutExposant = s.data() + e + 1;
-    if (*debutExposant == '+')
-        ++debutExposant;
-    std::from_chars(debutExposant, s.data() + s.size(), exposant);
-    std::string chiffres = s.substr(0, 1) + s.substr(2, e - 2); // 18 digits
+    auto [chiffres, exposant] = DixHuitChiffres(a);
     const int entiers = exposant + 1;
     if (static_cast<int>(chiffres.size()) < entiers)
         chiffres.append(entiers - chiffres.size(), '0');

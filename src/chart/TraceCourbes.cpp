@@ -1,6 +1,7 @@
 #include "chart/TraceCourbes.h"
 
 #include "chart/EnvironnementTrace.h"
+#include "chart/RegleBandeau.h"
 #include "regles/Arithmetique.h"
 #include "surface/Couleurs.h"
 #include "surface/Surface.h"
@@ -118,14 +119,8 @@ struct Bandeau {
     std::int32_t debut; // samples debut .. fin - 1
     std::int32_t fin;
     std::int32_t y;
-    bool haute; // marks where |s| > t, else where |s| < t
-    double t;
+    RegleBandeau regle;
 };
-
-bool marque(const Bandeau &b, double s)
-{
-    return b.haute ? s > b.t : s < b.t;
-}
 
 void bandeauParCentimetre(Surface &surface, const Echantillons &ech, const Bandeau &b)
 {
@@ -138,7 +133,7 @@ void bandeauParCentimetre(Surface &surface, const Echantillons &ech, const Bande
         const std::int32_t x = ech.colonne(i);
         if (copie && marquee && x == derniere)
             continue;
-        if (marque(b, std::fabs(ech.sinus(i)))) {
+        if (b.regle.marque(std::fabs(ech.sinus(i)))) {
             surface.moveTo(x, b.y);
             surface.lineTo(x, b.y);
             marquee = true;
@@ -166,7 +161,7 @@ void bandeauParColonnes(Surface &surface, const Echantillons &ech, const Bandeau
     const std::int32_t dernier = b.fin - 1;
     for (std::int32_t a = b.debut; a <= dernier;) {
         const std::int32_t fin = ech.finColonne(a, dernier);
-        if (marque(b, b.haute ? ech.maxAbsolu(a, fin) : ech.minAbsolu(a, fin))) {
+        if (b.regle.marque(b.regle.haute ? ech.maxAbsolu(a, fin) : ech.minAbsolu(a, fin))) {
             const std::int32_t x = ech.colonne(a);
             if (enCours && (x == derniere + 1 || x == derniere - 1)) {
                 derniere = x;
@@ -231,10 +226,8 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env, ModeTrace mode)
     // Eight strips of h rows share the strip area; a dot of h - 1 pixels
     // leaves one row between neighbouring strips.
     const std::int32_t h = Arith::tronque(demiHauteur / DiviseurBandeau / 8.0L);
-    double t = env.chParaCoche() ? e.SeuilHaut : e.SeuilMoyen;
-    if (env.chSerieBasCoche())
-        t = e.SeuilBas;
-    const bool haute = env.chParaCoche();
+    const RegleBandeau regle = RegleBandeau::pour(env.chParaCoche(), env.chSerieBasCoche(),
+                                                  e.SeuilBas, e.SeuilMoyen, e.SeuilHaut);
 
     for (int k = 1; k <= NombreBandes; ++k) {
         const double nu =
@@ -249,8 +242,7 @@ void TraceCourbes(Surface &surface, EnvironnementTrace &env, ModeTrace mode)
                 Arith::somme(longDip, 10),
                 finEchantillons,
                 Arith::difference(Arith::somme(e.MargeY, Arith::produit(k, h)), 1),
-                haute,
-                t,
+                regle,
             };
             const Echantillons ech(nu, echelleX, echelleY, demiHauteur, gauche);
             if (parColonnes)

@@ -1,6 +1,7 @@
 #include "nec/Regle.h"
 
 #include "chart/Echantillons.h"
+#include "chart/RegleBandeau.h"
 
 #include <cmath>
 
@@ -20,16 +21,9 @@ bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe cla
 {
     // The same cycles per centimetre and the same sine as the chart's strips.
     const double nu = static_cast<double>(frequenceKHz / 30'000'000.0L);
-    const double s = std::fabs(SinusCourant(positionCm, nu));
-    switch (classe) {
-    case Classe::Haute:
-        return s > seuils.haut;
-    case Classe::Moyenne:
-        return s < seuils.moyen;
-    case Classe::Basse:
-        break;
-    }
-    return s < seuils.bas;
+    return RegleBandeau::pour(classe == Classe::Haute, classe == Classe::Basse, seuils.bas,
+                              seuils.moyen, seuils.haut)
+        .marque(std::fabs(SinusCourant(positionCm, nu)));
 }
 
 bool accordable(double module, Classe classe, const LimitesAccord &limites)

@@ -1,9 +1,10 @@
 #include "print/FormatLamda.h"
 
+#include "regles/ChiffresDecimaux.h"
+
 #include <QLocale>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int Precision = 2; // significant digits kept
 constexpr int Decimales = 2; // decimals kept and written
-constexpr int ChiffresDecimaux = 18;
 
 // The value as decimal digits d1 d2 ... and an exponent e, value = 0.d1d2... x 10^e,
 // without trailing zeros; no digits for zero.
@@ -25,21 +25,8 @@ struct Decimal {
 // stays 1.1, while 0.125 is exactly 0.125 and goes up to 0.13.
 Decimal decimal(double valeur)
 {
-    char tampon[64];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(valeur),
-                                   std::chars_format::scientific, ChiffresDecimaux - 1)
-                         .ptr;
-    Decimal d;
-    const char *p = tampon;
-    for (; *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            d.chiffres.push_back(*p);
-    ++p;
-    if (*p == '+')
-        ++p;
-    std::from_chars(p, fin, d.exposant);
-    ++d.exposant;
-    return d;
+    const ChiffresDecimaux c = DixHuitChiffres(valeur);
+    return {c.chiffres, c.exposant + 1};
 }
 
 void arrondit(Decimal &d)

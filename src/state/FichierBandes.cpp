@@ -1,10 +1,11 @@
 #include "state/FichierBandes.h"
 
+#include "state/EcritureFichier.h"
+
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace FichierBandes {
 
@@ -96,12 +97,7 @@ void sauve(const Table &table)
 {
     if (const auto hors = horsFichier(table))
         leveErreur(hors->texte);
-    QSaveFile fichier(NomFichier);
-    const QByteArray octets = texte(table);
-    // flush() before commit(): a write cut short (disk full, size limit) only
-    // shows there, and commit() would otherwise rename the truncated file.
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
-        !fichier.flush() || !fichier.commit())
+    if (EcritEnUneFois(NomFichier, texte(table)) != EchecEcriture::Aucun)
         leveErreur(Textes::EnregistrementImpossible.arg(NomFichier));
 }
 

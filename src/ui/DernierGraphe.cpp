@@ -6,8 +6,8 @@
 void DernierGraphe::retient(bool chPara, bool chSerieBas)
 {
     etat_ = EtatCalcul;
-    chPara_ = chPara;
-    chSerieBas_ = chSerieBas;
+    classe_.para = chPara;
+    classe_.serieBas = chSerieBas;
     present_ = true;
 }
 
@@ -35,7 +35,7 @@ DessinGraphe DernierGraphe::dessine(const RenduGraphe &rendu)
     } restaure;
     EtatCalcul = etat_;
     DessinGraphe dessin;
-    trace(dessin.image, rendu, *this);
+    trace(dessin.image, rendu, classe_);
     dessin.echelles = EchellesGraphe::lues(EtatCalcul);
     return dessin;
 }

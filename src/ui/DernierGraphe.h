@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/TraceGraphe.h"
+#include "chart/EnvironnementMuet.h"
 #include "state/Echelles.h"
 #include "state/EtatCalcul.h"
 
@@ -26,7 +27,7 @@ struct DessinGraphe {
 // The chart of the last "Lancer", kept so that it can be drawn again at any
 // size (a resized window, a finer screen, a saved picture) as that "Lancer"
 // would have drawn it there, whatever was typed or ticked since.
-class DernierGraphe : private EnvironnementTrace {
+class DernierGraphe {
 public:
     // Keeps EtatCalcul as the chart was just drawn with it, and the impedance
     // class that was checked.
@@ -43,16 +44,7 @@ public:
     static void trace(QImage &image, const RenduGraphe &rendu, EnvironnementTrace &env);
 
 private:
-    bool chParaCoche() const override { return chPara_; }
-    bool chSerieBasCoche() const override { return chSerieBas_; }
-    // Drawn again unseen: no progress bar, the print button as it is.
-    void montreProgression() override {}
-    void pasProgression() override {}
-    void cacheProgression() override {}
-    void montreImpression() override {}
-
     TEtatCalcul etat_;
-    bool chPara_ = false;
-    bool chSerieBas_ = false;
+    EnvironnementMuet classe_; // the impedance class of that "Lancer"
     bool present_ = false;
 };

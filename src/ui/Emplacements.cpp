@@ -24,3 +24,11 @@ QString Emplacements::fichierFourni(const QString &nom)
 {
     return fichierFourni(nom, QCoreApplication::applicationDirPath());
 }
+
+QString Emplacements::dossierUtilisateur(QStandardPaths::StandardLocation genre)
+{
+    const QString dossier = QStandardPaths::writableLocation(genre);
+    if (dossier.isEmpty() || !QFileInfo(dossier).isDir())
+        return QDir::homePath();
+    return dossier;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 
 // The files the program ships with, the help document and the default band
@@ -12,4 +13,8 @@ namespace Emplacements {
 QString fichierFourni(const QString &nom, const QString &dossierProgramme);
 // The same for this program.
 QString fichierFourni(const QString &nom);
+
+// Where the user keeps files of a kind (documents, pictures) to propose a
+// file there: that folder when it exists, else the home folder.
+QString dossierUtilisateur(QStandardPaths::StandardLocation genre);
 } // namespace Emplacements

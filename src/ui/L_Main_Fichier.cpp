@@ -3,12 +3,15 @@
 #include "ui/L_Main.h"
 
 #include "regles/Erreurs.h"
+#include "state/EcritureFichier.h"
 #include "ui/Couleurs.h"
+#include "ui/Emplacements.h"
 #include "ui/HandlerGarde.h"
 #include "ui/Plateforme.h"
 #include "ui/ZoneImage.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -17,7 +20,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -53,9 +55,7 @@ private:
     QAction *action_;
 };
 
-// Writes the picture beside its destination first and renames it only once
-// complete, so that a failure leaves neither a partial file nor a damaged
-// earlier one.
+// Encodes the picture, then writes it in one piece.
 void ecritPng(const QImage &image, const QString &chemin)
 {
     const QString nom = QDir::toNativeSeparators(chemin);
@@ -64,17 +64,19 @@ void ecritPng(const QImage &image, const QString &chemin)
     };
     if (image.isNull())
         echec(Textes::ImageTropGrande);
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly)) {
+    QByteArray png;
+    QBuffer tampon(&png);
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG"))
+        echec(Textes::EcritureInterrompue);
+    const EchecEcriture resultat = EcritEnUneFois(chemin, png);
+    if (resultat == EchecEcriture::Ouverture) {
         const QFileInfo dossier(QFileInfo(chemin).absolutePath());
         echec(dossier.isDir() && !dossier.isWritable() ? Textes::DossierProtege
                                                        : Textes::FichierNonCree);
     }
-    if (!image.save(&fichier, "PNG")) {
-        fichier.cancelWriting();
+    if (resultat == EchecEcriture::Ecriture)
         echec(Textes::EcritureInterrompue);
-    }
-    if (!fichier.commit())
+    if (resultat == EchecEcriture::Remplacement)
         echec(Textes::FichierNonRemplace);
 }
 
@@ -146,9 +148,7 @@ void TForm1::EnregistrerImageClick()
     QStringList filtres;
     for (const Taille &t : Tailles)
         filtres << QString::fromUtf8(t.filtre);
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (dossier.isEmpty() || !QDir(dossier).exists())
-        dossier = QDir::homePath();
+    const QString dossier = Emplacements::dossierUtilisateur(QStandardPaths::PicturesLocation);
     // Named after the lengths of the chart or panel shown.
     const QString nom =
         QStringLiteral("Kesu %1-%2.png").arg(DipPhysique->text(), EchPhysique->text());

@@ -2,12 +2,12 @@
 
 #include "regles/Erreurs.h"
 #include "ui/AideViewer.h"
+#include "ui/Emplacements.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -73,10 +73,8 @@ QString fichierImpressionPropose(const QString &titre)
 {
     // Qt's own proposal, print.pdf in the working folder, is hidden away in the
     // program's data folder.
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dossier.isEmpty() || !QFileInfo(dossier).isDir())
-        dossier = QDir::homePath();
-    return QDir(dossier).filePath(titre + QStringLiteral(".pdf"));
+    return QDir(Emplacements::dossierUtilisateur(QStandardPaths::DocumentsLocation))
+        .filePath(titre + QStringLiteral(".pdf"));
 }
 
 bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)

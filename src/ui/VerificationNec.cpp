@@ -3,6 +3,7 @@
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "state/EcritureFichier.h"
 #include "ui/CarteNec.h"
 #include "ui/HandlerGarde.h"
 
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -391,9 +391,7 @@ void VerificationNec::ExporterClick()
                                          QStringLiteral("verification-nec.csv"), {filtre}, filtre);
     if (nom.isEmpty())
         return;
-    QSaveFile f(nom);
-    const QByteArray texte = Nec::csv(resultat_.lignes);
-    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit())
+    if (EcritEnUneFois(nom, Nec::csv(resultat_.lignes)) != EchecEcriture::Aucun)
         leveErreur(Textes::EnregistrementImpossible.arg(nom));
 }
 

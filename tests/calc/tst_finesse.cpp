@@ -1,7 +1,7 @@
 #include "Defauts.h"
-#include "EnvironnementMuet.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
+#include "chart/EnvironnementMuet.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 

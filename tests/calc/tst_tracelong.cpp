@@ -1,6 +1,6 @@
 #include "Defauts.h"
-#include "EnvironnementMuet.h"
 #include "calc/TraceGraphe.h"
+#include "chart/EnvironnementMuet.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"
 #include "state/EtatCalcul.h"

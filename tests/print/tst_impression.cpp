@@ -1,5 +1,5 @@
-#include "EnvironnementMuet.h"
 #include "FenetreTest.h"
+#include "chart/EnvironnementMuet.h"
 #include "print/GeometriePage.h"
 #include "print/Impression.h"
 #include "print/Legendes.h"

@@ -1,7 +1,7 @@
 #include "Defauts.h"
-#include "EnvironnementMuet.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
+#include "chart/EnvironnementMuet.h"
 #include "print/FormatLamda.h"
 #include "print/GeometriePage.h"
 #include "print/Legendes.h"

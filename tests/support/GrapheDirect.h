@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EnvironnementMuet.h"
 #include "calc/CalculRun.h"
+#include "chart/EnvironnementMuet.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 

@@ -2,8 +2,9 @@
 
 #include "chart/EnvironnementTrace.h"
 
-// A window that lets the chart draw and shows nothing (no progress bar, no
-// print button); the medium impedance class unless told otherwise.
+// A chart drawn unseen: no progress bar, the print button left as it is; the
+// medium impedance class unless told otherwise. Redrawing the last chart, and
+// the tests, draw with it.
 struct EnvironnementMuet : EnvironnementTrace {
     bool para = false;     // "Impédance haute" checked
     bool serieBas = false; // "Impédance basse" checked
