@@ -21,10 +21,11 @@ const QString TitreAide = QStringLiteral("Aide de Kesu");
 const QString NomDocument = QStringLiteral("Kesu.hlp");
 
 // Help context k of the main window's controls is the section named after the
-// control that carries it.
-constexpr std::array<const char *, 12> Ancres = {
+// control that carries it; the other windows' contexts follow.
+constexpr std::array<const char *, 15> Ancres = {
     "",          "LongDip", "CoefDip", "LongEch", "CbCoefEch", "ChSerie_bas", "ChSerie_moy",
-    "GroupBox1", "Button1", "ClicAB",  "ClicBC",  "LRayon",
+    "GroupBox1", "Button1", "ClicAB",  "ClicBC",  "LRayon",    "editeur",     "apropos",
+    "nec",
 };
 
 constexpr QSize TailleFenetre(620, 560);

@@ -25,6 +25,12 @@ QString document();
 // The same search for a program in the given folder.
 QString document(const QString &dossierProgramme);
 
+// The help contexts of the windows other than the main one: F1 there opens
+// the window's own section.
+constexpr int ContexteEditeur = 12;
+constexpr int ContexteAPropos = 13;
+constexpr int ContexteNec = 14;
+
 // The anchor of a help context's section in the document; empty for 0 (the
 // contents) and for a number the document does not know.
 QString ancre(int contexte);
