@@ -1,7 +1,7 @@
 #include "chart/TraceCourbes.h"
 
 #include "chart/EnvironnementTrace.h"
-#include "chart/RegleBandeau.h"
+#include "courant/RegleBandeau.h"
 #include "regles/Arithmetique.h"
 #include "surface/Couleurs.h"
 #include "surface/Surface.h"

@@ -1,7 +1,7 @@
 #include "nec/Regle.h"
 
-#include "chart/Echantillons.h"
-#include "chart/RegleBandeau.h"
+#include "courant/RegleBandeau.h"
+#include "courant/SinusCourant.h"
 
 #include <cmath>
 
