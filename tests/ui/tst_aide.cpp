@@ -66,6 +66,9 @@ private slots:
                                    "A <--> B",    "B <--> C",    "lobes"};
         for (int k = 1; k <= 11; ++k)
             QTest::addRow("%d %s", k, controles[k - 1]) << k;
+        QTest::newRow("éditeur des fréquences") << AideViewer::ContexteEditeur;
+        QTest::newRow("A Propos") << AideViewer::ContexteAPropos;
+        QTest::newRow("vérification NEC-2") << AideViewer::ContexteNec;
     }
 
     void chaqueContexteASaSection()
