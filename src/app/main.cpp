@@ -1,7 +1,6 @@
-#include "app/Arguments.h"
-
 #include "ui/A_Propos.h"
 #include "ui/Application.h"
+#include "ui/Arguments.h"
 #include "ui/HandlerGarde.h"
 #include "ui/L_Main.h"
 #include "ui/PlateformeQt.h"

@@ -1,4 +1,4 @@
-#include "app/Arguments.h"
+#include "ui/Arguments.h"
 
 #include "nec/LigneCommande.h"
 #include "nec/OptionsNec.h"
