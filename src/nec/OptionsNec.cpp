@@ -22,9 +22,9 @@ constexpr double CoefEchelle = 0.92;
 
 struct OptionNec {
     QString nom;         // without its dashes
-    QString valeur;      // the value's name in the help
+    QString valeur;      // the value's name in the help; none for a switch
     QString description; // what it sets, its unit and allowed values
-    std::function<QString(const Demande &)> defaut;
+    std::function<QString(const Demande &)> defaut; // none shown when empty
     // Reads the value typed after the option: throws when it is bad.
     std::function<void(Demande &, const QString &option, const QString &texte)> lit;
 };
@@ -177,7 +177,9 @@ QList<QCommandLineOption> optionsNec()
     const Demande defaut = demandeParDefaut();
     QList<QCommandLineOption> r;
     for (const OptionNec &o : table())
-        r << QCommandLineOption(o.nom, Textes::AideDefaut.arg(o.description, o.defaut(defaut)),
+        r << QCommandLineOption(o.nom,
+                                o.defaut ? Textes::AideDefaut.arg(o.description, o.defaut(defaut))
+                                         : o.description,
                                 o.valeur);
     return r;
 }
