@@ -12,9 +12,17 @@ namespace Nec {
 
 // Computes a deck's impedances at B (nec2c, or a stand-in in tests).
 using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences)>;
+// Reads the band table; throws when it cannot.
+using LecteurBandes = std::function<FichierBandes::Table()>;
 
-// The arguments after the program's name, "--nec" included. Returns the exit
-// status: 0, 1 when the computation fails, 2 for a bad option or value.
+// The arguments after the program's name, "--nec" included. Every option and
+// value is checked before the band table is read. --help and --version print
+// on sortie. Returns the exit status: 0, 1 when the band table cannot be read
+// or the computation fails, 2 for a bad option or value.
+int ligneCommande(const QStringList &arguments, const LecteurBandes &bandes, QTextStream &sortie,
+                  QTextStream &erreurs, const Calculateur &calcule);
+
+// The same with a band table at hand.
 int ligneCommande(const QStringList &arguments, const FichierBandes::Table &bandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule);
 

@@ -8,6 +8,9 @@ namespace Nec {
 
 enum class Classe { Basse, Moyenne, Haute };
 
+// Each class's short name (command line), in the enum's order.
+inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute"};
+
 // The chart's thresholds on |sin| (the main window's start-up values).
 struct SeuilsGraphe {
     double bas = 0.8;

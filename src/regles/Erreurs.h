@@ -115,4 +115,9 @@ inline const QString NecOptionInconnue = QStringLiteral("Option inconnue : %1");
 inline const QString NecValeurManquante = QStringLiteral("Valeur manquante après %1");
 inline const QString NecValeurIncorrecte = QStringLiteral("Valeur incorrecte pour %1 : %2");
 inline const QString NecBandeInconnue = QStringLiteral("Bande inconnue dans Kesu.ini : %1");
+inline const QString ArgumentInattendu = QStringLiteral("Argument inattendu : %1");
+inline const QString OptionSansValeur = QStringLiteral("L'option %1 ne prend pas de valeur");
+inline const QString OptionSansNec = QStringLiteral("L'option %1 ne s'emploie qu'avec --nec");
+// %1 is the parser's own (English) account, for a case none of the above names.
+inline const QString CommandeIncorrecte = QStringLiteral("Ligne de commande incorrecte : %1");
 } // namespace Textes

@@ -2,9 +2,12 @@
 #include "nec/LigneCommande.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "regles/Version.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <clocale>
 
@@ -28,6 +31,7 @@ struct Execution {
     QString sortie;
     QString erreurs;
     QByteArray deck; // what the calculator was given
+    bool tableLue;   // the band table was asked for
 };
 
 // Runs the command line with a calculator that answers 100 + 10 k - j 50 k
@@ -46,7 +50,11 @@ Execution execute(const QStringList &options, const QString &panne = {})
             z.push_back({0, {100.0 + 10 * k, -50.0 * k}});
         return z;
     };
-    r.code = Nec::ligneCommande(QStringList{"--nec"} + options, Bandes, sortie, erreurs, calcule);
+    const auto bandes = [&] {
+        r.tableLue = true;
+        return Bandes;
+    };
+    r.code = Nec::ligneCommande(QStringList{"--nec"} + options, bandes, sortie, erreurs, calcule);
     sortie.flush();
     erreurs.flush();
     return r;
@@ -75,6 +83,12 @@ private slots:
     void options();
     void mauvaisesOptions_data();
     void mauvaisesOptions();
+    void memesEntrees_data();
+    void memesEntrees();
+    void defautsDeLAide_data();
+    void defautsDeLAide();
+    void programme_data();
+    void programme();
     void echecNec();
     void impedanceEnCSuitLaLigne();
     void pointDecimalSousLocaleFrancaise();
@@ -132,31 +146,40 @@ void TstLigneCommande::mauvaisesOptions_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("avantBandes"); // told before the band table is read
     QTest::newRow("unknown option")
-        << QStringList{"--longueur", "3"} << Textes::NecOptionInconnue.arg("--longueur");
-    QTest::newRow("missing value") << QStringList{"--z0"} << Textes::NecValeurManquante.arg("--z0");
+        << QStringList{"--longueur", "3"} << Textes::NecOptionInconnue.arg("--longueur") << true;
+    QTest::newRow("missing value")
+        << QStringList{"--z0"} << Textes::NecValeurManquante.arg("--z0") << true;
     QTest::newRow("not a number") << QStringList{"--z0", "abc"}
-                                  << Textes::NecValeurIncorrecte.arg("--z0", "abc");
-    QTest::newRow("fractional cm")
-        << QStringList{"--echelle", "30.5"} << Textes::NecValeurIncorrecte.arg("--echelle", "30.5");
-    QTest::newRow("unknown ground")
-        << QStringList{"--sol", "sable"} << Textes::NecValeurIncorrecte.arg("--sol", "sable");
-    QTest::newRow("unknown class")
-        << QStringList{"--classe", "forte"} << Textes::NecValeurIncorrecte.arg("--classe", "forte");
+                                  << Textes::NecValeurIncorrecte.arg("--z0", "abc") << true;
+    QTest::newRow("fractional cm") << QStringList{"--echelle", "30.5"}
+                                   << Textes::NecValeurIncorrecte.arg("--echelle", "30.5") << true;
+    QTest::newRow("unknown ground") << QStringList{"--sol", "sable"}
+                                    << Textes::NecValeurIncorrecte.arg("--sol", "sable") << true;
+    QTest::newRow("unknown class") << QStringList{"--classe", "forte"}
+                                   << Textes::NecValeurIncorrecte.arg("--classe", "forte") << true;
     QTest::newRow("unknown band") << QStringList{"--bandes", "80,60"}
-                                  << Textes::NecBandeInconnue.arg("60");
-    QTest::newRow("zero diameter") << QStringList{"--diametre", "0"} << Textes::NecDiametre;
+                                  << Textes::NecBandeInconnue.arg("60") << false;
+    QTest::newRow("zero diameter") << QStringList{"--diametre", "0"} << Textes::NecDiametre << true;
     QTest::newRow("wire thicker than the branch")
-        << QStringList{"--branche", "10", "--diametre", "100"} << Textes::NecDiametre;
-    QTest::newRow("height 0 over ground") << QStringList{"--hauteur", "0"} << Textes::NecHauteur;
-    QTest::newRow("negative Z0") << QStringList{"--z0", "-450"} << Textes::NecZ0;
-    QTest::newRow("negative loss") << QStringList{"--perte", "-1"} << Textes::NecPerte;
+        << QStringList{"--branche", "10", "--diametre", "100"} << Textes::NecDiametre << true;
+    QTest::newRow("height 0 over ground")
+        << QStringList{"--hauteur", "0"} << Textes::NecHauteur << true;
+    QTest::newRow("negative Z0") << QStringList{"--z0", "-450"} << Textes::NecZ0 << true;
+    QTest::newRow("negative loss") << QStringList{"--perte", "-1"} << Textes::NecPerte << true;
     QTest::newRow("zero limit") << QStringList{"--classe", "haute", "--limite", "0"}
-                                << Textes::NecLimite.arg("Limite haute");
+                                << Textes::NecLimite.arg("Limite haute") << true;
     QTest::newRow("velocity factor above 1")
-        << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle;
+        << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle << true;
     QTest::newRow("too many segments")
-        << QStringList{"--branche", "70000"} << Textes::NecTropDeSegments.arg("2663");
+        << QStringList{"--branche", "70000"} << Textes::NecTropDeSegments.arg("2663") << false;
+    QTest::newRow("flag given a value")
+        << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
+    QTest::newRow("stray argument")
+        << QStringList{"--z0", "450", "80"} << Textes::ArgumentInattendu.arg("80") << true;
+    QTest::newRow("empty value") << QStringList{"--z0="}
+                                 << Textes::NecValeurIncorrecte.arg("--z0", "") << true;
 }
 
 void TstLigneCommande::mauvaisesOptions()
@@ -168,6 +191,109 @@ void TstLigneCommande::mauvaisesOptions()
     QCOMPARE(e.erreurs, message + u'\n');
     QVERIFY(e.sortie.isEmpty());
     QVERIFY(e.deck.isEmpty()); // nothing computed
+    QFETCH(bool, avantBandes);
+    QCOMPARE(e.tableLue, !avantBandes);
+}
+
+// Ways of typing the same inputs: the check must compute the same thing.
+void TstLigneCommande::memesEntrees_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("memes");
+    QTest::newRow("= or space") << QStringList{"--z0=600", "--sol=mer", "--bandes=20,80"}
+                                << QStringList{"--z0", "600", "--sol", "mer", "--bandes", "20,80"};
+    QTest::newRow("names in any case") << QStringList{"--sol", "MER", "--classe", "Haute"}
+                                       << QStringList{"--sol", "mer", "--classe", "haute"};
+    QTest::newRow("the last one wins")
+        << QStringList{"--z0", "300", "--z0", "600"} << QStringList{"--z0", "600"};
+    QTest::newRow("limit before its class") << QStringList{"--limite", "800", "--classe", "haute"}
+                                            << QStringList{"--classe", "haute", "--limite", "800"};
+}
+
+void TstLigneCommande::memesEntrees()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, memes);
+    const Execution a = execute(options);
+    const Execution b = execute(memes);
+    QCOMPARE(a.code, 0);
+    QCOMPARE(a.deck, b.deck);
+    QCOMPARE(a.sortie, b.sortie);
+}
+
+// Each default the help gives, typed back, changes nothing: the help shows the
+// values the check starts from. The context picks the default shown first.
+void TstLigneCommande::defautsDeLAide_data()
+{
+    QTest::addColumn<QStringList>("contexte");
+    for (const char *option : {"branche", "echelle", "coef-echelle", "diametre", "hauteur", "sol",
+                               "z0", "perte", "classe"})
+        QTest::newRow(option) << QStringList();
+    QTest::newRow("limite") << QStringList{"--classe", "basse"};
+}
+
+void TstLigneCommande::defautsDeLAide()
+{
+    const Execution aide = execute({"--help"});
+    QCOMPARE(aide.code, 0);
+    const QString texte = aide.sortie.simplified();
+    const QString option = QStringLiteral("--") + QTest::currentDataTag();
+    const qsizetype debut = texte.indexOf(option + " <");
+    QVERIFY(debut >= 0);
+    const QString marque = QStringLiteral("Défaut : ");
+    const qsizetype d = texte.indexOf(marque, debut) + marque.size();
+    QString defaut = texte.mid(d, texte.indexOf(u' ', d) - d);
+    defaut.chop(defaut.endsWith(u'.') ? 1 : 0);
+    QFETCH(QStringList, contexte);
+    const Execution base = execute(contexte);
+    const Execution tape = execute(contexte + QStringList{option, defaut});
+    QCOMPARE(tape.code, 0);
+    QCOMPARE(tape.deck, base.deck);
+    QCOMPARE(tape.sortie, base.sortie);
+}
+
+// The program itself, in a folder without Kesu.ini and without a display.
+void TstLigneCommande::programme_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("sortie"); // what standard output holds
+    QTest::addColumn<QString>("erreurs");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "  --nec  " << QString();
+    QTest::newRow("version") << QStringList{"-v"} << 0 << QString("Kesu %1\n").arg(KesuVersion)
+                             << QString();
+    QTest::newRow("the check's help")
+        << QStringList{"--nec", "-h"} << 0 << "--bandes <LISTE>" << QString();
+    QTest::newRow("bad value") << QStringList{"--nec", "--sol", "sable"} << 2 << QString()
+                               << Textes::NecValeurIncorrecte.arg("--sol", "sable") + u'\n';
+    QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
+                                    << Textes::NecOptionInconnue.arg("--aide") + u'\n';
+    QTest::newRow("check's option without --nec")
+        << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec.arg("--z0") + u'\n';
+    QTest::newRow("good options, then Kesu.ini looked for")
+        << QStringList{"--nec", "--sol", "MER"} << 1 << QString()
+        << Textes::FichierBandesIntrouvable + u'\n';
+}
+
+void TstLigneCommande::programme()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dossier;
+    QProcess p;
+    p.setWorkingDirectory(dossier.path());
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    for (const char *nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environnement.remove(QString::fromLatin1(nom));
+    p.setProcessEnvironment(environnement);
+    p.start(QStringLiteral(KESU_PROGRAMME), arguments);
+    QVERIFY(p.waitForFinished(30'000));
+    QFETCH(int, code);
+    QFETCH(QString, sortie);
+    QFETCH(QString, erreurs);
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), code);
+    QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(sortie), qPrintable(sortie));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), erreurs);
 }
 
 void TstLigneCommande::echecNec()

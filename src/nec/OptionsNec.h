@@ -1,0 +1,47 @@
+#pragma once
+
+#include "nec/Verification.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <vector>
+
+class QCommandLineParser;
+
+// The check's options on the command line, in one table: each one's name, its
+// value's name, its help and the input it sets.
+namespace Nec {
+
+// A band named on the command line, as typed for the message that may name it.
+struct BandeDemandee {
+    double bande;
+    QString texte;
+};
+
+// What the command line asks for before the band table is read: every input
+// but the bands, which are rows of Kesu.ini.
+struct Demande {
+    Entrees entrees;                   // its bands left empty
+    std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
+};
+
+// The main window's start-up values: what an absent option leaves.
+Demande demandeParDefaut();
+
+// "--nec" itself.
+QCommandLineOption optionNec();
+
+// The check's options, for a parser; their help gives each one's unit, allowed
+// values and default.
+QList<QCommandLineOption> optionsNec();
+
+// The first of them the parser found, as typed ("--z0"), or nothing.
+QString optionNecDonnee(const QCommandLineParser &parseur);
+
+// The inputs a parsed line asks for. Throws the message of the first bad
+// value; every input but the bands is also checked against its limits here,
+// so that a bad value is told even where there is no band table.
+Demande demande(const QCommandLineParser &parseur);
+
+} // namespace Nec

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+
+// What every part of the command line shares: the help and version options,
+// the French account of a refused line and the help's layout. Qt's parser
+// reads the line; its own texts are English and its help has no defaults.
+namespace Commande {
+
+QCommandLineOption optionAide();    // -h, --help
+QCommandLineOption optionVersion(); // -v, --version
+// "Kesu 1.2.3".
+QString texteVersion();
+
+// Adds the options to the parser and parses the arguments, the program's name
+// first. Returns the message for the first fault (an unknown option, a value
+// missing or not wanted, an argument no option takes), or nothing when the
+// line is good. The options found stay readable after a fault.
+QString analyse(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
+                const QStringList &arguments);
+
+// The usage line, the description, then every option not hidden, its
+// description beside it, wrapped to fit a terminal of 80 columns.
+QString aide(const QString &utilisation, const QString &description,
+             const QList<QCommandLineOption> &options);
+
+// The allowed names of a value, as a sentence says them: "a, b ou c".
+QString enumeration(const QStringList &noms);
+
+} // namespace Commande

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+// The command line's help, in French like every text the user reads. The
+// options' defaults and allowed names are not written here: the help takes
+// them from the values the program starts with.
+namespace Textes {
+
+// The help's layout: %1 is the usage line.
+inline const QString AideUtilisation = QStringLiteral("Utilisation : %1");
+inline const QString AideTitreOptions = QStringLiteral("Options :");
+// %1 describes the option, %2 is its default.
+inline const QString AideDefaut = QStringLiteral("%1 Défaut\u00a0:\u00a0%2.");
+// The last two of a list of allowed names: "moyen ou bon".
+inline const QString AideOu = QStringLiteral("%1 ou %2");
+
+// The program.
+inline const QString AideUtilisationKesu = QStringLiteral("kesu [options]");
+inline const QString AideKesu =
+    QStringLiteral("Longueurs d'une antenne doublet alimentée par ligne échelle : répartition "
+                   "des courants et impédances. Sans option, ouvre la fenêtre du programme.");
+inline const QString AideOptionAide = QStringLiteral("Affiche cette aide et quitte.");
+inline const QString AideOptionVersion = QStringLiteral("Affiche la version de Kesu et quitte.");
+inline const QString AideOptionNec =
+    QStringLiteral("Vérification NEC-2 sans fenêtre : écrit son tableau en CSV sur la sortie "
+                   "standard. « kesu --nec --help » en donne les options.");
+inline const QString AideOptionQuitte =
+    QStringLiteral("Ferme le programme dès que sa fenêtre est affichée.");
+
+// The NEC-2 check.
+inline const QString AideUtilisationNec = QStringLiteral("kesu --nec [options]");
+inline const QString AideNec = QStringLiteral(
+    "Calcule l'antenne avec nec2c, sans fenêtre, et écrit sur la sortie standard le tableau de "
+    "la vérification NEC-2 en CSV : une ligne d'en-tête, puis une ligne par bande. Les bandes "
+    "sont celles de Kesu.ini, le fichier que lit la fenêtre du programme. Une option absente "
+    "garde la valeur de départ de la fenêtre principale ; les nombres s'écrivent avec un point "
+    "décimal. Code de sortie : 0 quand le tableau est écrit, 1 quand Kesu.ini est introuvable "
+    "ou que nec2c échoue, 2 pour une option ou une valeur incorrecte.");
+inline const QString AideBranche =
+    QStringLiteral("Longueur physique d'une branche, en centimètres entiers, positive.");
+inline const QString AideEchelle =
+    QStringLiteral("Longueur physique de l'échelle, en centimètres entiers, positive ou nulle.");
+inline const QString AideCoefEchelle = QStringLiteral(
+    "Coefficient de vélocité de l'échelle, sans unité, plus grand que 0 et au plus 1.");
+inline const QString AideDiametre =
+    QStringLiteral("Diamètre du fil, en millimètres, positif et plus petit que la branche.");
+inline const QString AideHauteur = QStringLiteral(
+    "Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.");
+// %1 lists the grounds.
+inline const QString AideSol =
+    QStringLiteral("Sol sous l'antenne : %1 (libre : espace libre, sans sol).");
+inline const QString AideZ0 =
+    QStringLiteral("Impédance caractéristique de l'échelle, en ohms, positive.");
+inline const QString AidePerte =
+    QStringLiteral("Perte de l'échelle, en dB pour 100 m à 10 MHz, positive ou nulle.");
+// %1 lists the classes.
+inline const QString AideClasse =
+    QStringLiteral("Classe d'impédance de la boîte d'accord, comme dans la fenêtre "
+                   "principale : %1.");
+inline const QString AideLimite = QStringLiteral(
+    "Limite d'accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte "
+    "accorde en classe basse ou moyenne, le plus petit en classe haute.");
+// %1, %2, %3: the low, medium and high class's limits.
+inline const QString AideDefautLimite =
+    QStringLiteral("%1 en classe basse, %2 en moyenne, %3 en haute");
+inline const QString AideBandes =
+    QStringLiteral("Bandes à calculer, en mètres, séparées par des virgules (par exemple "
+                   "80,40,20), parmi celles de Kesu.ini, dans l'ordre donné.");
+inline const QString AideToutesBandes = QStringLiteral("toutes celles de Kesu.ini");
+
+} // namespace Textes
