@@ -21,8 +21,9 @@ namespace Nec {
 inline const QString ProgrammeNec = QStringLiteral("nec2c");
 // The window's runs have no time limit (the user cancels); a run for the
 // command line has one, by default enough for the largest antenna the check
-// accepts (SegmentsMax segments, eight bands over a Sommerfeld ground, about
-// 70 s on two cores) with room for a busy machine.
+// accepts: SegmentsMax segments, eight bands over a Sommerfeld ground take
+// nec2c about 110 s of one core, and five times that leaves room for a busy
+// machine.
 inline constexpr int SansDelai = 0;
 inline constexpr double DelaiBloquantS = 600;
 
