@@ -1,12 +1,20 @@
 #include "nec/ExecutionNec.h"
 
+#include "nec/Interruption.h"
+#include "nec/Modele.h"
+#include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace Nec {
 
@@ -16,6 +24,10 @@ constexpr auto NomDeck = "kesu.nec";
 constexpr auto NomSortie = "kesu.out";
 // Enough distinct inputs for a session's back and forth.
 constexpr qsizetype MemoireMax = 32;
+// A QTimer counts in int milliseconds: beyond, the limit is as good as none.
+constexpr int DelaiMaxMs = std::numeric_limits<int>::max();
+// nec2c writes frequencies with five significant digits.
+constexpr double EcartFrequence = 1e-4;
 
 QByteArray litFichier(const QString &chemin)
 {
@@ -50,16 +62,17 @@ bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossi
     return true;
 }
 
-FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, int frequences,
-                   bool delaiDepasse)
+FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, const QByteArray &deck,
+                   bool delaiDepasse, double delaiS)
 {
     FinExecution f;
     f.introuvable = p.error() == QProcess::FailedToStart;
     f.delaiDepasse = delaiDepasse;
+    f.delaiS = delaiS;
     f.statut = p.exitStatus();
     f.code = p.exitCode();
     f.sortie = litFichier(dossier.filePath(QString::fromLatin1(NomSortie)));
-    f.frequencesAttendues = frequences;
+    f.frequencesDemandees = frequencesDemandees(deck);
     return f;
 }
 
@@ -70,34 +83,69 @@ Bilan interprete(const FinExecution &fin)
     if (fin.introuvable)
         return Textes::NecIntrouvable;
     if (fin.delaiDepasse)
-        return Textes::NecDelai;
+        return Textes::NecDelai.arg(texteArrondi(fin.delaiS, 3));
     if (fin.statut == QProcess::CrashExit)
         return Textes::NecArret;
     if (fin.code != 0)
         return Textes::NecCodeRetour.arg(fin.code);
     auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
-    if (!z || static_cast<int>(z->size()) != fin.frequencesAttendues)
+    if (!z || z->size() != fin.frequencesDemandees.size())
         return Textes::NecSortieIllisible;
+    for (std::size_t i = 0; i < z->size(); ++i) {
+        const ImpedanceB &reponse = (*z)[i];
+        const double demandee = fin.frequencesDemandees[i];
+        if (!(std::abs(reponse.frequenceMHz - demandee) <= EcartFrequence * demandee))
+            return Textes::NecFrequenceInattendue.arg(texte(reponse.frequenceMHz), texte(demandee));
+        // A passive antenna takes power at its feed: R > 0, always.
+        if (!(std::isfinite(reponse.z.real()) && std::isfinite(reponse.z.imag()) &&
+              reponse.z.real() > 0))
+            return Textes::NecNonPhysique.arg(texte(demandee), texte(reponse.z.real()));
+    }
     return std::move(*z);
 }
 
-Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int frequences,
-                                    const QString &programme, int delaiMs)
+Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &programme,
+                                    double delaiS)
 {
+    // First built, last gone: a signal is delivered again once the folder is removed.
+    const GardeInterruption garde;
     const auto dossier = prepare(deck);
     if (!dossier)
         return Textes::NecDossierTemporaire;
     QProcess p;
     if (!configure(p, programme, *dossier))
         return Textes::NecIntrouvable;
-    p.start();
+    QEventLoop boucle;
     bool delaiDepasse = false;
-    if (p.waitForStarted(-1) && !p.waitForFinished(delaiMs)) {
+    QObject::connect(&p, &QProcess::finished, &boucle, &QEventLoop::quit);
+    QObject::connect(&p, &QProcess::errorOccurred, &boucle, [&](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            boucle.quit();
+    });
+    QTimer delai;
+    delai.setSingleShot(true);
+    QObject::connect(&delai, &QTimer::timeout, &boucle, [&] {
         delaiDepasse = true;
+        boucle.quit();
+    });
+    // A signal ends the wait; the guard delivers it again at the end.
+    std::unique_ptr<QSocketNotifier> interruption;
+    if (garde.descripteur() >= 0) {
+        interruption =
+            std::make_unique<QSocketNotifier>(garde.descripteur(), QSocketNotifier::Read);
+        QObject::connect(interruption.get(), &QSocketNotifier::activated, &boucle,
+                         &QEventLoop::quit);
+    }
+    p.start();
+    if (delaiS > SansDelai)
+        delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
+    if (p.waitForStarted(-1) && p.state() == QProcess::Running)
+        boucle.exec();
+    if (p.state() != QProcess::NotRunning) {
         p.kill();
         p.waitForFinished(-1);
     }
-    return interprete(finDe(p, *dossier, frequences, delaiDepasse));
+    return interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
 }
 
 ExecutionNec::ExecutionNec(QObject *parent)
@@ -144,7 +192,8 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
     });
     emit progression(0, frequences);
     p->start();
-    delai_->start(delaiMs);
+    if (delaiMs > SansDelai)
+        delai_->start(delaiMs);
     suivi_->start();
 }
 
@@ -165,7 +214,8 @@ void ExecutionNec::fin(bool delaiDepasse)
         processus_->kill();
         processus_->waitForFinished(1000);
     }
-    const Bilan bilan = interprete(finDe(*processus_, *dossier_, frequences_, delaiDepasse));
+    const Bilan bilan =
+        interprete(finDe(*processus_, *dossier_, deck_, delaiDepasse, delaiMs / 1000.0));
     arrete();
     if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan)) {
         if (memoire_.size() >= MemoireMax)

@@ -19,19 +19,28 @@ class QTimer;
 namespace Nec {
 
 inline const QString ProgrammeNec = QStringLiteral("nec2c");
-inline constexpr int DelaiNecMs = 30'000;
+// The window's runs have no time limit (the user cancels); a run for the
+// command line has one, by default enough for the largest antenna the check
+// accepts: SegmentsMax segments, eight bands over a Sommerfeld ground take
+// nec2c about 110 s of one core, and five times that leaves room for a busy
+// machine.
+inline constexpr int SansDelai = 0;
+inline constexpr double DelaiBloquantS = 600;
 
 // How a run ended, as far as the program can tell.
 struct FinExecution {
     bool introuvable = false; // the program could not be started
     bool delaiDepasse = false;
+    double delaiS = 0; // the limit that was passed
     QProcess::ExitStatus statut = QProcess::NormalExit;
     int code = 0;
-    QByteArray sortie; // the output file's contents
-    int frequencesAttendues = 0;
+    QByteArray sortie;                       // the output file's contents
+    std::vector<double> frequencesDemandees; // MHz, the deck's, in order
 };
 
-// The impedances, or the one French message that says what went wrong.
+// The impedances, or the one French message that says what went wrong. Every
+// answer is checked: exactly one per frequency asked, each at the frequency
+// asked, with a finite impedance and a positive resistance at B.
 using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
 Bilan interprete(const FinExecution &fin);
 
@@ -42,10 +51,11 @@ public:
     ~ExecutionNec() override;
 
     QString programme = ProgrammeNec;
-    int delaiMs = DelaiNecMs;
+    int delaiMs = SansDelai;
 
-    // Starts a run. A deck already computed is answered from memory at once,
-    // before this returns; so is a deck that cannot even be written.
+    // Starts a run; `frequences` is how many the deck asks, for the progress.
+    // A deck already computed is answered from memory at once, before this
+    // returns; so is a deck that cannot even be written.
     void lance(const QByteArray &deck, int frequences);
     // Ends a running nec2c; neither termine nor echec follows.
     void annule();
@@ -53,9 +63,13 @@ public:
     // How many runs really started nec2c.
     int executions() const { return executions_; }
 
-    // The same run, waiting for its end: for the command line.
+    // The same run, waiting for its end, for the command line: a limit in
+    // seconds (none when not positive), and SIGINT or SIGTERM end it cleanly
+    // once installeInterruptions() was called. Needs the QCoreApplication; `frequences` is unused
+    // beside the deck's own FR cards, kept for the callers' signature.
     static Bilan executeBloquant(const QByteArray &deck, int frequences,
-                                 const QString &programme = ProgrammeNec, int delaiMs = DelaiNecMs);
+                                 const QString &programme = ProgrammeNec,
+                                 double delaiS = DelaiBloquantS);
 
 signals:
     void progression(int faites, int total);

@@ -34,11 +34,13 @@ std::vector<std::string_view> mots(std::string_view ligne)
     return r;
 }
 
+// INF and NAN, which nec2c prints when its solution breaks down, are read as
+// such: the run's check rejects them as impossible, not as unreadable.
 std::optional<double> reel(std::string_view mot)
 {
     double v = 0;
     const auto r = std::from_chars(mot.data(), mot.data() + mot.size(), v);
-    if (r.ec != std::errc() || r.ptr != mot.data() + mot.size() || !std::isfinite(v))
+    if (r.ec != std::errc() || r.ptr != mot.data() + mot.size())
         return std::nullopt;
     return v;
 }
@@ -70,7 +72,7 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
         if (const auto p = ligne.find(MarqueFrequence); p != std::string_view::npos) {
             const auto m = mots(ligne.substr(p + MarqueFrequence.size()));
             const auto f = m.empty() ? std::nullopt : reel(m[0]);
-            if (enAttente || !f)
+            if (enAttente || !f || !std::isfinite(*f))
                 return std::nullopt;
             frequence = *f;
             enAttente = true;

@@ -15,8 +15,9 @@ struct ImpedanceB {
 
 // Reads every frequency's feed impedance from nec2c's output, in order: each
 // "FREQUENCY :" line followed by its "ANTENNA INPUT PARAMETERS" row (real and
-// imaginary ohms in columns 7 and 8). Nothing when the text holds none, or a
-// block is cut short or garbled, as in an output truncated by a crash.
+// imaginary ohms in columns 7 and 8, possibly INF or NAN). Nothing when the
+// text holds none, or a block is cut short or garbled, as in an output
+// truncated by a crash.
 std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie);
 
 // How many "ANTENNA INPUT PARAMETERS" blocks the text already holds: the

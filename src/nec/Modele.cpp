@@ -1,68 +1,91 @@
 #include "nec/Modele.h"
 
 #include "nec/Nombres.h"
-#include "regles/Erreurs.h"
 
+#include <QStringList>
 #include <algorithm>
-#include <cmath>
 
 namespace Nec {
 
-std::optional<ConstantesSol> constantes(Sol sol)
+namespace {
+
+struct Point {
+    double x;
+    double z;
+};
+
+// A GW card from a to b; a tapered wire takes its radius from the GC card
+// that follows.
+QString fil(int tag, int segments, Point a, Point b, const QString &rayon)
 {
-    switch (sol) {
-    case Sol::Pauvre:
-        return ConstantesSol{5, 0.001};
-    case Sol::Moyen:
-        return ConstantesSol{13, 0.005};
-    case Sol::Bon:
-        return ConstantesSol{20, 0.03};
-    case Sol::Mer:
-        return ConstantesSol{80, 5};
-    case Sol::Libre:
-        break;
+    return QStringLiteral("GW %1 %2 %3 0 %4 %5 0 %6 %7\n")
+        .arg(tag)
+        .arg(segments)
+        .arg(texte(a.x), texte(a.z), texte(b.x), texte(b.z), rayon);
+}
+
+// One branch, from its conductor's end outwards; side is +1 or -1.
+QString branche(int tag, double cote, Point depart, Direction d, const Bras &b, double raison,
+                const QString &rayon)
+{
+    const auto le = [&](double distance) {
+        return Point{depart.x + cote * d.x * distance, depart.z + d.z * distance};
+    };
+    QString s;
+    if (b.segmentsEffiles > 0) {
+        s += fil(tag, b.segmentsEffiles, depart, le(b.longueurEffileeM), QStringLiteral("0"));
+        s += QStringLiteral("GC 0 0 %1 %2 %2\n").arg(texte(raison), rayon);
     }
-    return std::nullopt;
+    if (b.segmentsReguliers > 0)
+        s += fil(tag, b.segmentsReguliers, le(b.longueurEffileeM),
+                 le(b.longueurEffileeM + b.longueurReguliereM), rayon);
+    return s;
 }
 
-Segmentation segmentation(double longueurFilM, double frequenceMaxMHz)
-{
-    const double pasMax = VitesseLumiere / (frequenceMaxMHz * 1e6) / 20;
-    // A hair below the exact quotient so that a length of exactly n steps is n.
-    const double n = std::ceil(longueurFilM / pasMax * (1 - 1e-12));
-    const double impair = std::fmod(n, 2) == 0 ? n + 1 : n;
-    // SegmentsMax is odd, so an even count just below it still fits.
-    if (!(impair <= SegmentsMax))
-        leveErreur(Textes::NecTropDeSegments.arg(texte(impair, 0)));
-    const int segments = std::max(SegmentsMin, static_cast<int>(impair));
-    return {segments, segments / 2 + 1};
-}
+} // namespace
 
-QByteArray deck(const Antenne &antenne, const std::vector<double> &frequencesMHz)
+QByteArray deck(const Antenne &antenne, double frequenceMaxMHz,
+                const std::vector<double> &frequencesMHz, const Maillage &maillage)
 {
-    const double demi = antenne.brancheCm / 100;
-    const double fMax = *std::max_element(frequencesMHz.begin(), frequencesMHz.end());
-    const Segmentation s = segmentation(2 * demi, fMax);
+    for (double f : frequencesMHz)
+        frequenceMaxMHz = std::max(frequenceMaxMHz, f);
+    const Decoupage dec = decoupage(antenne, frequenceMaxMHz, maillage);
+    verifiePose(antenne);
     const auto sol = constantes(antenne.sol);
-    // In free space the height changes nothing; the wire stays at z = 0.
-    const QString z = sol ? texte(antenne.hauteurM) : QStringLiteral("0");
-    QString d = QStringLiteral("CM Kesu\nCE\n");
-    d += QStringLiteral("GW 1 %1 %2 0 %3 %4 0 %3 %5\n")
-             .arg(s.segments)
-             .arg(texte(-demi), z, texte(demi), texte(antenne.diametreMm / 2000));
+    // In free space the height changes nothing; the feed stays at z = 0.
+    const double z = sol ? antenne.hauteurM : 0;
+    const double demiEcart = antenne.ecartementMm / 2000;
+    const QString rayon = texte(antenne.diametreMm / 2000);
+    const Direction d = direction(antenne);
+    QString t = QStringLiteral("CM Kesu\nCE\n");
+    t += fil(1, 1, {-demiEcart, z}, {demiEcart, z}, rayon);
+    t += branche(2, 1, {demiEcart, z}, d, dec.bras, maillage.raison, rayon);
+    t += branche(3, -1, {-demiEcart, z}, d, dec.bras, maillage.raison, rayon);
     if (sol) {
-        d += QStringLiteral("GE 1\nGN 2 0 0 0 %1 %2\n")
+        t += QStringLiteral("GE 1\nGN 2 0 0 0 %1 %2\n")
                  .arg(texte(sol->permittivite), texte(sol->conductivite));
     } else {
-        d += QStringLiteral("GE 0\n");
+        t += QStringLiteral("GE 0\n");
     }
-    d += QStringLiteral("EX 0 1 %1 0 1 0\n").arg(s.alimentation);
+    t += QStringLiteral("EX 0 1 1 0 1 0\n");
     // Currents are not printed: only the feed impedance is read.
-    d += QStringLiteral("PT -1\n");
+    t += QStringLiteral("PT -1\n");
     for (double f : frequencesMHz)
-        d += QStringLiteral("FR 0 1 0 0 %1 0\nXQ\n").arg(texte(f));
-    d += QStringLiteral("EN\n");
-    return d.toLatin1();
+        t += QStringLiteral("FR 0 1 0 0 %1 0\nXQ\n").arg(texte(f));
+    t += QStringLiteral("EN\n");
+    return t.toLatin1();
+}
+
+std::vector<double> frequencesDemandees(const QByteArray &deck)
+{
+    std::vector<double> r;
+    for (const QByteArray &ligne : deck.split('\n')) {
+        const QList<QByteArray> champs = ligne.simplified().split(' ');
+        if (champs.size() >= 6 && champs[0] == "FR")
+            if (const auto f = nombre(QString::fromLatin1(champs[5])))
+                r.push_back(*f);
+    }
+    return r;
 }
 
 } // namespace Nec

@@ -33,6 +33,13 @@ QString texte(double v, int decimales)
     return t.startsWith(u'-') && zero ? t.mid(1) : t;
 }
 
+QString texteArrondi(double v, int decimales)
+{
+    const double echelle = std::pow(10.0, decimales);
+    const double r = std::round(v * echelle) / echelle;
+    return texte(r == 0 ? 0.0 : r);
+}
+
 std::optional<double> nombre(const QString &texte)
 {
     const QByteArray octets = texte.trimmed().toLatin1().replace(',', '.');

@@ -11,6 +11,8 @@ namespace Nec {
 QString texte(double v);
 // Fixed number of decimals.
 QString texte(double v, int decimales);
+// At most that many decimals, without trailing zeros: for numbers in messages.
+QString texteArrondi(double v, int decimales);
 // The whole text (spaces around allowed, a decimal comma accepted) as a finite
 // number, or nothing.
 std::optional<double> nombre(const QString &texte);

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace Nec {
 
@@ -42,6 +43,16 @@ void valide(const Entrees &e)
         leveErreur(Textes::NecLongueurMax);
     if (e.bandes.empty())
         leveErreur(Textes::NecAucuneBande);
+    verifiePose(a);
+    decoupage(a, frequenceGeometrieMHz(e));
+}
+
+double frequenceGeometrieMHz(const Entrees &e)
+{
+    std::int32_t kHz = e.frequenceMaxTableKHz;
+    for (const BandeVerifiee &b : e.bandes)
+        kHz = std::max(kHz, b.frequenceKHz);
+    return kHz / 1000.0;
 }
 
 QByteArray deck(const Entrees &e)
@@ -49,7 +60,7 @@ QByteArray deck(const Entrees &e)
     std::vector<double> frequences;
     for (const BandeVerifiee &b : e.bandes)
         frequences.push_back(b.frequenceKHz / 1000.0);
-    return deck(e.antenne, frequences);
+    return deck(e.antenne, frequenceGeometrieMHz(e), frequences);
 }
 
 namespace {
@@ -64,6 +75,11 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
         r[l] = !grapheMarque(b.frequenceKHz, i, e.classe, e.seuils);
     }
     return r;
+}
+
+bool finie(Complexe z)
+{
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
 }
 
 const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cle,
@@ -92,18 +108,22 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
         CarteBande c{b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), std::vector<bool>(n),
                      std::vector<float>(n)};
         std::size_t accords = 0;
+        bool fini = true;
         Parcours ligne(zB[j].z, e.echelle.z0, gamma, 0.01);
         for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
             const double module = ligne.module();
             c.libreNec[l] = accordable(module, e.classe, e.limites);
             c.module[l] = static_cast<float>(module);
+            fini = fini && std::isfinite(c.module[l]);
             accords += c.libreGraphe[l] == c.libreNec[l];
         }
         const Complexe zC = impedance(zB[j].z, e.echelle.z0, gamma, e.echelleCm / 100.0);
+        const double rapport = ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0);
+        if (!fini || !finie(zB[j].z) || !finie(zC) || !std::isfinite(rapport))
+            leveErreur(Textes::NecNonFini.arg(b.bande));
         const std::int32_t iC =
             positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite);
-        r.lignes.push_back({b, zB[j].z, zC, ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0),
-                            accordable(std::abs(zC), e.classe, e.limites),
+        r.lignes.push_back({b, zB[j].z, zC, rapport, accordable(std::abs(zC), e.classe, e.limites),
                             !grapheMarque(b.frequenceKHz, iC, e.classe, e.seuils),
                             100.0 * accords / n});
         r.carte.push_back(std::move(c));

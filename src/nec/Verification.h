@@ -29,13 +29,21 @@ struct Entrees {
     std::int32_t echelleCm = 0;     // the current ladder, physical
     std::int32_t longueurMaxCm = 0; // the map's end
     std::vector<BandeVerifiee> bandes;
+    // The band table's highest frequency, ticked or not: the deck's geometry
+    // follows it, so that Z at B is the same whichever bands are ticked. 0
+    // leaves it to the highest band asked.
+    std::int32_t frequenceMaxTableKHz = 0;
 };
 
 // The map's default end: twice the ladder, and never less than 40 m.
 std::int32_t longueurMaxParDefaut(std::int32_t echelleCm);
 
-// Throws the message naming the first bad field.
+// Throws the message naming the first bad field, or the limit of NEC-2's
+// thin-wire model the antenna is beyond.
 void valide(const Entrees &e);
+
+// The frequency the deck's geometry is cut for, in MHz.
+double frequenceGeometrieMHz(const Entrees &e);
 
 // The deck for the inputs' antenna and bands (what the results depend on).
 QByteArray deck(const Entrees &e);
@@ -77,7 +85,8 @@ struct Resultat {
 
 // zB holds one impedance per band, in the inputs' order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,
-// loss or limits costs no sine.
+// loss or limits costs no sine. A value along the ladder that is not finite
+// throws: the computation failed, there is no row to show.
 Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB,
                 const Resultat *precedent = nullptr);
 

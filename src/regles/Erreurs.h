@@ -83,9 +83,21 @@ inline const QString NecDossierTemporaire =
 // %1 is nec2c's exit status.
 inline const QString NecCodeRetour = QStringLiteral("nec2c a échoué (code de retour %1)");
 inline const QString NecArret = QStringLiteral("nec2c s'est arrêté brutalement");
+// %1 is the time limit in seconds.
 inline const QString NecDelai =
-    QStringLiteral("nec2c n'a pas terminé son calcul en 30 secondes : calcul abandonné");
+    QStringLiteral("nec2c n'a pas terminé son calcul dans le délai de %1 s : calcul abandonné");
 inline const QString NecSortieIllisible = QStringLiteral("La sortie de nec2c est illisible");
+// %1 is the frequency nec2c answered at, %2 the one asked, both in MHz.
+inline const QString NecFrequenceInattendue =
+    QStringLiteral("nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté");
+// %1 is the frequency in MHz, %2 the resistance in ohms.
+inline const QString NecNonPhysique =
+    QStringLiteral("nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n'a pas de "
+                   "sens physique : calcul rejeté");
+// %1 is the band's name in metres.
+inline const QString NecNonFini =
+    QStringLiteral("Bande de %1 m : le calcul le long de l'échelle ne donne pas de valeur finie "
+                   ": calcul rejeté");
 // %1 is the number of segments the antenna would need.
 inline const QString NecTropDeSegments =
     QStringLiteral("L'antenne demanderait %1 segments, au-delà des 2001 que la vérification "
@@ -104,6 +116,30 @@ inline const QString NecCoefEchelle =
     QStringLiteral("Coefficient de vélocité de l'échelle : il doit être compris entre 0 et 1");
 inline const QString NecHauteur =
     QStringLiteral("Hauteur : elle doit être positive au-dessus d'un sol");
+// The limits of NEC-2's thin-wire model. %1 is the longest segment in mm, %2
+// the fraction of the shortest wavelength it is.
+inline const QString NecEcartement =
+    QStringLiteral("Écartement de l'échelle : il doit être positif et d'au plus %1 mm (1/%2 de "
+                   "la longueur d'onde la plus courte)");
+// %1 is the shortest wavelength in m, %2 the largest diameter in mm.
+inline const QString NecFilEpais =
+    QStringLiteral("Fil trop épais pour la longueur d'onde la plus courte (%1 m) : le modèle de "
+                   "fil mince de NEC-2 demande un diamètre d'au plus %2 mm");
+// %1 is the shortest segment in mm, %2 the ratio, %3 the wire's radius in mm.
+inline const QString NecSegmentCourt =
+    QStringLiteral("Segments trop courts pour le rayon du fil : le plus court mesure %1 mm, "
+                   "NEC-2 demande au moins %2 fois le rayon (%3 mm)");
+// %1 is the height of the lowest point in m.
+inline const QString NecExtremitesV =
+    QStringLiteral("Forme en V inversé : les extrémités des branches descendent à %1 m, elles "
+                   "doivent rester au-dessus du sol");
+// %1 is the height of the lowest point in m, %2 the ratio, %3 the least height in mm.
+inline const QString NecSolProche =
+    QStringLiteral("Hauteur : le point le plus bas du fil (%1 m) est trop près du sol pour son "
+                   "rayon ; NEC-2 demande au moins %2 fois le rayon, soit %3 mm");
+// %1 and %2 are the bounds in degrees.
+inline const QString NecAngle =
+    QStringLiteral("Angle entre les branches : il doit être supérieur à %1 et d'au plus %2 degrés");
 inline const QString NecZ0 = QStringLiteral("Impédance de l'échelle : elle doit être positive");
 inline const QString NecPerte =
     QStringLiteral("Perte de l'échelle : elle ne peut pas être négative");

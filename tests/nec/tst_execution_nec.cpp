@@ -1,13 +1,17 @@
 #include "ProgrammeFactice.h"
+#include "Stockes.h"
 #include "nec/ExecutionNec.h"
 #include "nec/Modele.h"
+#include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <signal.h>
 
 using Nec::ImpedanceB;
 
@@ -20,7 +24,8 @@ std::complex<double> dipole(double longueurM, double frequenceMHz)
     a.brancheCm = longueurM * 50;
     a.diametreMm = 0.2;
     a.sol = Nec::Sol::Libre;
-    const auto bilan = Nec::ExecutionNec::executeBloquant(Nec::deck(a, {frequenceMHz}), 1);
+    const auto bilan =
+        Nec::ExecutionNec::executeBloquant(Nec::deck(a, frequenceMHz, {frequenceMHz}), 1);
     const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan);
     if (!z)
         qFatal("nec2c: %s", qPrintable(std::get<QString>(bilan)));
@@ -37,7 +42,11 @@ private slots:
     void pannes_data();
     void pannes();
     void delaiAvantArret();
+    void reponses_data();
+    void reponses();
     void annulation();
+    void interruption_data();
+    void interruption();
     void memoire();
 
 private:
@@ -91,7 +100,7 @@ void TstExecutionNec::pannes_data()
     QTest::newRow("crash") << programmeFactice(dossier_, "plantage", "kill -SEGV $$") << 30000
                            << Textes::NecArret;
     QTest::newRow("time-out") << programmeFactice(dossier_, "lent", "exec sleep 20") << 300
-                              << Textes::NecDelai;
+                              << Textes::NecDelai.arg("0.3");
     QTest::newRow("unreadable output")
         << programmeFactice(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
         << Textes::NecSortieIllisible;
@@ -112,10 +121,10 @@ void TstExecutionNec::pannes()
     QFETCH(int, delaiMs);
     QFETCH(QString, message);
     Nec::Antenne a;
-    const QByteArray d = Nec::deck(a, {3.65, 7.05});
+    const QByteArray d = Nec::deck(a, 7.05, {3.65, 7.05});
     QElapsedTimer chrono;
     chrono.start();
-    const auto bilan = Nec::ExecutionNec::executeBloquant(d, 2, programme, delaiMs);
+    const auto bilan = Nec::ExecutionNec::executeBloquant(d, 2, programme, delaiMs / 1000.0);
     QCOMPARE(std::get<QString>(bilan), message);
     QCOMPARE_LT(chrono.elapsed(), 5000);
 
@@ -138,8 +147,44 @@ void TstExecutionNec::delaiAvantArret()
     fin.delaiDepasse = true;
     fin.statut = QProcess::CrashExit;
     fin.code = 9;
-    fin.frequencesAttendues = 1;
-    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecDelai);
+    fin.delaiS = 30;
+    fin.frequencesDemandees = {3.65};
+    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecDelai.arg("30"));
+}
+
+void TstExecutionNec::reponses_data()
+{
+    QTest::addColumn<QByteArray>("sortie");
+    QTest::addColumn<QList<double>>("demandees");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    const QByteArray s = stocke("defaut.out");
+    const QList<double> t{3.65, 7.05, 10.12, 14.1, 18.1, 21.2, 24.94, 28.5};
+    const QByteArray zB = "5.8584E+01  7.9413E+01"; // 80 m
+    QTest::newRow("as asked") << s << t << QString();
+    QTest::newRow("answer at 99 MHz") << QByteArray(s).replace("2.8500E+01 MHz", "9.9000E+01 MHz")
+                                      << t << Textes::NecFrequenceInattendue.arg("99", "28.5");
+    QTest::newRow("negative resistance")
+        << QByteArray(s).replace(zB, "-1.1000E+12  7.9413E+01") << t
+        << Textes::NecNonPhysique.arg("3.65", Nec::texte(-1.1e12));
+    QTest::newRow("infinite resistance") << QByteArray(s).replace(zB, "INF  7.9413E+01") << t
+                                         << Textes::NecNonPhysique.arg("3.65", "inf");
+}
+
+// Each answer is checked against its question: one per frequency asked, at
+// that frequency, and physical.
+void TstExecutionNec::reponses()
+{
+    QFETCH(QByteArray, sortie);
+    QFETCH(QList<double>, demandees);
+    QFETCH(QString, message);
+    Nec::FinExecution fin;
+    fin.sortie = sortie;
+    fin.frequencesDemandees.assign(demandees.begin(), demandees.end());
+    const Nec::Bilan bilan = Nec::interprete(fin);
+    if (message.isEmpty())
+        QCOMPARE(std::get<std::vector<ImpedanceB>>(bilan).size(), std::size_t(demandees.size()));
+    else
+        QCOMPARE(std::get<QString>(bilan), message);
 }
 
 // Cancelling ends the process at once and reports nothing.
@@ -150,7 +195,7 @@ void TstExecutionNec::annulation()
         programmeFactice(dossier_, "pid", "echo $$ > \"$(dirname \"$0\")/pid\"; exec sleep 20");
     QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
     QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
-    execution.lance(Nec::deck(Nec::Antenne{}, {7.05}), 1);
+    execution.lance(Nec::deck(Nec::Antenne{}, 7.05, {7.05}), 1);
     QVERIFY(execution.enCours());
     QTRY_VERIFY(QFile::exists(dossier_.filePath("pid")));
     QTest::qWait(100);
@@ -165,12 +210,47 @@ void TstExecutionNec::annulation()
     QVERIFY(!QFile::exists("/proc/" + pid));
 }
 
+void TstExecutionNec::interruption_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+// A signal during a blocking run stops nec2c, removes the run's folder and
+// then ends the program as the signal would.
+void TstExecutionNec::interruption()
+{
+    QFETCH(int, signal);
+    const QString nom = QStringLiteral("pid%1").arg(signal);
+    const QString fichierPid = dossier_.filePath(nom);
+    const QString programme =
+        programmeFactice(dossier_, "interrompu" + nom,
+                         "echo $$ > '" + fichierPid.toLocal8Bit() + "'; exec sleep 20");
+    const QString temporaire = dossier_.filePath("tmp" + nom);
+    QVERIFY(QDir().mkpath(temporaire));
+    QProcess aide;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", temporaire);
+    aide.setProcessEnvironment(env);
+    aide.start(KESU_EXECUTION_INTERROMPUE, {programme});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile(fichierPid).size() > 0, 10000);
+    QFile f(fichierPid);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray pid = f.readAll().trimmed();
+    ::kill(static_cast<pid_t>(aide.processId()), signal);
+    QVERIFY(aide.waitForFinished(5000));
+    QCOMPARE(aide.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!QFile::exists("/proc/" + pid));
+    QVERIFY(QDir(temporaire).isEmpty());
+}
+
 // Identical inputs do not run nec2c again.
 void TstExecutionNec::memoire()
 {
     Nec::ExecutionNec execution;
     QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
-    const QByteArray d = Nec::deck(Nec::Antenne{}, {3.65, 14.1});
+    const QByteArray d = Nec::deck(Nec::Antenne{}, 14.1, {3.65, 14.1});
     execution.lance(d, 2);
     QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 1, 10000);
     QCOMPARE(execution.executions(), 1);
@@ -183,7 +263,7 @@ void TstExecutionNec::memoire()
     QCOMPARE(seconde.front().z, premiere.front().z);
     Nec::Antenne autre;
     autre.hauteurM = 12;
-    execution.lance(Nec::deck(autre, {3.65, 14.1}), 2);
+    execution.lance(Nec::deck(autre, 14.1, {3.65, 14.1}), 2);
     QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 3, 10000);
     QCOMPARE(execution.executions(), 2);
 }

@@ -120,16 +120,16 @@ void TstLigneCommande::options_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("attendu"); // what the deck must contain
     QTest::newRow("defaults") << QStringList()
-                              << QStringList{"GW 1 79 -20.62 0 10 20.62 0 10 0.001",
-                                             "GN 2 0 0 0 13 0.005"};
+                              << QStringList{"GW 1 1 -0.0125 0 10 0.0125 0 10 0.001",
+                                             " 20.6325 0 10 0.001\n", "GN 2 0 0 0 13 0.005"};
     QTest::newRow("branch, diameter, height")
         << QStringList{"--branche", "1000", "--diametre", "1.5", "--hauteur", "7.5"}
-        << QStringList{"GW 1 39 -10 0 7.5 10 0 7.5 0.00075"};
+        << QStringList{"GW 1 1 -0.0125 0 7.5 0.0125 0 7.5 0.00075", " 10.0125 0 7.5 0.00075\n"};
     QTest::newRow("sea, bands in the order given")
         << QStringList{"--sol", "mer", "--bandes", "20,80"}
         << QStringList{"GN 2 0 0 0 80 5", "FR 0 1 0 0 14.1 0\nXQ\nFR 0 1 0 0 3.65 0"};
     QTest::newRow("free space") << QStringList{"--sol", "libre"}
-                                << QStringList{"GW 1 79 -20.62 0 0 20.62 0 0 0.001", "GE 0"};
+                                << QStringList{"GW 1 1 -0.0125 0 0 0.0125 0 0 0.001", "GE 0"};
 }
 
 void TstLigneCommande::options()
@@ -173,7 +173,7 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::newRow("velocity factor above 1")
         << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle << true;
     QTest::newRow("too many segments")
-        << QStringList{"--branche", "70000"} << Textes::NecTropDeSegments.arg("2663") << false;
+        << QStringList{"--branche", "70000"} << Textes::NecTropDeSegments.arg("2805") << false;
     QTest::newRow("flag given a value")
         << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
     QTest::newRow("stray argument")
@@ -338,7 +338,7 @@ void TstLigneCommande::pointDecimalSousLocaleFrancaise()
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(avant);
     QCOMPARE(e.code, 0);
-    QVERIFY(e.deck.contains("GW 1 79 -20.62 0 10 20.62 0 10 0.001"));
+    QVERIFY(e.deck.contains("GW 1 1 -0.0125 0 10 0.0125 0 10 0.001"));
     for (const QStringList &l : lignes(e.sortie).mid(1))
         QCOMPARE(l.size(), 11);
     QVERIFY(e.sortie.contains("100.00,0.00"));

@@ -1,4 +1,5 @@
 #include "nec/Verification.h"
+#include "regles/Erreurs.h"
 
 #include <QTest>
 
@@ -25,6 +26,7 @@ private slots:
     void tableauEtCarteConcordent();
     void reprise_data();
     void reprise();
+    void valeurNonFinie();
 };
 
 // The table's row at C and the map at the ladder's length come by two roads
@@ -108,6 +110,19 @@ void TstVerification::reprise()
         difference = difference || frais.carte[j].libreGraphe != precedent.carte[j].libreGraphe ||
                      frais.carte[j].libreNec != precedent.carte[j].libreNec;
     QVERIFY(difference);
+}
+
+// A ladder whose values overflow gives no row: the computation failed.
+void TstVerification::valeurNonFinie()
+{
+    Nec::Entrees e = entrees();
+    e.echelle.z0 = 1e300;
+    try {
+        Nec::evalue(e, Impedances);
+        QFAIL("a row was made");
+    } catch (const KesuErreur &erreur) {
+        QCOMPARE(erreur.texte(), Textes::NecNonFini.arg(80));
+    }
 }
 
 QTEST_APPLESS_MAIN(TstVerification)

@@ -1,0 +1,39 @@
+#include "nec/Antenne.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace Nec {
+
+std::optional<ConstantesSol> constantes(Sol sol)
+{
+    switch (sol) {
+    case Sol::Pauvre:
+        return ConstantesSol{5, 0.001};
+    case Sol::Moyen:
+        return ConstantesSol{13, 0.005};
+    case Sol::Bon:
+        return ConstantesSol{20, 0.03};
+    case Sol::Mer:
+        return ConstantesSol{80, 5};
+    case Sol::Libre:
+        break;
+    }
+    return std::nullopt;
+}
+
+Direction direction(const Antenne &antenne)
+{
+    // Exact for the flat wire: no cosine's rounding in its deck.
+    if (antenne.forme == Forme::Horizontale)
+        return {1, 0};
+    const double demiAngle = antenne.angleDeg / 2 * std::numbers::pi / 180;
+    return {std::sin(demiAngle), -std::cos(demiAngle)};
+}
+
+double chuteM(const Antenne &antenne)
+{
+    return -direction(antenne).z * antenne.brancheCm / 100;
+}
+
+} // namespace Nec

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+
+// The antenna as it is hung: the ladder's two conductors end a spacing apart,
+// the gap between them is the feed, and a branch leaves each conductor,
+// straight out or sloping down as an inverted V, over a ground or in free
+// space.
+namespace Nec {
+
+inline constexpr double VitesseLumiere = 299'792'458.0; // m/s
+
+enum class Sol { Libre, Pauvre, Moyen, Bon, Mer };
+
+// Each ground's short name (command line, user's settings), in the enum's order.
+inline constexpr const char *NomsSols[] = {"libre", "pauvre", "moyen", "bon", "mer"};
+
+struct ConstantesSol {
+    double permittivite; // relative
+    double conductivite; // S/m
+};
+
+// Nothing for free space.
+std::optional<ConstantesSol> constantes(Sol sol);
+
+enum class Forme { Horizontale, VInversee };
+
+// Each shape's short name (command line, user's settings), in the enum's order.
+inline constexpr const char *NomsFormes[] = {"horizontale", "v"};
+
+struct Antenne {
+    double brancheCm = 2062; // one branch, A-B
+    double diametreMm = 2;
+    double hauteurM = 10; // of the wire, or of an inverted V's apex
+    Sol sol = Sol::Moyen;
+    double ecartementMm = 25; // between the ladder's conductors: the feed segment
+    Forme forme = Forme::Horizontale;
+    double angleDeg = 120; // between an inverted V's arms
+};
+
+// Where a branch goes from its conductor: x outwards, z up (unit vector).
+struct Direction {
+    double x;
+    double z;
+};
+Direction direction(const Antenne &antenne);
+
+// How far below the feed the branches' ends hang (0 for a flat wire).
+double chuteM(const Antenne &antenne);
+
+} // namespace Nec

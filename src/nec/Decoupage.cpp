@@ -1,0 +1,93 @@
+#include "nec/Decoupage.h"
+
+#include "nec/Nombres.h"
+#include "regles/Erreurs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace Nec {
+
+namespace {
+
+// Integer counts from quotients that land on a whole number up to rounding.
+constexpr double Marge = 1e-9;
+
+} // namespace
+
+Bras decoupeBras(double longueurM, double premierM, double raison, double pasMaxM)
+{
+    if (premierM >= pasMaxM) {
+        const int m = static_cast<int>(std::ceil(longueurM / pasMaxM * (1 - Marge)));
+        return {0, 0, longueurM / m, m, longueurM};
+    }
+    // The longest taper from premierM whose next segment still fits in pasMaxM.
+    const int n =
+        static_cast<int>(std::floor(std::log(pasMaxM / premierM) / std::log(raison) + Marge));
+    const double croissance = std::pow(raison, n);
+    const double somme = (croissance - 1) / (raison - 1); // in first segments
+    if (longueurM <= premierM * somme) {
+        // A short arm is one tapered wire: its segment count fits the length best.
+        const double exact = std::log1p(longueurM * (raison - 1) / premierM) / std::log(raison);
+        const int k = std::max(1, static_cast<int>(std::lround(exact)));
+        return {k, longueurM, longueurM * (raison - 1) / (std::pow(raison, k) - 1), 0, 0};
+    }
+    // Beyond the taper, equal segments one ratio longer than its last, so the
+    // growth goes on without a jump; the first segment shrinks a little to
+    // make the whole fit exactly.
+    const int m =
+        static_cast<int>(std::ceil((longueurM / premierM - somme) / croissance * (1 - Marge)));
+    const double premier = longueurM / (somme + m * croissance);
+    const double effilee = premier * somme;
+    return {n, effilee, premier, m, longueurM - effilee};
+}
+
+Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Maillage &maillage)
+{
+    const double lambda = VitesseLumiere / (frequenceMaxMHz * 1e6);
+    const double pasMax = lambda / maillage.fractionLambda;
+    const double ecartement = antenne.ecartementMm / 1000;
+    const double rayon = antenne.diametreMm / 2000;
+    if (!(ecartement > 0 && ecartement <= pasMax))
+        leveErreur(Textes::NecEcartement.arg(texteArrondi(pasMax * 1000, 0),
+                                             texte(maillage.fractionLambda)));
+    if (!(2 * std::numbers::pi * rayon / lambda <= CirconferenceSurLambdaMax))
+        leveErreur(Textes::NecFilEpais.arg(
+            texteArrondi(lambda, 2),
+            texteArrondi(CirconferenceSurLambdaMax * lambda / std::numbers::pi * 1000, 0)));
+    Decoupage d;
+    d.bras =
+        decoupeBras(antenne.brancheCm / 100, ecartement * maillage.raison, maillage.raison, pasMax);
+    const double segments = 1 + 2.0 * (d.bras.segmentsEffiles + d.bras.segmentsReguliers);
+    if (!(segments <= SegmentsMax))
+        leveErreur(Textes::NecTropDeSegments.arg(texte(segments, 0)));
+    d.segments = static_cast<int>(segments);
+    // Segments only grow from the feed outwards.
+    d.plusCourtM = std::min(ecartement, d.bras.premierM);
+    if (!(d.plusCourtM >= SegmentSurRayonMin * rayon))
+        leveErreur(Textes::NecSegmentCourt.arg(texteArrondi(d.plusCourtM * 1000, 1),
+                                               texte(SegmentSurRayonMin),
+                                               texteArrondi(rayon * 1000, 3)));
+    return d;
+}
+
+void verifiePose(const Antenne &antenne)
+{
+    if (antenne.forme == Forme::VInversee &&
+        !(antenne.angleDeg > AngleMin && antenne.angleDeg <= AngleMax))
+        leveErreur(Textes::NecAngle.arg(texte(AngleMin), texte(AngleMax)));
+    if (antenne.sol == Sol::Libre)
+        return;
+    const double bas = antenne.hauteurM - chuteM(antenne);
+    if (!(antenne.hauteurM > 0))
+        leveErreur(Textes::NecHauteur);
+    if (!(bas > 0))
+        leveErreur(Textes::NecExtremitesV.arg(texteArrondi(bas, 2)));
+    const double rayon = antenne.diametreMm / 2000;
+    if (!(bas >= HauteurSurRayonMin * rayon))
+        leveErreur(Textes::NecSolProche.arg(texteArrondi(bas, 3), texte(HauteurSurRayonMin),
+                                            texteArrondi(HauteurSurRayonMin * rayon * 1000, 1)));
+}
+
+} // namespace Nec
