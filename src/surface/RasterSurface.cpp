@@ -227,7 +227,7 @@ void RasterSurface::point(int x, int y, int largeur)
 int RasterSurface::largeurTrait() const
 {
     const int largeur = epaisseurCrayon();
-    return largeur <= 1 ? finesse() : largeur;
+    return largeur <= 1 ? largeurFine() : largeur;
 }
 
 void RasterSurface::lineTo(int x, int y)

@@ -29,8 +29,8 @@
 // - Inversion mode replaces every pixel under the pen once by its complement
 //   (255 minus each of red, green and blue), however many dots cover it.
 // - Everything is clipped to the image; coordinates outside it are allowed.
-// - With a finesse above 1, thin lines (pen width 0 or 1) are drawn as wide
-//   as the finesse, by the wide pen's rules.
+// - With a finesse above 1, thin lines (pen width 0 or 1) are drawn
+//   largeurFine() pixels wide, by the wide pen's rules.
 class RasterSurface : public Surface {
 public:
     // Draws into image, which must outlive the surface; an image of another

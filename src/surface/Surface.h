@@ -4,6 +4,9 @@
 #include <QRgb>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
+
 // A rectangle by its edges, as the drawing operations take it: right and bottom
 // are the first column and row outside.
 struct Rect {
@@ -40,12 +43,18 @@ public:
     QRgb couleurPolice() const { return couleurPolice_; }
 
     // How many of this surface's pixels make one pixel of the chart on a
-    // screen at ratio 1: thin lines and the letters' fixed distances from
-    // their points are that many pixels, so that a finer picture looks the
-    // same. 1 on such a screen and on the printed page.
-    void setFinesse(int f) { finesse_ = f > 1 ? f : 1; }
-    int finesse() const { return finesse_; }
-    int enPixels(int n) const { return n * finesse_; }
+    // screen at ratio 1, as the screen gives it: 1.5 on a desktop scaled to
+    // 150 %. Thin lines and the letters' fixed distances from their points
+    // follow it, so that a finer picture looks the same. 1 on such a screen
+    // and on the printed page.
+    void setFinesse(double f) { finesse_ = f > 1 ? std::min(f, LimiteFinesse) : 1; }
+    double finesse() const { return finesse_; }
+    // n pixels of that screen in this surface's pixels, to the nearest: a
+    // letter 5 pixels from its point stands 8 from it at 1.5, not 10.
+    int enPixels(int n) const { return static_cast<int>(std::lround(n * finesse_)); }
+    // A thin line is as many pixels wide as the finesse rounds to: one at
+    // 1.25, two at 1.5 and 1.75.
+    int largeurFine() const { return enPixels(1); }
 
     int x() const { return x_; }
     int y() const { return y_; }
@@ -79,5 +88,8 @@ private:
     QRgb couleurPolice_ = qRgb(0, 0, 0);
     int x_ = 0;
     int y_ = 0;
-    int finesse_ = 1;
+    // Far above any screen's ratio or saved picture's; it keeps enPixels()
+    // within an int.
+    static constexpr double LimiteFinesse = 1024;
+    double finesse_ = 1;
 };

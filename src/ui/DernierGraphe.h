@@ -15,7 +15,7 @@
 // distances in proportion, so that it looks the same.
 struct RenduGraphe {
     QSize taille;
-    int finesse = 1;
+    double finesse = 1;
     QFont police;
 };
 

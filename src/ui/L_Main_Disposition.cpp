@@ -75,11 +75,12 @@ void TForm1::disposeControles()
 
 RenduGraphe TForm1::renduGraphe(qreal facteur) const
 {
+    // The ratio as it is: a desktop at 150 % gets lines, letters and their
+    // distances one and a half times those at ratio 1, not twice.
     const qreal ratio = Image1->devicePixelRatioF() * facteur;
     if (ratio == 1)
         return {Image1->size(), 1, font()};
-    return {(QSizeF(Image1->size()) * ratio).toSize(), std::max(1, qRound(ratio)),
-            PoliceGraphe(ratio)};
+    return {(QSizeF(Image1->size()) * ratio).toSize(), ratio, PoliceGraphe(ratio)};
 }
 
 void TForm1::redessineGraphe()

@@ -7,9 +7,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 
 // The printed PDF keeps its caption blocks as text that a reader can select,
-// search and read aloud, worded exactly as they print.
+// search and read aloud, worded exactly as they print and lying on the printed
+// letters, so that a selection or a search highlights them.
 class TstLegendesPdf : public QObject {
     Q_OBJECT
 private slots:
@@ -29,6 +31,54 @@ QString texteDuPdf(const QString &pdf)
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return {};
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Sheet pixels per point: the page raster's own resolution.
+constexpr double Pixels = 300 / 72.0;
+
+// Each caption row of the text layer, its box in sheet pixels.
+QList<QRectF> lignesDuPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox-layout", pdf, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    static const QRegularExpression ligne(
+        R"re(<line xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
+    QList<QRectF> lignes;
+    for (const auto &m : ligne.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+        lignes << QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * Pixels,
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * Pixels);
+    return lignes;
+}
+
+// The sheet as Ghostscript prints it, without smoothing.
+QImage feuille(const QString &pdf)
+{
+    QProcess gs;
+    gs.start("gs",
+             {"-q", "-dNOPAUSE", "-dBATCH", "-dSAFER", "-sDEVICE=pgmraw", "-r300",
+              "-dGraphicsAlphaBits=1", "-dTextAlphaBits=1", "-sOutputFile=" + pdf + ".pgm", pdf});
+    if (!gs.waitForFinished(60000) || gs.exitCode() != 0)
+        return {};
+    return QImage(pdf + ".pgm");
+}
+
+// The box of the dark pixels in zone, leaving out the caption frame's rules,
+// which cross the whole zone.
+QRectF encre(const QImage &feuille, const QRect &zone)
+{
+    const QRect z = zone & feuille.rect();
+    QRect boite;
+    for (int y = z.top(); y <= z.bottom(); ++y) {
+        QRect rangee;
+        for (int x = z.left(); x <= z.right(); ++x)
+            if (qGray(feuille.pixel(x, y)) < 128)
+                rangee |= QRect(x, y, 1, 1);
+        if (rangee.width() < z.width())
+            boite |= rangee;
+    }
+    return boite;
 }
 
 } // namespace
@@ -84,6 +134,25 @@ void TstLegendesPdf::legendes()
     }
     // Only the captions are text: the chart's letters stay in its picture.
     QVERIFY(!texte.contains("EZ"));
+
+    // Each row of text lies on its printed letters, within a point and a half:
+    // they are looked for half a row above and below it and beyond its ends.
+    const QImage page = feuille(pdf);
+    QVERIFY2(!page.isNull(), "gs (ghostscript) is needed");
+    const QList<QRectF> rangees = lignesDuPdf(pdf);
+    QCOMPARE(rangees.size(), lignes.size());
+    const double marge = 1.5 * Pixels;
+    for (const QRectF &r : rangees) {
+        const QRect zone =
+            r.adjusted(-4 * Pixels, -r.height() / 2, 4 * Pixels, r.height() / 2).toAlignedRect();
+        const QRectF lettres = encre(page, zone);
+        QString ecart; // in sheet pixels, 300 to the inch
+        QDebug(&ecart) << "text" << r << "letters" << lettres;
+        QVERIFY2(!lettres.isEmpty() && std::abs(lettres.left() - r.left()) <= marge &&
+                     std::abs(lettres.right() - r.right()) <= marge &&
+                     lettres.top() >= r.top() - marge && lettres.bottom() <= r.bottom() + marge,
+                 qPrintable(ecart));
+    }
 }
 
 QTEST_MAIN(TstLegendesPdf)

@@ -10,7 +10,7 @@
 // The chart of EtatCalcul as it stands drawn straight for a white picture of
 // `taille` pixels at the given finesse, letters in `police`; what a
 // window or a saved picture of that size must show. EtatCalcul is left as it was.
-inline QImage GrapheDirect(QSize taille, const QFont &police, int finesse = 1)
+inline QImage GrapheDirect(QSize taille, const QFont &police, double finesse = 1)
 {
     const TEtatCalcul avant = EtatCalcul;
     CalculRun::EchellesEcran(0, taille.width(), taille.height());
