@@ -1,5 +1,6 @@
 #include "nec/LigneCommande.h"
 
+#include "nec/Interruption.h"
 #include "nec/OptionsNec.h"
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
@@ -7,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <algorithm>
 
 namespace Nec {
 
@@ -59,10 +61,12 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
     }
     Entrees e;
     std::vector<BandeDemandee> demandees;
+    double delaiS = DelaiBloquantS;
     try {
         const Demande d = demande(parseur);
         e = d.entrees;
         demandees = d.bandes;
+        delaiS = d.delaiS;
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return 2;
@@ -77,6 +81,10 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
     QByteArray d;
     try {
         e.bandes = bandes(demandees, table);
+        // The antenna is cut for the table's highest band, ticked or not, so
+        // that a band's impedance does not depend on the others asked.
+        for (const auto &ligne : table)
+            e.frequenceMaxTableKHz = std::max(e.frequenceMaxTableKHz, ligne.Frequence);
         valide(e);
         // Too many segments: a value the check refuses.
         d = deck(e);
@@ -84,12 +92,19 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
         erreurs << erreur.texte() << '\n';
         return 2;
     }
-    const Bilan bilan = calcule(d, static_cast<int>(e.bandes.size()));
+    const Bilan bilan = calcule(d, static_cast<int>(e.bandes.size()), delaiS);
     if (const auto *message = std::get_if<QString>(&bilan)) {
         erreurs << *message << '\n';
         return 1;
     }
-    sortie << QString::fromUtf8(csv(evalue(e, std::get<std::vector<ImpedanceB>>(bilan)).lignes));
+    try {
+        // A value that is not physical fails the computation, never a row.
+        sortie << QString::fromUtf8(
+            csv(evalue(e, std::get<std::vector<ImpedanceB>>(bilan)).lignes));
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return 1;
+    }
     return 0;
 }
 
@@ -110,9 +125,11 @@ int ligneCommande(const QStringList &arguments)
             leveErreur(Textes::FichierBandesIntrouvable);
         return FichierBandes::lit(f.readAll());
     };
-    return ligneCommande(arguments, litBandes, sortie, erreurs, [](const QByteArray &d, int n) {
-        return ExecutionNec::executeBloquant(d, n);
-    });
+    installeInterruptions();
+    return ligneCommande(arguments, litBandes, sortie, erreurs,
+                         [](const QByteArray &d, int n, double delaiS) {
+                             return ExecutionNec::executeBloquant(d, n, ProgrammeNec, delaiS);
+                         });
 }
 
 } // namespace Nec

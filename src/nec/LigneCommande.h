@@ -10,8 +10,9 @@
 // "kesu --nec [options]": the check's table as CSV on standard output, no window.
 namespace Nec {
 
-// Computes a deck's impedances at B (nec2c, or a stand-in in tests).
-using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences)>;
+// Computes a deck's impedances at B (nec2c, or a stand-in in tests), giving up
+// after delaiS seconds (never when 0).
+using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences, double delaiS)>;
 // Reads the band table; throws when it cannot.
 using LecteurBandes = std::function<FichierBandes::Table()>;
 
@@ -26,7 +27,8 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &bandes, QTe
 int ligneCommande(const QStringList &arguments, const FichierBandes::Table &bandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule);
 
-// The same with Kesu.ini from the working folder and the real nec2c.
+// The same with Kesu.ini from the working folder and the real nec2c; SIGINT or
+// SIGTERM during the run stops nec2c and removes its folder.
 int ligneCommande(const QStringList &arguments);
 
 } // namespace Nec

@@ -136,6 +136,15 @@ const std::vector<OptionNec> &table()
                 "sol", "SOL", Textes::AideSol, NomsSols,
                 [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
             optionReelle(
+                "ecartement", "MM", Textes::AideEcartement,
+                [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
+            optionNommee(
+                "forme", "FORME", Textes::AideForme, NomsFormes,
+                [](auto &d) -> auto & { return d.entrees.antenne.forme; }),
+            optionReelle(
+                "angle", "DEGRES", Textes::AideAngle,
+                [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),
+            optionReelle(
                 "z0", "OHM", Textes::AideZ0,
                 [](auto &d) -> auto & { return d.entrees.echelle.z0; }),
             optionReelle(
@@ -146,6 +155,8 @@ const std::vector<OptionNec> &table()
                 [](auto &d) -> auto & { return d.entrees.classe; }),
             limite,
             bandes,
+            optionReelle(
+                "delai", "S", Textes::AideDelai, [](auto &d) -> auto & { return d.delaiS; }),
         };
     }();
     return t;
@@ -202,6 +213,8 @@ Demande demande(const QCommandLineParser &parseur)
     e.longElecDip =
         positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), CoefDipole);
     e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
+    if (!(d.delaiS >= 0 && d.delaiS <= 1e6))
+        incorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));
     try {
         valide(e);
     } catch (const KesuErreur &erreur) {

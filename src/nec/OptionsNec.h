@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nec/ExecutionNec.h"
 #include "nec/Verification.h"
 
 #include <QCommandLineOption>
@@ -24,6 +25,7 @@ struct BandeDemandee {
 struct Demande {
     Entrees entrees;                   // its bands left empty
     std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
+    double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
 };
 
 // The main window's start-up values: what an absent option leaves.

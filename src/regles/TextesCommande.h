@@ -50,6 +50,16 @@ inline const QString AideHauteur = QStringLiteral(
 // %1 lists the grounds.
 inline const QString AideSol =
     QStringLiteral("Sol sous l'antenne : %1 (libre : espace libre, sans sol).");
+inline const QString AideEcartement = QStringLiteral(
+    "Écartement des conducteurs de l'échelle, en millimètres, positif : la longueur du segment "
+    "d'alimentation au centre de l'antenne.");
+// %1 lists the shapes.
+inline const QString AideForme = QStringLiteral(
+    "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
+inline const QString AideAngle = QStringLiteral(
+    "Angle entre les deux branches d'un V inversé, en degrés, plus grand que 0 et au plus 180.");
+inline const QString AideDelai = QStringLiteral(
+    "Durée au-delà de laquelle le calcul de nec2c est abandonné, en secondes ; 0 : sans limite.");
 inline const QString AideZ0 =
     QStringLiteral("Impédance caractéristique de l'échelle, en ohms, positive.");
 inline const QString AidePerte =

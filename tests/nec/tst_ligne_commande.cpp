@@ -41,7 +41,7 @@ Execution execute(const QStringList &options, const QString &panne = {})
     Execution r{};
     QTextStream sortie(&r.sortie);
     QTextStream erreurs(&r.erreurs);
-    const auto calcule = [&](const QByteArray &deck, int n) -> Nec::Bilan {
+    const auto calcule = [&](const QByteArray &deck, int n, double) -> Nec::Bilan {
         r.deck = deck;
         if (!panne.isEmpty())
             return panne;
@@ -130,6 +130,9 @@ void TstLigneCommande::options_data()
         << QStringList{"GN 2 0 0 0 80 5", "FR 0 1 0 0 14.1 0\nXQ\nFR 0 1 0 0 3.65 0"};
     QTest::newRow("free space") << QStringList{"--sol", "libre"}
                                 << QStringList{"GW 1 1 -0.0125 0 0 0.0125 0 0 0.001", "GE 0"};
+    QTest::newRow("feed spacing, inverted V at its apex")
+        << QStringList{"--ecartement=50", "--forme", "V", "--angle", "120", "--hauteur", "14"}
+        << QStringList{"GW 1 1 -0.025 0 14 0.025 0 14 0.001"};
 }
 
 void TstLigneCommande::options()
@@ -311,9 +314,10 @@ void TstLigneCommande::impedanceEnCSuitLaLigne()
     QString erreurs;
     QTextStream sortie(&texte);
     QTextStream flux(&erreurs);
-    const int code = Nec::ligneCommande(
-        {"--nec", "--echelle", "1234", "--z0", "600"}, Bandes, sortie, flux,
-        [](const QByteArray &d, int n) { return Nec::ExecutionNec::executeBloquant(d, n); });
+    const int code = Nec::ligneCommande({"--nec", "--echelle", "1234", "--z0", "600"}, Bandes,
+                                        sortie, flux, [](const QByteArray &d, int n, double) {
+                                            return Nec::ExecutionNec::executeBloquant(d, n);
+                                        });
     sortie.flush();
     flux.flush();
     QCOMPARE(code, 0);
