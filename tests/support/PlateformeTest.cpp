@@ -23,8 +23,15 @@ bool PlateformeTest::dialogueImpression(QPrinter &imprimante, QWidget *)
     return surImpression ? surImpression(imprimante) : false;
 }
 
-QString PlateformeTest::fichierAEnregistrer(QWidget *, const QString &, const QString &proposition,
-                                            const QStringList &filtres, QString &filtre)
+bool PlateformeTest::remplacement(const QString &texte)
+{
+    remplacements << texte;
+    return !reponsesRemplacement.isEmpty() && reponsesRemplacement.takeFirst();
+}
+
+QString PlateformeTest::dialogueEnregistrement(QWidget *, const QString &,
+                                               const QString &proposition,
+                                               const QStringList &filtres, QString &filtre)
 {
     propositionsEnregistrement << proposition;
     return surEnregistrement ? surEnregistrement(proposition, filtres, filtre) : QString();
@@ -37,6 +44,8 @@ void PlateformeTest::efface()
     erreursParDefaut.clear();
     confirmations.clear();
     reponses.clear();
+    remplacements.clear();
+    reponsesRemplacement.clear();
     aides.clear();
     codeFin = -1;
 }
