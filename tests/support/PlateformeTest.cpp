@@ -2,6 +2,18 @@
 
 #include "regles/Erreurs.h"
 
+#include <QTemporaryDir>
+
+PlateformeTest::PlateformeTest()
+{
+    // What the program remembers between runs goes to a folder of the tests'
+    // own, not to the user's settings, unless the test chose one.
+    static const QTemporaryDir reglages;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
+    installePlateforme(this);
+}
+
 Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)
 {
     confirmations << texte;

@@ -10,7 +10,7 @@
 // a modal loop.
 class PlateformeTest : public Plateforme {
 public:
-    PlateformeTest() { installePlateforme(this); }
+    PlateformeTest();
     ~PlateformeTest() override { installePlateforme(nullptr); }
 
     QStringList avertissements;

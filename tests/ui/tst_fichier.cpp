@@ -64,6 +64,7 @@ void TstFichier::initTestCase()
     qputenv("XDG_CONFIG_HOME", reglages_.path().toLocal8Bit());
 }
 
+// Each test starts with nothing remembered.
 void TstFichier::init()
 {
     QSettings("Kesu", "Kesu").remove("Enregistrement");
