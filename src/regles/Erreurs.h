@@ -40,16 +40,26 @@ inline const QString PageImpossible = QStringLiteral("Impossible de préparer la
 // The printer refused to start the job (for instance an unwritable PDF file).
 inline const QString DemarrageImpossible = QStringLiteral("Impossible de démarrer l'impression");
 
-// Saving the picture: %1 is the file, %2 one of the reasons below.
+// Saving a file the user chose: %1 is the file, %2 one of the reasons below.
 inline const QString ImageNonEnregistree =
     QStringLiteral("Impossible d'enregistrer l'image %1 : %2");
+inline const QString FichierNonEnregistre =
+    QStringLiteral("Impossible d'enregistrer le fichier %1 : %2");
+inline const QString DossierAbsent = QStringLiteral("le dossier n'existe pas");
 inline const QString DossierProtege =
     QStringLiteral("le dossier n'accepte pas l'écriture d'un fichier");
+inline const QString NomDeDossier = QStringLiteral("un dossier porte déjà ce nom");
+inline const QString FichierProtege =
+    QStringLiteral("le fichier existant est protégé en écriture, il est conservé");
 inline const QString FichierNonCree = QStringLiteral("le fichier ne peut pas être créé");
 inline const QString EcritureInterrompue =
-    QStringLiteral("l'écriture a échoué (disque plein ou retiré ?)");
+    QStringLiteral("l'écriture a échoué (disque plein ou retiré ?), rien n'a été enregistré");
+inline const QString EcritureInterrompueConserve = QStringLiteral(
+    "l'écriture a échoué (disque plein ou retiré ?), le fichier existant est conservé");
 inline const QString FichierNonRemplace =
-    QStringLiteral("le fichier existant ne peut pas être remplacé");
+    QStringLiteral("le fichier existant ne peut pas être remplacé, il est conservé");
+inline const QString FichierNonMisEnPlace = QStringLiteral(
+    "le fichier écrit n'a pas pu prendre son nom dans le dossier, rien n'a été enregistré");
 inline const QString ImageTropGrande =
     QStringLiteral("l'image est trop grande pour la mémoire disponible");
 } // namespace Textes

@@ -1,5 +1,9 @@
 #include "state/EcritureFichier.h"
 
+#include "regles/Erreurs.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 EchecEcriture EcritEnUneFois(const QString &chemin, const QByteArray &octets)
@@ -13,7 +17,45 @@ EchecEcriture EcritEnUneFois(const QString &chemin, const QByteArray &octets)
         fichier.cancelWriting();
         return EchecEcriture::Ecriture;
     }
+    if (EcritureFichier::avantRemplacement)
+        EcritureFichier::avantRemplacement(chemin);
+    // A failed commit removes the temporary file: nothing is left behind.
     if (!fichier.commit())
         return EchecEcriture::Remplacement;
     return EchecEcriture::Aucun;
+}
+
+QString RaisonEchec(EchecEcriture echec, const QString &chemin, bool existait)
+{
+    const QFileInfo destination(chemin);
+    switch (echec) {
+    case EchecEcriture::Aucun:
+        break;
+    case EchecEcriture::Ouverture: {
+        const QFileInfo dossier(destination.absolutePath());
+        if (!dossier.isDir())
+            return Textes::DossierAbsent;
+        if (destination.isDir())
+            return Textes::NomDeDossier;
+        if (!dossier.isWritable())
+            return Textes::DossierProtege;
+        if (existait && !destination.isWritable())
+            return Textes::FichierProtege;
+        return Textes::FichierNonCree;
+    }
+    case EchecEcriture::Ecriture:
+        return existait ? Textes::EcritureInterrompueConserve : Textes::EcritureInterrompue;
+    case EchecEcriture::Remplacement:
+        return existait ? Textes::FichierNonRemplace : Textes::FichierNonMisEnPlace;
+    }
+    return {};
+}
+
+void EcritOuSignale(const QString &chemin, const QByteArray &octets, const QString &modele)
+{
+    const bool existait = QFileInfo::exists(chemin);
+    const EchecEcriture echec = EcritEnUneFois(chemin, octets);
+    if (echec != EchecEcriture::Aucun)
+        leveErreur(
+            modele.arg(QDir::toNativeSeparators(chemin), RaisonEchec(echec, chemin, existait)));
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Where writing a whole file failed.
 enum class EchecEcriture {
     Aucun,
@@ -16,3 +18,19 @@ enum class EchecEcriture {
 // file nor a damaged earlier one. The band table, the saved pictures and the
 // exported tables are all written this way.
 EchecEcriture EcritEnUneFois(const QString &chemin, const QByteArray &octets);
+
+// Why writing `chemin` failed, in words for the user; `existait` says whether
+// the destination was there before, so that a kept file is only mentioned
+// when there was one.
+QString RaisonEchec(EchecEcriture echec, const QString &chemin, bool existait);
+
+// Writes a file the user chose, or raises the error that says why not:
+// `modele` takes the file's name (%1) and the reason (%2).
+void EcritOuSignale(const QString &chemin, const QByteArray &octets, const QString &modele);
+
+namespace EcritureFichier {
+// Runs with the destination's path once the bytes are written, just before
+// they take its place: a folder pulled away or a name taken at that moment
+// happens rarely in use, and tests make it happen here.
+inline std::function<void(const QString &)> avantRemplacement;
+} // namespace EcritureFichier

@@ -2,11 +2,15 @@
 
 #include "regles/Version.h"
 #include "resources/Ressources.h"
+#include "ui/AideViewer.h"
 #include "ui/Application.h"
+#include "ui/HandlerGarde.h"
+#include "ui/Plateforme.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 TForm3::TForm3(QWidget *parent) : QDialog(parent)
@@ -44,6 +48,13 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    // F1 opens the box's section of the help. The box holds the main window
+    // only, so that the help window it opens can be read and scrolled.
+    setWindowModality(Qt::WindowModal);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connecteGarde(f1, &QShortcut::activated, this,
+                  [] { plateforme().aide(AideViewer::document(), AideViewer::ContexteAPropos); });
 }
 
 void TForm3::showEvent(QShowEvent *e)

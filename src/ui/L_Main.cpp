@@ -99,18 +99,18 @@ TForm1::~TForm1() = default;
 void TForm1::construitMenu()
 {
     construitMenuFichier();
-    MenuEdit = menuBar()->addMenu(QStringLiteral("Editer"));
+    MenuEdit = menuBar()->addMenu(QStringLiteral("&Editer"));
     MenuEdit->setObjectName(QStringLiteral("MenuEdit"));
-    FrqBande = MenuEdit->addAction(QStringLiteral("Fréquences des bandes"));
+    FrqBande = MenuEdit->addAction(QStringLiteral("&Fréquences des bandes"));
     FrqBande->setObjectName(QStringLiteral("FrqBande"));
     FrqBande->setStatusTip(
         QStringLiteral("Permet de changer la valeur des fréquences de références"));
-    MenuOutils = menuBar()->addMenu(QStringLiteral("Outils"));
+    MenuOutils = menuBar()->addMenu(QStringLiteral("&Outils"));
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
-    VerifNec = MenuOutils->addAction(QStringLiteral("Vérification NEC-2…"));
+    VerifNec = MenuOutils->addAction(QStringLiteral("&Vérification NEC-2…"));
     VerifNec->setObjectName(QStringLiteral("VerifNec"));
     VerifNec->setEnabled(false);
-    A_Propos = menuBar()->addAction(QStringLiteral("A Propos"));
+    A_Propos = menuBar()->addAction(QStringLiteral("A &Propos"));
     A_Propos->setObjectName(QStringLiteral("A_Propos"));
 }
 
@@ -156,7 +156,8 @@ void TForm1::construitControles()
         QStringLiteral("Choix du coefficient de vélocité de la ligne d'alimentation"));
     contexte(CbCoefEch, 4);
 
-    BitBtn1 = place(new QPushButton(QStringLiteral("&Fermer"), c), 703, 56, 73, 25, "BitBtn1");
+    // Alt+F is the "Fichier" menu's: a slip of the key must not end the program.
+    BitBtn1 = place(new QPushButton(QStringLiteral("Fe&rmer"), c), 703, 56, 73, 25, "BitBtn1");
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button1 = place(new QPushButton(QStringLiteral("Lancer"), c), 703, 20, 73, 25, "Button1");
     Button1->setToolTip(QStringLiteral("Lancement des calculs"));

@@ -5,22 +5,24 @@
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
 #include "ui/Couleurs.h"
-#include "ui/Emplacements.h"
 #include "ui/HandlerGarde.h"
 #include "ui/Plateforme.h"
+#include "ui/Reglages.h"
 #include "ui/ZoneImage.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QStandardPaths>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -58,41 +60,36 @@ private:
 // Encodes the picture, then writes it in one piece.
 void ecritPng(const QImage &image, const QString &chemin)
 {
-    const QString nom = QDir::toNativeSeparators(chemin);
-    const auto echec = [&nom](const QString &raison) {
-        leveErreur(Textes::ImageNonEnregistree.arg(nom, raison));
+    const auto echec = [&chemin](const QString &raison) {
+        leveErreur(Textes::ImageNonEnregistree.arg(QDir::toNativeSeparators(chemin), raison));
     };
     if (image.isNull())
         echec(Textes::ImageTropGrande);
     QByteArray png;
     QBuffer tampon(&png);
     if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG"))
-        echec(Textes::EcritureInterrompue);
-    const EchecEcriture resultat = EcritEnUneFois(chemin, png);
-    if (resultat == EchecEcriture::Ouverture) {
-        const QFileInfo dossier(QFileInfo(chemin).absolutePath());
-        echec(dossier.isDir() && !dossier.isWritable() ? Textes::DossierProtege
-                                                       : Textes::FichierNonCree);
-    }
-    if (resultat == EchecEcriture::Ecriture)
-        echec(Textes::EcritureInterrompue);
-    if (resultat == EchecEcriture::Remplacement)
-        echec(Textes::FichierNonRemplace);
+        echec(Textes::ImageTropGrande);
+    EcritOuSignale(chemin, png, Textes::ImageNonEnregistree);
 }
 
 } // namespace
 
 void TForm1::construitMenuFichier()
 {
-    MenuFichier = menuBar()->addMenu(QStringLiteral("Fichier"));
+    // Alt+F opens this menu, as on every desktop: the close button takes
+    // another letter, so that the key never ends the program.
+    MenuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    EnregistrerImage = MenuFichier->addAction(QStringLiteral("Enregistrer l'image…"));
+    EnregistrerImage = MenuFichier->addAction(QStringLiteral("&Enregistrer l'image…"));
     EnregistrerImage->setObjectName(QStringLiteral("EnregistrerImage"));
-    Imprimer = MenuFichier->addAction(QStringLiteral("Imprimer…"));
+    EnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Imprimer = MenuFichier->addAction(QStringLiteral("&Imprimer…"));
     Imprimer->setObjectName(QStringLiteral("Imprimer"));
+    Imprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuFichier->addSeparator();
-    Quitter = MenuFichier->addAction(QStringLiteral("Quitter"));
+    Quitter = MenuFichier->addAction(QStringLiteral("&Quitter"));
     Quitter->setObjectName(QStringLiteral("Quitter"));
+    Quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void TForm1::connecteMenuFichier()
@@ -101,8 +98,11 @@ void TForm1::connecteMenuFichier()
     connecteGarde(Imprimer, &QAction::triggered, this, [this] { Impression1Click(); });
     connecteGarde(EnregistrerImage, &QAction::triggered, this, [this] { EnregistrerImageClick(); });
     connecteGarde(Quitter, &QAction::triggered, this, [this] { close(); });
+    // The open menu shows whether there is a picture to save; Ctrl+S, which a
+    // disabled entry would swallow, finds that out when pressed.
     connect(MenuFichier, &QMenu::aboutToShow, this,
             [this] { EnregistrerImage->setEnabled(imageMontree()); });
+    connect(MenuFichier, &QMenu::aboutToHide, this, [this] { EnregistrerImage->setEnabled(true); });
 }
 
 bool TForm1::imageMontree() const
@@ -122,21 +122,36 @@ QImage TForm1::imageAffichee(int facteur)
         return dernierGraphe_.dessine(rendu).image;
 
     // The lobe panel: the areas over the window's background, in the same
-    // proportions, each from its finer diagram when drawn larger.
-    QImage image(rendu.taille, QImage::Format_RGB32);
+    // proportions, each from its finer diagram when drawn larger. Each row of
+    // diagrams gets a strip below it where each diagram's band is named, as
+    // the printed panel's caption names them.
+    const double sx = double(rendu.taille.width()) / Image1->width();
+    const double sy = double(rendu.taille.height()) / Image1->height();
+    const auto zones = imagesLobes();
+    const int legende = QFontMetrics(rendu.police).height() + qRound(4 * sy);
+    int basPremiereRangee = std::numeric_limits<int>::max();
+    for (ZoneImage *zone : zones)
+        basPremiereRangee = std::min(basPremiereRangee, zone->geometry().bottom());
+
+    QImage image(rendu.taille + QSize(0, 2 * legende), QImage::Format_RGB32);
     if (image.isNull())
         return image;
     image.fill(Couleurs::Teal);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::SmoothPixmapTransform);
-    const double sx = double(rendu.taille.width()) / Image1->width();
-    const double sy = double(rendu.taille.height()) / Image1->height();
-    for (ZoneImage *zone : imagesLobes()) {
+    peintre.setFont(rendu.police);
+    peintre.setPen(QColor::fromRgb(Couleurs::Black));
+    for (int k = 1; k <= NombreBandes; ++k) {
+        ZoneImage *zone = zones[k - 1];
         if (zone->isHidden())
             continue;
         const QRect r = zone->geometry().translated(-Image1->pos());
-        const QRectF cible(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy);
+        const int decalage = zone->geometry().top() > basPremiereRangee ? legende : 0;
+        const QRectF cible(r.x() * sx, r.y() * sy + decalage, r.width() * sx, r.height() * sy);
         peintre.drawImage(cible, zone->pictureA(cible.size().toSize()));
+        peintre.drawText(QRectF(cible.left(), cible.bottom(), cible.width(), legende),
+                         Qt::AlignCenter,
+                         QStringLiteral("Bande : %1 m").arg(EtatCalcul.TableBandes[k - 1].Bande));
     }
     return image;
 }
@@ -146,22 +161,27 @@ void TForm1::EnregistrerImageClick()
     if (!imageMontree())
         return;
     QStringList filtres;
-    for (const Taille &t : Tailles)
+    QString filtre;
+    const int tailleRetenue = Reglages::lit(Reglages::TailleImage, 1).toInt();
+    for (const Taille &t : Tailles) {
         filtres << QString::fromUtf8(t.filtre);
-    const QString dossier = Emplacements::dossierUtilisateur(QStandardPaths::PicturesLocation);
-    // Named after the lengths of the chart or panel shown.
+        if (t.facteur == tailleRetenue || filtre.isEmpty())
+            filtre = filtres.last();
+    }
+    // Named after what is shown: the chart by both lengths, the lobe panel by
+    // the branch's, which alone shapes the lobes.
     const QString nom =
-        QStringLiteral("Kesu %1-%2.png").arg(DipPhysique->text(), EchPhysique->text());
-    QString filtre = filtres.first();
-    QString chemin = plateforme().fichierAEnregistrer(this, QStringLiteral("Enregistrer l'image"),
-                                                      QDir(dossier).filePath(nom), filtres, filtre);
+        !Image1->isHidden()
+            ? QStringLiteral("Kesu %1-%2.png").arg(DipPhysique->text(), EchPhysique->text())
+            : QStringLiteral("Kesu lobes %1.png").arg(DipPhysique->text());
+    const QString chemin = plateforme().fichierAEnregistrer(
+        this, QStringLiteral("Enregistrer l'image"), nom, filtres, filtre);
     if (chemin.isEmpty())
         return;
-    if (!chemin.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        chemin += QStringLiteral(".png");
     int facteur = 1;
     for (const Taille &t : Tailles)
         if (filtre == QString::fromUtf8(t.filtre))
             facteur = t.facteur;
+    Reglages::ecrit(Reglages::TailleImage, facteur);
     ecritPng(imageAffichee(facteur), chemin);
 }

@@ -54,7 +54,7 @@ void TForm1::Impression1Click()
     // The dialog proposes a PDF file named after what is printed; the job
     // itself keeps its one title.
     imprimante.setDocName(EtatCalcul.GrapheCourants ? TitreImpression : TitreFichierLobes);
-    if (!plateforme().dialogueImpression(imprimante, this))
+    if (!plateforme().impression(imprimante, this))
         return;
     imprimante.setDocName(TitreImpression);
 

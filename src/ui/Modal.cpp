@@ -3,6 +3,7 @@
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
+#include "ui/AideViewer.h"
 #include "ui/HandlerGarde.h"
 #include "ui/Plateforme.h"
 
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -222,7 +224,7 @@ TForm2::TForm2(QWidget *AOwner)
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
     MainMenu1->setFont(QApplication::font(MainMenu1)); // menus keep the system font
-    Quitter1 = MainMenu1->addAction(QStringLiteral("Quitter"));
+    Quitter1 = MainMenu1->addAction(QStringLiteral("&Quitter"));
     Quitter1->setObjectName(QStringLiteral("Quitter1"));
 
     EditFreq = new QTableWidget(NombreBandes, 2, this);
@@ -272,6 +274,12 @@ TForm2::TForm2(QWidget *AOwner)
         move(ecran->availableGeometry().center() - rect().center());
 
     connecteGarde(Quitter1, &QAction::triggered, this, [this](bool) { Quitter1Click(); });
+    // F1 opens the editor's section of the help. The editor holds the main
+    // window only, so that the help window it opens can be read and scrolled.
+    setWindowModality(Qt::WindowModal);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connecteGarde(f1, &QShortcut::activated, this,
+                  [] { plateforme().aide(AideViewer::document(), AideViewer::ContexteEditeur); });
 }
 
 void TForm2::FormActivate()

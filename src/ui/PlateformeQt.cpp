@@ -3,6 +3,7 @@
 #include "regles/Erreurs.h"
 #include "ui/AideViewer.h"
 #include "ui/Emplacements.h"
+#include "ui/Enregistrement.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -77,23 +78,41 @@ QString fichierImpressionPropose(const QString &titre)
         .filePath(titre + QStringLiteral(".pdf"));
 }
 
+bool PlateformeQt::remplacement(const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), texte,
+                      QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    boite.setDefaultButton(non);
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
 bool PlateformeQt::dialogueImpression(QPrinter &imprimante, QWidget *parent)
 {
     // Naming a PDF file makes the printer a PDF writer; the dialog must still
-    // offer the user's own printer first when there is one.
-    const QPrinter::OutputFormat format = imprimante.outputFormat();
-    imprimante.setOutputFileName(fichierImpressionPropose(imprimante.docName()));
-    imprimante.setOutputFormat(format);
+    // offer the user's own printer first when there is one. Shown again after
+    // a refused replacement, it keeps the name chosen.
+    if (imprimante.outputFileName().isEmpty()) {
+        const QPrinter::OutputFormat format = imprimante.outputFormat();
+        imprimante.setOutputFileName(
+            Enregistrement::proposition(fichierImpressionPropose(imprimante.docName())));
+        imprimante.setOutputFormat(format);
+    }
     QPrintDialog dialogue(&imprimante, parent);
     return dialogue.exec() == QDialog::Accepted;
 }
 
-QString PlateformeQt::fichierAEnregistrer(QWidget *parent, const QString &titre,
-                                          const QString &proposition, const QStringList &filtres,
-                                          QString &filtre)
+QString PlateformeQt::dialogueEnregistrement(QWidget *parent, const QString &titre,
+                                             const QString &proposition, const QStringList &filtres,
+                                             QString &filtre)
 {
+    // The replacement is asked about once the name is final (Plateforme).
     return QFileDialog::getSaveFileName(parent, titre, proposition,
-                                        filtres.join(QStringLiteral(";;")), &filtre);
+                                        filtres.join(QStringLiteral(";;")), &filtre,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 void PlateformeQt::termine(int code)

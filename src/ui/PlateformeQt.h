@@ -13,9 +13,11 @@ public:
     void erreurParDefaut(const QString &texte) override;
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override;
+    bool remplacement(const QString &texte) override;
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
-    QString fichierAEnregistrer(QWidget *parent, const QString &titre, const QString &proposition,
-                                const QStringList &filtres, QString &filtre) override;
+    QString dialogueEnregistrement(QWidget *parent, const QString &titre,
+                                   const QString &proposition, const QStringList &filtres,
+                                   QString &filtre) override;
     void termine(int code) override;
 };
 

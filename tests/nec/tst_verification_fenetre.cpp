@@ -70,8 +70,8 @@ void TstVerificationFenetre::menuApresLancer()
 {
     FenetreTest f;
     QVERIFY(!f->VerifNec->isEnabled());
-    QCOMPARE(f->MenuOutils->title(), "Outils");
-    QCOMPARE(f->VerifNec->text(), "Vérification NEC-2…");
+    QCOMPARE(f->MenuOutils->title(), "&Outils"); // shown "Outils"
+    QCOMPARE(f->VerifNec->text(), "&Vérification NEC-2…");
     f->Button1->click();
     QVERIFY(f->VerifNec->isEnabled());
     f->VerifNec->trigger();

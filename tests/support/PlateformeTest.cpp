@@ -2,6 +2,18 @@
 
 #include "regles/Erreurs.h"
 
+#include <QTemporaryDir>
+
+PlateformeTest::PlateformeTest()
+{
+    // What the program remembers between runs goes to a folder of the tests'
+    // own, not to the user's settings, unless the test chose one.
+    static const QTemporaryDir reglages;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+        qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
+    installePlateforme(this);
+}
+
 Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)
 {
     confirmations << texte;
@@ -23,8 +35,15 @@ bool PlateformeTest::dialogueImpression(QPrinter &imprimante, QWidget *)
     return surImpression ? surImpression(imprimante) : false;
 }
 
-QString PlateformeTest::fichierAEnregistrer(QWidget *, const QString &, const QString &proposition,
-                                            const QStringList &filtres, QString &filtre)
+bool PlateformeTest::remplacement(const QString &texte)
+{
+    remplacements << texte;
+    return !reponsesRemplacement.isEmpty() && reponsesRemplacement.takeFirst();
+}
+
+QString PlateformeTest::dialogueEnregistrement(QWidget *, const QString &,
+                                               const QString &proposition,
+                                               const QStringList &filtres, QString &filtre)
 {
     propositionsEnregistrement << proposition;
     return surEnregistrement ? surEnregistrement(proposition, filtres, filtre) : QString();
@@ -37,6 +56,8 @@ void PlateformeTest::efface()
     erreursParDefaut.clear();
     confirmations.clear();
     reponses.clear();
+    remplacements.clear();
+    reponsesRemplacement.clear();
     aides.clear();
     codeFin = -1;
 }

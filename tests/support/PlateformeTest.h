@@ -10,7 +10,7 @@
 // a modal loop.
 class PlateformeTest : public Plateforme {
 public:
-    PlateformeTest() { installePlateforme(this); }
+    PlateformeTest();
     ~PlateformeTest() override { installePlateforme(nullptr); }
 
     QStringList avertissements;
@@ -33,6 +33,10 @@ public:
     // and sets `filtre`; empty cancels. The proposals are kept in order.
     std::function<QString(const QString &, const QStringList &, QString &filtre)> surEnregistrement;
     QStringList propositionsEnregistrement;
+    // The questions before replacing a file, answered in order; "Non" when
+    // the list is empty.
+    QStringList remplacements;
+    QList<bool> reponsesRemplacement;
 
     void avertissement(const QString &texte) override { avertissements << texte; }
     void erreur(const QString &texte) override { erreurs << texte; }
@@ -40,9 +44,11 @@ public:
     void erreurParDefaut(const QString &texte) override;
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override { aides.append({fichier, contexte}); }
+    bool remplacement(const QString &texte) override;
     bool dialogueImpression(QPrinter &imprimante, QWidget *parent) override;
-    QString fichierAEnregistrer(QWidget *parent, const QString &titre, const QString &proposition,
-                                const QStringList &filtres, QString &filtre) override;
+    QString dialogueEnregistrement(QWidget *parent, const QString &titre,
+                                   const QString &proposition, const QStringList &filtres,
+                                   QString &filtre) override;
     void termine(int code) override { codeFin = code; }
     void efface();
 };

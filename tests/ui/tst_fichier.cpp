@@ -1,5 +1,7 @@
 #include "FenetreTest.h"
 #include "GrapheDirect.h"
+#include "regles/Erreurs.h"
+#include "state/EcritureFichier.h"
 #include "ui/PoliceEcran.h"
 #include "ui/ZoneImage.h"
 
@@ -8,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -17,12 +20,20 @@
 class TstFichier : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void init();
     void entrees();
     void imprimerSuitLeBouton();
     void enregistre_data();
     void enregistre();
     void destinationProtegee();
     void annule();
+    void nomFinal_data();
+    void nomFinal();
+    void remplacementEchoue();
+
+private:
+    QTemporaryDir reglages_;
 };
 
 namespace {
@@ -47,13 +58,25 @@ void repond(FenetreTest &f, const QString &chemin, int choix)
 
 } // namespace
 
+void TstFichier::initTestCase()
+{
+    // The user's settings go to a folder of the test's own.
+    qputenv("XDG_CONFIG_HOME", reglages_.path().toLocal8Bit());
+}
+
+// Each test starts with nothing remembered.
+void TstFichier::init()
+{
+    QSettings("Kesu", "Kesu").remove("Enregistrement");
+}
+
 void TstFichier::entrees()
 {
     FenetreTest f;
     QCOMPARE(textes(f->menuBar()->actions()),
-             (QStringList{"Fichier", "Editer", "Outils", "A Propos"}));
+             (QStringList{"&Fichier", "&Editer", "&Outils", "A &Propos"}));
     QCOMPARE(textes(f->MenuFichier->actions()),
-             (QStringList{"Enregistrer l'image…", "Imprimer…", "", "Quitter"}));
+             (QStringList{"&Enregistrer l'image…", "&Imprimer…", "", "&Quitter"}));
     f->Quitter->trigger();
     QTRY_VERIFY(!f->isVisible());
 }
@@ -107,24 +130,37 @@ void TstFichier::enregistre()
     if (images.isEmpty() || !QDir(images).exists())
         images = QDir::homePath();
     QCOMPARE(f.plateforme.propositionsEnregistrement.first(),
-             QDir(images).filePath("Kesu 2062-3000.png"));
+             QDir(images).filePath(lobes ? "Kesu lobes 2062.png" : "Kesu 2062-3000.png"));
     QVERIFY(f.plateforme.erreursParDefaut.isEmpty());
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"graphe.png"});
     QImage png(dossier.filePath("graphe.png"));
-    QCOMPARE(png.size(), QSize(785, 330) * facteur);
+    QVERIFY(lobes || png.size() == QSize(785, 330) * facteur);
     png = png.convertToFormat(QImage::Format_RGB32);
 
     if (lobes) {
-        // The diagrams on the window's background, in their places: as shown,
-        // the very pixels on the screen.
+        // The diagrams on the window's background, in their places, each row
+        // over a strip where each diagram's band is named: as shown, the
+        // diagrams are the very pixels on the screen.
+        const int bande = (png.height() - 330 * facteur) / 2;
+        QVERIFY(png.width() == 785 * facteur && bande >= 13 * facteur);
         QCOMPARE(png.pixel(2 * facteur, 2 * facteur), qRgb(0, 0x80, 0x80));
         const QRect zone80 = f->Image80->geometry().translated(-f->Image1->pos());
         QCOMPARE(png.pixel((zone80.topLeft() + QPoint(2, 2)) * facteur), qRgb(255, 255, 255));
-        if (facteur == 1)
-            QCOMPARE(png, f->centralWidget()
-                              ->grab(f->Image1->geometry())
-                              .toImage()
-                              .convertToFormat(QImage::Format_RGB32));
+        const QImage ecran = f->centralWidget()->grab(f->Image1->geometry()).toImage();
+        QImage vide(785 * facteur, bande, QImage::Format_RGB32);
+        vide.fill(qRgb(0, 0x80, 0x80));
+        QList<QImage> legendes{vide};
+        for (ZoneImage *z : f->imagesLobes()) {
+            const QRect r = z->geometry().translated(-f->Image1->pos());
+            const int decalage = r.y() > zone80.bottom() ? bande : 0;
+            if (facteur == 1)
+                QCOMPARE(png.copy(r.translated(0, decalage)),
+                         ecran.copy(r).convertToFormat(QImage::Format_RGB32));
+            const QImage legende = png.copy(r.x() * facteur, (r.bottom() + 1) * facteur + decalage,
+                                            r.width() * facteur, bande);
+            QVERIFY(!legendes.contains(legende)); // not empty, not another's
+            legendes << legende;
+        }
         return;
     }
     if (facteur == 1) {
@@ -173,6 +209,68 @@ void TstFichier::annule()
     QCOMPARE(f.plateforme.propositionsEnregistrement.size(), 1);
     QVERIFY(f.plateforme.erreursParDefaut.isEmpty());
     QVERIFY(f->Image1->isVisible());
+}
+
+// The name typed gets its extension, and the question before replacing is
+// about the file that would be replaced; refused, the dialog comes back there.
+void TstFichier::nomFinal_data()
+{
+    QTest::addColumn<QStringList>("avant");
+    QTest::addColumn<QList<bool>>("reponses");
+    QTest::addColumn<QString>("ecrit");
+    QTest::newRow("new") << QStringList{} << QList<bool>{} << "essai4x.png";
+    QTest::newRow("replaced") << QStringList{"essai4x.png"} << QList<bool>{true} << "essai4x.png";
+    QTest::newRow("refused") << QStringList{"essai4x.png"} << QList<bool>{false} << "";
+}
+
+void TstFichier::nomFinal()
+{
+    QFETCH(QStringList, avant);
+    QFETCH(QList<bool>, reponses);
+    QFETCH(QString, ecrit);
+    FenetreTest f;
+    f->Button1->click();
+    QTemporaryDir dossier;
+    for (const QString &nom : avant) {
+        QFile ancien(dossier.filePath(nom));
+        QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    }
+    // "essai4x" typed at the first showing; cancelled when shown in that folder.
+    f.plateforme.surEnregistrement = [&](const QString &proposition, const QStringList &,
+                                         QString &) {
+        return proposition.startsWith(dossier.path()) ? QString() : dossier.filePath("essai4x");
+    };
+    f.plateforme.reponsesRemplacement = reponses;
+    f->EnregistrerImage->trigger();
+    QCOMPARE(f.plateforme.remplacements.size(), reponses.size());
+    QVERIFY(reponses.isEmpty() || f.plateforme.remplacements[0].contains("« essai4x.png »"));
+    QFile png(dossier.filePath("essai4x.png"));
+    QVERIFY(png.open(QIODevice::ReadOnly));
+    QCOMPARE(png.readAll() == "ancien", ecrit.isEmpty());
+    // Refused, the dialog comes back at the final name; saved, the next
+    // picture is proposed in the same folder.
+    f->EnregistrerImage->trigger();
+    QCOMPARE(f.plateforme.propositionsEnregistrement.last(),
+             dossier.filePath(ecrit.isEmpty() ? "essai4x.png" : "Kesu 2062-3000.png"));
+}
+
+// The written picture cannot take its name (here a folder took it meanwhile):
+// the user is told, and no file is left behind.
+void TstFichier::remplacementEchoue()
+{
+    FenetreTest f;
+    f->Button1->click();
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("graphe.png");
+    repond(f, chemin, 0);
+    EcritureFichier::avantRemplacement = [](const QString &c) { QDir().mkpath(c + "/pris"); };
+    f->EnregistrerImage->trigger();
+    EcritureFichier::avantRemplacement = nullptr;
+    QCOMPARE(f.plateforme.erreursParDefaut,
+             QStringList{texteBoiteErreur(
+                 Textes::ImageNonEnregistree.arg(chemin, Textes::FichierNonMisEnPlace))});
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"graphe.png"}); // the folder, nothing else
 }
 
 QTEST_MAIN(TstFichier)

@@ -1,5 +1,7 @@
 #include "FenetreTest.h"
+#include "ui/AideViewer.h"
 #include "ui/Modal.h"
+#include "ui/VerificationNec.h"
 #include "ui/ZoneImage.h"
 
 #include <QCheckBox>
@@ -9,9 +11,12 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -30,6 +35,7 @@ private slots:
     void aideF1_data();
     void aideF1();
     void boutonAide();
+    void clavierDeChaqueFenetre();
     void erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue();
     void editeurDeBandesGardePourLaSession();
     void ordreDeTabulationEtBulles();
@@ -240,6 +246,71 @@ void TstLMain::boutonAide()
         QCOMPARE(ouvert.canonicalFilePath(),
                  QFileInfo(copie ? w.dossier() + "/kesu.hlp" : aCote).canonicalFilePath());
     }
+}
+
+namespace {
+
+// The texts of a window whose mnemonics one key would share: the menu bar's
+// titles with the buttons, group boxes and labels of a field (hidden ones
+// too), then each menu apart, whose keys act only while it is open.
+QStringList doublons(QWidget *fenetre)
+{
+    QList<QStringList> portees(1);
+    for (QWidget *w : fenetre->findChildren<QWidget *>()) {
+        const auto *l = qobject_cast<QLabel *>(w);
+        if (w->window() == fenetre && (qobject_cast<QAbstractButton *>(w) || (l && l->buddy())))
+            portees[0] << w->property("text").toString();
+        if (const auto *g = qobject_cast<QGroupBox *>(w); g && g->window() == fenetre)
+            portees[0] << g->title();
+        for (QAction *a : qobject_cast<QMenuBar *>(w) ? w->actions() : QList<QAction *>()) {
+            portees[0] << a->text();
+            portees << QStringList();
+            for (QAction *entree : a->menu() ? a->menu()->actions() : QList<QAction *>())
+                portees.last() << entree->text();
+        }
+    }
+    QStringList resultat;
+    for (const QStringList &textes : portees) {
+        QMap<QString, QString> vues;
+        for (const QString &t : textes) {
+            const QString touche = QKeySequence::mnemonic(t).toString();
+            if (!touche.isEmpty() && vues.contains(touche))
+                resultat << vues[touche] + ", " + t;
+            vues[touche] = t;
+        }
+    }
+    return resultat;
+}
+
+} // namespace
+
+// No key reaches two things in a window, Alt+F opens "Fichier" rather than
+// closing the program, and F1 opens each window's own help.
+void TstLMain::clavierDeChaqueFenetre()
+{
+    FenetreTest w;
+    QCOMPARE(doublons(w.w.get()), QStringList());
+    QTest::keyClick(w.w.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(w->MenuFichier->isVisible());
+    w->MenuFichier->close();
+    QVERIFY(w->isVisible());
+    QStringList trouves;
+    w.plateforme.surModal = [&](QDialog &d) {
+        trouves << doublons(&d);
+        for (QShortcut *raccourci : d.findChildren<QShortcut *>())
+            if (raccourci->key() == QKeySequence(Qt::Key_F1))
+                emit raccourci->activated();
+        return 0;
+    };
+    w->FrqBande->trigger();
+    w->A_Propos->trigger();
+    QCOMPARE(trouves, QStringList());
+    QCOMPARE(w.plateforme.aides.size(), 2);
+    QCOMPARE(w.plateforme.aides[0].contexte, AideViewer::ContexteEditeur);
+    QCOMPARE(w.plateforme.aides[1].contexte, AideViewer::ContexteAPropos);
+    w->Button1->click();
+    w->VerifNec->trigger();
+    QCOMPARE(doublons(w->verificationNec), QStringList());
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()

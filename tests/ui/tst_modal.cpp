@@ -184,7 +184,7 @@ private slots:
         // One command directly on the menu bar, no submenu.
         QCOMPARE(editeur.MainMenu1->actions().size(), 1);
         QCOMPARE(editeur.MainMenu1->actions().first(), editeur.Quitter1);
-        QCOMPARE(editeur.Quitter1->text(), QStringLiteral("Quitter"));
+        QCOMPARE(editeur.Quitter1->text(), QStringLiteral("&Quitter")); // shown "Quitter"
         QVERIFY(!editeur.Quitter1->menu());
 
         // Client area of 151 x 245 below the menu bar, grid at (4, 0) in it.
