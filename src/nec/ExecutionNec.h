@@ -27,13 +27,19 @@ struct FinExecution {
     bool delaiDepasse = false;
     QProcess::ExitStatus statut = QProcess::NormalExit;
     int code = 0;
-    QByteArray sortie; // the output file's contents
+    QByteArray sortie;  // the output file's contents
+    QByteArray erreurs; // what it wrote on its error stream
     int frequencesAttendues = 0;
 };
 
-// The impedances, or the one French message that says what went wrong.
+// The impedances, or the one French message that says what went wrong, with
+// nec2c's own reason when it gave one.
 using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
 Bilan interprete(const FinExecution &fin);
+
+// Whether a program can be started under this name (a path or a name looked
+// up in PATH): said before any run, so that a missing nec2c is known at once.
+bool disponible(const QString &programme);
 
 class ExecutionNec : public QObject {
     Q_OBJECT
@@ -50,6 +56,7 @@ public:
     // Ends a running nec2c; neither termine nor echec follows.
     void annule();
     bool enCours() const { return processus_ != nullptr; }
+    bool disponible() const { return Nec::disponible(programme); }
     // How many runs really started nec2c.
     int executions() const { return executions_; }
 

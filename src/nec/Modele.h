@@ -30,6 +30,7 @@ struct Antenne {
     double diametreMm = 2;
     double hauteurM = 10;
     Sol sol = Sol::Moyen;
+    bool operator==(const Antenne &) const = default;
 };
 
 struct Segmentation {

@@ -8,6 +8,9 @@ namespace Nec {
 
 enum class Classe { Basse, Moyenne, Haute };
 
+// Each class's short name (command line, exported table), in the enum's order.
+inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute"};
+
 // The chart's thresholds on |sin| (the main window's start-up values).
 struct SeuilsGraphe {
     double bas = 0.8;
@@ -21,6 +24,7 @@ struct LimitesAccord {
     double basse = 150;
     double moyenne = 500;
     double haute = 1000;
+    bool operator==(const LimitesAccord &) const = default;
 };
 
 // Electrical position from A of a point l cm down the ladder, as the chart
