@@ -20,8 +20,13 @@ void ErreursChamps::ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ)
     p.setColor(QPalette::WindowText, Encre);
     message->setPalette(p);
     int ligne = -1;
-    forme->getWidgetPosition(champ, &ligne, nullptr);
-    forme->insertRow(ligne + 1, QString(), message);
+    QFormLayout::ItemRole role = QFormLayout::FieldRole;
+    forme->getWidgetPosition(champ, &ligne, &role);
+    // Under a box, in the boxes' column; under a line across the form, across.
+    if (role == QFormLayout::SpanningRole)
+        forme->insertRow(ligne + 1, message);
+    else
+        forme->insertRow(ligne + 1, QString(), message);
     forme->setRowVisible(message, false);
     marques_[cle] = {forme, champ, message};
 }

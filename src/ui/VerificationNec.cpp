@@ -113,8 +113,12 @@ void VerificationNec::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     actualise();
     // Said before any "Calculer": without nec2c nothing can be computed.
-    if (zB_.empty() && !execution_->enCours() && !execution_->disponible())
-        afficheEtat(Textes::NecIntrouvable, Ton::Erreur);
+    if (zB_.empty() && !execution_->enCours()) {
+        if (!execution_->disponible())
+            afficheEtat(Textes::NecIntrouvable, Ton::Erreur);
+        else if (Etat->text() == Textes::NecIntrouvable)
+            afficheEtat({}); // installed since
+    }
 }
 
 void VerificationNec::changeEvent(QEvent *e)
