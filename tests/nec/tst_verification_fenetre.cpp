@@ -303,6 +303,11 @@ void TstVerificationFenetre::perime()
     QCOMPARE(t.v->Exporter->isEnabled(), !grise);
     QCOMPARE(t.v->Etat->isVisible(), grise);
     QCOMPARE(t.v->execution().executions(), 1);
+    // A bad box of the main window: "Calculer" hands the focus back to it.
+    if (champ == "LongEch" && grise) {
+        t.v->Calculer->click();
+        QCOMPARE(t.f->focusWidget(), w);
+    }
     if (!grise && !texte.startsWith("Auto")) {
         QVERIFY(Nec::csv(t.v->resultat().lignes) != avant);
         QCOMPARE(t.v->Tableau->item(0, 4)->text(),
