@@ -36,6 +36,7 @@ struct Antenne {
     double ecartementMm = 25; // between the ladder's conductors: the feed segment
     Forme forme = Forme::Horizontale;
     double angleDeg = 120; // between an inverted V's arms
+    bool operator==(const Antenne &) const = default;
 };
 
 // Where a branch goes from its conductor: x outwards, z up (unit vector).

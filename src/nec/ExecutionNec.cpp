@@ -47,22 +47,31 @@ std::unique_ptr<QTemporaryDir> prepare(const QByteArray &deck)
     return dossier;
 }
 
+// Where the program is; empty when it is nowhere to be found.
+QString chemin(const QString &programme)
+{
+    if (const QString trouve = QStandardPaths::findExecutable(programme); !trouve.isEmpty())
+        return trouve;
+    return QFile::exists(programme) ? programme : QString();
+}
+
 // Sets the process up; false when the program is nowhere to be found.
 bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossier)
 {
-    const QString chemin = QStandardPaths::findExecutable(programme);
-    if (chemin.isEmpty() && !QFile::exists(programme))
+    const QString c = chemin(programme);
+    if (c.isEmpty())
         return false;
-    p.setProgram(chemin.isEmpty() ? programme : chemin);
+    p.setProgram(c);
     p.setArguments({QStringLiteral("-i"), QString::fromLatin1(NomDeck), QStringLiteral("-o"),
                     QString::fromLatin1(NomSortie)});
     p.setWorkingDirectory(dossier.path());
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its error stream is kept: a refusal may be explained there.
+    p.setProcessChannelMode(QProcess::SeparateChannels);
     p.setStandardOutputFile(QProcess::nullDevice());
     return true;
 }
 
-FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, const QByteArray &deck,
+FinExecution finDe(QProcess &p, const QTemporaryDir &dossier, const QByteArray &deck,
                    bool delaiDepasse, double delaiS)
 {
     FinExecution f;
@@ -72,6 +81,7 @@ FinExecution finDe(const QProcess &p, const QTemporaryDir &dossier, const QByteA
     f.statut = p.exitStatus();
     f.code = p.exitCode();
     f.sortie = litFichier(dossier.filePath(QString::fromLatin1(NomSortie)));
+    f.erreurs = p.readAllStandardError();
     f.frequencesDemandees = frequencesDemandees(deck);
     return f;
 }
@@ -86,8 +96,18 @@ Bilan interprete(const FinExecution &fin)
         return Textes::NecDelai.arg(texteArrondi(fin.delaiS, 3));
     if (fin.statut == QProcess::CrashExit)
         return Textes::NecArret;
-    if (fin.code != 0)
-        return Textes::NecCodeRetour.arg(fin.code);
+    if (fin.code != 0) {
+        // The error stream first: nec2c writes there what keeps it from even
+        // starting; its refusals of a deck end the output file.
+        std::string raison =
+            derniereLigne({fin.erreurs.constData(), std::size_t(fin.erreurs.size())});
+        if (raison.empty())
+            raison = derniereLigne({fin.sortie.constData(), std::size_t(fin.sortie.size())});
+        if (raison.empty())
+            return Textes::NecCodeRetour.arg(fin.code);
+        constexpr qsizetype Longueur = 200; // a line, not a page of garbage
+        return Textes::NecRaison.arg(fin.code).arg(QString::fromLocal8Bit(raison).left(Longueur));
+    }
     auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
     if (!z || z->size() != fin.frequencesDemandees.size())
         return Textes::NecSortieIllisible;
@@ -102,6 +122,11 @@ Bilan interprete(const FinExecution &fin)
             return Textes::NecNonPhysique.arg(texte(demandee), texte(reponse.z.real()));
     }
     return std::move(*z);
+}
+
+bool disponible(const QString &programme)
+{
+    return !chemin(programme).isEmpty();
 }
 
 Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &programme,

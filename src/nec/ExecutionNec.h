@@ -35,14 +35,20 @@ struct FinExecution {
     QProcess::ExitStatus statut = QProcess::NormalExit;
     int code = 0;
     QByteArray sortie;                       // the output file's contents
+    QByteArray erreurs;                      // what it wrote on its error stream
     std::vector<double> frequencesDemandees; // MHz, the deck's, in order
 };
 
-// The impedances, or the one French message that says what went wrong. Every
-// answer is checked: exactly one per frequency asked, each at the frequency
-// asked, with a finite impedance and a positive resistance at B.
+// The impedances, or the one French message that says what went wrong, with
+// nec2c's own reason when it gave one. Every answer is checked: exactly one
+// per frequency asked, each at the frequency asked, with a finite impedance
+// and a positive resistance at B.
 using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
 Bilan interprete(const FinExecution &fin);
+
+// Whether a program can be started under this name (a path or a name looked
+// up in PATH): said before any run, so that a missing nec2c is known at once.
+bool disponible(const QString &programme);
 
 class ExecutionNec : public QObject {
     Q_OBJECT
@@ -60,6 +66,7 @@ public:
     // Ends a running nec2c; neither termine nor echec follows.
     void annule();
     bool enCours() const { return processus_ != nullptr; }
+    bool disponible() const { return Nec::disponible(programme); }
     // How many runs really started nec2c.
     int executions() const { return executions_; }
 

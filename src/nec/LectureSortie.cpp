@@ -98,4 +98,21 @@ int frequencesCalculees(std::string_view sortie)
     return n;
 }
 
+std::string derniereLigne(std::string_view texte)
+{
+    std::string derniere;
+    while (!texte.empty()) {
+        const auto m = mots(ligneSuivante(texte));
+        if (m.empty())
+            continue;
+        derniere.clear();
+        for (const std::string_view mot : m) {
+            if (!derniere.empty())
+                derniere += ' ';
+            derniere += mot;
+        }
+    }
+    return derniere;
+}
+
 } // namespace Nec

@@ -2,6 +2,7 @@
 
 #include <complex>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +24,12 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie);
 // How many "ANTENNA INPUT PARAMETERS" blocks the text already holds: the
 // progress of a running nec2c.
 int frequencesCalculees(std::string_view sortie);
+
+// What a failed nec2c says last, in its output file or on its error stream:
+// the last line holding something other than blanks, its blanks squeezed to
+// one space. nec2c ends every refusal with such a line, for instance
+// "GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE". Empty when there
+// is none.
+std::string derniereLigne(std::string_view texte);
 
 } // namespace Nec

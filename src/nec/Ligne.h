@@ -13,6 +13,7 @@ struct Echelle {
     double z0 = 450; // ohms
     double coefVelocite = 0.92;
     double perteDb100m = 0; // dB per 100 m at 10 MHz
+    bool operator==(const Echelle &) const = default;
 };
 
 // Propagation constant gamma = alpha + j beta, per metre, at a frequency.

@@ -8,7 +8,7 @@ namespace Nec {
 
 enum class Classe { Basse, Moyenne, Haute };
 
-// Each class's short name (command line), in the enum's order.
+// Each class's short name (command line, exported table), in the enum's order.
 inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute"};
 
 // The chart's thresholds on |sin| (the main window's start-up values).
@@ -24,6 +24,7 @@ struct LimitesAccord {
     double basse = 150;
     double moyenne = 500;
     double haute = 1000;
+    bool operator==(const LimitesAccord &) const = default;
 };
 
 // Electrical position from A of a point l cm down the ladder, as the chart

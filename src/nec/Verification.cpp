@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace Nec {
 
@@ -16,33 +17,34 @@ std::int32_t longueurMaxParDefaut(std::int32_t echelleCm)
 
 void valide(const Entrees &e)
 {
+    const auto refuse = [](Champ champ, const QString &texte) { throw ErreurChamp(champ, texte); };
     const Antenne &a = e.antenne;
     if (!(a.brancheCm > 0))
-        leveErreur(Textes::NecBranche);
+        refuse(Champ::Branche, Textes::NecBranche);
     if (!(a.diametreMm > 0 && a.diametreMm / 10 < a.brancheCm))
-        leveErreur(Textes::NecDiametre);
+        refuse(Champ::Diametre, Textes::NecDiametre);
     if (a.sol != Sol::Libre && !(a.hauteurM > 0))
-        leveErreur(Textes::NecHauteur);
+        refuse(Champ::Hauteur, Textes::NecHauteur);
     if (e.echelleCm < 0)
-        leveErreur(Textes::NecEchelle);
+        refuse(Champ::Echelle, Textes::NecEchelle);
     if (!(e.echelle.coefVelocite > 0 && e.echelle.coefVelocite <= 1))
-        leveErreur(Textes::NecCoefEchelle);
+        refuse(Champ::CoefEchelle, Textes::NecCoefEchelle);
     if (!(e.echelle.z0 > 0))
-        leveErreur(Textes::NecZ0);
+        refuse(Champ::Z0, Textes::NecZ0);
     if (!(e.echelle.perteDb100m >= 0))
-        leveErreur(Textes::NecPerte);
-    const std::pair<double, const char *> limites[] = {
-        {e.limites.basse, "Limite basse"},
-        {e.limites.moyenne, "Limite moyenne"},
-        {e.limites.haute, "Limite haute"},
+        refuse(Champ::Perte, Textes::NecPerte);
+    const std::tuple<double, const char *, Champ> limites[] = {
+        {e.limites.basse, "Limite basse", Champ::LimiteBasse},
+        {e.limites.moyenne, "Limite moyenne", Champ::LimiteMoyenne},
+        {e.limites.haute, "Limite haute", Champ::LimiteHaute},
     };
-    for (const auto &[valeur, nom] : limites)
+    for (const auto &[valeur, nom, champ] : limites)
         if (!(valeur > 0))
-            leveErreur(Textes::NecLimite.arg(QString::fromUtf8(nom)));
+            refuse(champ, Textes::NecLimite.arg(QString::fromUtf8(nom)));
     if (e.longueurMaxCm <= 0)
-        leveErreur(Textes::NecLongueurMax);
+        refuse(Champ::LongueurMax, Textes::NecLongueurMax);
     if (e.bandes.empty())
-        leveErreur(Textes::NecAucuneBande);
+        refuse(Champ::Bandes, Textes::NecAucuneBande);
     verifiePose(a);
     decoupage(a, frequenceGeometrieMHz(e));
 }
@@ -131,24 +133,65 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
     return r;
 }
 
+namespace {
+
+QStringList champs(const LigneTableau &l)
+{
+    return {QString::number(l.bande.bande),
+            QString::number(l.bande.frequenceKHz),
+            texte(l.zB.real(), 2),
+            texte(l.zB.imag(), 2),
+            texte(l.zC.real(), 2),
+            texte(l.zC.imag(), 2),
+            texte(std::abs(l.zC), 2),
+            texte(l.ros, 3),
+            QString::number(l.accordableNec ? 1 : 0),
+            QString::number(l.accordableGraphe ? 1 : 0),
+            texte(l.accordPct, 1)};
+}
+
+const QString EnTeteTableau =
+    QStringLiteral("bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
+                   "accordable_graphe,accord_pct");
+
+} // namespace
+
 QByteArray csv(const std::vector<LigneTableau> &lignes)
 {
-    QString t = QStringLiteral("bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
-                               "accordable_graphe,accord_pct\n");
-    for (const LigneTableau &l : lignes) {
-        const QStringList champs{QString::number(l.bande.bande),
-                                 QString::number(l.bande.frequenceKHz),
-                                 texte(l.zB.real(), 2),
-                                 texte(l.zB.imag(), 2),
-                                 texte(l.zC.real(), 2),
-                                 texte(l.zC.imag(), 2),
-                                 texte(std::abs(l.zC), 2),
-                                 texte(l.ros, 3),
-                                 QString::number(l.accordableNec ? 1 : 0),
-                                 QString::number(l.accordableGraphe ? 1 : 0),
-                                 texte(l.accordPct, 1)};
-        t += champs.join(u',') + u'\n';
-    }
+    QString t = EnTeteTableau + u'\n';
+    for (const LigneTableau &l : lignes)
+        t += champs(l).join(u',') + u'\n';
+    return t.toUtf8();
+}
+
+QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
+{
+    // Only the limit of the class in use decides; it is the one --limite sets.
+    const double limite = e.classe == Classe::Basse     ? e.limites.basse
+                          : e.classe == Classe::Moyenne ? e.limites.moyenne
+                                                        : e.limites.haute;
+    const QStringList entrees{texte(e.antenne.brancheCm),
+                              QString::number(e.longElecDip),
+                              QString::number(e.echelleCm),
+                              texte(e.echelle.coefVelocite),
+                              texte(e.antenne.diametreMm),
+                              texte(e.antenne.hauteurM),
+                              QString::fromLatin1(NomsSols[static_cast<int>(e.antenne.sol)]),
+                              texte(e.echelle.z0),
+                              texte(e.echelle.perteDb100m),
+                              QString::fromLatin1(NomsClasses[static_cast<int>(e.classe)]),
+                              texte(limite),
+                              texte(e.seuils.bas),
+                              texte(e.seuils.moyen),
+                              texte(e.seuils.haut),
+                              QString::number(e.longueurMaxCm)};
+    QString t = EnTeteTableau +
+                QStringLiteral(",branche_cm,branche_electrique_cm,echelle_cm,coef_echelle,"
+                               "diametre_mm,hauteur_m,sol,z0_ohm,perte_db_100m_10mhz,classe,"
+                               "limite_ohm,seuil_bas,seuil_moyen,seuil_haut,longueur_carte_cm\n");
+    const QString suite = u',' + entrees.join(u',') + u'\n';
+    for (const LigneTableau &l : lignes)
+        t += champs(l).join(u',') + suite;
     return t.toUtf8();
 }
 

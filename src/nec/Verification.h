@@ -4,6 +4,7 @@
 #include "nec/Ligne.h"
 #include "nec/Modele.h"
 #include "nec/Regle.h"
+#include "regles/Erreurs.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -17,6 +18,7 @@ struct BandeVerifiee {
     int k;              // 1..8, the band's place in the band table
     std::int32_t bande; // metres, its name
     std::int32_t frequenceKHz;
+    bool operator==(const BandeVerifiee &) const = default;
 };
 
 struct Entrees {
@@ -33,13 +35,41 @@ struct Entrees {
     // follows it, so that Z at B is the same whichever bands are ticked. 0
     // leaves it to the highest band asked.
     std::int32_t frequenceMaxTableKHz = 0;
+    bool operator==(const Entrees &) const = default;
 };
 
 // The map's default end: twice the ladder, and never less than 40 m.
 std::int32_t longueurMaxParDefaut(std::int32_t echelleCm);
 
-// Throws the message naming the first bad field, or the limit of NEC-2's
-// thin-wire model the antenna is beyond.
+// The inputs an error can be about, so that a window shows it beside its box:
+// the main window's first, then the check's own.
+enum class Champ {
+    Branche,
+    Echelle,
+    CoefEchelle,
+    CoefDipole,
+    Bandes,
+    Diametre,
+    Hauteur,
+    Z0,
+    Perte,
+    LimiteBasse,
+    LimiteMoyenne,
+    LimiteHaute,
+    LongueurMax,
+};
+
+class ErreurChamp : public KesuErreur {
+public:
+    ErreurChamp(Champ champ, QString texte) : KesuErreur(std::move(texte)), champ_(champ) {}
+    Champ champ() const { return champ_; }
+
+private:
+    Champ champ_;
+};
+
+// Throws the message naming the first bad field, as an ErreurChamp, or the
+// limit of NEC-2's thin-wire model the antenna is beyond.
 void valide(const Entrees &e);
 
 // The frequency the deck's geometry is cut for, in MHz.
@@ -92,5 +122,11 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB,
 
 // The table as CSV: one header line, then a line per band.
 QByteArray csv(const std::vector<LigneTableau> &lignes);
+// The same table, each line followed by the inputs it was computed from, in
+// the command line's units and names, so that the file says how to compute it
+// again. Kept on every line rather than in a block of their own: the file
+// stays one rectangular table that any spreadsheet or CSV reader takes whole,
+// with a type per column, and tables of several runs can be put together.
+QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes);
 
 } // namespace Nec

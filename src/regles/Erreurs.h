@@ -87,11 +87,15 @@ QString texteBoiteErreur(const QString &texte);
 // The NEC-2 check: the antenna computed by nec2c beside the chart's rule.
 namespace Textes {
 inline const QString NecIntrouvable =
-    QStringLiteral("Le programme nec2c est introuvable : installez le paquet nec2c");
+    QStringLiteral("Le programme nec2c est introuvable : installez-le par la commande "
+                   "« apt-get install nec2c » (en administrateur)");
 inline const QString NecDossierTemporaire =
     QStringLiteral("Impossible de préparer les fichiers du calcul NEC-2");
 // %1 is nec2c's exit status.
 inline const QString NecCodeRetour = QStringLiteral("nec2c a échoué (code de retour %1)");
+// %1 is nec2c's exit status, %2 the reason it gave, in its own words.
+inline const QString NecRaison =
+    QStringLiteral("nec2c a refusé le calcul (code de retour %1) en signalant : « %2 »");
 inline const QString NecArret = QStringLiteral("nec2c s'est arrêté brutalement");
 // %1 is the time limit in seconds.
 inline const QString NecDelai =
@@ -114,6 +118,8 @@ inline const QString NecTropDeSegments =
                    "accepte : calcul refusé");
 inline const QString NecAucuneBande = QStringLiteral("Aucune bande n'est cochée");
 inline const QString NecAnnule = QStringLiteral("Calcul annulé");
+// A box of the main window read by the check: %1 names it, %2 is its error.
+inline const QString NecChampPrincipal = QStringLiteral("%1 (fenêtre principale) : %2");
 // %1 names the field, %2 is the typed text.
 inline const QString NecPasUnNombre = QStringLiteral("%1 : « %2 » n'est pas un nombre");
 inline const QString NecDiametre =

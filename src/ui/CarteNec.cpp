@@ -47,8 +47,9 @@ CarteNec::CarteNec(QWidget *parent) : QWidget(parent)
     setCursor(Qt::CrossCursor);
 }
 
-void CarteNec::montre(const Nec::Resultat &resultat, std::int32_t echelleCm)
+void CarteNec::montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise)
 {
+    grise_ = grise;
     carte_ = resultat.carte;
     bandes_.clear();
     for (const Nec::LigneTableau &l : resultat.lignes)
@@ -61,6 +62,7 @@ void CarteNec::efface()
 {
     carte_.clear();
     bandes_.clear();
+    grise_ = false;
     update();
 }
 
@@ -174,12 +176,19 @@ void CarteNec::paintEvent(QPaintEvent *)
         p.drawLine(x, Haut - 2, x, yEchelle);
         p.drawText(QRect(x - 10, 0, 20, Haut - 2), Qt::AlignCenter, QStringLiteral("C"));
     }
+    if (grise_)
+        p.fillRect(rect(), QColor::fromRgbF(1, 1, 1, Voile));
 }
 
 void CarteNec::mouseMoveEvent(QMouseEvent *e)
 {
     const QString t = texteSurvol(e->position().toPoint());
-    setToolTip(t);
+    // Tool tips take the application's font, which may lack "|" and "—":
+    // this one names the map's own.
+    setToolTip(t.isEmpty()
+                   ? t
+                   : QStringLiteral("<span style=\"font-family:'%1'; white-space:pre\">%2</span>")
+                         .arg(font().family(), t.toHtmlEscaped()));
     emit survol(t);
     QWidget::mouseMoveEvent(e);
 }

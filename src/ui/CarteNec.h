@@ -14,8 +14,13 @@ class CarteNec : public QWidget {
 public:
     explicit CarteNec(QWidget *parent = nullptr);
 
-    void montre(const Nec::Resultat &resultat, std::int32_t echelleCm);
+    // Greyed, the map still shows results that no longer match the inputs.
+    void montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise = false);
     void efface();
+    bool grise() const { return grise_; }
+
+    // How much of white veils a greyed map.
+    static constexpr float Voile = 0.63f;
 
     // The ladder length at a column, in cm; -1 off the strips.
     std::int32_t longueurEn(int x) const;
@@ -46,4 +51,5 @@ private:
     std::vector<Nec::CarteBande> carte_;
     std::vector<Nec::BandeVerifiee> bandes_;
     std::int32_t echelleCm_ = 0;
+    bool grise_ = false;
 };

@@ -400,7 +400,7 @@ void TForm1::connecteHandlers()
         if (EtatCalcul.DeplacementArme)
             abandonneDeplacement();
     });
-    connecteGarde(VerifNec, &QAction::triggered, this, [this] { VerifNecClick(); });
+    prepareVerifNec();
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [this] { aideContextuelle(); });

@@ -92,6 +92,8 @@ public:
     void FrqBandeClick();
     void A_ProposClick();
     void VerifNecClick();
+    // The NEC-2 entry's handler, and its tips saying why it is disabled.
+    void prepareVerifNec();
     void EnregistrerImageClick();
     // What the picture shows, the chart or the lobe panel, as a picture
     // `facteur` times the size shown; null when it shows neither.

@@ -1,61 +1,26 @@
 #include "ui/VerificationNec.h"
 
-#include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
 #include "ui/CarteNec.h"
 #include "ui/HandlerGarde.h"
+#include "ui/TableauNec.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QTableWidget>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
 
-// The user's settings, never Kesu.ini: ~/.config/Kesu/Kesu.conf on Linux.
-const QString Organisation = QStringLiteral("Kesu");
-const QString Groupe = QStringLiteral("VerificationNec");
-
-const QString Legende =
-    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber. Un clic "
-                   "reporte la longueur dans l'échelle.");
-
-// What the ground list shows, in the order of Nec::Sol.
-constexpr const char *NomsAffiches[] = {"Espace libre", "Sol pauvre", "Sol moyen", "Sol bon",
-                                        "Eau de mer"};
-static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
-
-QString libelleSol(Nec::Sol sol)
-{
-    QString t = QString::fromUtf8(NomsAffiches[static_cast<int>(sol)]);
-    if (const auto c = Nec::constantes(sol))
-        t += QStringLiteral(" (εr %1, σ %2 S/m)")
-                 .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
-    return t;
-}
-
-QString complexe(Nec::Complexe z)
-{
-    const QString signe = z.imag() < 0 ? QStringLiteral(" − j") : QStringLiteral(" + j");
-    return Nec::texte(z.real(), 1) + signe + Nec::texte(std::abs(z.imag()), 1);
-}
-
-QString ouiNon(bool v)
-{
-    return v ? QStringLiteral("Oui") : QStringLiteral("Non");
-}
+const QString CalculEnCours = QStringLiteral("Calcul NEC-2 en cours…");
+const QString Perimes =
+    QStringLiteral("Les résultats affichés ne correspondent plus aux entrées : ");
+const QString ValeurIncorrecte = QStringLiteral("corrigez la valeur signalée en rouge.");
 
 QString nomClasse(Nec::Classe c)
 {
@@ -70,221 +35,167 @@ QString nomClasse(Nec::Classe c)
     return QStringLiteral("impédance moyenne");
 }
 
-// A box of the form, with the name its messages give it.
-QLineEdit *champ(QFormLayout *forme, const char *libelle, const char *nom, const QString &defaut)
+// What changed, among what a new nec2c run depends on, said as a sentence.
+QString raisonPerime(const Nec::Entrees &avant, const Nec::Entrees &apres)
 {
-    auto *e = new QLineEdit(defaut);
-    e->setObjectName(QString::fromLatin1(nom));
-    e->setAccessibleName(QString::fromUtf8(libelle));
-    forme->addRow(QString::fromUtf8(libelle), e);
-    return e;
+    const Nec::Antenne &a = avant.antenne;
+    const Nec::Antenne &b = apres.antenne;
+    const std::pair<bool, const char *> changements[] = {
+        {a.brancheCm != b.brancheCm, "la branche"},
+        {a.diametreMm != b.diametreMm, "le diamètre du fil"},
+        {a.hauteurM != b.hauteurM, "la hauteur"},
+        {a.sol != b.sol, "le sol"},
+        {avant.bandes != apres.bandes, "les bandes"},
+    };
+    QStringList quoi;
+    for (const auto &[change, nom] : changements)
+        if (change)
+            quoi << QString::fromUtf8(nom);
+    QString sujet = QStringLiteral("l'antenne");
+    if (!quoi.isEmpty()) {
+        sujet = quoi.takeLast();
+        if (!quoi.isEmpty())
+            sujet = quoi.join(QStringLiteral(", ")) + QStringLiteral(" et ") + sujet;
+    }
+    const bool pluriel =
+        sujet.contains(QStringLiteral(" et ")) || sujet == QStringLiteral("les bandes");
+    return Perimes + sujet + (pluriel ? QStringLiteral(" ont") : QStringLiteral(" a")) +
+           QStringLiteral(" changé. Appuyez sur « Calculer ».");
 }
 
-// A read-only line of the form.
-QLabel *lecture(QFormLayout *forme, const char *nom)
+bool principal(Nec::Champ c)
 {
-    auto *l = new QLabel;
-    l->setObjectName(QString::fromLatin1(nom));
-    forme->addRow(l);
-    return l;
-}
-
-double valeur(const QLineEdit *e)
-{
-    return Nec::nombreChamp(e->text(), e->accessibleName());
+    return c < Nec::Champ::Diametre;
 }
 
 } // namespace
 
-VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent)
-    : QDialog(parent), principales_(std::move(principales)), execution_(new Nec::ExecutionNec(this))
+Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) const
 {
-    setObjectName(QStringLiteral("VerificationNec"));
-    setWindowTitle(QStringLiteral("Vérification NEC-2"));
-    setWindowFlag(Qt::WindowMaximizeButtonHint);
-    setModal(false);
-
-    // The defaults are those of the computation's own inputs.
-    const Nec::Entrees defaut;
-    auto *antenne = new QGroupBox(QStringLiteral("Antenne"));
-    auto *fa = new QFormLayout(antenne);
-    Diametre = champ(fa, "Diamètre du fil (mm)", "Diametre", Nec::texte(defaut.antenne.diametreMm));
-    Hauteur = champ(fa, "Hauteur (m)", "Hauteur", Nec::texte(defaut.antenne.hauteurM));
-    Sol = new QComboBox;
-    Sol->setObjectName(QStringLiteral("Sol"));
-    for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
-        Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
-    Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
-    fa->addRow(QStringLiteral("Sol"), Sol);
-
-    auto *echelle = new QGroupBox(QStringLiteral("Échelle"));
-    auto *fe = new QFormLayout(echelle);
-    Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", Nec::texte(defaut.echelle.z0));
-    Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", Nec::texte(defaut.echelle.perteDb100m));
-    // What the main window gives, shown where the ladder's own inputs are.
-    Principale = lecture(fe, "Principale");
-
-    auto *accord = new QGroupBox(QStringLiteral("Accord"));
-    auto *fc = new QFormLayout(accord);
-    Classe = lecture(fc, "Classe");
-    LimiteBasse =
-        champ(fc, "Limite basse, |Z| ≤ (Ω)", "LimiteBasse", Nec::texte(defaut.limites.basse));
-    LimiteMoyenne =
-        champ(fc, "Limite moyenne, |Z| ≤ (Ω)", "LimiteMoyenne", Nec::texte(defaut.limites.moyenne));
-    LimiteHaute =
-        champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute", Nec::texte(defaut.limites.haute));
-    LongueurMax = champ(fc, "Longueur maximale (m)", "LongueurMax", QString());
-    LongueurMax->setPlaceholderText(QStringLiteral("auto"));
-    LongueurMax->setToolTip(
-        QStringLiteral("Vide : deux fois la longueur de l'échelle, et 40 m au moins"));
-
-    Calculer = new QPushButton(QStringLiteral("Calculer"));
-    Annuler = new QPushButton(QStringLiteral("Annuler"));
-    Exporter = new QPushButton(QStringLiteral("Exporter CSV…"));
-    Fermer = new QPushButton(QStringLiteral("Fermer"));
-    Calculer->setObjectName(QStringLiteral("Calculer"));
-    Annuler->setObjectName(QStringLiteral("Annuler"));
-    Exporter->setObjectName(QStringLiteral("Exporter"));
-    Fermer->setObjectName(QStringLiteral("Fermer"));
-    Calculer->setDefault(true);
-    Progression = new QProgressBar;
-    Progression->setObjectName(QStringLiteral("Progression"));
-    Progression->setTextVisible(false);
-    Etat = new QLabel;
-    Etat->setObjectName(QStringLiteral("Etat"));
-    Etat->setWordWrap(true);
-
-    // The inputs keep to a narrow column: the map and the table get the rest.
-    auto *colonne = new QWidget;
-    colonne->setFixedWidth(340);
-    auto *gauche = new QVBoxLayout(colonne);
-    gauche->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
-        gauche->addWidget(w);
-    auto *boutons = new QHBoxLayout;
-    boutons->addWidget(Calculer);
-    boutons->addWidget(Annuler);
-    gauche->addLayout(boutons);
-    gauche->addWidget(Progression);
-    gauche->addWidget(Etat);
-    gauche->addStretch();
-    auto *bas = new QHBoxLayout;
-    bas->addWidget(Exporter);
-    bas->addWidget(Fermer);
-    gauche->addLayout(bas);
-
-    Carte = new CarteNec;
-    Carte->setObjectName(QStringLiteral("Carte"));
-    Survol = new QLabel(Legende);
-    Survol->setObjectName(QStringLiteral("Survol"));
-    Tableau = new QTableWidget(0, 9);
-    Tableau->setObjectName(QStringLiteral("Tableau"));
-    Tableau->setHorizontalHeaderLabels(
-        {QStringLiteral("Bande"), QStringLiteral("Fréquence (kHz)"), QStringLiteral("Z en B (Ω)"),
-         QStringLiteral("Z en C (Ω)"), QStringLiteral("|Z| en C (Ω)"), QStringLiteral("ROS"),
-         QStringLiteral("Accord NEC"), QStringLiteral("Accord graphe"),
-         QStringLiteral("Accord (%)")});
-    Tableau->verticalHeader()->hide();
-    Tableau->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    auto *droite = new QVBoxLayout;
-    droite->addWidget(Carte);
-    droite->addWidget(Survol);
-    droite->addWidget(Tableau, 1);
-
-    auto *tout = new QHBoxLayout(this);
-    tout->addWidget(colonne);
-    tout->addLayout(droite, 1);
-    resize(1180, 640);
-
-    litReglages();
-    enCours(false);
-    Exporter->setEnabled(false);
-
-    connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
-    connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
-    connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
-    connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
-    for (QLineEdit *e : {Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
-        connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
-    connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
-        Progression->setRange(0, total);
-        Progression->setValue(faites);
-    });
-    connect(execution_, &Nec::ExecutionNec::termine, this,
-            [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
-    connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) { echec(t); });
-    connect(Carte, &CarteNec::survol, Survol,
-            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende : t); });
-    connect(Carte, &CarteNec::longueurChoisie, this, &VerificationNec::longueurChoisie);
-}
-
-VerificationNec::~VerificationNec() = default;
-
-Nec::Entrees VerificationNec::entrees() const
-{
+    const auto valeur = [](const QLineEdit *e, Nec::Champ champ) {
+        if (const auto v = Nec::nombre(e->text()))
+            return *v;
+        throw Nec::ErreurChamp(champ, Textes::NecPasUnNombre.arg(e->accessibleName(), e->text()));
+    };
     Nec::Entrees e = principales_();
-    e.antenne.diametreMm = valeur(Diametre);
-    e.antenne.hauteurM = valeur(Hauteur);
+    e.antenne.diametreMm = valeur(Diametre, Nec::Champ::Diametre);
+    e.antenne.hauteurM = valeur(Hauteur, Nec::Champ::Hauteur);
     e.antenne.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
-    e.echelle.z0 = valeur(Z0);
-    e.echelle.perteDb100m = valeur(Perte);
-    e.limites = {valeur(LimiteBasse), valeur(LimiteMoyenne), valeur(LimiteHaute)};
-    if (LongueurMax->text().trimmed().isEmpty()) {
-        e.longueurMaxCm = Nec::longueurMaxParDefaut(e.echelleCm);
+    e.echelle.z0 = valeur(Z0, Nec::Champ::Z0);
+    e.echelle.perteDb100m = valeur(Perte, Nec::Champ::Perte);
+    e.limites = {valeur(LimiteBasse, Nec::Champ::LimiteBasse),
+                 valeur(LimiteMoyenne, Nec::Champ::LimiteMoyenne),
+                 valeur(LimiteHaute, Nec::Champ::LimiteHaute)};
+    const QString fin = LongueurMax->text().trimmed();
+    if (fin.isEmpty() || fin.compare(Auto, Qt::CaseInsensitive) == 0) {
+        // A ladder typed beyond the map makes it grow all the same.
+        e.longueurMaxCm = carteAuto > 0 && e.echelleCm <= carteAuto
+                              ? carteAuto
+                              : Nec::longueurMaxParDefaut(e.echelleCm);
     } else {
-        const double m = valeur(LongueurMax);
+        const double m = valeur(LongueurMax, Nec::Champ::LongueurMax);
         // Beyond 10 km the map would take seconds; it is no longer a ladder.
         e.longueurMaxCm =
             m > 0 && m <= 10'000 ? static_cast<std::int32_t>(std::lround(m * 100)) : 0;
     }
     Nec::valide(e);
+    try {
+        deck = Nec::deck(e);
+    } catch (const KesuErreur &erreur) {
+        // Too many segments: the branch is too long for the highest band.
+        throw Nec::ErreurChamp(Nec::Champ::Branche, erreur.texte());
+    }
     return e;
 }
 
 void VerificationNec::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    afficheContexteCourant();
+    actualise();
+    // Said before any "Calculer": without nec2c nothing can be computed.
+    if (zB_.empty() && !execution_->enCours()) {
+        if (!execution_->disponible())
+            afficheEtat(Textes::NecIntrouvable, Ton::Erreur);
+        else if (Etat->text() == Textes::NecIntrouvable)
+            afficheEtat({}); // installed since
+    }
+}
+
+void VerificationNec::changeEvent(QEvent *e)
+{
+    QDialog::changeEvent(e);
+    // Coming back from the band editor: the frequencies may have changed.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        executeGarde([this] { actualise(); });
 }
 
 void VerificationNec::afficheContexteCourant()
 {
+    Nec::Entrees e;
     try {
-        afficheContexte(principales_());
+        e = principales_();
     } catch (const KesuErreur &) {
-        // A bad box of the main window is reported when the check runs.
+        // Said under this line by actualise().
+        return;
     }
-}
-
-void VerificationNec::afficheContexte(const Nec::Entrees &e)
-{
     Principale->setText(QStringLiteral("Branche %1 cm, échelle %2 cm, coefficient %3")
                             .arg(Nec::texte(e.antenne.brancheCm), QString::number(e.echelleCm),
                                  Nec::texte(e.echelle.coefVelocite)));
     Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") + nomClasse(e.classe));
 }
 
+void VerificationNec::afficheEtat(const QString &texte, Ton ton)
+{
+    static const QString styles[] = {
+        QString(),
+        QStringLiteral("QLabel { background: #fff3c4; color: #5c4400; padding: 4px; }"),
+        QStringLiteral("QLabel { color: #c00000; }"),
+    };
+    Etat->setStyleSheet(styles[static_cast<int>(ton)]);
+    Etat->setText(texte);
+    Etat->setVisible(!texte.isEmpty());
+}
+
+void VerificationNec::montreErreur(const Nec::ErreurChamp &erreur, bool focalise)
+{
+    erreurs_.montre(erreur, focalise && !principal(erreur.champ()));
+    if (focalise && principal(erreur.champ()))
+        emit champPrincipalIncorrect(erreur.champ());
+}
+
 void VerificationNec::CalculerClick()
 {
-    Nec::Entrees e = entrees();
-    const QByteArray d = Nec::deck(e);
+    erreurs_.efface();
+    Nec::Entrees e;
+    QByteArray d;
+    try {
+        // A new computation chooses the map's end afresh.
+        e = entrees(0, d);
+    } catch (const Nec::ErreurChamp &erreur) {
+        montreErreur(erreur, true);
+        throw;
+    }
     sauveReglages();
     demandees_ = std::move(e);
     deckDemande_ = d;
-    vide(QStringLiteral("Calcul NEC-2 en cours…"));
+    carteAuto_ = Nec::longueurMaxParDefaut(demandees_.echelleCm);
+    vide(CalculEnCours);
     enCours(true);
     execution_->lance(d, static_cast<int>(demandees_.bandes.size()));
 }
 
 void VerificationNec::AnnulerClick()
 {
+    arrete();
+}
+
+void VerificationNec::arrete()
+{
     if (!execution_->enCours())
         return;
     execution_->annule();
     enCours(false);
-    Etat->setText(Textes::NecAnnule);
+    afficheEtat(Textes::NecAnnule);
 }
 
 void VerificationNec::termine(const std::vector<Nec::ImpedanceB> &z)
@@ -294,40 +205,55 @@ void VerificationNec::termine(const std::vector<Nec::ImpedanceB> &z)
     zB_ = z;
     entrees_ = demandees_;
     resultat_ = Nec::evalue(entrees_, zB_);
-    Etat->clear();
+    perime_ = false;
+    afficheEtat({});
     montre();
+    // What was typed during the run.
+    actualise();
 }
 
 void VerificationNec::echec(const QString &texte)
 {
     enCours(false);
     vide(texte);
-    Etat->setStyleSheet(QStringLiteral("color: #c00000"));
+    afficheEtat(texte, Ton::Erreur);
 }
 
 void VerificationNec::actualise()
 {
     afficheContexteCourant();
-    if (zB_.empty() || execution_->enCours())
-        return;
+    erreurs_.efface();
     Nec::Entrees e;
+    QByteArray d;
     try {
-        e = entrees();
-        if (Nec::deck(e) != deck_) {
-            Etat->setStyleSheet({});
-            Etat->setText(QStringLiteral("L'antenne ou les bandes ont changé : appuyez sur "
-                                         "« Calculer »"));
-            return;
-        }
-    } catch (const KesuErreur &erreur) {
-        // Typing goes through bad texts: said here, the last map stays.
-        Etat->setStyleSheet(QStringLiteral("color: #c00000"));
-        Etat->setText(erreur.texte());
+        e = entrees(carteAuto_, d);
+    } catch (const Nec::ErreurChamp &erreur) {
+        // Typing goes through bad texts: said beside the box, the focus stays
+        // where the user types.
+        montreErreur(erreur, false);
+        if (!zB_.empty())
+            grise(Perimes + ValeurIncorrecte);
         return;
     }
+    if (zB_.empty())
+        return;
+    if (d != deck_) {
+        grise(raisonPerime(entrees_, e));
+        return;
+    }
+    if (!perime_ && e == entrees_)
+        return;
     entrees_ = std::move(e);
     resultat_ = Nec::evalue(entrees_, zB_, &resultat_);
-    Etat->clear();
+    perime_ = false;
+    afficheEtat({});
+    montre();
+}
+
+void VerificationNec::grise(const QString &raison)
+{
+    perime_ = true;
+    afficheEtat(raison, Ton::Perime);
     montre();
 }
 
@@ -345,42 +271,18 @@ void VerificationNec::vide(const QString &etat)
     resultat_ = {};
     zB_.clear();
     deck_.clear();
+    perime_ = false;
     Carte->efface();
     Tableau->setRowCount(0);
     Exporter->setEnabled(false);
-    Etat->setStyleSheet({});
-    Etat->setText(etat);
+    afficheEtat(etat);
 }
 
 void VerificationNec::montre()
 {
-    afficheContexte(entrees_);
-    Carte->montre(resultat_, entrees_.echelleCm);
-    Tableau->setRowCount(static_cast<int>(resultat_.lignes.size()));
-    int r = 0;
-    for (const Nec::LigneTableau &l : resultat_.lignes) {
-        const QString textes[] = {
-            QString::number(l.bande.bande) + QStringLiteral(" m"),
-            QString::number(l.bande.frequenceKHz),
-            complexe(l.zB),
-            complexe(l.zC),
-            Nec::texte(std::abs(l.zC), 1),
-            Nec::texte(l.ros, 2),
-            ouiNon(l.accordableNec),
-            ouiNon(l.accordableGraphe),
-            Nec::texte(l.accordPct, 1),
-        };
-        for (int c = 0; c < 9; ++c) {
-            auto *item = new QTableWidgetItem(textes[c]);
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            Tableau->setItem(r, c, item);
-        }
-        Tableau->item(r, 0)->setData(Qt::DecorationRole,
-                                     QColor::fromRgb(CouleursBandes[l.bande.k]));
-        ++r;
-    }
-    Exporter->setEnabled(!resultat_.lignes.empty());
+    Carte->montre(resultat_, entrees_.echelleCm, perime_);
+    Tableau->montre(resultat_.lignes, perime_);
+    Exporter->setEnabled(!perime_ && !resultat_.lignes.empty());
 }
 
 void VerificationNec::ExporterClick()
@@ -391,14 +293,12 @@ void VerificationNec::ExporterClick()
                                          QStringLiteral("verification-nec.csv"), {filtre}, filtre);
     if (nom.isEmpty())
         return;
-    if (EcritEnUneFois(nom, Nec::csv(resultat_.lignes)) != EchecEcriture::Aucun)
-        leveErreur(Textes::EnregistrementImpossible.arg(nom));
+    EcritOuSignale(nom, Nec::csv(entrees_, resultat_.lignes), Textes::FichierNonEnregistre);
 }
 
 void VerificationNec::closeEvent(QCloseEvent *e)
 {
-    execution_->annule();
-    enCours(false);
+    arrete();
     sauveReglages();
     QDialog::closeEvent(e);
 }
@@ -406,32 +306,6 @@ void VerificationNec::closeEvent(QCloseEvent *e)
 void VerificationNec::hideEvent(QHideEvent *e)
 {
     // Escape hides the window without closing it: the run stops all the same.
-    if (execution_->enCours()) {
-        execution_->annule();
-        enCours(false);
-        Etat->setText(Textes::NecAnnule);
-    }
+    arrete();
     QDialog::hideEvent(e);
-}
-
-void VerificationNec::litReglages()
-{
-    QSettings s(Organisation, Organisation);
-    s.beginGroup(Groupe);
-    for (QLineEdit *e :
-         {Diametre, Hauteur, Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
-        e->setText(s.value(e->objectName(), e->text()).toString());
-    const int i = Sol->findData(s.value(QStringLiteral("Sol"), Sol->currentData()));
-    if (i >= 0)
-        Sol->setCurrentIndex(i);
-}
-
-void VerificationNec::sauveReglages() const
-{
-    QSettings s(Organisation, Organisation);
-    s.beginGroup(Groupe);
-    for (const QLineEdit *e :
-         {Diametre, Hauteur, Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
-        s.setValue(e->objectName(), e->text());
-    s.setValue(QStringLiteral("Sol"), Sol->currentData());
 }

@@ -97,6 +97,14 @@ void TstExecutionNec::pannes_data()
     QTest::newRow("missing") << "nec2c-absent-de-ce-systeme" << 30000 << Textes::NecIntrouvable;
     QTest::newRow("non-zero exit")
         << programmeFactice(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour.arg(3);
+    // nec2c's own reason, from its error stream or else its output's last line.
+    QTest::newRow("refusal on the error stream")
+        << programmeFactice(dossier_, "refus", "echo '  nec2c:  out of memory' >&2; exit 1")
+        << 30000 << Textes::NecRaison.arg(1).arg("nec2c: out of memory");
+    QTest::newRow("refusal in the output")
+        << programmeFactice(dossier_, "refus2",
+                            "printf 'NEC\\n\\n  SEGMENT DATA ERROR \\n\\n' > \"$4\"; exit 255")
+        << 30000 << Textes::NecRaison.arg(255).arg("SEGMENT DATA ERROR");
     QTest::newRow("crash") << programmeFactice(dossier_, "plantage", "kill -SEGV $$") << 30000
                            << Textes::NecArret;
     QTest::newRow("time-out") << programmeFactice(dossier_, "lent", "exec sleep 20") << 300

@@ -30,6 +30,8 @@ private slots:
     void illisible_data();
     void illisible();
     void progression();
+    void raison_data();
+    void raison();
 };
 
 // Outputs of our own nec2c runs on the decks stored beside them.
@@ -87,6 +89,26 @@ void TstLectureSortie::progression()
     QCOMPARE(Nec::frequencesCalculees(""), 0);
     QCOMPARE(Nec::frequencesCalculees(vue(sortie("sol_moyen_coupee_frequence.out"))), 1);
     QCOMPARE(Nec::frequencesCalculees(vue(sortie("sol_moyen.out"))), 2);
+}
+
+void TstLectureSortie::raison_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<QByteArray>("raison");
+    QTest::newRow("wire in the ground plane")
+        << sortie("sol_moyen_au_sol.out")
+        << QByteArray("GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE");
+    QTest::newRow("error stream, CR LF") << QByteArray("nec2c:  kesu.nec: No such file\r\n\r\n")
+                                         << QByteArray("nec2c: kesu.nec: No such file");
+    QTest::newRow("blanks only") << QByteArray(" \n\t\r\n") << QByteArray();
+}
+
+// What nec2c says last, to be quoted when it refuses a deck.
+void TstLectureSortie::raison()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(QByteArray, raison);
+    QCOMPARE(QByteArray::fromStdString(Nec::derniereLigne(vue(texte))), raison);
 }
 
 QTEST_APPLESS_MAIN(TstLectureSortie)

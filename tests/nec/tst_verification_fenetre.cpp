@@ -2,19 +2,25 @@
 #include "ProgrammeFactice.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "ui/AideViewer.h"
 #include "ui/CarteNec.h"
+#include "ui/TableauNec.h"
 #include "ui/VerificationNec.h"
 #include "ui/ZoneImage.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTableWidget>
 
 namespace {
@@ -43,13 +49,18 @@ class TstVerificationFenetre : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void menuApresLancer();
     void calculParDefaut();
     void recalculSansNec();
     void classeDeLaFenetrePrincipale();
     void entreesIncorrectes_data();
     void entreesIncorrectes();
+    void perime_data();
+    void perime();
+    void reouverture();
     void necAbsent();
+    void refusDeNec2c();
     void annulation();
     void fermetureAnnule();
     void clicSurLaCarte();
@@ -66,10 +77,20 @@ void TstVerificationFenetre::initTestCase()
     qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
 }
 
+// Each test starts from the window's defaults.
+void TstVerificationFenetre::init()
+{
+    QSettings("Kesu", "Kesu").remove("VerificationNec");
+}
+
 void TstVerificationFenetre::menuApresLancer()
 {
     FenetreTest f;
     QVERIFY(!f->VerifNec->isEnabled());
+    // The disabled entry says why, in the menu and on the status bar.
+    QVERIFY(f->MenuOutils->toolTipsVisible());
+    QVERIFY(f->VerifNec->toolTip().contains("« Lancer »"));
+    QCOMPARE(f->VerifNec->statusTip(), f->VerifNec->toolTip());
     QCOMPARE(f->MenuOutils->title(), "&Outils"); // shown "Outils"
     QCOMPARE(f->VerifNec->text(), "&Vérification NEC-2…");
     f->Button1->click();
@@ -77,6 +98,17 @@ void TstVerificationFenetre::menuApresLancer()
     f->VerifNec->trigger();
     QVERIFY(f->verificationNec->isVisible());
     QCOMPARE(f->verificationNec->windowTitle(), "Vérification NEC-2");
+    QVERIFY(!f->VerifNec->toolTip().contains("« Lancer »"));
+    // Inside the screen, whatever its size; the table's columns fill its width.
+    VerificationNec *v = f->verificationNec;
+    QVERIFY(v->screen()->availableGeometry().contains(v->frameGeometry()));
+    QCOMPARE_GE(v->Tableau->horizontalHeader()->length(), v->Tableau->viewport()->width());
+    v->windowHandle()->requestActivate();
+    QTRY_COMPARE(QApplication::activeWindow(), v);
+    QTest::keyClick(v, Qt::Key_F1);
+    QCOMPARE(f.plateforme.aides.size(), 1);
+    QCOMPARE(f.plateforme.aides.front().fichier, AideViewer::document());
+    QCOMPARE(f.plateforme.aides.front().contexte, AideViewer::ContexteNec);
 }
 
 void TstVerificationFenetre::calculParDefaut()
@@ -187,12 +219,118 @@ void TstVerificationFenetre::entreesIncorrectes()
     auto *e = t.v->findChild<QLineEdit *>(champ);
     QVERIFY(e);
     e->setText(texte);
+    // Said beside the box as soon as typed, with no box over the window.
+    auto *aCote = t.v->findChild<QLabel *>(champ + "Erreur");
+    QVERIFY(aCote);
+    QCOMPARE(aCote->text(), message);
+    QVERIFY(aCote->isVisible());
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+    t.v->Diametre->setFocus();
     t.v->Calculer->click();
     QCOMPARE(t.f.plateforme.erreursParDefaut, QStringList{texteBoiteErreur(message)});
+    QCOMPARE(t.v->focusWidget(), e);
     QCOMPARE(t.v->execution().executions(), 0);
     QCOMPARE(t.v->Tableau->rowCount(), 0);
     QCOMPARE(e->text(), texte);
     QVERIFY(t.v->Calculer->isEnabled());
+}
+
+void TstVerificationFenetre::perime_data()
+{
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("grise");
+    QTest::newRow("height") << "Hauteur"
+                            << "12" << true;
+    QTest::newRow("ground") << "Sol"
+                            << "4" << true;
+    QTest::newRow("branch") << "LongDip"
+                            << "2000" << true;
+    QTest::newRow("band unticked") << "Ch80m"
+                                   << "" << true;
+    QTest::newRow("ladder not a number") << "LongEch"
+                                         << "x" << true;
+    QTest::newRow("Z0 not a number") << "Z0"
+                                     << "x" << true;
+    QTest::newRow("Z0") << "Z0"
+                        << "600" << false;
+    QTest::newRow("loss") << "Perte"
+                          << "1.5" << false;
+    QTest::newRow("limit") << "LimiteMoyenne"
+                           << "300" << false;
+    QTest::newRow("map end") << "LongueurMax"
+                             << "45" << false;
+    QTest::newRow("map end typed auto") << "LongueurMax"
+                                        << "Auto" << false;
+    QTest::newRow("ladder") << "LongEch"
+                            << "2500" << false;
+    QTest::newRow("ladder factor") << "CbCoefEch"
+                                   << "0.8" << false;
+    QTest::newRow("chart threshold") << "LimitMoyenne"
+                                     << "0.7" << false;
+    QTest::newRow("class") << "ChPara"
+                           << "" << false;
+}
+
+// Results that no longer match the inputs are greyed at once and cannot be
+// exported; those that need no new run are redrawn at once.
+void TstVerificationFenetre::perime()
+{
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(bool, grise);
+    Verification t;
+    t.calcule();
+    QWidget *w = t.v->findChild<QWidget *>(champ);
+    if (!w)
+        w = t.f->findChild<QWidget *>(champ);
+    QVERIFY(w);
+    const auto change = [&] {
+        if (auto *e = qobject_cast<QLineEdit *>(w))
+            e->setText(texte);
+        else if (auto *c = qobject_cast<QComboBox *>(w))
+            c->setCurrentText(texte);
+        else
+            qobject_cast<QAbstractButton *>(w)->click();
+    };
+    const QByteArray avant = Nec::csv(t.v->resultat().lignes);
+    if (champ == "Sol")
+        t.v->Sol->setCurrentIndex(texte.toInt());
+    else
+        change();
+    QCOMPARE(t.v->perime(), grise);
+    QCOMPARE(t.v->Carte->grise(), grise);
+    QCOMPARE(t.v->Exporter->isEnabled(), !grise);
+    QCOMPARE(t.v->Etat->isVisible(), grise);
+    QCOMPARE(t.v->execution().executions(), 1);
+    // A bad box of the main window: "Calculer" hands the focus back to it.
+    if (champ == "LongEch" && grise) {
+        t.v->Calculer->click();
+        QCOMPARE(t.f->focusWidget(), w);
+    }
+    if (!grise && !texte.startsWith("Auto")) {
+        QVERIFY(Nec::csv(t.v->resultat().lignes) != avant);
+        QCOMPARE(t.v->Tableau->item(0, 4)->text(),
+                 Nec::texte(std::abs(t.v->resultat().lignes[0].zC), 1));
+    }
+}
+
+// Reopened, the window shows results for the inputs it shows, even after a
+// change it was not told of (the band editor's frequencies).
+void TstVerificationFenetre::reouverture()
+{
+    Verification t;
+    t.calcule();
+    t.v->close();
+    EtatCalcul.TableBandes[0].Frequence = 3700;
+    t.f->VerifNec->trigger();
+    QVERIFY(t.v->perime());
+    QVERIFY(t.v->Etat->text().contains("les bandes ont changé"));
+    EtatCalcul.TableBandes[0].Frequence = 3650;
+    t.v->close();
+    t.f->VerifNec->trigger();
+    QVERIFY(!t.v->perime());
+    QVERIFY(t.v->Exporter->isEnabled());
 }
 
 void TstVerificationFenetre::necAbsent()
@@ -204,6 +342,12 @@ void TstVerificationFenetre::necAbsent()
     QCOMPARE(t.v->Tableau->rowCount(), 0);
     QVERIFY(t.v->resultat().carte.empty());
     QVERIFY(!t.v->Exporter->isEnabled());
+    // Said as soon as the window opens, before any "Calculer".
+    t.v->close();
+    t.v->Etat->clear();
+    t.f->VerifNec->trigger();
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
+    QVERIFY(Textes::NecIntrouvable.contains("« apt-get install nec2c »"));
     // The rest of the program goes on.
     t.f->Button1->click();
     QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
@@ -244,11 +388,28 @@ void TstVerificationFenetre::fermetureAnnule()
     QVERIFY(t.v->Calculer->isEnabled());
 }
 
+// A run nec2c refuses: its own reason reaches the window. (The check itself
+// now refuses a wire that close to the ground, so nec2c's answer is played.)
+void TstVerificationFenetre::refusDeNec2c()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(
+        dossier_, "refus",
+        "echo 'GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE' >&2; exit 255");
+    t.calcule();
+    QCOMPARE(t.v->Etat->text(), Textes::NecRaison.arg(255).arg(
+                                    "GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE"));
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+}
+
 void TstVerificationFenetre::clicSurLaCarte()
 {
     Verification t;
     t.calcule();
     t.v->resize(1200, 700);
+    // The pointer goes to the first window under it: the main window is moved
+    // from under the map.
+    t.f->move(0, 760);
     QTest::qWait(20);
     CarteNec *c = t.v->Carte;
     // Band 40 m's NEC row, near 12.34 m: a pixel spans several centimetres.
@@ -265,6 +426,9 @@ void TstVerificationFenetre::clicSurLaCarte()
     QTRY_COMPARE(t.v->Survol->text(), survol);
     QTest::mouseClick(c, Qt::LeftButton, {}, p);
     QCOMPARE(t.f->LongEch->text(), QString::number(l));
+    // The map keeps its scale under the mouse.
+    QCOMPARE(c->colonne(6000), c->colonne(0) + int(6000 / cmParPixel + 0.5));
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(6001));
     // The table and the map's C follow the new ladder at once.
     QCOMPARE(t.v->execution().executions(), 1);
     const Nec::LigneTableau &ligne = t.v->resultat().lignes[1];
@@ -286,7 +450,15 @@ void TstVerificationFenetre::exportCsv()
     t.v->Exporter->click();
     QFile f(nom);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), Nec::csv(t.v->resultat().lignes));
+    // The table first, the inputs it came from after it on every line.
+    const QList<QByteArray> lignes = f.readAll().split('\n');
+    const QList<QByteArray> tableau = Nec::csv(t.v->resultat().lignes).split('\n');
+    QCOMPARE(lignes.size(), tableau.size());
+    for (qsizetype i = 0; i + 1 < lignes.size(); ++i)
+        QVERIFY(lignes[i].startsWith(tableau[i] + ','));
+    QVERIFY(lignes[0].endsWith(",sol,z0_ohm,perte_db_100m_10mhz,classe,limite_ohm,seuil_bas,"
+                               "seuil_moyen,seuil_haut,longueur_carte_cm"));
+    QVERIFY(lignes[1].endsWith(",2,10,moyen,450,0,moyenne,500,0.8,0.6,0.3,6000"));
     const QString absent = dossier_.filePath("absent/table.csv");
     t.f.plateforme.surEnregistrement = [absent](const QString &, const QStringList &, QString &) {
         return absent;
