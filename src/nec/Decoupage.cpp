@@ -1,5 +1,6 @@
 #include "nec/Decoupage.h"
 
+#include "nec/ErreurChamp.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 
@@ -8,6 +9,16 @@
 #include <numbers>
 
 namespace Nec {
+
+namespace {
+
+// Each refusal names the input to change, so that a window shows it there.
+[[noreturn]] void refuse(Champ champ, const QString &texte)
+{
+    throw ErreurChamp(champ, texte);
+}
+
+} // namespace
 
 namespace {
 
@@ -50,25 +61,26 @@ Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Mailla
     const double ecartement = antenne.ecartementMm / 1000;
     const double rayon = antenne.diametreMm / 2000;
     if (!(ecartement > 0 && ecartement <= pasMax))
-        leveErreur(Textes::NecEcartement.arg(texteArrondi(pasMax * 1000, 0),
-                                             texte(maillage.fractionLambda)));
+        refuse(Champ::Ecartement, Textes::NecEcartement.arg(texteArrondi(pasMax * 1000, 0),
+                                                            texte(maillage.fractionLambda)));
     if (!(2 * std::numbers::pi * rayon / lambda <= CirconferenceSurLambdaMax))
-        leveErreur(Textes::NecFilEpais.arg(
-            texteArrondi(lambda, 2),
-            texteArrondi(CirconferenceSurLambdaMax * lambda / std::numbers::pi * 1000, 0)));
+        refuse(Champ::Diametre,
+               Textes::NecFilEpais.arg(
+                   texteArrondi(lambda, 2),
+                   texteArrondi(CirconferenceSurLambdaMax * lambda / std::numbers::pi * 1000, 0)));
     Decoupage d;
     d.bras =
         decoupeBras(antenne.brancheCm / 100, ecartement * maillage.raison, maillage.raison, pasMax);
     const double segments = 1 + 2.0 * (d.bras.segmentsEffiles + d.bras.segmentsReguliers);
     if (!(segments <= SegmentsMax))
-        leveErreur(Textes::NecTropDeSegments.arg(texte(segments, 0)));
+        refuse(Champ::Branche, Textes::NecTropDeSegments.arg(texte(segments, 0)));
     d.segments = static_cast<int>(segments);
     // Segments only grow from the feed outwards.
     d.plusCourtM = std::min(ecartement, d.bras.premierM);
     if (!(d.plusCourtM >= SegmentSurRayonMin * rayon))
-        leveErreur(Textes::NecSegmentCourt.arg(texteArrondi(d.plusCourtM * 1000, 1),
-                                               texte(SegmentSurRayonMin),
-                                               texteArrondi(rayon * 1000, 3)));
+        refuse(Champ::Diametre, Textes::NecSegmentCourt.arg(texteArrondi(d.plusCourtM * 1000, 1),
+                                                            texte(SegmentSurRayonMin),
+                                                            texteArrondi(rayon * 1000, 3)));
     return d;
 }
 
@@ -76,18 +88,19 @@ void verifiePose(const Antenne &antenne)
 {
     if (antenne.forme == Forme::VInversee &&
         !(antenne.angleDeg > AngleMin && antenne.angleDeg <= AngleMax))
-        leveErreur(Textes::NecAngle.arg(texte(AngleMin), texte(AngleMax)));
+        refuse(Champ::Angle, Textes::NecAngle.arg(texte(AngleMin), texte(AngleMax)));
     if (antenne.sol == Sol::Libre)
         return;
     const double bas = antenne.hauteurM - chuteM(antenne);
     if (!(antenne.hauteurM > 0))
-        leveErreur(Textes::NecHauteur);
+        refuse(Champ::Hauteur, Textes::NecHauteur);
     if (!(bas > 0))
-        leveErreur(Textes::NecExtremitesV.arg(texteArrondi(bas, 2)));
+        refuse(Champ::Hauteur, Textes::NecExtremitesV.arg(texteArrondi(bas, 2)));
     const double rayon = antenne.diametreMm / 2000;
     if (!(bas >= HauteurSurRayonMin * rayon))
-        leveErreur(Textes::NecSolProche.arg(texteArrondi(bas, 3), texte(HauteurSurRayonMin),
-                                            texteArrondi(HauteurSurRayonMin * rayon * 1000, 1)));
+        refuse(Champ::Hauteur,
+               Textes::NecSolProche.arg(texteArrondi(bas, 3), texte(HauteurSurRayonMin),
+                                        texteArrondi(HauteurSurRayonMin * rayon * 1000, 1)));
 }
 
 } // namespace Nec

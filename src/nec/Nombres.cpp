@@ -33,6 +33,23 @@ QString texte(double v, int decimales)
     return t.startsWith(u'-') && zero ? t.mid(1) : t;
 }
 
+QString texteSignificatif(double v, int chiffres)
+{
+    if (v == 0 || !std::isfinite(v))
+        return texte(v == 0 ? 0.0 : v);
+    const int rang = static_cast<int>(std::floor(std::log10(std::abs(v))));
+    const int decimales = chiffres - 1 - rang;
+    if (decimales >= 0) {
+        // Rounding may carry into one more digit (99.96 gives 100.0): one
+        // decimal fewer then.
+        const QString t = texte(v, decimales);
+        const double r = std::abs(t.toDouble());
+        return r >= std::pow(10.0, rang + 1) && decimales > 0 ? texte(v, decimales - 1) : t;
+    }
+    const double pas = std::pow(10.0, -decimales);
+    return texte(std::round(v / pas) * pas, 0);
+}
+
 QString texteArrondi(double v, int decimales)
 {
     const double echelle = std::pow(10.0, decimales);

@@ -11,6 +11,10 @@ namespace Nec {
 QString texte(double v);
 // Fixed number of decimals.
 QString texte(double v, int decimales);
+// Rounded to that many significant figures, written without an exponent
+// (4635.5 gives "4640" for 3): what a value deserves when a small change of the
+// antenna moves it by far more than its last decimals.
+QString texteSignificatif(double v, int chiffres);
 // At most that many decimals, without trailing zeros: for numbers in messages.
 QString texteArrondi(double v, int decimales);
 // The whole text (spaces around allowed, a decimal comma accepted) as a finite

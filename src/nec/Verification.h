@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nec/ErreurChamp.h"
 #include "nec/LectureSortie.h"
 #include "nec/Ligne.h"
 #include "nec/Modele.h"
@@ -40,33 +41,6 @@ struct Entrees {
 
 // The map's default end: twice the ladder, and never less than 40 m.
 std::int32_t longueurMaxParDefaut(std::int32_t echelleCm);
-
-// The inputs an error can be about, so that a window shows it beside its box:
-// the main window's first, then the check's own.
-enum class Champ {
-    Branche,
-    Echelle,
-    CoefEchelle,
-    CoefDipole,
-    Bandes,
-    Diametre,
-    Hauteur,
-    Z0,
-    Perte,
-    LimiteBasse,
-    LimiteMoyenne,
-    LimiteHaute,
-    LongueurMax,
-};
-
-class ErreurChamp : public KesuErreur {
-public:
-    ErreurChamp(Champ champ, QString texte) : KesuErreur(std::move(texte)), champ_(champ) {}
-    Champ champ() const { return champ_; }
-
-private:
-    Champ champ_;
-};
 
 // Throws the message naming the first bad field, as an ErreurChamp, or the
 // limit of NEC-2's thin-wire model the antenna is beyond.

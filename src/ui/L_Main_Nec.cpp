@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -52,6 +53,11 @@ Nec::Entrees entreesPrincipales(const TForm1 &f)
                                             : Nec::Classe::Moyenne;
     // The thresholds the chart's strips use.
     e.seuils = {EtatCalcul.SeuilBas, EtatCalcul.SeuilMoyen, EtatCalcul.SeuilHaut};
+    // The antenna is cut for the table's highest band, ticked or not, so that
+    // a band's impedance does not change with the others ticked.
+    for (int k = 1; k <= NombreBandes; ++k)
+        e.frequenceMaxTableKHz =
+            std::max(e.frequenceMaxTableKHz, EtatCalcul.TableBandes[k - 1].Frequence);
     for (int k = 1; k <= NombreBandes; ++k)
         if (EtatCalcul.BandeActive[k])
             e.bandes.push_back(

@@ -11,11 +11,15 @@
 namespace {
 
 constexpr int Colonnes = 9;
+constexpr int ChiffresZ = 3;
 
 QString complexe(Nec::Complexe z)
 {
     const QString signe = z.imag() < 0 ? QStringLiteral(" − j") : QStringLiteral(" + j");
-    return Nec::texte(z.real(), 1) + signe + Nec::texte(std::abs(z.imag()), 1);
+    // Three figures: near a high impedance, 1 % more branch moves Z at B by
+    // tens of percent, so more would be false precision. The CSV keeps them.
+    return Nec::texteSignificatif(z.real(), ChiffresZ) + signe +
+           Nec::texteSignificatif(std::abs(z.imag()), ChiffresZ);
 }
 
 QString ouiNon(bool v)
@@ -60,7 +64,7 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise
             QString::number(l.bande.frequenceKHz),
             complexe(l.zB),
             complexe(l.zC),
-            Nec::texte(std::abs(l.zC), 1),
+            Nec::texteSignificatif(std::abs(l.zC), ChiffresZ),
             Nec::texte(l.ros, 2),
             ouiNon(l.accordableNec),
             ouiNon(l.accordableGraphe),

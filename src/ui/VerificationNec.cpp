@@ -45,6 +45,10 @@ QString raisonPerime(const Nec::Entrees &avant, const Nec::Entrees &apres)
         {a.diametreMm != b.diametreMm, "le diamètre du fil"},
         {a.hauteurM != b.hauteurM, "la hauteur"},
         {a.sol != b.sol, "le sol"},
+        {a.ecartementMm != b.ecartementMm, "l'écartement de l'échelle"},
+        {a.forme != b.forme, "la forme"},
+        {a.angleDeg != b.angleDeg, "l'angle du V"},
+        {avant.frequenceMaxTableKHz != apres.frequenceMaxTableKHz, "les fréquences des bandes"},
         {avant.bandes != apres.bandes, "les bandes"},
     };
     QStringList quoi;
@@ -81,6 +85,10 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     e.antenne.diametreMm = valeur(Diametre, Nec::Champ::Diametre);
     e.antenne.hauteurM = valeur(Hauteur, Nec::Champ::Hauteur);
     e.antenne.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
+    e.antenne.ecartementMm = valeur(Ecartement, Nec::Champ::Ecartement);
+    e.antenne.forme = static_cast<Nec::Forme>(std::max(0, Forme->currentIndex()));
+    if (e.antenne.forme == Nec::Forme::VInversee)
+        e.antenne.angleDeg = valeur(Angle, Nec::Champ::Angle);
     e.echelle.z0 = valeur(Z0, Nec::Champ::Z0);
     e.echelle.perteDb100m = valeur(Perte, Nec::Champ::Perte);
     e.limites = {valeur(LimiteBasse, Nec::Champ::LimiteBasse),
@@ -101,6 +109,8 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     Nec::valide(e);
     try {
         deck = Nec::deck(e);
+    } catch (const Nec::ErreurChamp &) {
+        throw;
     } catch (const KesuErreur &erreur) {
         // Too many segments: the branch is too long for the highest band.
         throw Nec::ErreurChamp(Nec::Champ::Branche, erreur.texte());

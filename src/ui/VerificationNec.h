@@ -34,9 +34,9 @@ public:
     // What the map's end box takes, as when empty, for twice the ladder.
     static inline const QString Auto = QStringLiteral("auto");
 
-    QLineEdit *Diametre, *Hauteur, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne, *LimiteHaute,
-        *LongueurMax;
-    QComboBox *Sol;
+    QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
+        *LimiteHaute, *LongueurMax;
+    QComboBox *Sol, *Forme;
     QLabel *Principale, *Classe, *Etat, *Survol;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;

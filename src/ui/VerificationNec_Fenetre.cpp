@@ -96,12 +96,25 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
     libelles << new QLabel(QStringLiteral("Sol"));
     fa->addRow(libelles.back(), Sol);
+    Forme = new QComboBox;
+    Forme->setObjectName(QStringLiteral("Forme"));
+    Forme->addItem(QStringLiteral("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
+    Forme->addItem(QStringLiteral("V inversé"), QString::fromLatin1(Nec::NomsFormes[1]));
+    Forme->setCurrentIndex(static_cast<int>(defaut.antenne.forme));
+    libelles << new QLabel(QStringLiteral("Forme"));
+    libelles.back()->setBuddy(Forme);
+    fa->addRow(libelles.back(), Forme);
+    Angle = champ(fa, "Angle entre les branches (°)", "Angle", Nec::texte(defaut.antenne.angleDeg),
+                  Nec::Champ::Angle);
+    Angle->setToolTip(QStringLiteral("V inversé : la hauteur est celle du sommet"));
 
     auto *echelle = new QGroupBox(QStringLiteral("Échelle"));
     auto *fe = new QFormLayout(echelle);
     Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", Nec::texte(defaut.echelle.z0), Nec::Champ::Z0);
     Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", Nec::texte(defaut.echelle.perteDb100m),
                   Nec::Champ::Perte);
+    Ecartement = champ(fe, "Écartement de l'échelle (mm)", "Ecartement",
+                       Nec::texte(defaut.antenne.ecartementMm), Nec::Champ::Ecartement);
     // What the main window gives, shown where the ladder's own inputs are;
     // the errors of its boxes are said under it.
     Principale = lecture(fe, "Principale");
@@ -210,10 +223,19 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
-    for (QLineEdit *e :
-         {Diametre, Hauteur, Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
     connecteGarde(Sol, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    // The angle is an inverted V's only.
+    const auto formeChoisie = [this] {
+        Angle->setEnabled(Forme->currentIndex() == static_cast<int>(Nec::Forme::VInversee));
+    };
+    formeChoisie();
+    connecteGarde(Forme, &QComboBox::currentIndexChanged, this, [this, formeChoisie] {
+        formeChoisie();
+        actualise();
+    });
     connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
         Progression->setValue(faites);
@@ -249,20 +271,23 @@ void VerificationNec::litReglages()
 {
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
-    for (QLineEdit *e :
-         {Diametre, Hauteur, Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax})
         e->setText(s.value(e->objectName(), e->text()).toString());
-    const int i = Sol->findData(s.value(QStringLiteral("Sol"), Sol->currentData()));
-    if (i >= 0)
-        Sol->setCurrentIndex(i);
+    for (QComboBox *liste : {Sol, Forme}) {
+        const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
+        if (i >= 0)
+            liste->setCurrentIndex(i);
+    }
 }
 
 void VerificationNec::sauveReglages() const
 {
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
-    for (const QLineEdit *e :
-         {Diametre, Hauteur, Z0, Perte, LimiteBasse, LimiteMoyenne, LimiteHaute, LongueurMax})
+    for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                               LimiteMoyenne, LimiteHaute, LongueurMax})
         s.setValue(e->objectName(), e->text());
-    s.setValue(QStringLiteral("Sol"), Sol->currentData());
+    for (const QComboBox *liste : {Sol, Forme})
+        s.setValue(liste->objectName(), liste->currentData());
 }

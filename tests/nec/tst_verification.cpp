@@ -1,3 +1,4 @@
+#include "nec/Nombres.h"
 #include "nec/Verification.h"
 #include "regles/Erreurs.h"
 
@@ -27,7 +28,29 @@ private slots:
     void reprise_data();
     void reprise();
     void valeurNonFinie();
+    void troisChiffres_data();
+    void troisChiffres();
 };
+
+void TstVerification::troisChiffres_data()
+{
+    QTest::addColumn<double>("valeur");
+    QTest::addColumn<QString>("texte");
+    QTest::newRow("high impedance") << 4635.5 << "4640";
+    QTest::newRow("tens") << 98.68 << "98.7";
+    QTest::newRow("carry into a digit") << 99.96 << "100";
+    QTest::newRow("below one") << 0.012345 << "0.0123";
+    QTest::newRow("negative reactance") << -2253.4 << "-2250";
+    QTest::newRow("zero") << 0.0 << "0";
+}
+
+// The window's impedances: three significant figures, never an exponent.
+void TstVerification::troisChiffres()
+{
+    QFETCH(double, valeur);
+    QFETCH(QString, texte);
+    QCOMPARE(Nec::texteSignificatif(valeur, 3), texte);
+}
 
 // The table's row at C and the map at the ladder's length come by two roads
 // (the line equations, the map's stepping): they must agree.

@@ -311,7 +311,7 @@ void TstVerificationFenetre::perime()
     if (!grise && !texte.startsWith("Auto")) {
         QVERIFY(Nec::csv(t.v->resultat().lignes) != avant);
         QCOMPARE(t.v->Tableau->item(0, 4)->text(),
-                 Nec::texte(std::abs(t.v->resultat().lignes[0].zC), 1));
+                 Nec::texteSignificatif(std::abs(t.v->resultat().lignes[0].zC), 3));
     }
 }
 
