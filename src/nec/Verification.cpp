@@ -45,8 +45,9 @@ void valide(const Entrees &e)
         refuse(Champ::LongueurMax, Textes::NecLongueurMax);
     if (e.bandes.empty())
         refuse(Champ::Bandes, Textes::NecAucuneBande);
-    verifiePose(a);
+    // The wire itself first: a wire too thick is the fault, not its height.
     decoupage(a, frequenceGeometrieMHz(e));
+    verifiePose(a);
 }
 
 double frequenceGeometrieMHz(const Entrees &e)
