@@ -177,7 +177,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     defile->setFrameShape(QFrame::NoFrame);
     defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *colonne = new QWidget;
-    colonne->setFixedWidth(340);
+    colonne->setFixedWidth(372);
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
     gauche->addWidget(defile, 1);
