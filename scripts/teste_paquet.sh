@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it, made with CPack from the normal build
-# (default install prefix) and from a build configured for /usr as the README
-# shows. Each package is unpacked in a folder of its own, away from /usr where
-# it expects to live; its launcher is started from an empty home folder and
-# asked to end once its window is shown. Fails when lintian reports an error, when the menu entry is
+# The Debian package as a user gets it, made with CPack from the normal build,
+# the one the tests ran on (CPack places it under /usr whatever the build's
+# install prefix). KESU_PAQUET_USR=1 also builds build-deb, configured for /usr
+# as the README shows, where the program sits one folder deeper
+# (/usr/lib/<arch>/kesu), and tries its package too. Each package is unpacked
+# in a folder of its own, away from /usr where it expects to live; its
+# launcher is started from an empty home folder and asked to end once its
+# window is shown. Fails when lintian reports an error, when the menu entry is
 # invalid, when an installed file names the folder it was built in, when the
 # program does not start and end cleanly, or when the first start does not
 # seed the default band table.
@@ -51,7 +54,9 @@ teste_paquet() {
 kesu_construit
 teste_paquet build
 
-cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
-cmake --build build-deb -j"$(nproc)"
-teste_paquet build-deb
+if [ "${KESU_PAQUET_USR:-0}" != 0 ]; then
+    kesu_configure build-deb -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF
+    cmake --build build-deb -j"$(nproc)"
+    teste_paquet build-deb
+fi
 echo "Packages OK"

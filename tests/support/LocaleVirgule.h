@@ -11,9 +11,8 @@
 class LocaleVirgule {
 public:
     explicit LocaleVirgule(const char *nom = "fr_FR.UTF-8")
+        : active_(locpathPose_ && std::setlocale(LC_ALL, nom) != nullptr)
     {
-        ::setenv("LOCPATH", KESU_LOCALES, 1);
-        active_ = std::setlocale(LC_ALL, nom) != nullptr;
     }
     ~LocaleVirgule() { std::setlocale(LC_ALL, "C"); }
     LocaleVirgule(const LocaleVirgule &) = delete;
@@ -23,5 +22,9 @@ public:
     bool active() const { return active_ && std::string(std::localeconv()->decimal_point) == ","; }
 
 private:
+    // Where the locales are is written into the environment once, before main
+    // starts: Qt Test's watchdog thread reads the environment while the tests
+    // run, and setenv may move the table it is reading.
+    static inline const bool locpathPose_ = ::setenv("LOCPATH", KESU_LOCALES, 1) == 0;
     bool active_ = false;
 };
