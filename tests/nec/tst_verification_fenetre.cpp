@@ -2,11 +2,11 @@
 #include "ProgrammeFactice.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
-#include "ui/AideViewer.h"
-#include "ui/CarteNec.h"
-#include "ui/TableauNec.h"
-#include "ui/VerificationNec.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/CarteNec.h"
+#include "ui/fenetres/TableauNec.h"
+#include "ui/fenetres/VerificationNec.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/AideViewer.h"
 
 #include <QAction>
 #include <QCheckBox>

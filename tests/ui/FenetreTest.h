@@ -3,8 +3,8 @@
 #include "Defauts.h"
 #include "PlateformeTest.h"
 #include "state/EtatCalcul.h"
-#include "ui/A_Propos.h"
-#include "ui/L_Main.h"
+#include "ui/fenetres/A_Propos.h"
+#include "ui/fenetres/L_Main.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "FenetreTest.h"
-#include "ui/Application.h"
-#include "ui/Modal.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/Modal.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/Application.h"
 
 #include <QCheckBox>
 #include <QComboBox>

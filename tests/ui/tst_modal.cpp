@@ -3,7 +3,7 @@
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "state/FichierBandes.h"
-#include "ui/Modal.h"
+#include "ui/fenetres/Modal.h"
 
 #include <QDir>
 #include <QFile>
