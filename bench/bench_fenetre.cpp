@@ -5,9 +5,9 @@
 #include "Defauts.h"
 #include "calc/TraceGraphe.h"
 #include "state/EtatCalcul.h"
-#include "ui/Application.h"
-#include "ui/DernierGraphe.h"
-#include "ui/PoliceEcran.h"
+#include "ui/fenetres/DernierGraphe.h"
+#include "ui/plateforme/Application.h"
+#include "ui/plateforme/PoliceEcran.h"
 
 #include "Lancement.h"
 #include <QApplication>

@@ -2,8 +2,8 @@
 // from "Calculer" to the map painted (nec2c's run is most of it), and the
 // map recomputed and painted after a change of Z0, which runs no nec2c.
 #include "nec/ExecutionNec.h"
-#include "ui/CarteNec.h"
-#include "ui/VerificationNec.h"
+#include "ui/fenetres/CarteNec.h"
+#include "ui/fenetres/VerificationNec.h"
 
 #include "Lancement.h"
 #include <QApplication>

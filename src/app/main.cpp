@@ -1,9 +1,9 @@
-#include "ui/A_Propos.h"
-#include "ui/Application.h"
-#include "ui/Arguments.h"
-#include "ui/HandlerGarde.h"
-#include "ui/L_Main.h"
-#include "ui/PlateformeQt.h"
+#include "ui/fenetres/A_Propos.h"
+#include "ui/fenetres/L_Main.h"
+#include "ui/plateforme/Application.h"
+#include "ui/plateforme/Arguments.h"
+#include "ui/plateforme/HandlerGarde.h"
+#include "ui/plateforme/PlateformeQt.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,9 +4,9 @@
 #include "print/Impression.h"
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
-#include "ui/CopieEcran.h"
-#include "ui/PlateformeQt.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/CopieEcran.h"
+#include "ui/plateforme/PlateformeQt.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Plateforme.h"
+#include "ui/plateforme/Plateforme.h"
 
 #include <QStringList>
 #include <functional>

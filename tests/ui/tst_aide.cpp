@@ -1,5 +1,5 @@
 #include "PlateformeTest.h"
-#include "ui/AideViewer.h"
+#include "ui/plateforme/AideViewer.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

@@ -1,7 +1,6 @@
 #include "FenetreTest.h"
-#include "ui/Application.h"
-#include "ui/Modal.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/Application.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,8 +8,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QTableWidget>
 #include <QTranslator>
 
 namespace {
@@ -29,15 +26,6 @@ struct PeinturesCompletes : QObject {
     int n = 0;
 };
 
-int pixelsSombres(const QImage &image)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += qGray(image.pixel(x, y)) < 96;
-    return n;
-}
-
 } // namespace
 
 // What a user meets on a real desktop: the keyboard, the ladder factor box,
@@ -52,8 +40,6 @@ private slots:
     void entreeEtEchap();
     void lobesInactifsEnTexteInactif();
     void dessinInterrompuMontreLesBandesTracees();
-    void aProposAuCentreDeLEcran();
-    void celluleOuverteEnGras();
 
 private:
     QTranslator traduction_;
@@ -175,45 +161,6 @@ void TstBureau::dessinInterrompuMontreLesBandesTracees()
         for (int y = 165; y < 190 && !bande1; ++y)
             bande1 = (image.pixel(x, y) & 0xFFFFFF) == 0xFF6D80u;
     QVERIFY(bande1);
-}
-
-void TstBureau::aProposAuCentreDeLEcran()
-{
-    FenetreTest f;
-    f->move(0, 0);
-    QPoint centre;
-    f.plateforme.surModal = [&](QDialog &d) {
-        d.show();
-        centre = d.frameGeometry().center();
-        d.hide();
-        return 1;
-    };
-    f->A_Propos->trigger();
-    const QPoint ecran = f->screen()->availableGeometry().center();
-    QVERIFY2((centre - ecran).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("%1,%2").arg(centre.x()).arg(centre.y())));
-}
-
-void TstBureau::celluleOuverteEnGras()
-{
-    FenetreTest f;
-    TForm2 editeur(f.w.get());
-    editeur.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editeur));
-    QTableWidget *grille = editeur.EditFreq;
-    grille->setCurrentCell(2, 1);
-    grille->editItem(grille->item(2, 1));
-    auto *saisie = qobject_cast<QLineEdit *>(grille->indexWidget(grille->model()->index(2, 1)));
-    QVERIFY(saisie);
-    saisie->deselect();
-    // The same text in a plain box of the same font, not struck twice.
-    QLineEdit simple(saisie->text());
-    simple.setFrame(false);
-    simple.setFont(grille->font());
-    simple.resize(saisie->size());
-    const int gras = pixelsSombres(saisie->grab().toImage());
-    const int maigre = pixelsSombres(simple.grab().toImage());
-    QVERIFY2(gras > maigre * 3 / 2, qPrintable(QStringLiteral("%1 / %2").arg(gras).arg(maigre)));
 }
 
 QTEST_MAIN(TstBureau)

@@ -1,5 +1,5 @@
 #include "FenetreTest.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "FenetreTest.h"
 #include "GrapheDirect.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

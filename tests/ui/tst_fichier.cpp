@@ -2,8 +2,8 @@
 #include "GrapheDirect.h"
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
-#include "ui/PoliceEcran.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/PoliceEcran.h"
 
 #include <QAction>
 #include <QImageReader>

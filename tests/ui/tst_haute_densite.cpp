@@ -1,8 +1,8 @@
 #include "FenetreTest.h"
 #include "GrapheDirect.h"
-#include "ui/Application.h"
-#include "ui/PoliceEcran.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/Application.h"
+#include "ui/plateforme/PoliceEcran.h"
 
 #include <QApplication>
 #include <QFontDatabase>

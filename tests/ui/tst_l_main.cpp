@@ -1,8 +1,8 @@
 #include "FenetreTest.h"
-#include "ui/AideViewer.h"
-#include "ui/Modal.h"
-#include "ui/VerificationNec.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/Modal.h"
+#include "ui/fenetres/VerificationNec.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/AideViewer.h"
 
 #include <QCheckBox>
 #include <QComboBox>

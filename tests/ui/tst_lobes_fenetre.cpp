@@ -1,6 +1,6 @@
 #include "FenetreTest.h"
 #include "resources/Ressources.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
 
 #include <QCheckBox>
 #include <QPushButton>

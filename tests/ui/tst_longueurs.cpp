@@ -1,6 +1,6 @@
 #include "FenetreTest.h"
 #include "chart/TraceCourbes.h"
-#include "ui/ZoneImage.h"
+#include "ui/fenetres/ZoneImage.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,7 +3,8 @@
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "state/FichierBandes.h"
-#include "ui/Modal.h"
+#include "ui/fenetres/Modal.h"
+#include "ui/plateforme/Application.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -50,6 +52,15 @@ std::optional<FichierBandes::Table> lue(const QByteArray &octets)
     } catch (const KesuErreur &) {
         return std::nullopt;
     }
+}
+
+int pixelsSombres(const QImage &image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += qGray(image.pixel(x, y)) < 96;
+    return n;
 }
 
 QString texteCellule(const TForm2 &editeur, int ligne, int colonne)
@@ -92,6 +103,7 @@ class TstModal : public QObject {
     // Undoes the fault a test put in place; cleanup() runs it even when the
     // test stopped before, so that the next tests can write their Kesu.ini.
     std::function<void()> repare_;
+    QTranslator traduction_;
 
     QString kesuIni() const { return dossier_->filePath(QStringLiteral("Kesu.ini")); }
 
@@ -142,6 +154,9 @@ private slots:
     void initTestCase()
     {
         qRegisterMetaType<Reponse>();
+        // Fonts and style as the program sets them up.
+        Q_INIT_RESOURCE(kesu_polices);
+        prepareApplication(traduction_);
         dossierDeDepart_ = QDir::currentPath();
         tableDeDepart_ = FichierBandes::lit(FichierFourni);
     }
@@ -544,6 +559,29 @@ private slots:
         QVERIFY2(relue, octets.constData());
         QCOMPARE(*relue, EtatCalcul.TableBandes);
         QCOMPARE(colonne == Bande ? (*relue)[1].Bande : (*relue)[1].Frequence, valeur);
+    }
+
+    void celluleOuverteEnGras()
+    {
+        // The band editor's grid, in the bundled bitmap font the program uses.
+        TForm2 editeur;
+        editeur.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editeur));
+        QTableWidget *grille = editeur.EditFreq;
+        grille->setCurrentCell(2, 1);
+        grille->editItem(grille->item(2, 1));
+        auto *saisie = qobject_cast<QLineEdit *>(grille->indexWidget(grille->model()->index(2, 1)));
+        QVERIFY(saisie);
+        saisie->deselect();
+        // The same text in a plain box of the same font, not struck twice.
+        QLineEdit simple(saisie->text());
+        simple.setFrame(false);
+        simple.setFont(grille->font());
+        simple.resize(saisie->size());
+        const int gras = pixelsSombres(saisie->grab().toImage());
+        const int maigre = pixelsSombres(simple.grab().toImage());
+        QVERIFY2(gras > maigre * 3 / 2,
+                 qPrintable(QStringLiteral("%1 / %2").arg(gras).arg(maigre)));
     }
 };
 

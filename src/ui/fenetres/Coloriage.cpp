@@ -1,0 +1,11 @@
+#include "ui/fenetres/Coloriage.h"
+
+#include <QWidget>
+
+void Couleurs::colore(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, QRgb couleur)
+{
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : roles)
+        p.setColor(role, QColor(couleur));
+    w->setPalette(p);
+}

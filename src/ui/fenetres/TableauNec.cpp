@@ -1,0 +1,109 @@
+#include "ui/fenetres/TableauNec.h"
+
+#include "chart/TraceCourbes.h"
+#include "nec/Nombres.h"
+#include "ui/fenetres/CarteNec.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <cmath>
+
+namespace {
+
+constexpr int Colonnes = 9;
+constexpr int ChiffresZ = 3;
+
+QString complexe(Nec::Complexe z)
+{
+    const QString signe = z.imag() < 0 ? QStringLiteral(" − j") : QStringLiteral(" + j");
+    // Three figures: near a high impedance, 1 % more branch moves Z at B by
+    // tens of percent, so more would be false precision. The CSV keeps them.
+    return Nec::texteSignificatif(z.real(), ChiffresZ) + signe +
+           Nec::texteSignificatif(std::abs(z.imag()), ChiffresZ);
+}
+
+QString ouiNon(bool v)
+{
+    return v ? QStringLiteral("Oui") : QStringLiteral("Non");
+}
+
+// A band's colour faded toward white, as the map fades it.
+QColor fanee(QColor c)
+{
+    constexpr float Reste = 1 - CarteNec::Voile;
+    return QColor::fromRgbF(Reste * c.redF() + CarteNec::Voile,
+                            Reste * c.greenF() + CarteNec::Voile,
+                            Reste * c.blueF() + CarteNec::Voile);
+}
+
+} // namespace
+
+TableauNec::TableauNec(QWidget *parent) : QTableWidget(0, Colonnes, parent)
+{
+    // Headings on two lines: the columns are as narrow as their numbers.
+    setHorizontalHeaderLabels({QStringLiteral("Bande"), QStringLiteral("Fréquence\n(kHz)"),
+                               QStringLiteral("Z en B\n(Ω)"), QStringLiteral("Z en C\n(Ω)"),
+                               QStringLiteral("|Z| en C\n(Ω)"), QStringLiteral("ROS"),
+                               QStringLiteral("Accord\nNEC"), QStringLiteral("Accord\ngraphe"),
+                               QStringLiteral("Accord\n(%)")});
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise)
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setRowCount(static_cast<int>(lignes.size()));
+    const QBrush encre =
+        palette().brush(grise ? QPalette::Disabled : QPalette::Active, QPalette::Text);
+    int r = 0;
+    for (const Nec::LigneTableau &l : lignes) {
+        const QString textes[Colonnes] = {
+            QString::number(l.bande.bande) + QStringLiteral(" m"),
+            QString::number(l.bande.frequenceKHz),
+            complexe(l.zB),
+            complexe(l.zC),
+            Nec::texteSignificatif(std::abs(l.zC), ChiffresZ),
+            Nec::texte(l.ros, 2),
+            ouiNon(l.accordableNec),
+            ouiNon(l.accordableGraphe),
+            Nec::texte(l.accordPct, 1),
+        };
+        for (int c = 0; c < Colonnes; ++c) {
+            auto *item = new QTableWidgetItem(textes[c]);
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            item->setForeground(encre);
+            setItem(r, c, item);
+        }
+        const QColor couleur = QColor::fromRgb(CouleursBandes[l.bande.k]);
+        item(r, 0)->setData(Qt::DecorationRole, grise ? fanee(couleur) : couleur);
+        ++r;
+    }
+    ajusteColonnes();
+}
+
+bool TableauNec::viewportEvent(QEvent *e)
+{
+    const bool r = QTableWidget::viewportEvent(e);
+    // The viewport narrows when a scroll bar appears: the table's own size
+    // does not tell.
+    if (e->type() == QEvent::Resize)
+        ajusteColonnes();
+    return r;
+}
+
+void TableauNec::ajusteColonnes()
+{
+    QHeaderView *h = horizontalHeader();
+    int voulues[Colonnes];
+    int somme = 0;
+    for (int c = 0; c < Colonnes; ++c) {
+        voulues[c] = std::max(sizeHintForColumn(c), h->sectionSizeHint(c));
+        somme += voulues[c];
+    }
+    const int reste = std::max(0, viewport()->width() - somme);
+    for (int c = 0; c < Colonnes; ++c)
+        h->resizeSection(c, voulues[c] + reste * (c + 1) / Colonnes - reste * c / Colonnes);
+}

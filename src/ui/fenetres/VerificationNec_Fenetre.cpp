@@ -1,0 +1,293 @@
+// The NEC-2 window's layout, its opening size and the settings it keeps.
+#include "ui/fenetres/VerificationNec.h"
+
+#include "nec/Nombres.h"
+#include "ui/fenetres/CarteNec.h"
+#include "ui/fenetres/TableauNec.h"
+#include "ui/plateforme/AideViewer.h"
+#include "ui/plateforme/HandlerGarde.h"
+#include "ui/plateforme/PoliceEcran.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+// The user's settings, never Kesu.ini: ~/.config/Kesu/Kesu.conf on Linux.
+const QString Organisation = QStringLiteral("Kesu");
+const QString Groupe = QStringLiteral("VerificationNec");
+
+const QString Legende =
+    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber. Un clic "
+                   "reporte la longueur dans l'échelle.");
+
+// What the ground list shows, in the order of Nec::Sol.
+constexpr const char *NomsAffiches[] = {"Espace libre", "Sol pauvre", "Sol moyen", "Sol bon",
+                                        "Eau de mer"};
+static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
+
+QString libelleSol(Nec::Sol sol)
+{
+    QString t = QString::fromUtf8(NomsAffiches[static_cast<int>(sol)]);
+    if (const auto c = Nec::constantes(sol))
+        t += QStringLiteral(" (εr %1, σ %2 S/m)")
+                 .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
+    return t;
+}
+
+} // namespace
+
+VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent)
+    : QDialog(parent), principales_(std::move(principales)), execution_(new Nec::ExecutionNec(this))
+{
+    setObjectName(QStringLiteral("VerificationNec"));
+    setWindowTitle(QStringLiteral("Vérification NEC-2"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setModal(false);
+    // A scalable font: the main window's bitmap one has neither "ε" nor "|",
+    // and does not grow on a finer screen.
+    setFont(PoliceVectorielle());
+
+    // The defaults are those of the computation's own inputs.
+    const Nec::Entrees defaut;
+    QList<QLabel *> libelles;
+    const auto champ = [&](QFormLayout *forme, const char *libelle, const char *nom,
+                           const QString &texte, Nec::Champ cle) {
+        auto *e = new QLineEdit(texte);
+        e->setObjectName(QString::fromLatin1(nom));
+        e->setAccessibleName(QString::fromUtf8(libelle));
+        auto *l = new QLabel(QString::fromUtf8(libelle));
+        l->setBuddy(e);
+        libelles << l;
+        forme->addRow(l, e);
+        erreurs_.ajoute(cle, forme, e);
+        return e;
+    };
+    const auto lecture = [](QFormLayout *forme, const char *nom) {
+        auto *l = new QLabel;
+        l->setObjectName(QString::fromLatin1(nom));
+        l->setWordWrap(true);
+        forme->addRow(l);
+        return l;
+    };
+
+    auto *antenne = new QGroupBox(QStringLiteral("Antenne"));
+    auto *fa = new QFormLayout(antenne);
+    Diametre = champ(fa, "Diamètre du fil (mm)", "Diametre", Nec::texte(defaut.antenne.diametreMm),
+                     Nec::Champ::Diametre);
+    Hauteur = champ(fa, "Hauteur (m)", "Hauteur", Nec::texte(defaut.antenne.hauteurM),
+                    Nec::Champ::Hauteur);
+    Sol = new QComboBox;
+    Sol->setObjectName(QStringLiteral("Sol"));
+    for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
+        Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
+    Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
+    libelles << new QLabel(QStringLiteral("Sol"));
+    fa->addRow(libelles.back(), Sol);
+    Forme = new QComboBox;
+    Forme->setObjectName(QStringLiteral("Forme"));
+    Forme->addItem(QStringLiteral("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
+    Forme->addItem(QStringLiteral("V inversé"), QString::fromLatin1(Nec::NomsFormes[1]));
+    Forme->setCurrentIndex(static_cast<int>(defaut.antenne.forme));
+    libelles << new QLabel(QStringLiteral("Forme"));
+    libelles.back()->setBuddy(Forme);
+    fa->addRow(libelles.back(), Forme);
+    Angle = champ(fa, "Angle entre les branches (°)", "Angle", Nec::texte(defaut.antenne.angleDeg),
+                  Nec::Champ::Angle);
+    Angle->setToolTip(QStringLiteral("V inversé : la hauteur est celle du sommet"));
+
+    auto *echelle = new QGroupBox(QStringLiteral("Échelle"));
+    auto *fe = new QFormLayout(echelle);
+    Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", Nec::texte(defaut.echelle.z0), Nec::Champ::Z0);
+    Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", Nec::texte(defaut.echelle.perteDb100m),
+                  Nec::Champ::Perte);
+    Ecartement = champ(fe, "Écartement de l'échelle (mm)", "Ecartement",
+                       Nec::texte(defaut.antenne.ecartementMm), Nec::Champ::Ecartement);
+    // What the main window gives, shown where the ladder's own inputs are;
+    // the errors of its boxes are said under it.
+    Principale = lecture(fe, "Principale");
+    erreurs_.ajoute(Nec::Champ::Branche, fe, Principale);
+    for (Nec::Champ c :
+         {Nec::Champ::Echelle, Nec::Champ::CoefEchelle, Nec::Champ::CoefDipole, Nec::Champ::Bandes})
+        erreurs_.ajoute(c, Nec::Champ::Branche);
+
+    auto *accord = new QGroupBox(QStringLiteral("Accord"));
+    auto *fc = new QFormLayout(accord);
+    Classe = lecture(fc, "Classe");
+    LimiteBasse = champ(fc, "Limite basse, |Z| ≤ (Ω)", "LimiteBasse",
+                        Nec::texte(defaut.limites.basse), Nec::Champ::LimiteBasse);
+    LimiteMoyenne = champ(fc, "Limite moyenne, |Z| ≤ (Ω)", "LimiteMoyenne",
+                          Nec::texte(defaut.limites.moyenne), Nec::Champ::LimiteMoyenne);
+    LimiteHaute = champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute",
+                        Nec::texte(defaut.limites.haute), Nec::Champ::LimiteHaute);
+    LongueurMax =
+        champ(fc, "Longueur maximale (m)", "LongueurMax", QString(), Nec::Champ::LongueurMax);
+    LongueurMax->setPlaceholderText(Auto);
+    LongueurMax->setToolTip(
+        QStringLiteral("Vide ou « auto » : deux fois la longueur de l'échelle, et 40 m au moins"));
+    // One column of boxes through the three groups.
+    int largeur = 0;
+    for (const QLabel *l : libelles)
+        largeur = std::max(largeur, l->sizeHint().width());
+    for (QLabel *l : libelles)
+        l->setMinimumWidth(largeur);
+
+    Calculer = new QPushButton(QStringLiteral("Calculer"));
+    Annuler = new QPushButton(QStringLiteral("Annuler"));
+    Exporter = new QPushButton(QStringLiteral("Exporter CSV…"));
+    Fermer = new QPushButton(QStringLiteral("Fermer"));
+    Calculer->setObjectName(QStringLiteral("Calculer"));
+    Annuler->setObjectName(QStringLiteral("Annuler"));
+    Exporter->setObjectName(QStringLiteral("Exporter"));
+    Fermer->setObjectName(QStringLiteral("Fermer"));
+    Calculer->setDefault(true);
+    Progression = new QProgressBar;
+    Progression->setObjectName(QStringLiteral("Progression"));
+    Progression->setTextVisible(false);
+
+    // The inputs keep to a narrow column: the map and the table get the rest.
+    auto *saisies = new QWidget;
+    auto *pile = new QVBoxLayout(saisies);
+    pile->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
+        pile->addWidget(w);
+    auto *boutons = new QHBoxLayout;
+    boutons->addWidget(Calculer);
+    boutons->addWidget(Annuler);
+    pile->addLayout(boutons);
+    pile->addWidget(Progression);
+    pile->addStretch();
+    // On a screen too low for them the inputs scroll; "Exporter" and
+    // "Fermer" stay in sight.
+    auto *defile = new QScrollArea;
+    defile->setWidget(saisies);
+    defile->setWidgetResizable(true);
+    defile->setFrameShape(QFrame::NoFrame);
+    defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *colonne = new QWidget;
+    colonne->setFixedWidth(372);
+    auto *gauche = new QVBoxLayout(colonne);
+    gauche->setContentsMargins(0, 0, 0, 0);
+    gauche->addWidget(defile, 1);
+    auto *bas = new QHBoxLayout;
+    bas->addWidget(Exporter);
+    bas->addWidget(Fermer);
+    gauche->addLayout(bas);
+
+    // The state of the results, said above them.
+    Etat = new QLabel;
+    Etat->setObjectName(QStringLiteral("Etat"));
+    Etat->setWordWrap(true);
+    Etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Carte = new CarteNec;
+    Carte->setObjectName(QStringLiteral("Carte"));
+    Survol = new QLabel(Legende);
+    Survol->setObjectName(QStringLiteral("Survol"));
+    // Wrapped, so that the legend does not hold the window wider than a small
+    // screen.
+    Survol->setWordWrap(true);
+    Tableau = new TableauNec;
+    Tableau->setObjectName(QStringLiteral("Tableau"));
+    // The platform gives headers a font of their own, which the window's does
+    // not replace.
+    Tableau->horizontalHeader()->setFont(font());
+    auto *droite = new QVBoxLayout;
+    droite->addWidget(Etat);
+    droite->addWidget(Carte);
+    droite->addWidget(Survol);
+    droite->addWidget(Tableau, 1);
+
+    auto *tout = new QHBoxLayout(this);
+    tout->addWidget(colonne);
+    tout->addLayout(droite, 1);
+    resize(tailleOuverture());
+
+    litReglages();
+    enCours(false);
+    Exporter->setEnabled(false);
+    Etat->hide();
+
+    connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
+    connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
+    connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
+    connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax})
+        connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
+    connecteGarde(Sol, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    // The angle is an inverted V's only.
+    const auto formeChoisie = [this] {
+        Angle->setEnabled(Forme->currentIndex() == static_cast<int>(Nec::Forme::VInversee));
+    };
+    formeChoisie();
+    connecteGarde(Forme, &QComboBox::currentIndexChanged, this, [this, formeChoisie] {
+        formeChoisie();
+        actualise();
+    });
+    connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
+        Progression->setRange(0, total);
+        Progression->setValue(faites);
+    });
+    connect(execution_, &Nec::ExecutionNec::termine, this,
+            [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
+    connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) { echec(t); });
+    connect(Carte, &CarteNec::survol, Survol,
+            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende : t); });
+    connect(Carte, &CarteNec::longueurChoisie, this, &VerificationNec::longueurChoisie);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connecteGarde(f1, &QShortcut::activated, this,
+                  [] { plateforme().aide(AideViewer::document(), AideViewer::ContexteNec); });
+}
+
+VerificationNec::~VerificationNec() = default;
+
+QSize VerificationNec::tailleOuverture() const
+{
+    QSize taille(1180, 640);
+    const QWidget *fenetre = parentWidget() ? parentWidget()->window() : this;
+    if (const QScreen *ecran = fenetre->screen()) {
+        // The frame and title bar are not known before the window is shown:
+        // room is left for them.
+        const QSize dispo = ecran->availableGeometry().size() - QSize(16, 48);
+        taille = taille.boundedTo(dispo);
+    }
+    return taille.expandedTo(minimumSizeHint());
+}
+
+void VerificationNec::litReglages()
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax})
+        e->setText(s.value(e->objectName(), e->text()).toString());
+    for (QComboBox *liste : {Sol, Forme}) {
+        const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
+        if (i >= 0)
+            liste->setCurrentIndex(i);
+    }
+}
+
+void VerificationNec::sauveReglages() const
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                               LimiteMoyenne, LimiteHaute, LongueurMax})
+        s.setValue(e->objectName(), e->text());
+    for (const QComboBox *liste : {Sol, Forme})
+        s.setValue(liste->objectName(), liste->currentData());
+}

@@ -1,0 +1,113 @@
+#include "ui/plateforme/AideViewer.h"
+
+#include "regles/Erreurs.h"
+
+#include "ui/plateforme/Emplacements.h"
+#include "ui/plateforme/Plateforme.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <array>
+
+namespace {
+
+const QString TitreAide = QStringLiteral("Aide de Kesu");
+const QString NomDocument = QStringLiteral("Kesu.hlp");
+
+// Help context k of the main window's controls is the section named after the
+// control that carries it; the other windows' contexts follow.
+constexpr std::array<const char *, 15> Ancres = {
+    "",          "LongDip", "CoefDip", "LongEch", "CbCoefEch", "ChSerie_bas", "ChSerie_moy",
+    "GroupBox1", "Button1", "ClicAB",  "ClicBC",  "LRayon",    "editeur",     "apropos",
+    "nec",
+};
+
+constexpr QSize TailleFenetre(620, 560);
+
+QPointer<QTextBrowser> instance;
+
+QTextBrowser *creeFenetre()
+{
+    auto *navigateur = new QTextBrowser;
+    navigateur->setWindowTitle(TitreAide);
+    navigateur->setObjectName(QStringLiteral("AideKesu"));
+    navigateur->resize(TailleFenetre);
+    navigateur->setOpenExternalLinks(true);
+    // The help window is not the program: closing the main window still ends
+    // the run, and the help goes with it.
+    navigateur->setAttribute(Qt::WA_QuitOnClose, false);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp, [] { delete instance.data(); });
+    return navigateur;
+}
+
+} // namespace
+
+QString AideViewer::cheminResolu(const QString &fichier)
+{
+    if (fichier.isEmpty())
+        return {};
+    const QFileInfo info(QDir::current(), fichier);
+    if (info.isFile())
+        return info.absoluteFilePath();
+    const QDir dossier = info.absoluteDir();
+    const QStringList noms = dossier.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &nom : noms) {
+        if (nom.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return dossier.absoluteFilePath(nom);
+    }
+    return {};
+}
+
+QString AideViewer::document()
+{
+    return document(QCoreApplication::applicationDirPath());
+}
+
+QString AideViewer::document(const QString &dossierProgramme)
+{
+    const QString copie = cheminResolu(QDir::current().filePath(NomDocument));
+    if (!copie.isEmpty())
+        return copie;
+    const QString fourni = Emplacements::fichierFourni(NomDocument, dossierProgramme);
+    return fourni.isEmpty() ? NomDocument : fourni;
+}
+
+QString AideViewer::ancre(int contexte)
+{
+    if (contexte < 0 || contexte >= static_cast<int>(Ancres.size()))
+        return {};
+    return QString::fromLatin1(Ancres[contexte]);
+}
+
+QTextBrowser *AideViewer::fenetre()
+{
+    return instance;
+}
+
+void AideViewer::ouvre(const QString &fichier, int contexte)
+{
+    const QString chemin = cheminResolu(fichier);
+    // QTextBrowser shows an unreadable file as an empty page; say so instead.
+    if (chemin.isEmpty() || !QFile(chemin).open(QIODevice::ReadOnly)) {
+        plateforme().erreur(Textes::AideIntrouvable.arg(fichier));
+        return;
+    }
+    if (!instance)
+        instance = creeFenetre();
+
+    QUrl adresse = QUrl::fromLocalFile(chemin);
+    const QString section = ancre(contexte);
+    if (!section.isEmpty())
+        adresse.setFragment(section);
+    // The document is HTML whatever its name says.
+    instance->setSource(adresse, QTextDocument::HtmlResource);
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+}

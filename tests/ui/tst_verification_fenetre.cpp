@@ -1,0 +1,491 @@
+#include "FenetreTest.h"
+#include "ProgrammeFactice.h"
+#include "nec/Nombres.h"
+#include "regles/Erreurs.h"
+#include "ui/fenetres/CarteNec.h"
+#include "ui/fenetres/TableauNec.h"
+#include "ui/fenetres/VerificationNec.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/AideViewer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTableWidget>
+
+namespace {
+
+// The main window after a default "Lancer", and its check window opened.
+struct Verification {
+    Verification()
+    {
+        f->Button1->click();
+        f->VerifNec->trigger();
+        v = f->verificationNec;
+    }
+    // Runs the computation and waits for its end.
+    void calcule()
+    {
+        v->Calculer->click();
+        QTRY_VERIFY_WITH_TIMEOUT(v->Calculer->isEnabled(), 20000);
+    }
+    FenetreTest f;
+    VerificationNec *v = nullptr;
+};
+
+} // namespace
+
+class TstVerificationFenetre : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void menuApresLancer();
+    void calculParDefaut();
+    void recalculSansNec();
+    void classeDeLaFenetrePrincipale();
+    void entreesIncorrectes_data();
+    void entreesIncorrectes();
+    void perime_data();
+    void perime();
+    void reouverture();
+    void necAbsent();
+    void refusDeNec2c();
+    void annulation();
+    void fermetureAnnule();
+    void clicSurLaCarte();
+    void exportCsv();
+    void reglagesRetenus();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+void TstVerificationFenetre::initTestCase()
+{
+    // The user's settings go to a folder of the test's own.
+    qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+}
+
+// Each test starts from the window's defaults.
+void TstVerificationFenetre::init()
+{
+    QSettings("Kesu", "Kesu").remove("VerificationNec");
+}
+
+void TstVerificationFenetre::menuApresLancer()
+{
+    FenetreTest f;
+    QVERIFY(!f->VerifNec->isEnabled());
+    // The disabled entry says why, in the menu and on the status bar.
+    QVERIFY(f->MenuOutils->toolTipsVisible());
+    QVERIFY(f->VerifNec->toolTip().contains("« Lancer »"));
+    QCOMPARE(f->VerifNec->statusTip(), f->VerifNec->toolTip());
+    QCOMPARE(f->MenuOutils->title(), "&Outils"); // shown "Outils"
+    QCOMPARE(f->VerifNec->text(), "&Vérification NEC-2…");
+    f->Button1->click();
+    QVERIFY(f->VerifNec->isEnabled());
+    f->VerifNec->trigger();
+    QVERIFY(f->verificationNec->isVisible());
+    QCOMPARE(f->verificationNec->windowTitle(), "Vérification NEC-2");
+    QVERIFY(!f->VerifNec->toolTip().contains("« Lancer »"));
+    // Inside the screen, whatever its size; the table's columns fill its width.
+    VerificationNec *v = f->verificationNec;
+    QVERIFY(v->screen()->availableGeometry().contains(v->frameGeometry()));
+    QCOMPARE_GE(v->Tableau->horizontalHeader()->length(), v->Tableau->viewport()->width());
+    v->windowHandle()->requestActivate();
+    QTRY_COMPARE(QApplication::activeWindow(), v);
+    QTest::keyClick(v, Qt::Key_F1);
+    QCOMPARE(f.plateforme.aides.size(), 1);
+    QCOMPARE(f.plateforme.aides.front().fichier, AideViewer::document());
+    QCOMPARE(f.plateforme.aides.front().contexte, AideViewer::ContexteNec);
+}
+
+void TstVerificationFenetre::calculParDefaut()
+{
+    Verification t;
+    const QByteArray chartAvant =
+        QByteArray(reinterpret_cast<const char *>(t.f->Image1->picture().constBits()),
+                   t.f->Image1->picture().sizeInBytes());
+    QElapsedTimer chrono;
+    chrono.start();
+    t.calcule();
+    qInfo("button to map: %lld ms", chrono.elapsed());
+    QCOMPARE(t.v->Etat->text(), QString());
+    QCOMPARE(t.v->Tableau->rowCount(), 8);
+    QCOMPARE(t.v->Tableau->item(0, 0)->text(), "80 m");
+    QCOMPARE(t.v->Tableau->item(7, 1)->text(), "28500");
+    QCOMPARE(t.v->resultat().carte.size(), std::size_t(8));
+    // The map runs to 60 m: twice the 30 m ladder.
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(6001));
+    QVERIFY(t.v->Exporter->isEnabled());
+    QVERIFY(t.v->Progression->isHidden());
+    QCOMPARE(t.v->execution().executions(), 1);
+    // The chart is left as it was.
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(t.f->Image1->picture().constBits()),
+                        t.f->Image1->picture().sizeInBytes()),
+             chartAvant);
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+}
+
+// Z0, loss, limits and the map's end need no new nec2c run.
+void TstVerificationFenetre::recalculSansNec()
+{
+    Verification t;
+    t.calcule();
+    const auto avant = t.v->resultat().lignes;
+    t.v->Z0->setText("600");
+    t.v->Perte->setText("1.5");
+    t.v->LimiteMoyenne->setText("300");
+    t.v->LongueurMax->setText("25");
+    QCOMPARE(t.v->execution().executions(), 1);
+    const auto &apres = t.v->resultat().lignes;
+    QCOMPARE(apres.size(), avant.size());
+    QCOMPARE(apres.front().zB, avant.front().zB);
+    QVERIFY(apres.front().zC != avant.front().zC);
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(2501));
+    // The antenna changed: the map stays, and a new run is asked for.
+    t.v->Hauteur->setText("12");
+    t.v->Z0->setText("450");
+    QVERIFY(t.v->Etat->text().contains("Calculer"));
+    QCOMPARE(t.v->execution().executions(), 1);
+    t.calcule();
+    QCOMPARE(t.v->execution().executions(), 2);
+    // Back to the first antenna: answered from memory.
+    t.v->Hauteur->setText("10");
+    t.calcule();
+    QCOMPARE(t.v->execution().executions(), 2);
+}
+
+// The class of the main window decides the limit, and follows its changes.
+void TstVerificationFenetre::classeDeLaFenetrePrincipale()
+{
+    Verification t;
+    t.calcule();
+    QVERIFY(t.v->Classe->text().endsWith("impédance moyenne"));
+    QCOMPARE(t.v->Principale->text(), "Branche 2062 cm, échelle 3000 cm, coefficient 0.92");
+    t.f->ChPara->click();
+    QVERIFY(t.v->Classe->text().endsWith("impédance haute"));
+    for (const Nec::LigneTableau &l : t.v->resultat().lignes)
+        QCOMPARE(l.accordableNec, std::abs(l.zC) >= 1000);
+    QCOMPARE(t.v->execution().executions(), 1);
+}
+
+void TstVerificationFenetre::entreesIncorrectes_data()
+{
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("diameter not a number")
+        << "Diametre"
+        << "2 mm" << Textes::NecPasUnNombre.arg("Diamètre du fil (mm)", "2 mm");
+    QTest::newRow("diameter 0") << "Diametre"
+                                << "0" << Textes::NecDiametre;
+    QTest::newRow("diameter of the branch") << "Diametre"
+                                            << "20620" << Textes::NecDiametre;
+    QTest::newRow("height 0") << "Hauteur"
+                              << "0" << Textes::NecHauteur;
+    QTest::newRow("Z0 0") << "Z0"
+                          << "0" << Textes::NecZ0;
+    QTest::newRow("Z0 empty") << "Z0"
+                              << "" << Textes::NecPasUnNombre.arg("Impédance Z0 (Ω)", "");
+    QTest::newRow("negative loss") << "Perte"
+                                   << "-0.5" << Textes::NecPerte;
+    QTest::newRow("low limit 0") << "LimiteBasse"
+                                 << "0" << Textes::NecLimite.arg("Limite basse");
+    QTest::newRow("high limit negative") << "LimiteHaute"
+                                         << "-1000" << Textes::NecLimite.arg("Limite haute");
+    QTest::newRow("map end 0") << "LongueurMax"
+                               << "0" << Textes::NecLongueurMax;
+}
+
+// The message names the field; nothing is computed, nothing typed is lost.
+void TstVerificationFenetre::entreesIncorrectes()
+{
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(QString, message);
+    Verification t;
+    auto *e = t.v->findChild<QLineEdit *>(champ);
+    QVERIFY(e);
+    e->setText(texte);
+    // Said beside the box as soon as typed, with no box over the window.
+    auto *aCote = t.v->findChild<QLabel *>(champ + "Erreur");
+    QVERIFY(aCote);
+    QCOMPARE(aCote->text(), message);
+    QVERIFY(aCote->isVisible());
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+    t.v->Diametre->setFocus();
+    t.v->Calculer->click();
+    QCOMPARE(t.f.plateforme.erreursParDefaut, QStringList{texteBoiteErreur(message)});
+    QCOMPARE(t.v->focusWidget(), e);
+    QCOMPARE(t.v->execution().executions(), 0);
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+    QCOMPARE(e->text(), texte);
+    QVERIFY(t.v->Calculer->isEnabled());
+}
+
+void TstVerificationFenetre::perime_data()
+{
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<bool>("grise");
+    QTest::newRow("height") << "Hauteur"
+                            << "12" << true;
+    QTest::newRow("ground") << "Sol"
+                            << "4" << true;
+    QTest::newRow("branch") << "LongDip"
+                            << "2000" << true;
+    QTest::newRow("band unticked") << "Ch80m"
+                                   << "" << true;
+    QTest::newRow("ladder not a number") << "LongEch"
+                                         << "x" << true;
+    QTest::newRow("Z0 not a number") << "Z0"
+                                     << "x" << true;
+    QTest::newRow("Z0") << "Z0"
+                        << "600" << false;
+    QTest::newRow("loss") << "Perte"
+                          << "1.5" << false;
+    QTest::newRow("limit") << "LimiteMoyenne"
+                           << "300" << false;
+    QTest::newRow("map end") << "LongueurMax"
+                             << "45" << false;
+    QTest::newRow("map end typed auto") << "LongueurMax"
+                                        << "Auto" << false;
+    QTest::newRow("ladder") << "LongEch"
+                            << "2500" << false;
+    QTest::newRow("ladder factor") << "CbCoefEch"
+                                   << "0.8" << false;
+    QTest::newRow("chart threshold") << "LimitMoyenne"
+                                     << "0.7" << false;
+    QTest::newRow("class") << "ChPara"
+                           << "" << false;
+}
+
+// Results that no longer match the inputs are greyed at once and cannot be
+// exported; those that need no new run are redrawn at once.
+void TstVerificationFenetre::perime()
+{
+    QFETCH(QString, champ);
+    QFETCH(QString, texte);
+    QFETCH(bool, grise);
+    Verification t;
+    t.calcule();
+    QWidget *w = t.v->findChild<QWidget *>(champ);
+    if (!w)
+        w = t.f->findChild<QWidget *>(champ);
+    QVERIFY(w);
+    const auto change = [&] {
+        if (auto *e = qobject_cast<QLineEdit *>(w))
+            e->setText(texte);
+        else if (auto *c = qobject_cast<QComboBox *>(w))
+            c->setCurrentText(texte);
+        else
+            qobject_cast<QAbstractButton *>(w)->click();
+    };
+    const QByteArray avant = Nec::csv(t.v->resultat().lignes);
+    if (champ == "Sol")
+        t.v->Sol->setCurrentIndex(texte.toInt());
+    else
+        change();
+    QCOMPARE(t.v->perime(), grise);
+    QCOMPARE(t.v->Carte->grise(), grise);
+    QCOMPARE(t.v->Exporter->isEnabled(), !grise);
+    QCOMPARE(t.v->Etat->isVisible(), grise);
+    QCOMPARE(t.v->execution().executions(), 1);
+    // A bad box of the main window: "Calculer" hands the focus back to it.
+    if (champ == "LongEch" && grise) {
+        t.v->Calculer->click();
+        QCOMPARE(t.f->focusWidget(), w);
+    }
+    if (!grise && !texte.startsWith("Auto")) {
+        QVERIFY(Nec::csv(t.v->resultat().lignes) != avant);
+        QCOMPARE(t.v->Tableau->item(0, 4)->text(),
+                 Nec::texteSignificatif(std::abs(t.v->resultat().lignes[0].zC), 3));
+    }
+}
+
+// Reopened, the window shows results for the inputs it shows, even after a
+// change it was not told of (the band editor's frequencies).
+void TstVerificationFenetre::reouverture()
+{
+    Verification t;
+    t.calcule();
+    t.v->close();
+    EtatCalcul.TableBandes[0].Frequence = 3700;
+    t.f->VerifNec->trigger();
+    QVERIFY(t.v->perime());
+    QVERIFY(t.v->Etat->text().contains("les bandes ont changé"));
+    EtatCalcul.TableBandes[0].Frequence = 3650;
+    t.v->close();
+    t.f->VerifNec->trigger();
+    QVERIFY(!t.v->perime());
+    QVERIFY(t.v->Exporter->isEnabled());
+}
+
+void TstVerificationFenetre::necAbsent()
+{
+    Verification t;
+    t.v->execution().programme = "nec2c-absent-de-ce-systeme";
+    t.calcule();
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+    QVERIFY(t.v->resultat().carte.empty());
+    QVERIFY(!t.v->Exporter->isEnabled());
+    // Said as soon as the window opens, before any "Calculer".
+    t.v->close();
+    t.v->Etat->clear();
+    t.f->VerifNec->trigger();
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
+    QVERIFY(Textes::NecIntrouvable.contains("« apt-get install nec2c »"));
+    // The rest of the program goes on.
+    t.f->Button1->click();
+    QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
+    QVERIFY(t.f->LRayon->isEnabled());
+}
+
+void TstVerificationFenetre::annulation()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(dossier_, "lent", "exec sleep 20");
+    t.v->Calculer->click();
+    QVERIFY(t.v->Annuler->isEnabled());
+    QVERIFY(!t.v->Calculer->isEnabled());
+    QVERIFY(t.v->Progression->isVisible());
+    // The main window answers meanwhile.
+    t.f->LongEch->setText("2500");
+    QTest::qWait(100);
+    QVERIFY(t.v->execution().enCours());
+    QElapsedTimer chrono;
+    chrono.start();
+    t.v->Annuler->click();
+    QCOMPARE_LT(chrono.elapsed(), 2000);
+    QVERIFY(!t.v->execution().enCours());
+    QCOMPARE(t.v->Etat->text(), Textes::NecAnnule);
+    QVERIFY(t.v->Calculer->isEnabled());
+    QVERIFY(t.v->Progression->isHidden());
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+}
+
+void TstVerificationFenetre::fermetureAnnule()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(dossier_, "lent2", "exec sleep 20");
+    t.v->Calculer->click();
+    QVERIFY(t.v->execution().enCours());
+    t.v->close();
+    QVERIFY(!t.v->execution().enCours());
+    QVERIFY(t.v->Calculer->isEnabled());
+}
+
+// A run nec2c refuses: its own reason reaches the window. (The check itself
+// now refuses a wire that close to the ground, so nec2c's answer is played.)
+void TstVerificationFenetre::refusDeNec2c()
+{
+    Verification t;
+    t.v->execution().programme = programmeFactice(
+        dossier_, "refus",
+        "echo 'GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE' >&2; exit 255");
+    t.calcule();
+    QCOMPARE(t.v->Etat->text(), Textes::NecRaison.arg(255).arg(
+                                    "GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE"));
+    QCOMPARE(t.v->Tableau->rowCount(), 0);
+}
+
+void TstVerificationFenetre::clicSurLaCarte()
+{
+    Verification t;
+    t.calcule();
+    t.v->resize(1200, 700);
+    // The pointer goes to the first window under it: the main window is moved
+    // from under the map.
+    t.f->move(0, 760);
+    QTest::qWait(20);
+    CarteNec *c = t.v->Carte;
+    // Band 40 m's NEC row, near 12.34 m: a pixel spans several centimetres.
+    const QPoint p = c->point(1234, 1, true);
+    const std::int32_t l = c->longueurEn(p.x());
+    const double cmParPixel = 6000.0 / (c->colonne(6000) - c->colonne(0));
+    QCOMPARE_LE(std::abs(l - 1234), cmParPixel);
+    QCOMPARE(c->colonne(l), p.x());
+    const QString survol = c->texteSurvol(p);
+    const double module = t.v->resultat().carte[1].module[l];
+    QCOMPARE(survol, "Échelle : " + Nec::texte(l / 100.0, 2) +
+                         " m — 40 m : |Z| = " + Nec::texte(module, 0) + " Ω");
+    QTest::mouseMove(c, p);
+    QTRY_COMPARE(t.v->Survol->text(), survol);
+    QTest::mouseClick(c, Qt::LeftButton, {}, p);
+    QCOMPARE(t.f->LongEch->text(), QString::number(l));
+    // The map keeps its scale under the mouse.
+    QCOMPARE(c->colonne(6000), c->colonne(0) + int(6000 / cmParPixel + 0.5));
+    QCOMPARE(t.v->resultat().carte.front().module.size(), std::size_t(6001));
+    // The table and the map's C follow the new ladder at once.
+    QCOMPARE(t.v->execution().executions(), 1);
+    const Nec::LigneTableau &ligne = t.v->resultat().lignes[1];
+    QCOMPARE_LE(std::abs(std::abs(ligne.zC) - module), 1e-3);
+    QCOMPARE(c->longueurEn(c->colonne(0) - 1), -1);
+    // Off the strips, the legend comes back.
+    QTest::mouseMove(c, {c->colonne(0) - 5, p.y()});
+    QTRY_VERIFY(t.v->Survol->text().startsWith("En couleur : C ne doit pas tomber là"));
+}
+
+void TstVerificationFenetre::exportCsv()
+{
+    Verification t;
+    t.calcule();
+    const QString nom = dossier_.filePath("table.csv");
+    t.f.plateforme.surEnregistrement = [nom](const QString &, const QStringList &, QString &) {
+        return nom;
+    };
+    t.v->Exporter->click();
+    QFile f(nom);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    // The table first, the inputs it came from after it on every line.
+    const QList<QByteArray> lignes = f.readAll().split('\n');
+    const QList<QByteArray> tableau = Nec::csv(t.v->resultat().lignes).split('\n');
+    QCOMPARE(lignes.size(), tableau.size());
+    for (qsizetype i = 0; i + 1 < lignes.size(); ++i)
+        QVERIFY(lignes[i].startsWith(tableau[i] + ','));
+    QVERIFY(lignes[0].endsWith(",sol,z0_ohm,perte_db_100m_10mhz,classe,limite_ohm,seuil_bas,"
+                               "seuil_moyen,seuil_haut,longueur_carte_cm"));
+    QVERIFY(lignes[1].endsWith(",2,10,moyen,450,0,moyenne,500,0.8,0.6,0.3,6000"));
+    const QString absent = dossier_.filePath("absent/table.csv");
+    t.f.plateforme.surEnregistrement = [absent](const QString &, const QStringList &, QString &) {
+        return absent;
+    };
+    t.v->Exporter->click();
+    QCOMPARE(t.f.plateforme.erreursParDefaut.size(), 1);
+}
+
+void TstVerificationFenetre::reglagesRetenus()
+{
+    {
+        Verification t;
+        t.v->Z0->setText("600");
+        t.v->Sol->setCurrentIndex(4);
+        t.v->LongueurMax->setText("55");
+        t.v->close();
+    }
+    Verification t;
+    QCOMPARE(t.v->Z0->text(), "600");
+    QCOMPARE(t.v->Sol->currentIndex(), 4);
+    QCOMPARE(t.v->LongueurMax->text(), "55");
+    QCOMPARE(t.v->Diametre->text(), "2");
+    // Kesu.ini holds the bands only.
+    QFile ini(t.f.dossier() + "/Kesu.ini");
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), FenetreTest::KesuIni);
+}
+
+QTEST_MAIN(TstVerificationFenetre)
+#include "tst_verification_fenetre.moc"
