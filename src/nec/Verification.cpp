@@ -178,6 +178,9 @@ QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
                               texte(e.antenne.diametreMm),
                               texte(e.antenne.hauteurM),
                               QString::fromLatin1(NomsSols[static_cast<int>(e.antenne.sol)]),
+                              texte(e.antenne.ecartementMm),
+                              QString::fromLatin1(NomsFormes[static_cast<int>(e.antenne.forme)]),
+                              texte(e.antenne.angleDeg),
                               texte(e.echelle.z0),
                               texte(e.echelle.perteDb100m),
                               QString::fromLatin1(NomsClasses[static_cast<int>(e.classe)]),
@@ -188,7 +191,8 @@ QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
                               QString::number(e.longueurMaxCm)};
     QString t = EnTeteTableau +
                 QStringLiteral(",branche_cm,branche_electrique_cm,echelle_cm,coef_echelle,"
-                               "diametre_mm,hauteur_m,sol,z0_ohm,perte_db_100m_10mhz,classe,"
+                               "diametre_mm,hauteur_m,sol,ecartement_mm,forme,angle_deg,z0_ohm,"
+                               "perte_db_100m_10mhz,classe,"
                                "limite_ohm,seuil_bas,seuil_moyen,seuil_haut,longueur_carte_cm\n");
     const QString suite = u',' + entrees.join(u',') + u'\n';
     for (const LigneTableau &l : lignes)
