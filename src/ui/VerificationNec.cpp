@@ -191,7 +191,7 @@ void VerificationNec::CalculerClick()
     carteAuto_ = Nec::longueurMaxParDefaut(demandees_.echelleCm);
     vide(CalculEnCours);
     enCours(true);
-    execution_->lance(d, static_cast<int>(demandees_.bandes.size()));
+    execution_->lance(d, Nec::nombreFrequences(demandees_));
 }
 
 void VerificationNec::AnnulerClick()

@@ -91,6 +91,7 @@ private slots:
     void programme();
     void echecNec();
     void impedanceEnCSuitLaLigne();
+    void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
 };
 
@@ -102,16 +103,19 @@ void TstLigneCommande::colonnes()
     const auto l = lignes(e.sortie);
     QCOMPARE(l.size(), 9);
     QCOMPARE(l[0].join(u','), "bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
-                              "accordable_graphe,accord_pct");
+                              "accordable_graphe,accordable_bande,ros_boite,ros_boite_max_bande,"
+                              "perte_db,rendement_pct,libre_a_tort_pct,interdit_a_tort_pct");
     for (qsizetype i = 1; i < l.size(); ++i) {
-        QCOMPARE(l[i].size(), 11);
+        QCOMPARE(l[i].size(), 17);
         QCOMPARE(l[i][0].toInt(), Bandes[i - 1].Bande);
         QCOMPARE(l[i][1].toInt(), Bandes[i - 1].Frequence);
         QCOMPARE(valeur(l[i][2]), 100.0 + 10 * (i - 1));
-        for (int b : {8, 9})
+        for (int b : {8, 9, 10})
             QVERIFY(l[i][b] == "0" || l[i][b] == "1");
-        QCOMPARE_GE(valeur(l[i][10]), 0.0);
-        QCOMPARE_LE(valeur(l[i][10]), 100.0);
+        for (int p : {14, 15, 16}) {
+            QCOMPARE_GE(valeur(l[i][p]), 0.0);
+            QCOMPARE_LE(valeur(l[i][p]), 100.0);
+        }
     }
 }
 
@@ -323,13 +327,25 @@ void TstLigneCommande::impedanceEnCSuitLaLigne()
     QCOMPARE(code, 0);
     const auto l = lignes(texte);
     QCOMPARE(l.size(), 9);
-    const Nec::Echelle echelle{600, 0.92, 0};
+    const Nec::Echelle echelle{600, 0.92, Nec::Echelle{}.perteDb100m};
     for (qsizetype i = 1; i < l.size(); ++i) {
         const std::complex<double> zB(valeur(l[i][2]), valeur(l[i][3]));
         const std::complex<double> zC(valeur(l[i][4]), valeur(l[i][5]));
         const auto attendu = Nec::impedanceEnC(zB, echelle, l[i][1].toInt() * 1e3, 12.34);
         QVERIFY2(std::abs(zC - attendu) < 1e-3 * std::abs(attendu) + 0.05, qPrintable(l[i][0]));
         QCOMPARE_LE(std::abs(valeur(l[i][6]) - std::abs(zC)), 0.02);
+    }
+}
+
+// On a lossy ladder the SWR printed is the one of the Z at C printed.
+void TstLigneCommande::rosSuitImpedanceEnC()
+{
+    const Execution e = execute({"--perte", "3", "--z0", "600"});
+    QCOMPARE(e.code, 0);
+    for (const QStringList &l : lignes(e.sortie).mid(1)) {
+        const std::complex<double> zC(valeur(l[4]), valeur(l[5]));
+        const double g = std::abs((zC - 600.0) / (zC + 600.0));
+        QCOMPARE_LE(std::abs(valeur(l[7]) - (1 + g) / (1 - g)), 2e-3 * valeur(l[7]));
     }
 }
 
@@ -344,7 +360,7 @@ void TstLigneCommande::pointDecimalSousLocaleFrancaise()
     QCOMPARE(e.code, 0);
     QVERIFY(e.deck.contains("GW 1 1 -0.0125 0 10 0.0125 0 10 0.001"));
     for (const QStringList &l : lignes(e.sortie).mid(1))
-        QCOMPARE(l.size(), 11);
+        QCOMPARE(l.size(), 17);
     QVERIFY(e.sortie.contains("100.00,0.00"));
     if (!cLocale)
         qInfo("no French C locale here: the Qt default locale only was French");
