@@ -132,6 +132,10 @@ void TstLigneCommande::options_data()
     QTest::newRow("sea, bands in the order given")
         << QStringList{"--sol", "mer", "--bandes", "20,80"}
         << QStringList{"GN 2 0 0 0 80 5", "FR 0 1 0 0 14.1 0\nXQ\nFR 0 1 0 0 3.65 0"};
+    QTest::newRow("region 2, three points on 80 m")
+        << QStringList{"--region", "2", "--points", "3", "--bandes", "80"}
+        << QStringList{"FR 0 1 0 0 3.65 0\nXQ\nFR 0 1 0 0 3.5 0\nXQ\nFR 0 1 0 0 3.75 0\nXQ\n"
+                       "FR 0 1 0 0 4 0\nXQ\nEN"};
     QTest::newRow("free space") << QStringList{"--sol", "libre"}
                                 << QStringList{"GW 1 1 -0.0125 0 0 0.0125 0 0 0.001", "GE 0"};
     QTest::newRow("feed spacing, inverted V at its apex")
@@ -185,6 +189,10 @@ void TstLigneCommande::mauvaisesOptions_data()
         << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
     QTest::newRow("stray argument")
         << QStringList{"--z0", "450", "80"} << Textes::ArgumentInattendu.arg("80") << true;
+    QTest::newRow("balun 2:1") << QStringList{"--balun", "2"} << Textes::NecBalun << true;
+    QTest::newRow("region 4") << QStringList{"--region", "4"} << Textes::NecRegion << true;
+    QTest::newRow("one point") << QStringList{"--points", "1"} << Textes::NecPoints.arg(2).arg(100)
+                               << true;
     QTest::newRow("empty value") << QStringList{"--z0="}
                                  << Textes::NecValeurIncorrecte.arg("--z0", "") << true;
 }
@@ -234,7 +242,7 @@ void TstLigneCommande::defautsDeLAide_data()
 {
     QTest::addColumn<QStringList>("contexte");
     for (const char *option : {"branche", "echelle", "coef-echelle", "diametre", "hauteur", "sol",
-                               "z0", "perte", "classe"})
+                               "z0", "perte", "classe", "balun", "ros-max", "region", "points"})
         QTest::newRow(option) << QStringList();
     QTest::newRow("limite") << QStringList{"--classe", "basse"};
 }
