@@ -474,9 +474,17 @@ void TstVerificationFenetre::reglagesRetenus()
         t.v->Z0->setText("600");
         t.v->Sol->setCurrentIndex(4);
         t.v->LongueurMax->setText("55");
+        t.v->Region->setCurrentIndex(2);
+        t.v->Critere->setCurrentIndex(1);
+        t.v->Balun->setCurrentIndex(2);
+        t.v->RosMax->setText("3");
+        t.v->Verdict->setCurrentIndex(1);
         t.v->close();
     }
     Verification t;
+    for (const QComboBox *c : {t.v->Region, t.v->Critere, t.v->Balun, t.v->Verdict})
+        QCOMPARE(c->currentIndex(), c == t.v->Region || c == t.v->Balun ? 2 : 1);
+    QCOMPARE(t.v->RosMax->text(), "3");
     QCOMPARE(t.v->Z0->text(), "600");
     QCOMPARE(t.v->Sol->currentIndex(), 4);
     QCOMPARE(t.v->LongueurMax->text(), "55");
