@@ -25,6 +25,10 @@ enum class Champ {
     LimiteMoyenne,
     LimiteHaute,
     LongueurMax,
+    Balun,
+    RosMax,
+    Region,
+    Points,
 };
 
 class ErreurChamp : public KesuErreur {

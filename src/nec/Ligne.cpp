@@ -53,4 +53,29 @@ double ros(Complexe zB, const Echelle &e, double frequenceHz, double longueurM)
     return (1 + g) / (1 - g);
 }
 
+double ros(Complexe z, double reference)
+{
+    const double g = std::abs((z - reference) / (z + reference));
+    if (!(g < 1))
+        return std::numeric_limits<double>::infinity();
+    return (1 + g) / (1 - g);
+}
+
+// With a real Z0, the forward wave V+ at B and the reflection G_B there, the
+// power into B is |V+|^2 (1 - |G_B|^2) / Z0. At the far end, a length L away,
+// the forward wave is e^{aL} larger and the reflected one e^{-aL} smaller, so
+// the power put in is |V+|^2 (e^{2aL} - |G_B|^2 e^{-2aL}) / Z0. Their ratio,
+// with G_C = G_B e^{-2aL} the reflection seen at that end:
+//     P_C / P_B = e^{2aL} (1 - |G_C|^2) / (1 - |G_B|^2),
+// the matched loss e^{2aL} grown by the standing waves.
+double perteDb(Complexe zB, const Echelle &e, double frequenceHz, double longueurM)
+{
+    const double gB = std::abs((zB - e.z0) / (zB + e.z0));
+    const double aL = propagation(e, frequenceHz).real() * longueurM;
+    const double gC = gB * std::exp(-2 * aL);
+    if (!(gB < 1))
+        return std::numeric_limits<double>::infinity();
+    return 10 * std::log10((1 - gC * gC) / (1 - gB * gB)) + 20 * aL / std::log(10.0);
+}
+
 } // namespace Nec

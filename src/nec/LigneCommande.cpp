@@ -92,7 +92,7 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
         erreurs << erreur.texte() << '\n';
         return 2;
     }
-    const Bilan bilan = calcule(d, static_cast<int>(e.bandes.size()), delaiS);
+    const Bilan bilan = calcule(d, nombreFrequences(e), delaiS);
     if (const auto *message = std::get_if<QString>(&bilan)) {
         erreurs << *message << '\n';
         return 1;

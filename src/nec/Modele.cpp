@@ -44,11 +44,11 @@ QString branche(int tag, double cote, Point depart, Direction d, const Bras &b, 
 
 } // namespace
 
-QByteArray deck(const Antenne &antenne, double frequenceMaxMHz,
-                const std::vector<double> &frequencesMHz, const Maillage &maillage)
+namespace {
+
+QByteArray deckCoupe(const Antenne &antenne, double frequenceMaxMHz,
+                     const std::vector<double> &frequencesMHz, const Maillage &maillage)
 {
-    for (double f : frequencesMHz)
-        frequenceMaxMHz = std::max(frequenceMaxMHz, f);
     const Decoupage dec = decoupage(antenne, frequenceMaxMHz, maillage);
     verifiePose(antenne);
     const auto sol = constantes(antenne.sol);
@@ -74,6 +74,27 @@ QByteArray deck(const Antenne &antenne, double frequenceMaxMHz,
         t += QStringLiteral("FR 0 1 0 0 %1 0\nXQ\n").arg(texte(f));
     t += QStringLiteral("EN\n");
     return t.toLatin1();
+}
+
+} // namespace
+
+QByteArray deck(const Antenne &antenne, double frequenceMaxMHz,
+                const std::vector<double> &frequencesMHz, const Maillage &maillage)
+{
+    for (double f : frequencesMHz)
+        frequenceMaxMHz = std::max(frequenceMaxMHz, f);
+    return deckCoupe(antenne, frequenceMaxMHz, frequencesMHz, maillage);
+}
+
+QByteArray deckBalaye(const Antenne &antenne, double frequenceMaxMHz,
+                      const std::vector<double> &frequencesMHz,
+                      const std::vector<double> &balayageMHz)
+{
+    for (double f : frequencesMHz)
+        frequenceMaxMHz = std::max(frequenceMaxMHz, f);
+    std::vector<double> toutes = frequencesMHz;
+    toutes.insert(toutes.end(), balayageMHz.begin(), balayageMHz.end());
+    return deckCoupe(antenne, frequenceMaxMHz, toutes, {});
 }
 
 std::vector<double> frequencesDemandees(const QByteArray &deck)

@@ -18,6 +18,13 @@ namespace Nec {
 QByteArray deck(const Antenne &antenne, double frequenceMaxMHz,
                 const std::vector<double> &frequencesMHz, const Maillage &maillage = {});
 
+// The same deck, then the frequencies of balayageMHz, which leave the geometry
+// as it is: the antenna cut for the bands' reference frequencies gives the
+// same Z at B there whatever the band edges asked.
+QByteArray deckBalaye(const Antenne &antenne, double frequenceMaxMHz,
+                      const std::vector<double> &frequencesMHz,
+                      const std::vector<double> &balayageMHz);
+
 // The frequencies a deck asks for, in order (its FR cards): what nec2c's
 // answers are checked against.
 std::vector<double> frequencesDemandees(const QByteArray &deck);

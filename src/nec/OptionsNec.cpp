@@ -69,6 +69,47 @@ OptionNec optionCentimetres(const char *nom, const QString &description, Champ c
         [champ](Demande &d, const QString &o, const QString &t) { champ(d) = centimetres(o, t); }};
 }
 
+template <class Champ>
+OptionNec optionEntiere(const char *nom, const char *valeur, const QString &description,
+                        Champ champ)
+{
+    return {QString::fromLatin1(nom), QString::fromLatin1(valeur), description,
+            [champ](const Demande &d) { return QString::number(champ(d)); },
+            [champ](Demande &d, const QString &o, const QString &t) {
+                const double v = reel(o, t);
+                if (v != std::floor(v) || std::fabs(v) > 1e6)
+                    incorrecte(o, t);
+                champ(d) = static_cast<int>(v);
+            }};
+}
+
+// The class names the chart's three classes, or the user's tuner, which
+// leaves the chart's class as it is.
+OptionNec optionClasse()
+{
+    QStringList liste;
+    for (const char *n : NomsClasses)
+        liste << QString::fromLatin1(n);
+    return {QStringLiteral("classe"), QStringLiteral("CLASSE"),
+            Textes::AideClasse.arg(Commande::enumeration(liste)),
+            [liste](const Demande &d) {
+                return d.entrees.critere == Critere::Boite
+                           ? liste.back()
+                           : liste[static_cast<int>(d.entrees.classe)];
+            },
+            [liste](Demande &d, const QString &o, const QString &t) {
+                for (qsizetype i = 0; i < liste.size(); ++i)
+                    if (liste[i].compare(t, Qt::CaseInsensitive) == 0) {
+                        const bool boite = i + 1 == liste.size();
+                        d.entrees.critere = boite ? Critere::Boite : Critere::Limite;
+                        if (!boite)
+                            d.entrees.classe = static_cast<Classe>(i);
+                        return;
+                    }
+                incorrecte(o, t);
+            }};
+}
+
 // A value chosen by name, in any case; the names are the enum's, in its order.
 template <std::size_t N, class Champ>
 OptionNec optionNommee(const char *nom, const char *valeur, const QString &description,
@@ -150,10 +191,20 @@ const std::vector<OptionNec> &table()
             optionReelle(
                 "perte", "DB", Textes::AidePerte,
                 [](auto &d) -> auto & { return d.entrees.echelle.perteDb100m; }),
-            optionNommee(
-                "classe", "CLASSE", Textes::AideClasse, NomsClasses,
-                [](auto &d) -> auto & { return d.entrees.classe; }),
+            optionClasse(),
             limite,
+            optionEntiere(
+                "balun", "RAPPORT", Textes::AideBalun,
+                [](auto &d) -> auto & { return d.entrees.boite.balun; }),
+            optionReelle(
+                "ros-max", "ROS", Textes::AideRosMax,
+                [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
+            optionEntiere(
+                "region", "REGION", Textes::AideRegion,
+                [](auto &d) -> auto & { return d.entrees.region; }),
+            optionEntiere(
+                "points", "N", Textes::AidePoints,
+                [](auto &d) -> auto & { return d.entrees.points; }),
             bandes,
             optionReelle(
                 "delai", "S", Textes::AideDelai, [](auto &d) -> auto & { return d.delaiS; }),

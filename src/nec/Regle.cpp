@@ -2,6 +2,7 @@
 
 #include "courant/RegleBandeau.h"
 #include "courant/SinusCourant.h"
+#include "nec/Ligne.h"
 
 #include <cmath>
 
@@ -37,6 +38,16 @@ bool accordable(double module, Classe classe, const LimitesAccord &limites)
         break;
     }
     return module <= limites.basse;
+}
+
+double rosBoite(std::complex<double> z, int balun)
+{
+    return ros(z / static_cast<double>(balun), ImpedanceEmetteur);
+}
+
+bool accordable(const Boite &boite, std::complex<double> z)
+{
+    return rosBoite(z, boite.balun) <= boite.rosMax;
 }
 
 } // namespace Nec

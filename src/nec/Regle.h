@@ -1,5 +1,6 @@
 #pragma once
 
+#include <complex>
 #include <cstdint>
 
 // The two verdicts on where C may fall: the chart's rule of thumb and what a
@@ -8,8 +9,28 @@ namespace Nec {
 
 enum class Classe { Basse, Moyenne, Haute };
 
-// Each class's short name (command line, exported table), in the enum's order.
-inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute"};
+// Each class's short name (command line, exported table), in the enum's order,
+// then the tuner the user owns, which the chart has no class for.
+inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute", "boite"};
+
+// What decides where the tuner matches C: a limit on |Z| of the chart's class,
+// or the user's own tuner behind its balun.
+enum class Critere { Limite, Boite };
+
+inline constexpr int Baluns[] = {1, 4, 9};
+
+// A balun of ratio 1:balun in front of a tuner that matches up to rosMax at
+// 50 ohms.
+struct Boite {
+    int balun = 4;
+    double rosMax = 10;
+    bool operator==(const Boite &) const = default;
+};
+
+inline constexpr double ImpedanceEmetteur = 50;
+
+// The SWR the tuner sees at 50 ohms when C is z, through the balun.
+double rosBoite(std::complex<double> z, int balun);
 
 // The chart's thresholds on |sin| (the main window's start-up values).
 struct SeuilsGraphe {
@@ -39,5 +60,6 @@ bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe cla
 
 // True where the tuner can match an impedance of this modulus.
 bool accordable(double module, Classe classe, const LimitesAccord &limites);
+bool accordable(const Boite &boite, std::complex<double> z);
 
 } // namespace Nec

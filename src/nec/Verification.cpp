@@ -1,6 +1,7 @@
 #include "nec/Verification.h"
 
 #include "nec/Nombres.h"
+#include "nec/PlanBandes.h"
 #include "regles/Erreurs.h"
 
 #include <QStringList>
@@ -41,6 +42,14 @@ void valide(const Entrees &e)
     for (const auto &[valeur, nom, champ] : limites)
         if (!(valeur > 0))
             refuse(champ, Textes::NecLimite.arg(QString::fromUtf8(nom)));
+    if (!(e.boite.rosMax >= 1))
+        refuse(Champ::RosMax, Textes::NecRosMax);
+    if (std::find(std::begin(Baluns), std::end(Baluns), e.boite.balun) == std::end(Baluns))
+        refuse(Champ::Balun, Textes::NecBalun);
+    if (e.region < RegionMin || e.region > RegionMax)
+        refuse(Champ::Region, Textes::NecRegion);
+    if (e.points < PointsMin || e.points > PointsMax)
+        refuse(Champ::Points, Textes::NecPoints.arg(PointsMin).arg(PointsMax));
     if (e.longueurMaxCm <= 0)
         refuse(Champ::LongueurMax, Textes::NecLongueurMax);
     if (e.bandes.empty())
@@ -58,12 +67,36 @@ double frequenceGeometrieMHz(const Entrees &e)
     return kHz / 1000.0;
 }
 
+std::vector<double> balayageKHz(const Entrees &e, const BandeVerifiee &b)
+{
+    const auto plan = bords(e.region, b.bande);
+    return plan ? pointsBande(*plan, e.points) : std::vector<double>{};
+}
+
+int nombreFrequences(const Entrees &e)
+{
+    std::size_t n = e.bandes.size();
+    for (const BandeVerifiee &b : e.bandes)
+        n += balayageKHz(e, b).size();
+    return static_cast<int>(n);
+}
+
 QByteArray deck(const Entrees &e)
 {
     std::vector<double> frequences;
-    for (const BandeVerifiee &b : e.bandes)
+    std::vector<double> balayage;
+    for (const BandeVerifiee &b : e.bandes) {
         frequences.push_back(b.frequenceKHz / 1000.0);
-    return deck(e.antenne, frequenceGeometrieMHz(e), frequences);
+        for (double f : balayageKHz(e, b))
+            balayage.push_back(f / 1000.0);
+    }
+    return deckBalaye(e.antenne, frequenceGeometrieMHz(e), frequences, balayage);
+}
+
+bool accordableC(const Entrees &e, Complexe zC)
+{
+    return e.critere == Critere::Boite ? accordable(e.boite, zC)
+                                       : accordable(std::abs(zC), e.classe, e.limites);
 }
 
 namespace {
@@ -98,37 +131,91 @@ const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cl
 
 } // namespace
 
+namespace {
+
+// The tuner's verdict along the ladder, a centimetre at a time from B.
+std::vector<bool> rangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::size_t n,
+                            std::vector<float> *module)
+{
+    std::vector<bool> r(n);
+    Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
+    for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+        if (e.critere == Critere::Boite) {
+            r[l] = accordable(e.boite, ligne.impedance());
+        } else {
+            r[l] = accordable(ligne.module(), e.classe, e.limites);
+        }
+        if (module)
+            (*module)[l] = static_cast<float>(ligne.module());
+    }
+    return r;
+}
+
+} // namespace
+
 Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent)
 {
     Resultat r;
     r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
     const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
+    const double longueurM = e.echelleCm / 100.0;
+    std::size_t suivant = e.bandes.size(); // the first sweep's impedance
     for (std::size_t j = 0; j < e.bandes.size() && j < zB.size(); ++j) {
         const BandeVerifiee &b = e.bandes[j];
         const double f = b.frequenceKHz * 1e3;
-        const Complexe gamma = propagation(e.echelle, f);
         const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
-        CarteBande c{b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), std::vector<bool>(n),
-                     std::vector<float>(n)};
-        std::size_t accords = 0;
-        bool fini = true;
-        Parcours ligne(zB[j].z, e.echelle.z0, gamma, 0.01);
-        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
-            const double module = ligne.module();
-            c.libreNec[l] = accordable(module, e.classe, e.limites);
-            c.module[l] = static_cast<float>(module);
-            fini = fini && std::isfinite(c.module[l]);
-            accords += c.libreGraphe[l] == c.libreNec[l];
+        CarteBande c{
+            b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), {}, {}, std::vector<float>(n)};
+        c.libreNec = rangeeNec(e, zB[j].z, f, n, &c.module);
+        const Complexe zC = impedanceEnC(zB[j].z, e.echelle, f, longueurM);
+        const double rapport = ros(zB[j].z, e.echelle, f, longueurM);
+        const double perte = perteDb(zB[j].z, e.echelle, f, longueurM);
+        bool fini = std::all_of(c.module.begin(), c.module.end(),
+                                [](float m) { return std::isfinite(m); }) &&
+                    finie(zB[j].z) && finie(zC) && std::isfinite(rapport) && std::isfinite(perte);
+        LigneTableau t{
+            b,
+            zB[j].z,
+            zC,
+            rapport,
+            accordableC(e, zC),
+            !grapheMarque(b.frequenceKHz,
+                          positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite),
+                          e.classe, e.seuils),
+            true,
+            rosBoite(zC, e.boite.balun),
+            0,
+            perte,
+            100 * std::pow(10.0, -perte / 10),
+            0,
+            0};
+        const std::vector<double> balayage = balayageKHz(e, b);
+        c.libreNecBande = balayage.empty() ? c.libreNec : std::vector<bool>(n, true);
+        t.rosBoiteMaxBande = balayage.empty() ? t.rosBoite : 0;
+        t.accordableBande = balayage.empty() ? t.accordableNec : true;
+        for (double kHz : balayage) {
+            if (suivant >= zB.size())
+                break;
+            const Complexe z = zB[suivant++].z;
+            const Complexe zCf = impedanceEnC(z, e.echelle, kHz * 1e3, longueurM);
+            fini = fini && finie(z) && finie(zCf);
+            t.rosBoiteMaxBande = std::max(t.rosBoiteMaxBande, rosBoite(zCf, e.boite.balun));
+            t.accordableBande = t.accordableBande && accordableC(e, zCf);
+            const std::vector<bool> rangee = rangeeNec(e, z, kHz * 1e3, n, nullptr);
+            for (std::size_t l = 0; l < n; ++l)
+                c.libreNecBande[l] = c.libreNecBande[l] && rangee[l];
         }
-        const Complexe zC = impedance(zB[j].z, e.echelle.z0, gamma, e.echelleCm / 100.0);
-        const double rapport = ros(zB[j].z, e.echelle, f, e.echelleCm / 100.0);
-        if (!fini || !finie(zB[j].z) || !finie(zC) || !std::isfinite(rapport))
+        if (!fini)
             leveErreur(Textes::NecNonFini.arg(b.bande));
-        const std::int32_t iC =
-            positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite);
-        r.lignes.push_back({b, zB[j].z, zC, rapport, accordable(std::abs(zC), e.classe, e.limites),
-                            !grapheMarque(b.frequenceKHz, iC, e.classe, e.seuils),
-                            100.0 * accords / n});
+        std::size_t libresATort = 0;
+        std::size_t interditsATort = 0;
+        for (std::size_t l = 0; l < n; ++l) {
+            libresATort += c.libreGraphe[l] && !c.libreNecBande[l];
+            interditsATort += !c.libreGraphe[l] && c.libreNecBande[l];
+        }
+        t.libreATortPct = 100.0 * libresATort / n;
+        t.interditATortPct = 100.0 * interditsATort / n;
+        r.lignes.push_back(t);
         r.carte.push_back(std::move(c));
     }
     return r;
@@ -148,12 +235,19 @@ QStringList champs(const LigneTableau &l)
             texte(l.ros, 3),
             QString::number(l.accordableNec ? 1 : 0),
             QString::number(l.accordableGraphe ? 1 : 0),
-            texte(l.accordPct, 1)};
+            QString::number(l.accordableBande ? 1 : 0),
+            texte(l.rosBoite, 3),
+            texte(l.rosBoiteMaxBande, 3),
+            texte(l.perteDb, 3),
+            texte(l.rendementPct, 1),
+            texte(l.libreATortPct, 1),
+            texte(l.interditATortPct, 1)};
 }
 
 const QString EnTeteTableau =
     QStringLiteral("bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
-                   "accordable_graphe,accord_pct");
+                   "accordable_graphe,accordable_bande,ros_boite,ros_boite_max_bande,perte_db,"
+                   "rendement_pct,libre_a_tort_pct,interdit_a_tort_pct");
 
 } // namespace
 
@@ -171,29 +265,38 @@ QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
     const double limite = e.classe == Classe::Basse     ? e.limites.basse
                           : e.classe == Classe::Moyenne ? e.limites.moyenne
                                                         : e.limites.haute;
-    const QStringList entrees{texte(e.antenne.brancheCm),
-                              QString::number(e.longElecDip),
-                              QString::number(e.echelleCm),
-                              texte(e.echelle.coefVelocite),
-                              texte(e.antenne.diametreMm),
-                              texte(e.antenne.hauteurM),
-                              QString::fromLatin1(NomsSols[static_cast<int>(e.antenne.sol)]),
-                              texte(e.antenne.ecartementMm),
-                              QString::fromLatin1(NomsFormes[static_cast<int>(e.antenne.forme)]),
-                              texte(e.antenne.angleDeg),
-                              texte(e.echelle.z0),
-                              texte(e.echelle.perteDb100m),
-                              QString::fromLatin1(NomsClasses[static_cast<int>(e.classe)]),
-                              texte(limite),
-                              texte(e.seuils.bas),
-                              texte(e.seuils.moyen),
-                              texte(e.seuils.haut),
-                              QString::number(e.longueurMaxCm)};
-    QString t = EnTeteTableau +
-                QStringLiteral(",branche_cm,branche_electrique_cm,echelle_cm,coef_echelle,"
-                               "diametre_mm,hauteur_m,sol,ecartement_mm,forme,angle_deg,z0_ohm,"
-                               "perte_db_100m_10mhz,classe,"
-                               "limite_ohm,seuil_bas,seuil_moyen,seuil_haut,longueur_carte_cm\n");
+    const QStringList entrees{
+        texte(e.antenne.brancheCm),
+        QString::number(e.longElecDip),
+        QString::number(e.echelleCm),
+        texte(e.echelle.coefVelocite),
+        QString::number(e.region),
+        QString::number(e.points),
+        QString::number(e.boite.balun),
+        texte(e.boite.rosMax),
+        texte(e.antenne.diametreMm),
+        texte(e.antenne.hauteurM),
+        QString::fromLatin1(NomsSols[static_cast<int>(e.antenne.sol)]),
+        texte(e.antenne.ecartementMm),
+        QString::fromLatin1(NomsFormes[static_cast<int>(e.antenne.forme)]),
+        texte(e.antenne.angleDeg),
+        texte(e.echelle.z0),
+        texte(e.echelle.perteDb100m),
+        QString::fromLatin1(
+            NomsClasses[e.critere == Critere::Boite ? std::size(NomsClasses) - 1
+                                                    : static_cast<std::size_t>(e.classe)]),
+        texte(limite),
+        texte(e.seuils.bas),
+        texte(e.seuils.moyen),
+        texte(e.seuils.haut),
+        QString::number(e.longueurMaxCm)};
+    QString t =
+        EnTeteTableau +
+        QStringLiteral(
+            ",branche_cm,branche_electrique_cm,echelle_cm,coef_echelle,region,"
+            "points,balun,ros_max,diametre_mm,hauteur_m,sol,ecartement_mm,forme,angle_deg,z0_ohm,"
+            "perte_db_100m_10mhz,classe,limite_ohm,seuil_bas,seuil_moyen,seuil_haut,"
+            "longueur_carte_cm\n");
     const QString suite = u',' + entrees.join(u',') + u'\n';
     for (const LigneTableau &l : lignes)
         t += champs(l).join(u',') + suite;

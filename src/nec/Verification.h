@@ -25,8 +25,12 @@ struct BandeVerifiee {
 struct Entrees {
     Antenne antenne;
     Echelle echelle;
-    Classe classe = Classe::Moyenne;
+    Classe classe = Classe::Moyenne; // the chart's, and the limit's under Critere::Limite
+    Critere critere = Critere::Limite;
     LimitesAccord limites;
+    Boite boite;
+    int region = 1; // IARU
+    int points = 5; // per planned band, its edges included
     SeuilsGraphe seuils;
     std::int32_t longElecDip = 0;   // the chart's A-B, cm
     std::int32_t echelleCm = 0;     // the current ladder, physical
@@ -49,25 +53,46 @@ void valide(const Entrees &e);
 // The frequency the deck's geometry is cut for, in MHz.
 double frequenceGeometrieMHz(const Entrees &e);
 
-// The deck for the inputs' antenna and bands (what the results depend on).
+// The frequencies a band is swept at, in kHz: evenly from one edge of the
+// region's plan to the other, or none for a band the plan lacks.
+std::vector<double> balayageKHz(const Entrees &e, const BandeVerifiee &b);
+
+// How many frequencies the deck asks for: the bands' own, then their sweeps.
+int nombreFrequences(const Entrees &e);
+
+// The deck for the inputs' antenna and bands (what the results depend on):
+// every band's reference frequency, in order, then each band's sweep.
 QByteArray deck(const Entrees &e);
+
+// Whether the tuner matches C, by the inputs' criterion.
+bool accordableC(const Entrees &e, Complexe zC);
 
 struct LigneTableau {
     BandeVerifiee bande;
     Complexe zB;
     Complexe zC;
-    double ros;
-    bool accordableNec;
+    double ros;         // on the ladder at C, against Z0
+    bool accordableNec; // at the reference frequency
     bool accordableGraphe;
-    double accordPct; // lengths on which both verdicts agree
+    bool accordableBande; // at every point of the sweep
+    double rosBoite;      // what the tuner sees behind the balun
+    double rosBoiteMaxBande;
+    double perteDb; // the ladder's, standing waves included
+    double rendementPct;
+    // Shares of the map's lengths where the chart and the tuner across the
+    // band disagree: the chart lets C fall where the tuner cannot match (the
+    // dangerous kind), or forbids a length the tuner matches.
+    double libreATortPct;
+    double interditATortPct;
 };
 
 // One band along the ladder, one entry a centimetre from B (0) to the end.
 struct CarteBande {
     int k;
-    std::vector<bool> libreGraphe; // the chart lets C fall here
-    std::vector<bool> libreNec;    // the tuner matches C here
-    std::vector<float> module;     // |Z| at C
+    std::vector<bool> libreGraphe;   // the chart lets C fall here
+    std::vector<bool> libreNec;      // the tuner matches C here
+    std::vector<bool> libreNecBande; // ... at every point of the sweep
+    std::vector<float> module;       // |Z| at C
 };
 
 // What the chart's rows depend on besides the band's frequency: not the
@@ -87,7 +112,7 @@ struct Resultat {
     CleGraphe cle;
 };
 
-// zB holds one impedance per band, in the inputs' order. A previous result
+// zB holds one impedance per frequency of the deck, in its order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,
 // loss or limits costs no sine. A value along the ladder that is not finite
 // throws: the computation failed, there is no row to show.

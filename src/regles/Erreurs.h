@@ -161,6 +161,13 @@ inline const QString NecPerte =
     QStringLiteral("Perte de l'échelle : elle ne peut pas être négative");
 // %1 names the limit.
 inline const QString NecLimite = QStringLiteral("%1 : la limite doit être positive");
+inline const QString NecBalun = QStringLiteral("Balun : son rapport doit être 1, 4 ou 9");
+inline const QString NecRosMax =
+    QStringLiteral("ROS maximal de la boîte : il doit être d'au moins 1");
+inline const QString NecRegion = QStringLiteral("Région IARU : elle doit être 1, 2 ou 3");
+// %1 and %2 are the bounds.
+inline const QString NecPoints =
+    QStringLiteral("Points par bande : il en faut de %1 à %2, les bords compris");
 inline const QString NecLongueurMax = QStringLiteral("Longueur maximale : elle doit être positive");
 // The command line: %1 is the option or the value.
 inline const QString NecOptionInconnue = QStringLiteral("Option inconnue : %1");

@@ -65,9 +65,18 @@ inline const QString AideZ0 =
 inline const QString AidePerte =
     QStringLiteral("Perte de l'échelle, en dB pour 100 m à 10 MHz, positive ou nulle.");
 // %1 lists the classes.
-inline const QString AideClasse =
-    QStringLiteral("Classe d'impédance de la boîte d'accord, comme dans la fenêtre "
-                   "principale : %1.");
+inline const QString AideClasse = QStringLiteral(
+    "Classe d'impédance de la boîte d'accord, comme dans la fenêtre principale, ou boite pour "
+    "juger par le balun et le ROS maximal de sa propre boîte : %1.");
+inline const QString AideBalun = QStringLiteral(
+    "Rapport du balun devant la boîte d'accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).");
+inline const QString AideRosMax =
+    QStringLiteral("ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d'au moins 1.");
+inline const QString AideRegion = QStringLiteral(
+    "Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.");
+inline const QString AidePoints = QStringLiteral(
+    "Nombre de fréquences calculées dans chaque bande du plan, également espacées d'un bord à "
+    "l'autre, bords compris : de 2 à 100.");
 inline const QString AideLimite = QStringLiteral(
     "Limite d'accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte "
     "accorde en classe basse ou moyenne, le plus petit en classe haute.");

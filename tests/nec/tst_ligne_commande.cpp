@@ -91,6 +91,7 @@ private slots:
     void programme();
     void echecNec();
     void impedanceEnCSuitLaLigne();
+    void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
 };
 
@@ -102,16 +103,19 @@ void TstLigneCommande::colonnes()
     const auto l = lignes(e.sortie);
     QCOMPARE(l.size(), 9);
     QCOMPARE(l[0].join(u','), "bande,frequence_khz,r_b,x_b,r_c,x_c,module_c,ros,accordable_nec,"
-                              "accordable_graphe,accord_pct");
+                              "accordable_graphe,accordable_bande,ros_boite,ros_boite_max_bande,"
+                              "perte_db,rendement_pct,libre_a_tort_pct,interdit_a_tort_pct");
     for (qsizetype i = 1; i < l.size(); ++i) {
-        QCOMPARE(l[i].size(), 11);
+        QCOMPARE(l[i].size(), 17);
         QCOMPARE(l[i][0].toInt(), Bandes[i - 1].Bande);
         QCOMPARE(l[i][1].toInt(), Bandes[i - 1].Frequence);
         QCOMPARE(valeur(l[i][2]), 100.0 + 10 * (i - 1));
-        for (int b : {8, 9})
+        for (int b : {8, 9, 10})
             QVERIFY(l[i][b] == "0" || l[i][b] == "1");
-        QCOMPARE_GE(valeur(l[i][10]), 0.0);
-        QCOMPARE_LE(valeur(l[i][10]), 100.0);
+        for (int p : {14, 15, 16}) {
+            QCOMPARE_GE(valeur(l[i][p]), 0.0);
+            QCOMPARE_LE(valeur(l[i][p]), 100.0);
+        }
     }
 }
 
@@ -128,6 +132,10 @@ void TstLigneCommande::options_data()
     QTest::newRow("sea, bands in the order given")
         << QStringList{"--sol", "mer", "--bandes", "20,80"}
         << QStringList{"GN 2 0 0 0 80 5", "FR 0 1 0 0 14.1 0\nXQ\nFR 0 1 0 0 3.65 0"};
+    QTest::newRow("region 2, three points on 80 m")
+        << QStringList{"--region", "2", "--points", "3", "--bandes", "80"}
+        << QStringList{"FR 0 1 0 0 3.65 0\nXQ\nFR 0 1 0 0 3.5 0\nXQ\nFR 0 1 0 0 3.75 0\nXQ\n"
+                       "FR 0 1 0 0 4 0\nXQ\nEN"};
     QTest::newRow("free space") << QStringList{"--sol", "libre"}
                                 << QStringList{"GW 1 1 -0.0125 0 0 0.0125 0 0 0.001", "GE 0"};
     QTest::newRow("feed spacing, inverted V at its apex")
@@ -181,6 +189,10 @@ void TstLigneCommande::mauvaisesOptions_data()
         << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
     QTest::newRow("stray argument")
         << QStringList{"--z0", "450", "80"} << Textes::ArgumentInattendu.arg("80") << true;
+    QTest::newRow("balun 2:1") << QStringList{"--balun", "2"} << Textes::NecBalun << true;
+    QTest::newRow("region 4") << QStringList{"--region", "4"} << Textes::NecRegion << true;
+    QTest::newRow("one point") << QStringList{"--points", "1"} << Textes::NecPoints.arg(2).arg(100)
+                               << true;
     QTest::newRow("empty value") << QStringList{"--z0="}
                                  << Textes::NecValeurIncorrecte.arg("--z0", "") << true;
 }
@@ -230,7 +242,7 @@ void TstLigneCommande::defautsDeLAide_data()
 {
     QTest::addColumn<QStringList>("contexte");
     for (const char *option : {"branche", "echelle", "coef-echelle", "diametre", "hauteur", "sol",
-                               "z0", "perte", "classe"})
+                               "z0", "perte", "classe", "balun", "ros-max", "region", "points"})
         QTest::newRow(option) << QStringList();
     QTest::newRow("limite") << QStringList{"--classe", "basse"};
 }
@@ -323,13 +335,25 @@ void TstLigneCommande::impedanceEnCSuitLaLigne()
     QCOMPARE(code, 0);
     const auto l = lignes(texte);
     QCOMPARE(l.size(), 9);
-    const Nec::Echelle echelle{600, 0.92, 0};
+    const Nec::Echelle echelle{600, 0.92, Nec::Echelle{}.perteDb100m};
     for (qsizetype i = 1; i < l.size(); ++i) {
         const std::complex<double> zB(valeur(l[i][2]), valeur(l[i][3]));
         const std::complex<double> zC(valeur(l[i][4]), valeur(l[i][5]));
         const auto attendu = Nec::impedanceEnC(zB, echelle, l[i][1].toInt() * 1e3, 12.34);
         QVERIFY2(std::abs(zC - attendu) < 1e-3 * std::abs(attendu) + 0.05, qPrintable(l[i][0]));
         QCOMPARE_LE(std::abs(valeur(l[i][6]) - std::abs(zC)), 0.02);
+    }
+}
+
+// On a lossy ladder the SWR printed is the one of the Z at C printed.
+void TstLigneCommande::rosSuitImpedanceEnC()
+{
+    const Execution e = execute({"--perte", "3", "--z0", "600"});
+    QCOMPARE(e.code, 0);
+    for (const QStringList &l : lignes(e.sortie).mid(1)) {
+        const std::complex<double> zC(valeur(l[4]), valeur(l[5]));
+        const double g = std::abs((zC - 600.0) / (zC + 600.0));
+        QCOMPARE_LE(std::abs(valeur(l[7]) - (1 + g) / (1 - g)), 2e-3 * valeur(l[7]));
     }
 }
 
@@ -344,7 +368,7 @@ void TstLigneCommande::pointDecimalSousLocaleFrancaise()
     QCOMPARE(e.code, 0);
     QVERIFY(e.deck.contains("GW 1 1 -0.0125 0 10 0.0125 0 10 0.001"));
     for (const QStringList &l : lignes(e.sortie).mid(1))
-        QCOMPARE(l.size(), 11);
+        QCOMPARE(l.size(), 17);
     QVERIFY(e.sortie.contains("100.00,0.00"));
     if (!cLocale)
         qInfo("no French C locale here: the Qt default locale only was French");

@@ -460,7 +460,7 @@ void TstVerificationFenetre::exportCsv()
                                "classe,limite_ohm,seuil_bas,seuil_moyen,seuil_haut,"
                                "longueur_carte_cm"));
     QVERIFY(
-        lignes[1].endsWith(",2,10,moyen,25,horizontale,120,450,0,moyenne,500,0.8,0.6,0.3,6000"));
+        lignes[1].endsWith(",2,10,moyen,25,horizontale,120,450,0.6,moyenne,500,0.8,0.6,0.3,6000"));
     const QString absent = dossier_.filePath("absent/table.csv");
     t.f.plateforme.surEnregistrement = [absent](const QString &, const QStringList &, QString &) {
         return absent;
@@ -476,9 +476,17 @@ void TstVerificationFenetre::reglagesRetenus()
         t.v->Z0->setText("600");
         t.v->Sol->setCurrentIndex(4);
         t.v->LongueurMax->setText("55");
+        t.v->Region->setCurrentIndex(2);
+        t.v->Critere->setCurrentIndex(1);
+        t.v->Balun->setCurrentIndex(2);
+        t.v->RosMax->setText("3");
+        t.v->Verdict->setCurrentIndex(1);
         t.v->close();
     }
     Verification t;
+    for (const QComboBox *c : {t.v->Region, t.v->Critere, t.v->Balun, t.v->Verdict})
+        QCOMPARE(c->currentIndex(), c == t.v->Region || c == t.v->Balun ? 2 : 1);
+    QCOMPARE(t.v->RosMax->text(), "3");
     QCOMPARE(t.v->Z0->text(), "600");
     QCOMPARE(t.v->Sol->currentIndex(), 4);
     QCOMPARE(t.v->LongueurMax->text(), "55");

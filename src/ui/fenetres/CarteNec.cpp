@@ -16,6 +16,10 @@ constexpr int Rangee = 10;
 constexpr int EcartBandes = 6;
 constexpr int HauteurBande = 2 * Rangee + 2 + EcartBandes;
 constexpr int Echelle = 24; // the metre scale under the strips
+// The "libre à tort" mark: a red line along the chart row's foot, seen over
+// the band's colour and over the bare grey alike.
+constexpr int Tort = 3;
+const QColor LibreATort(220, 0, 0);
 
 // A step of 1, 2 or 5 times a power of ten metres, ticks at least 45 px apart.
 double pasGraduation(double metresParPixel)
@@ -47,9 +51,11 @@ CarteNec::CarteNec(QWidget *parent) : QWidget(parent)
     setCursor(Qt::CrossCursor);
 }
 
-void CarteNec::montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise)
+void CarteNec::montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise,
+                      bool surLaBande)
 {
     grise_ = grise;
+    surLaBande_ = surLaBande;
     carte_ = resultat.carte;
     bandes_.clear();
     for (const Nec::LigneTableau &l : resultat.lignes)
@@ -127,7 +133,8 @@ void CarteNec::paintEvent(QPaintEvent *)
         const Nec::CarteBande &c = carte_[j];
         const QColor couleur = QColor::fromRgb(CouleursBandes[c.k]);
         const QString nom = QString::number(bandes_[j].bande) + QStringLiteral(" m");
-        const std::vector<bool> *rangees[] = {&c.libreGraphe, &c.libreNec};
+        const std::vector<bool> &nec = surLaBande_ ? c.libreNecBande : c.libreNec;
+        const std::vector<bool> *rangees[] = {&c.libreGraphe, &nec};
         const QString libelles[] = {QStringLiteral(" graphe"), QStringLiteral(" NEC")};
         for (int r = 0; r < 2; ++r) {
             const int y = hautBande(j) + r * (Rangee + 2);
@@ -149,6 +156,20 @@ void CarteNec::paintEvent(QPaintEvent *)
                 p.fillRect(QRect(x0, y, std::max(1, colonne(b + 1) - x0), Rangee), couleur);
                 a = b + 1;
             }
+        }
+        // The dangerous disagreement: the chart lets C fall, the tuner fails.
+        const int yTort = hautBande(j) + Rangee - Tort;
+        for (std::int32_t a = 0; a <= fin();) {
+            if (!(c.libreGraphe[a] && !nec[a])) {
+                ++a;
+                continue;
+            }
+            std::int32_t b = a;
+            while (b + 1 <= fin() && c.libreGraphe[b + 1] && !nec[b + 1])
+                ++b;
+            const int x0 = colonne(a);
+            p.fillRect(QRect(x0, yTort, std::max(1, colonne(b + 1) - x0), Tort), LibreATort);
+            a = b + 1;
         }
     }
     // The metre scale.

@@ -15,7 +15,10 @@ public:
     explicit CarteNec(QWidget *parent = nullptr);
 
     // Greyed, the map still shows results that no longer match the inputs.
-    void montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise = false);
+    // surLaBande shows NEC's verdict across each band rather than at its
+    // reference frequency.
+    void montre(const Nec::Resultat &resultat, std::int32_t echelleCm, bool grise = false,
+                bool surLaBande = false);
     void efface();
     bool grise() const { return grise_; }
 
@@ -52,4 +55,5 @@ private:
     std::vector<Nec::BandeVerifiee> bandes_;
     std::int32_t echelleCm_ = 0;
     bool grise_ = false;
+    bool surLaBande_ = false;
 };

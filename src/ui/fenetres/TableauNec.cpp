@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int Colonnes = 9;
+constexpr int Colonnes = 14;
 constexpr int ChiffresZ = 3;
 
 QString complexe(Nec::Complexe z)
@@ -41,11 +41,13 @@ QColor fanee(QColor c)
 TableauNec::TableauNec(QWidget *parent) : QTableWidget(0, Colonnes, parent)
 {
     // Headings on two lines: the columns are as narrow as their numbers.
-    setHorizontalHeaderLabels({QStringLiteral("Bande"), QStringLiteral("Fréquence\n(kHz)"),
-                               QStringLiteral("Z en B\n(Ω)"), QStringLiteral("Z en C\n(Ω)"),
-                               QStringLiteral("|Z| en C\n(Ω)"), QStringLiteral("ROS"),
-                               QStringLiteral("Accord\nNEC"), QStringLiteral("Accord\ngraphe"),
-                               QStringLiteral("Accord\n(%)")});
+    setHorizontalHeaderLabels(
+        {QStringLiteral("Bande"), QStringLiteral("Fréquence\n(kHz)"), QStringLiteral("Z en B\n(Ω)"),
+         QStringLiteral("Z en C\n(Ω)"), QStringLiteral("|Z| en C\n(Ω)"), QStringLiteral("ROS"),
+         QStringLiteral("Accord\nNEC"), QStringLiteral("Accord\ngraphe"),
+         QStringLiteral("Accord\nbande"), QStringLiteral("ROS\nboîte"),
+         QStringLiteral("Perte\n(dB)"), QStringLiteral("Rendement\n(%)"),
+         QStringLiteral("Libre à tort\n(%)"), QStringLiteral("Interdit à tort\n(%)")});
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -68,7 +70,12 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise
             Nec::texte(l.ros, 2),
             ouiNon(l.accordableNec),
             ouiNon(l.accordableGraphe),
-            Nec::texte(l.accordPct, 1),
+            ouiNon(l.accordableBande),
+            Nec::texte(l.rosBoite, 2),
+            Nec::texte(l.perteDb, 2),
+            Nec::texte(l.rendementPct, 1),
+            Nec::texte(l.libreATortPct, 1),
+            Nec::texte(l.interditATortPct, 1),
         };
         for (int c = 0; c < Colonnes; ++c) {
             auto *item = new QTableWidgetItem(textes[c]);

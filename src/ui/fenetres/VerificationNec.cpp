@@ -50,6 +50,7 @@ QString raisonPerime(const Nec::Entrees &avant, const Nec::Entrees &apres)
         {a.angleDeg != b.angleDeg, "l'angle du V"},
         {avant.frequenceMaxTableKHz != apres.frequenceMaxTableKHz, "les fréquences des bandes"},
         {avant.bandes != apres.bandes, "les bandes"},
+        {avant.region != apres.region, "la région IARU"},
     };
     QStringList quoi;
     for (const auto &[change, nom] : changements)
@@ -94,6 +95,9 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     e.limites = {valeur(LimiteBasse, Nec::Champ::LimiteBasse),
                  valeur(LimiteMoyenne, Nec::Champ::LimiteMoyenne),
                  valeur(LimiteHaute, Nec::Champ::LimiteHaute)};
+    e.region = Region->currentData().toInt();
+    e.critere = Critere->currentIndex() == 1 ? Nec::Critere::Boite : Nec::Critere::Limite;
+    e.boite = {Balun->currentData().toInt(), valeur(RosMax, Nec::Champ::RosMax)};
     const QString fin = LongueurMax->text().trimmed();
     if (fin.isEmpty() || fin.compare(Auto, Qt::CaseInsensitive) == 0) {
         // A ladder typed beyond the map makes it grow all the same.
@@ -191,7 +195,7 @@ void VerificationNec::CalculerClick()
     carteAuto_ = Nec::longueurMaxParDefaut(demandees_.echelleCm);
     vide(CalculEnCours);
     enCours(true);
-    execution_->lance(d, static_cast<int>(demandees_.bandes.size()));
+    execution_->lance(d, Nec::nombreFrequences(demandees_));
 }
 
 void VerificationNec::AnnulerClick()
@@ -290,7 +294,7 @@ void VerificationNec::vide(const QString &etat)
 
 void VerificationNec::montre()
 {
-    Carte->montre(resultat_, entrees_.echelleCm, perime_);
+    Carte->montre(resultat_, entrees_.echelleCm, perime_, Verdict->currentIndex() == 1);
     Tableau->montre(resultat_.lignes, perime_);
     Exporter->setEnabled(!perime_ && !resultat_.lignes.empty());
 }

@@ -35,8 +35,8 @@ public:
     static inline const QString Auto = QStringLiteral("auto");
 
     QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
-        *LimiteHaute, *LongueurMax;
-    QComboBox *Sol, *Forme;
+        *LimiteHaute, *LongueurMax, *RosMax;
+    QComboBox *Sol, *Forme, *Region, *Critere, *Balun, *Verdict;
     QLabel *Principale, *Classe, *Etat, *Survol;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;

@@ -30,8 +30,9 @@ const QString Organisation = QStringLiteral("Kesu");
 const QString Groupe = QStringLiteral("VerificationNec");
 
 const QString Legende =
-    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber. Un clic "
-                   "reporte la longueur dans l'échelle.");
+    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber ; trait rouge : "
+                   "le graphe laisse C tomber là où la boîte ne l'accorde pas. Un clic reporte "
+                   "la longueur dans l'échelle.");
 
 // What the ground list shows, in the order of Nec::Sol.
 constexpr const char *NomsAffiches[] = {"Espace libre", "Sol pauvre", "Sol moyen", "Sol bon",
@@ -132,6 +133,35 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
                           Nec::texte(defaut.limites.moyenne), Nec::Champ::LimiteMoyenne);
     LimiteHaute = champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute",
                         Nec::texte(defaut.limites.haute), Nec::Champ::LimiteHaute);
+    const auto liste = [&](QFormLayout *forme, const char *libelle, const char *nom,
+                           std::initializer_list<std::pair<const char *, QString>> choix) {
+        auto *c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(nom));
+        for (const auto &[texte, donnee] : choix)
+            c->addItem(QString::fromUtf8(texte), donnee);
+        libelles << new QLabel(QString::fromUtf8(libelle));
+        libelles.back()->setBuddy(c);
+        forme->addRow(libelles.back(), c);
+        return c;
+    };
+    Critere = liste(fc, "Critère", "Critere",
+                    {{"Limite de |Z| de la classe", QStringLiteral("limite")},
+                     {"Boîte d'accord", QStringLiteral("boite")}});
+    Balun = liste(
+        fc, "Balun", "Balun",
+        {{"1:1", QStringLiteral("1")}, {"4:1", QStringLiteral("4")}, {"9:1", QStringLiteral("9")}});
+    Balun->setCurrentIndex(Balun->findData(QString::number(defaut.boite.balun)));
+    RosMax = champ(fc, "ROS maximal de la boîte (50 Ω)", "RosMax", Nec::texte(defaut.boite.rosMax),
+                   Nec::Champ::RosMax);
+    Region =
+        liste(fc, "Région IARU", "Region",
+              {{"1", QStringLiteral("1")}, {"2", QStringLiteral("2")}, {"3", QStringLiteral("3")}});
+    Region->setCurrentIndex(Region->findData(QString::number(defaut.region)));
+    Verdict = liste(fc, "Verdict", "Verdict",
+                    {{"à la fréquence de référence", QStringLiteral("reference")},
+                     {"sur toute la bande", QStringLiteral("bande")}});
+    erreurs_.ajoute(Nec::Champ::Balun, fc, Balun);
+    erreurs_.ajoute(Nec::Champ::Region, fc, Region);
     LongueurMax =
         champ(fc, "Longueur maximale (m)", "LongueurMax", QString(), Nec::Champ::LongueurMax);
     LongueurMax->setPlaceholderText(Auto);
@@ -224,9 +254,15 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
     for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                         LimiteMoyenne, LimiteHaute, LongueurMax})
+                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
-    connecteGarde(Sol, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    for (QComboBox *c : {Sol, Region, Critere, Balun})
+        connecteGarde(c, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    // The verdict shown changes the map alone.
+    connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {
+        if (!zB_.empty())
+            montre();
+    });
     // The angle is an inverted V's only.
     const auto formeChoisie = [this] {
         Angle->setEnabled(Forme->currentIndex() == static_cast<int>(Nec::Forme::VInversee));
@@ -272,9 +308,9 @@ void VerificationNec::litReglages()
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
     for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                         LimiteMoyenne, LimiteHaute, LongueurMax})
+                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         e->setText(s.value(e->objectName(), e->text()).toString());
-    for (QComboBox *liste : {Sol, Forme}) {
+    for (QComboBox *liste : {Sol, Forme, Region, Critere, Balun, Verdict}) {
         const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
         if (i >= 0)
             liste->setCurrentIndex(i);
@@ -286,8 +322,8 @@ void VerificationNec::sauveReglages() const
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
     for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                               LimiteMoyenne, LimiteHaute, LongueurMax})
+                               LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         s.setValue(e->objectName(), e->text());
-    for (const QComboBox *liste : {Sol, Forme})
+    for (const QComboBox *liste : {Sol, Forme, Region, Critere, Balun, Verdict})
         s.setValue(liste->objectName(), liste->currentData());
 }
