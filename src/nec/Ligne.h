@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <cmath>
 #include <complex>
 
@@ -10,8 +12,8 @@ namespace Nec {
 using Complexe = std::complex<double>;
 
 struct Echelle {
-    double z0 = 450; // ohms
-    double coefVelocite = 0.92;
+    double z0 = Defauts::Z0Ohms; // ohms
+    double coefVelocite = Defauts::CoefEchelle;
     double perteDb100m = 0; // dB per 100 m at 10 MHz
     bool operator==(const Echelle &) const = default;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <cstdint>
 
 // The two verdicts on where C may fall: the chart's rule of thumb and what a
@@ -13,17 +15,17 @@ inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute"};
 
 // The chart's thresholds on |sin| (the main window's start-up values).
 struct SeuilsGraphe {
-    double bas = 0.8;
-    double moyen = 0.6;
-    double haut = 0.3;
+    double bas = Defauts::SeuilBas;
+    double moyen = Defauts::SeuilMoyen;
+    double haut = Defauts::SeuilHaut;
     bool operator==(const SeuilsGraphe &) const = default;
 };
 
 // What the tuner can match: |Z| up to basse or moyenne, or from haute up.
 struct LimitesAccord {
-    double basse = 150;
-    double moyenne = 500;
-    double haute = 1000;
+    double basse = Defauts::LimiteBasseOhms;
+    double moyenne = Defauts::LimiteMoyenneOhms;
+    double haute = Defauts::LimiteHauteOhms;
     bool operator==(const LimitesAccord &) const = default;
 };
 

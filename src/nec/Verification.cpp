@@ -1,6 +1,7 @@
 #include "nec/Verification.h"
 
 #include "nec/Nombres.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 
 #include <QStringList>
@@ -12,7 +13,7 @@ namespace Nec {
 
 std::int32_t longueurMaxParDefaut(std::int32_t echelleCm)
 {
-    return std::max<std::int32_t>(2 * echelleCm, 4000);
+    return std::max<std::int32_t>(2 * echelleCm, Defauts::LongueurMaxMinCm);
 }
 
 void valide(const Entrees &e)
