@@ -2,7 +2,7 @@
 // a finer screen, and of the chart saved as a PNG four times the size shown:
 // what the user waits for between a resize and the new chart, or between the
 // file dialog and the file.
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "calc/TraceGraphe.h"
 #include "state/EtatCalcul.h"
 #include "ui/fenetres/DernierGraphe.h"

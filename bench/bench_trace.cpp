@@ -1,7 +1,7 @@
 // Time of one complete chart drawing on the screen picture area, the work that
 // "Lancer" does between the click and the picture, and of the print job's
 // chart page written to a PDF file.
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "calc/TraceGraphe.h"
 #include "chart/EnvironnementMuet.h"
 #include "print/GeometriePage.h"

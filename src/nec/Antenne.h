@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <optional>
 
 // The antenna as it is hung: the ladder's two conductors end a spacing apart,
@@ -29,13 +31,14 @@ enum class Forme { Horizontale, VInversee };
 inline constexpr const char *NomsFormes[] = {"horizontale", "v"};
 
 struct Antenne {
-    double brancheCm = 2062; // one branch, A-B
-    double diametreMm = 2;
-    double hauteurM = 10; // of the wire, or of an inverted V's apex
+    double brancheCm = Defauts::BrancheCm; // one branch, A-B
+    double diametreMm = Defauts::DiametreMm;
+    double hauteurM = Defauts::HauteurM; // of the wire, or of an inverted V's apex
     Sol sol = Sol::Moyen;
-    double ecartementMm = 25; // between the ladder's conductors: the feed segment
+    double ecartementMm =
+        Defauts::EcartementMm; // between the ladder's conductors: the feed segment
     Forme forme = Forme::Horizontale;
-    double angleDeg = 120; // between an inverted V's arms
+    double angleDeg = Defauts::AngleDeg; // between an inverted V's arms
     bool operator==(const Antenne &) const = default;
 };
 

@@ -73,7 +73,7 @@ Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Mailla
         decoupeBras(antenne.brancheCm / 100, ecartement * maillage.raison, maillage.raison, pasMax);
     const double segments = 1 + 2.0 * (d.bras.segmentsEffiles + d.bras.segmentsReguliers);
     if (!(segments <= SegmentsMax))
-        refuse(Champ::Branche, Textes::NecTropDeSegments.arg(texte(segments, 0)));
+        refuse(Champ::Branche, Textes::NecTropDeSegments.arg(texte(segments, 0)).arg(SegmentsMax));
     d.segments = static_cast<int>(segments);
     // Segments only grow from the feed outwards.
     d.plusCourtM = std::min(ecartement, d.bras.premierM);

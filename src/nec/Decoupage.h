@@ -1,12 +1,14 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include "nec/Antenne.h"
 
 // How the antenna is cut into NEC-2 segments, and the geometries NEC-2's
 // thin-wire model does not hold for.
 namespace Nec {
 
-inline constexpr int SegmentsMax = 2001;
+using Defauts::SegmentsMax;
 
 // NEC-2's user's guide: with the thin-wire kernel a segment must be at least
 // about 8 radii long for the field on it to be within 1 %; the kernel wants

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include "nec/LectureSortie.h"
 
 #include <QByteArray>
@@ -25,7 +27,7 @@ inline const QString ProgrammeNec = QStringLiteral("nec2c");
 // nec2c about 110 s of one core, and five times that leaves room for a busy
 // machine.
 inline constexpr int SansDelai = 0;
-inline constexpr double DelaiBloquantS = 600;
+inline constexpr double DelaiBloquantS = Defauts::DelaiCommandeS;
 
 // How a run ended, as far as the program can tell.
 struct FinExecution {

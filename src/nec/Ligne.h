@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <cmath>
 #include <complex>
 
@@ -10,11 +12,9 @@ namespace Nec {
 using Complexe = std::complex<double>;
 
 struct Echelle {
-    double z0 = 450; // ohms
-    double coefVelocite = 0.92;
-    // dB per 100 m at 10 MHz: dry 450 ohm window line, the RF resistance of its
-    // two #18 conductors.
-    double perteDb100m = 0.6;
+    double z0 = Defauts::Z0Ohms; // ohms
+    double coefVelocite = Defauts::CoefEchelle;
+    double perteDb100m = Defauts::PerteDb100m; // dB per 100 m at 10 MHz
     bool operator==(const Echelle &) const = default;
 };
 

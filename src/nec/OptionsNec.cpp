@@ -2,6 +2,7 @@
 
 #include "nec/Nombres.h"
 #include "regles/Commande.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
 
@@ -13,12 +14,6 @@
 namespace Nec {
 
 namespace {
-
-// The main window's start-up values that the check's own inputs lack.
-constexpr double BrancheCm = 2062;
-constexpr double CoefDipole = 0.97;
-constexpr std::int32_t EchelleCm = 3000;
-constexpr double CoefEchelle = 0.92;
 
 struct OptionNec {
     QString nom;         // without its dashes
@@ -223,9 +218,9 @@ QString tape(const OptionNec &o)
 Demande demandeParDefaut()
 {
     Demande d;
-    d.entrees.antenne.brancheCm = BrancheCm;
-    d.entrees.echelleCm = EchelleCm;
-    d.entrees.echelle.coefVelocite = CoefEchelle;
+    d.entrees.antenne.brancheCm = Defauts::BrancheCm;
+    d.entrees.echelleCm = Defauts::EchelleCm;
+    d.entrees.echelle.coefVelocite = Defauts::CoefEchelle;
     return d;
 }
 
@@ -262,7 +257,7 @@ Demande demande(const QCommandLineParser &parseur)
             o.lit(d, tape(o), parseur.value(o.nom));
     Entrees &e = d.entrees;
     e.longElecDip =
-        positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), CoefDipole);
+        positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), Defauts::CoefDipole);
     e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
     if (!(d.delaiS >= 0 && d.delaiS <= 1e6))
         incorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <complex>
 #include <cstdint>
 
@@ -22,8 +24,8 @@ inline constexpr int Baluns[] = {1, 4, 9};
 // A balun of ratio 1:balun in front of a tuner that matches up to rosMax at
 // 50 ohms.
 struct Boite {
-    int balun = 4;
-    double rosMax = 10;
+    int balun = Defauts::Balun;
+    double rosMax = Defauts::RosMaxBoite;
     bool operator==(const Boite &) const = default;
 };
 
@@ -34,17 +36,17 @@ double rosBoite(std::complex<double> z, int balun);
 
 // The chart's thresholds on |sin| (the main window's start-up values).
 struct SeuilsGraphe {
-    double bas = 0.8;
-    double moyen = 0.6;
-    double haut = 0.3;
+    double bas = Defauts::SeuilBas;
+    double moyen = Defauts::SeuilMoyen;
+    double haut = Defauts::SeuilHaut;
     bool operator==(const SeuilsGraphe &) const = default;
 };
 
 // What the tuner can match: |Z| up to basse or moyenne, or from haute up.
 struct LimitesAccord {
-    double basse = 150;
-    double moyenne = 500;
-    double haute = 1000;
+    double basse = Defauts::LimiteBasseOhms;
+    double moyenne = Defauts::LimiteMoyenneOhms;
+    double haute = Defauts::LimiteHauteOhms;
     bool operator==(const LimitesAccord &) const = default;
 };
 

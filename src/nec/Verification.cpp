@@ -2,6 +2,7 @@
 
 #include "nec/Nombres.h"
 #include "nec/PlanBandes.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 
 #include <QStringList>
@@ -13,7 +14,7 @@ namespace Nec {
 
 std::int32_t longueurMaxParDefaut(std::int32_t echelleCm)
 {
-    return std::max<std::int32_t>(2 * echelleCm, 4000);
+    return std::max<std::int32_t>(2 * echelleCm, Defauts::LongueurMaxMinCm);
 }
 
 void valide(const Entrees &e)

@@ -29,8 +29,8 @@ struct Entrees {
     Critere critere = Critere::Limite;
     LimitesAccord limites;
     Boite boite;
-    int region = 1; // IARU
-    int points = 5; // per planned band, its edges included
+    int region = Defauts::RegionIaru;
+    int points = Defauts::PointsParBande; // per planned band
     SeuilsGraphe seuils;
     std::int32_t longElecDip = 0;   // the chart's A-B, cm
     std::int32_t echelleCm = 0;     // the current ladder, physical

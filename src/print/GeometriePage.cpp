@@ -40,10 +40,3 @@ void AppliqueGeometrie(const GeometriePage &g)
     EtatCalcul.EchelleY = Arith::versDouble(Arith::divise(g.Hc, EtatCalcul.PlageVerticale));
     EtatCalcul.DemiHauteur = g.y0;
 }
-
-SauvegardeEchelles::SauvegardeEchelles() : echelles_(EchellesGraphe::lues(EtatCalcul)) {}
-
-SauvegardeEchelles::~SauvegardeEchelles()
-{
-    echelles_.appliqueA(EtatCalcul);
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "state/Echelles.h"
 #include "state/EtatCalcul.h"
 
 #include <cstdint>
@@ -30,17 +29,3 @@ GeometriePage CalculeGeometrie(std::int32_t horzRes, std::int32_t vertRes, Point
 // and the caption blocks place everything: GaucheGraphe, DemiHauteur, EchelleX,
 // EchelleY, and MargeY (width fit) or MargeX (height fit).
 void AppliqueGeometrie(const GeometriePage &g);
-
-// Keeps the six screen scale and offset fields of EtatCalcul while a print job
-// replaces them, and puts them back when it goes out of scope, whether the job
-// ended or failed: a move of B or C and the lobe panel work on the screen's.
-class SauvegardeEchelles {
-public:
-    SauvegardeEchelles();
-    ~SauvegardeEchelles();
-    SauvegardeEchelles(const SauvegardeEchelles &) = delete;
-    SauvegardeEchelles &operator=(const SauvegardeEchelles &) = delete;
-
-private:
-    EchellesGraphe echelles_;
-};

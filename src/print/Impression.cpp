@@ -5,6 +5,7 @@
 #include "print/SurfacePage.h"
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
+#include "state/Echelles.h"
 #include "surface/Couleurs.h"
 
 #include <QPaintDevice>

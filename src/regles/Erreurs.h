@@ -16,14 +16,14 @@ inline const QString DebordementReel = QStringLiteral("Débordement en virgule f
 inline const QString EntierIncorrect = QStringLiteral("'%1' n'est pas une valeur entière correcte");
 inline const QString EnregistrementImpossible =
     QStringLiteral("Impossible d'enregistrer le fichier %1 : le fichier existant est conservé");
-// Kesu.ini keeps two positions for the band name and five for the frequency:
-// anything wider would not read back, or read back as another value.
+// Kesu.ini keeps two positions for the band name and five for the frequency
+// (Defauts::BandeMin...): %1 is the line, %2 the value, %3 and %4 the limits.
 inline const QString BandeHorsFichier =
     QStringLiteral("Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les bandes de -9 à 99");
+                   "n'accepte que les bandes de %3 à %4");
 inline const QString FrequenceHorsFichier =
     QStringLiteral("Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les fréquences de -9999 à 99999");
+                   "n'accepte que les fréquences de %3 à %4");
 inline const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
 inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
 inline const QString FichierBandesIntrouvable = QStringLiteral("Fichier KESU.INI introuvable");
@@ -112,9 +112,9 @@ inline const QString NecNonPhysique =
 inline const QString NecNonFini =
     QStringLiteral("Bande de %1 m : le calcul le long de l'échelle ne donne pas de valeur finie "
                    ": calcul rejeté");
-// %1 is the number of segments the antenna would need.
+// %1 is the number of segments the antenna would need, %2 the most accepted.
 inline const QString NecTropDeSegments =
-    QStringLiteral("L'antenne demanderait %1 segments, au-delà des 2001 que la vérification "
+    QStringLiteral("L'antenne demanderait %1 segments, au-delà des %2 que la vérification "
                    "accepte : calcul refusé");
 inline const QString NecAucuneBande = QStringLiteral("Aucune bande n'est cochée");
 inline const QString NecAnnule = QStringLiteral("Calcul annulé");

@@ -85,10 +85,16 @@ std::optional<HorsFichier> horsFichier(const Table &table)
         const LigneBande &bande = table[ligne];
         if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax)
             return HorsFichier{ligne, true,
-                               Textes::FrequenceHorsFichier.arg(ligne + 1).arg(bande.Frequence)};
+                               Textes::FrequenceHorsFichier.arg(ligne + 1)
+                                   .arg(bande.Frequence)
+                                   .arg(FrequenceMin)
+                                   .arg(FrequenceMax)};
         if (bande.Bande < BandeMin || bande.Bande > BandeMax)
             return HorsFichier{ligne, false,
-                               Textes::BandeHorsFichier.arg(ligne + 1).arg(bande.Bande)};
+                               Textes::BandeHorsFichier.arg(ligne + 1)
+                                   .arg(bande.Bande)
+                                   .arg(BandeMin)
+                                   .arg(BandeMax)};
     }
     return std::nullopt;
 }

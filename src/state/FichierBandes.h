@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include "state/EtatCalcul.h"
 
 #include <QByteArray>
@@ -23,10 +25,10 @@ void charge();
 
 // The file keeps two positions for the band name and five for the frequency:
 // anything wider would not read back, or read back as another value.
-inline constexpr std::int32_t BandeMin = -9;
-inline constexpr std::int32_t BandeMax = 99;
-inline constexpr std::int32_t FrequenceMin = -9999;
-inline constexpr std::int32_t FrequenceMax = 99999;
+using Defauts::BandeMax;
+using Defauts::BandeMin;
+using Defauts::FrequenceMax;
+using Defauts::FrequenceMin;
 
 // The first value of a table that the file cannot store: its row (0-based),
 // whether it is the frequency or the band name, and the message that says so.

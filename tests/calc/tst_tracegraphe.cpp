@@ -1,4 +1,4 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "calc/TraceGraphe.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"

@@ -1,8 +1,9 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "calc/TraceGraphe.h"
 #include "chart/EnvironnementMuet.h"
 #include "chart/TraceCadre.h"
 #include "chart/TraceCourbes.h"
+#include "state/Echelles.h"
 #include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 
@@ -63,7 +64,7 @@ struct Dessin {
 
 Dessin dessine(ModeTrace mode, const Geometrie &g, Classe classe = Moyenne, int epaisseur = 1)
 {
-    const TEtatCalcul avant = EtatCalcul;
+    const SauvegardeEtatCalcul restaure;
     EnvironnementMuet env;
     env.para = classe == Haute;
     env.serieBas = classe == Basse;
@@ -80,7 +81,6 @@ Dessin dessine(ModeTrace mode, const Geometrie &g, Classe classe = Moyenne, int 
                    s.couleurPolice(),
                    EtatCalcul.LamdaDip,
                    s.lignes};
-    EtatCalcul = avant;
     return d;
 }
 

@@ -1,4 +1,4 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "lobes/AfficheLobes.h"
 #include "regles/Erreurs.h"
 #include "resources/Ressources.h"

@@ -1,6 +1,7 @@
 #include "nec/Ligne.h"
 #include "nec/LigneCommande.h"
 #include "nec/Nombres.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/Version.h"
 
@@ -184,7 +185,8 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::newRow("velocity factor above 1")
         << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle << true;
     QTest::newRow("too many segments")
-        << QStringList{"--branche", "70000"} << Textes::NecTropDeSegments.arg("2805") << false;
+        << QStringList{"--branche", "70000"}
+        << Textes::NecTropDeSegments.arg("2805").arg(Defauts::SegmentsMax) << false;
     QTest::newRow("flag given a value")
         << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
     QTest::newRow("stray argument")

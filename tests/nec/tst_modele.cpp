@@ -2,6 +2,7 @@
 #include "nec/LectureSortie.h"
 #include "nec/Modele.h"
 #include "nec/Verification.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 
 #include <QTest>
@@ -72,7 +73,7 @@ void TstModele::refusees_data()
     QTest::newRow("no spacing") << Antenne{.ecartementMm = 0}
                                 << Textes::NecEcartement.arg("526", "20");
     QTest::newRow("1 km branch") << Antenne{.brancheCm = 100000}
-                                 << Textes::NecTropDeSegments.arg("3971");
+                                 << Textes::NecTropDeSegments.arg("3971").arg(Defauts::SegmentsMax);
     QTest::newRow("height 0") << Antenne{.hauteurM = 0} << Textes::NecHauteur;
     QTest::newRow("5 mm above the ground")
         << Antenne{.hauteurM = 0.005} << Textes::NecSolProche.arg("0.005", "10", "10");

@@ -1,4 +1,4 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "calc/CalculRun.h"
 #include "calc/TraceGraphe.h"
 #include "chart/EnvironnementMuet.h"

@@ -1,4 +1,4 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "regles/Erreurs.h"
 #include "state/FichierBandes.h"
 
@@ -191,7 +191,9 @@ void TstFichierBandes::sauveRefuseCeQueLeFichierNeGardePas()
         FichierBandes::sauve(t);
         QFAIL("the save should have been refused");
     } catch (const KesuErreur &e) {
-        QCOMPARE(e.texte(), Textes::BandeHorsFichier.arg(5).arg(160));
+        QCOMPARE(
+            e.texte(),
+            Textes::BandeHorsFichier.arg(5).arg(160).arg(Defauts::BandeMin).arg(Defauts::BandeMax));
     }
     const auto hors = FichierBandes::horsFichier(t);
     QVERIFY(hors && hors->ligne == 4 && !hors->frequence);

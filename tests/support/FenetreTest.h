@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "PlateformeTest.h"
 #include "state/EtatCalcul.h"
 #include "ui/fenetres/A_Propos.h"

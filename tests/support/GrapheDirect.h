@@ -2,7 +2,7 @@
 
 #include "calc/CalculRun.h"
 #include "chart/EnvironnementMuet.h"
-#include "state/EtatCalcul.h"
+#include "state/Echelles.h"
 #include "surface/RasterSurface.h"
 
 #include <QImage>
@@ -12,7 +12,7 @@
 // window or a saved picture of that size must show. EtatCalcul is left as it was.
 inline QImage GrapheDirect(QSize taille, const QFont &police, double finesse = 1)
 {
-    const TEtatCalcul avant = EtatCalcul;
+    const SauvegardeEtatCalcul restaure;
     CalculRun::EchellesEcran(0, taille.width(), taille.height());
     QImage image(taille, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -22,6 +22,5 @@ inline QImage GrapheDirect(QSize taille, const QFont &police, double finesse = 1
         EnvironnementMuet env;
         TraceGraphe(surface, env);
     }
-    EtatCalcul = avant;
     return image;
 }

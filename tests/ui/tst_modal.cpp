@@ -1,4 +1,4 @@
-#include "Defauts.h"
+#include "DefautsTest.h"
 #include "PlateformeTest.h"
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-void Couleurs::colore(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, QRgb couleur)
+void Coloriage::colore(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, QRgb couleur)
 {
     QPalette p = w->palette();
     for (QPalette::ColorRole role : roles)

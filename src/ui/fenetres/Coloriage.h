@@ -8,10 +8,10 @@
 
 class QWidget;
 
-// The one way the windows colour a control.
-namespace Couleurs {
+// The one way the windows colour a control, with the colours of surface/Couleurs.h.
+namespace Coloriage {
 
 // Gives the listed palette roles of a control one colour.
 void colore(QWidget *w, std::initializer_list<QPalette::ColorRole> roles, QRgb couleur);
 
-} // namespace Couleurs
+} // namespace Coloriage

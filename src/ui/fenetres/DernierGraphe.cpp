@@ -29,10 +29,7 @@ DessinGraphe DernierGraphe::dessine(const RenduGraphe &rendu)
 {
     // The whole state goes back as it was, whether the drawing ends or fails:
     // what was typed, moved or ticked since the "Lancer" stays.
-    const struct Restaure {
-        TEtatCalcul avant = EtatCalcul;
-        ~Restaure() { EtatCalcul = avant; }
-    } restaure;
+    const SauvegardeEtatCalcul restaure;
     EtatCalcul = etat_;
     DessinGraphe dessin;
     trace(dessin.image, rendu, classe_);

@@ -1,5 +1,6 @@
 #include "ui/fenetres/L_Main.h"
 
+#include "regles/Defauts.h"
 #include "resources/Ressources.h"
 #include "ui/fenetres/A_Propos.h"
 #include "ui/fenetres/Coloriage.h"
@@ -26,6 +27,7 @@
 namespace {
 
 using namespace Couleurs;
+using Coloriage::colore;
 
 const char *const ProprieteAide = "contexteAide";
 
@@ -113,11 +115,14 @@ void TForm1::construitControles()
     LabelCoefDip = place(new QLabel(QStringLiteral("Coef de vélocité :"), c), 272, 8, 83, 13, "");
     Label4 = place(new QLabel(QStringLiteral("Coef de vélocité :"), c), 272, 31, 83, 13, "Label4");
 
-    LongDip = place(new QLineEdit(QStringLiteral("2062"), c), 196, 8, 37, 21, "LongDip");
+    LongDip =
+        place(new QLineEdit(QString::number(Defauts::BrancheCm), c), 196, 8, 37, 21, "LongDip");
     contexte(LongDip, 1);
-    LongEch = place(new QLineEdit(QStringLiteral("3000"), c), 196, 28, 37, 21, "LongEch");
+    LongEch =
+        place(new QLineEdit(QString::number(Defauts::EchelleCm), c), 196, 28, 37, 21, "LongEch");
     contexte(LongEch, 3);
-    CoefDip = place(new QLineEdit(QStringLiteral("0.97"), c), 364, 8, 29, 21, "CoefDip");
+    CoefDip =
+        place(new QLineEdit(QString::number(Defauts::CoefDipole), c), 364, 8, 29, 21, "CoefDip");
     contexte(CoefDip, 2);
     CbCoefEch = place(new QComboBox(c), 364, 28, 45, 21, "CbCoefEch");
     CbCoefEch->setEditable(true);
@@ -296,9 +301,9 @@ void TForm1::construitSeuils()
     couleurTexte(Label6, Yellow);
     couleurTexte(Label7, Silver);
 
-    const auto seuil = [this](const char *texte, int y, const char *nom, QRgb fond, QRgb encre,
+    const auto seuil = [this](double valeur, int y, const char *nom, QRgb fond, QRgb encre,
                               int taillePolice, const char *bulle) {
-        auto *e = place(new SaisieSeuil(QString::fromLatin1(texte), GroupBox3), 92, y, 29, 13, nom);
+        auto *e = place(new SaisieSeuil(QString::number(valeur), GroupBox3), 92, y, 29, 13, nom);
         e->setFrame(false);
         e->setTextMargins(0, 0, 0, 0);
         e->setContentsMargins(0, 0, 0, 0);
@@ -312,12 +317,12 @@ void TForm1::construitSeuils()
         e->installEventFilter(this);
         return e;
     };
-    LimiteBasse =
-        seuil("0.8", 16, "LimiteBasse", Silver, Black, 11, "Correspond à une valeur < à 150 ohms");
-    LimitMoyenne =
-        seuil("0.6", 36, "LimitMoyenne", Grey, Black, 10, "Correspond à une valeur < 500 ohms");
-    LimiteHaute =
-        seuil("0.3", 56, "LimiteHaute", Blue, Yellow, 10, "Correspond à une valeur > 1000 Ohms");
+    LimiteBasse = seuil(Defauts::SeuilBas, 16, "LimiteBasse", Silver, Black, 11,
+                        "Correspond à une valeur < à 150 ohms");
+    LimitMoyenne = seuil(Defauts::SeuilMoyen, 36, "LimitMoyenne", Grey, Black, 10,
+                         "Correspond à une valeur < 500 ohms");
+    LimiteHaute = seuil(Defauts::SeuilHaut, 56, "LimiteHaute", Blue, Yellow, 10,
+                        "Correspond à une valeur > 1000 Ohms");
 
     QFont petite = GroupBox4->font();
     petite.setPixelSize(10);

@@ -1,6 +1,7 @@
 // The start-up sequence, run once as the main window is first activated.
 #include "ui/fenetres/L_Main.h"
 
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/Reel.h"
 #include "state/FichierBandes.h"
@@ -13,7 +14,7 @@
 void TForm1::FormActivate()
 {
     demarrageFait_ = true;
-    CbCoefEch->setCurrentIndex(2);
+    CbCoefEch->setCurrentIndex(CbCoefEch->findText(QString::number(Defauts::CoefEchelle)));
     InitialiseEtatCalcul(StrToRealTexte(LimiteBasse->text()), StrToRealTexte(LimitMoyenne->text()),
                          StrToRealTexte(LimiteHaute->text()));
     BitBtn2->hide();

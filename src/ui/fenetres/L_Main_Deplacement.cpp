@@ -13,6 +13,7 @@
 namespace {
 
 using namespace Couleurs;
+using Coloriage::colore;
 
 void couleurs(QLineEdit *e, QRgb fond, QRgb encre)
 {

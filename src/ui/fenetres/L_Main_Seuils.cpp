@@ -15,6 +15,7 @@
 namespace {
 
 using namespace Couleurs;
+using Coloriage::colore;
 
 void encre(QWidget *w, QRgb couleur)
 {

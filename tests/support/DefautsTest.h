@@ -1,12 +1,14 @@
 #pragma once
 
+#include "regles/Defauts.h"
 #include "state/EtatCalcul.h"
 
 #include <QByteArray>
 #include <algorithm>
 
-// What the tests start from: the default band settings file, as bytes and as
-// a table, and EtatCalcul as start-up and a default "Lancer" leave it.
+// What the tests start from, beside the program's own start-up values
+// (regles/Defauts.h): the default band settings file, as bytes and as a table,
+// and EtatCalcul as start-up and a default "Lancer" leave it.
 namespace Defauts {
 
 inline const QByteArray KesuIni = "80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
@@ -28,7 +30,7 @@ inline constexpr std::array<LigneBande, NombreBandes> Table{{{3650, 80},
 inline void EtatApresLancer(std::int32_t longElecDip = 2126, std::int32_t longElecEch = 3261)
 {
     EtatCalcul = TEtatCalcul{};
-    InitialiseEtatCalcul(0.8, 0.6, 0.3);
+    InitialiseEtatCalcul(SeuilBas, SeuilMoyen, SeuilHaut);
     std::copy(Table.begin(), Table.end(), EtatCalcul.TableBandes.begin());
     EtatCalcul.LongElecDip = longElecDip;
     EtatCalcul.LongElecEch = longElecEch;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+// Every start-up value and limit of the program, named once: the main window,
+// the NEC-2 check's window, the command line and the tests read them here, and
+// the error texts that name a limit take it from here as an argument.
+namespace Defauts {
+
+// The main window's boxes as it opens.
+inline constexpr std::int32_t BrancheCm = 2062; // one branch, A-B
+inline constexpr std::int32_t EchelleCm = 3000; // the ladder, B-C
+inline constexpr double CoefDipole = 0.97;      // the branch's velocity factor
+inline constexpr double CoefEchelle = 0.92;     // the ladder's, chosen in the list
+inline constexpr double SeuilBas = 0.8;         // the thresholds on |sin|
+inline constexpr double SeuilMoyen = 0.6;
+inline constexpr double SeuilHaut = 0.3;
+
+// What the NEC-2 check starts from besides the main window's boxes.
+inline constexpr double DiametreMm = 2;
+inline constexpr double HauteurM = 10;     // of the wire, or of an inverted V's apex
+inline constexpr double EcartementMm = 25; // between the ladder's conductors
+inline constexpr double AngleDeg = 120;    // between an inverted V's arms
+inline constexpr double Z0Ohms = 450;
+// dB per 100 m at 10 MHz: dry 450 ohm window line, the RF resistance of its
+// two #18 conductors.
+inline constexpr double PerteDb100m = 0.6;
+inline constexpr int RegionIaru = 1;
+inline constexpr int PointsParBande = 5;  // edges included
+inline constexpr int Balun = 4;           // 4:1
+inline constexpr double RosMaxBoite = 10; // the tuner's, at 50 ohms
+// What a tuner can match: |Z| up to the low or medium limit, or from the high one.
+inline constexpr double LimiteBasseOhms = 150;
+inline constexpr double LimiteMoyenneOhms = 500;
+inline constexpr double LimiteHauteOhms = 1000;
+// The map's end when none is given: twice the ladder, never less than this.
+inline constexpr std::int32_t LongueurMaxMinCm = 4000;
+
+// nec2c's run from the command line, in seconds (0: no limit), and the most
+// segments the check hands it.
+inline constexpr double DelaiCommandeS = 600;
+inline constexpr int SegmentsMax = 2001;
+
+// Kesu.ini keeps two positions for the band name and five for the frequency:
+// anything wider would not read back, or read back as another value.
+inline constexpr std::int32_t BandeMin = -9;
+inline constexpr std::int32_t BandeMax = 99;
+inline constexpr std::int32_t FrequenceMin = -9999;
+inline constexpr std::int32_t FrequenceMax = 99999;
+
+} // namespace Defauts
