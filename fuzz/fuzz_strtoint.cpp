@@ -17,7 +17,7 @@ void verifie(const QString &texte)
     try {
         valeur = Arith::StrToInt(texte);
     } catch (const KesuErreur &e) {
-        if (e.texte() == Textes::EntierIncorrect.arg(texte))
+        if (e.texte() == Textes::EntierIncorrect().arg(texte))
             return;
         std::fprintf(stderr, "Unexpected error: %s\n", e.what());
         std::abort();

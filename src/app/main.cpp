@@ -3,6 +3,7 @@
 #include "ui/plateforme/Application.h"
 #include "ui/plateforme/Arguments.h"
 #include "ui/plateforme/HandlerGarde.h"
+#include "ui/plateforme/Langue.h"
 #include "ui/plateforme/PlateformeQt.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     if (!suite.fenetre)
         return suite.code;
     QApplication app(argc, argv);
+    Langue::installe(suite.langue);
     QTranslator traductionQt;
     prepareApplication(traductionQt);
 

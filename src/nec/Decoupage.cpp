@@ -61,11 +61,11 @@ Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Mailla
     const double ecartement = antenne.ecartementMm / 1000;
     const double rayon = antenne.diametreMm / 2000;
     if (!(ecartement > 0 && ecartement <= pasMax))
-        refuse(Champ::Ecartement, Textes::NecEcartement.arg(texteArrondi(pasMax * 1000, 0),
-                                                            texte(maillage.fractionLambda)));
+        refuse(Champ::Ecartement, Textes::NecEcartement().arg(texteArrondi(pasMax * 1000, 0),
+                                                              texte(maillage.fractionLambda)));
     if (!(2 * std::numbers::pi * rayon / lambda <= CirconferenceSurLambdaMax))
         refuse(Champ::Diametre,
-               Textes::NecFilEpais.arg(
+               Textes::NecFilEpais().arg(
                    texteArrondi(lambda, 2),
                    texteArrondi(CirconferenceSurLambdaMax * lambda / std::numbers::pi * 1000, 0)));
     Decoupage d;
@@ -73,14 +73,15 @@ Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Mailla
         decoupeBras(antenne.brancheCm / 100, ecartement * maillage.raison, maillage.raison, pasMax);
     const double segments = 1 + 2.0 * (d.bras.segmentsEffiles + d.bras.segmentsReguliers);
     if (!(segments <= SegmentsMax))
-        refuse(Champ::Branche, Textes::NecTropDeSegments.arg(texte(segments, 0)).arg(SegmentsMax));
+        refuse(Champ::Branche,
+               Textes::NecTropDeSegments().arg(texte(segments, 0)).arg(SegmentsMax));
     d.segments = static_cast<int>(segments);
     // Segments only grow from the feed outwards.
     d.plusCourtM = std::min(ecartement, d.bras.premierM);
     if (!(d.plusCourtM >= SegmentSurRayonMin * rayon))
-        refuse(Champ::Diametre, Textes::NecSegmentCourt.arg(texteArrondi(d.plusCourtM * 1000, 1),
-                                                            texte(SegmentSurRayonMin),
-                                                            texteArrondi(rayon * 1000, 3)));
+        refuse(Champ::Diametre, Textes::NecSegmentCourt().arg(texteArrondi(d.plusCourtM * 1000, 1),
+                                                              texte(SegmentSurRayonMin),
+                                                              texteArrondi(rayon * 1000, 3)));
     return d;
 }
 
@@ -88,19 +89,19 @@ void verifiePose(const Antenne &antenne)
 {
     if (antenne.forme == Forme::VInversee &&
         !(antenne.angleDeg > AngleMin && antenne.angleDeg <= AngleMax))
-        refuse(Champ::Angle, Textes::NecAngle.arg(texte(AngleMin), texte(AngleMax)));
+        refuse(Champ::Angle, Textes::NecAngle().arg(texte(AngleMin), texte(AngleMax)));
     if (antenne.sol == Sol::Libre)
         return;
     const double bas = antenne.hauteurM - chuteM(antenne);
     if (!(antenne.hauteurM > 0))
-        refuse(Champ::Hauteur, Textes::NecHauteur);
+        refuse(Champ::Hauteur, Textes::NecHauteur());
     if (!(bas > 0))
-        refuse(Champ::Hauteur, Textes::NecExtremitesV.arg(texteArrondi(bas, 2)));
+        refuse(Champ::Hauteur, Textes::NecExtremitesV().arg(texteArrondi(bas, 2)));
     const double rayon = antenne.diametreMm / 2000;
     if (!(bas >= HauteurSurRayonMin * rayon))
         refuse(Champ::Hauteur,
-               Textes::NecSolProche.arg(texteArrondi(bas, 3), texte(HauteurSurRayonMin),
-                                        texteArrondi(HauteurSurRayonMin * rayon * 1000, 1)));
+               Textes::NecSolProche().arg(texteArrondi(bas, 3), texte(HauteurSurRayonMin),
+                                          texteArrondi(HauteurSurRayonMin * rayon * 1000, 1)));
 }
 
 } // namespace Nec

@@ -91,11 +91,11 @@ FinExecution finDe(QProcess &p, const QTemporaryDir &dossier, const QByteArray &
 Bilan interprete(const FinExecution &fin)
 {
     if (fin.introuvable)
-        return Textes::NecIntrouvable;
+        return Textes::NecIntrouvable();
     if (fin.delaiDepasse)
-        return Textes::NecDelai.arg(texteArrondi(fin.delaiS, 3));
+        return Textes::NecDelai().arg(texteArrondi(fin.delaiS, 3));
     if (fin.statut == QProcess::CrashExit)
-        return Textes::NecArret;
+        return Textes::NecArret();
     if (fin.code != 0) {
         // The error stream first: nec2c writes there what keeps it from even
         // starting; its refusals of a deck end the output file.
@@ -104,22 +104,23 @@ Bilan interprete(const FinExecution &fin)
         if (raison.empty())
             raison = derniereLigne({fin.sortie.constData(), std::size_t(fin.sortie.size())});
         if (raison.empty())
-            return Textes::NecCodeRetour.arg(fin.code);
+            return Textes::NecCodeRetour().arg(fin.code);
         constexpr qsizetype Longueur = 200; // a line, not a page of garbage
-        return Textes::NecRaison.arg(fin.code).arg(QString::fromLocal8Bit(raison).left(Longueur));
+        return Textes::NecRaison().arg(fin.code).arg(QString::fromLocal8Bit(raison).left(Longueur));
     }
     auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
     if (!z || z->size() != fin.frequencesDemandees.size())
-        return Textes::NecSortieIllisible;
+        return Textes::NecSortieIllisible();
     for (std::size_t i = 0; i < z->size(); ++i) {
         const ImpedanceB &reponse = (*z)[i];
         const double demandee = fin.frequencesDemandees[i];
         if (!(std::abs(reponse.frequenceMHz - demandee) <= EcartFrequence * demandee))
-            return Textes::NecFrequenceInattendue.arg(texte(reponse.frequenceMHz), texte(demandee));
+            return Textes::NecFrequenceInattendue().arg(texte(reponse.frequenceMHz),
+                                                        texte(demandee));
         // A passive antenna takes power at its feed: R > 0, always.
         if (!(std::isfinite(reponse.z.real()) && std::isfinite(reponse.z.imag()) &&
               reponse.z.real() > 0))
-            return Textes::NecNonPhysique.arg(texte(demandee), texte(reponse.z.real()));
+            return Textes::NecNonPhysique().arg(texte(demandee), texte(reponse.z.real()));
     }
     return std::move(*z);
 }
@@ -136,10 +137,10 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
     const GardeInterruption garde;
     const auto dossier = prepare(deck);
     if (!dossier)
-        return Textes::NecDossierTemporaire;
+        return Textes::NecDossierTemporaire();
     QProcess p;
     if (!configure(p, programme, *dossier))
-        return Textes::NecIntrouvable;
+        return Textes::NecIntrouvable();
     QEventLoop boucle;
     bool delaiDepasse = false;
     QObject::connect(&p, &QProcess::finished, &boucle, &QEventLoop::quit);
@@ -196,14 +197,14 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
     }
     dossier_ = prepare(deck);
     if (!dossier_) {
-        emit echec(Textes::NecDossierTemporaire);
+        emit echec(Textes::NecDossierTemporaire());
         return;
     }
     auto *p = new QProcess(this);
     if (!configure(*p, programme, *dossier_)) {
         delete p;
         dossier_.reset();
-        emit echec(Textes::NecIntrouvable);
+        emit echec(Textes::NecIntrouvable());
         return;
     }
     processus_ = p;

@@ -29,7 +29,7 @@ std::vector<BandeVerifiee> bandes(const std::vector<BandeDemandee> &demandees,
         while (k <= NombreBandes && table[k - 1].Bande != b.bande)
             ++k;
         if (k > NombreBandes)
-            leveErreur(Textes::NecBandeInconnue.arg(b.texte));
+            leveErreur(Textes::NecBandeInconnue().arg(b.texte));
         ajoute(k);
     }
     return r;
@@ -52,7 +52,7 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
         return 2;
     }
     if (parseur.isSet(aide)) {
-        sortie << Commande::aide(Textes::AideUtilisationNec, Textes::AideNec, options);
+        sortie << Commande::aide(Textes::AideUtilisationNec(), Textes::AideNec(), options);
         return 0;
     }
     if (parseur.isSet(version)) {
@@ -75,7 +75,7 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
     try {
         table = litBandes();
     } catch (const std::exception &) {
-        erreurs << Textes::FichierBandesIntrouvable << '\n';
+        erreurs << Textes::FichierBandesIntrouvable() << '\n';
         return 1;
     }
     QByteArray d;
@@ -122,7 +122,7 @@ int ligneCommande(const QStringList &arguments)
     const auto litBandes = [] {
         QFile f(FichierBandes::NomFichier);
         if (!f.open(QIODevice::ReadOnly))
-            leveErreur(Textes::FichierBandesIntrouvable);
+            leveErreur(Textes::FichierBandesIntrouvable());
         return FichierBandes::lit(f.readAll());
     };
     installeInterruptions();

@@ -78,7 +78,7 @@ double nombreChamp(const QString &texte, const QString &champ)
 {
     if (const auto v = nombre(texte))
         return *v;
-    leveErreur(Textes::NecPasUnNombre.arg(champ, texte));
+    leveErreur(Textes::NecPasUnNombre().arg(champ, texte));
 }
 
 } // namespace Nec

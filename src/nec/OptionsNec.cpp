@@ -26,7 +26,7 @@ struct OptionNec {
 
 [[noreturn]] void incorrecte(const QString &option, const QString &texte)
 {
-    leveErreur(Textes::NecValeurIncorrecte.arg(option, texte));
+    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
 }
 
 double reel(const QString &option, const QString &texte)
@@ -86,7 +86,7 @@ OptionNec optionClasse()
     for (const char *n : NomsClasses)
         liste << QString::fromLatin1(n);
     return {QStringLiteral("classe"), QStringLiteral("CLASSE"),
-            Textes::AideClasse.arg(Commande::enumeration(liste)),
+            Textes::AideClasse().arg(Commande::enumeration(liste)),
             [liste](const Demande &d) {
                 return d.entrees.critere == Critere::Boite
                            ? liste.back()
@@ -138,15 +138,15 @@ const std::vector<OptionNec> &table()
 {
     static const std::vector<OptionNec> t = [] {
         OptionNec limite = optionReelle(
-            "limite", "OHM", Textes::AideLimite,
+            "limite", "OHM", Textes::AideLimite(),
             [](auto &d) -> auto & { return limiteDeClasse(d.entrees.classe, d.entrees.limites); });
         limite.defaut = [](const Demande &d) {
             const LimitesAccord &l = d.entrees.limites;
-            return Textes::AideDefautLimite.arg(texte(l.basse), texte(l.moyenne), texte(l.haute));
+            return Textes::AideDefautLimite().arg(texte(l.basse), texte(l.moyenne), texte(l.haute));
         };
         const OptionNec bandes{QStringLiteral("bandes"), QStringLiteral("LISTE"),
-                               Textes::AideBandes,
-                               [](const Demande &) { return Textes::AideToutesBandes; },
+                               Textes::AideBandes(),
+                               [](const Demande &) { return Textes::AideToutesBandes(); },
                                [](Demande &d, const QString &o, const QString &t) {
                                    d.bandes.clear();
                                    for (const QString &b : t.split(u','))
@@ -154,55 +154,55 @@ const std::vector<OptionNec> &table()
                                }};
         return std::vector<OptionNec>{
             optionCentimetres(
-                "branche", Textes::AideBranche,
+                "branche", Textes::AideBranche(),
                 [](auto &d) -> auto & { return d.entrees.antenne.brancheCm; }),
             optionCentimetres(
-                "echelle", Textes::AideEchelle,
+                "echelle", Textes::AideEchelle(),
                 [](auto &d) -> auto & { return d.entrees.echelleCm; }),
             optionReelle(
-                "coef-echelle", "VF", Textes::AideCoefEchelle,
+                "coef-echelle", "VF", Textes::AideCoefEchelle(),
                 [](auto &d) -> auto & { return d.entrees.echelle.coefVelocite; }),
             optionReelle(
-                "diametre", "MM", Textes::AideDiametre,
+                "diametre", "MM", Textes::AideDiametre(),
                 [](auto &d) -> auto & { return d.entrees.antenne.diametreMm; }),
             optionReelle(
-                "hauteur", "M", Textes::AideHauteur,
+                "hauteur", "M", Textes::AideHauteur(),
                 [](auto &d) -> auto & { return d.entrees.antenne.hauteurM; }),
             optionNommee(
-                "sol", "SOL", Textes::AideSol, NomsSols,
+                "sol", "SOL", Textes::AideSol(), NomsSols,
                 [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
             optionReelle(
-                "ecartement", "MM", Textes::AideEcartement,
+                "ecartement", "MM", Textes::AideEcartement(),
                 [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
             optionNommee(
-                "forme", "FORME", Textes::AideForme, NomsFormes,
+                "forme", "FORME", Textes::AideForme(), NomsFormes,
                 [](auto &d) -> auto & { return d.entrees.antenne.forme; }),
             optionReelle(
-                "angle", "DEGRES", Textes::AideAngle,
+                "angle", "DEGRES", Textes::AideAngle(),
                 [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),
             optionReelle(
-                "z0", "OHM", Textes::AideZ0,
+                "z0", "OHM", Textes::AideZ0(),
                 [](auto &d) -> auto & { return d.entrees.echelle.z0; }),
             optionReelle(
-                "perte", "DB", Textes::AidePerte,
+                "perte", "DB", Textes::AidePerte(),
                 [](auto &d) -> auto & { return d.entrees.echelle.perteDb100m; }),
             optionClasse(),
             limite,
             optionEntiere(
-                "balun", "RAPPORT", Textes::AideBalun,
+                "balun", "RAPPORT", Textes::AideBalun(),
                 [](auto &d) -> auto & { return d.entrees.boite.balun; }),
             optionReelle(
-                "ros-max", "ROS", Textes::AideRosMax,
+                "ros-max", "ROS", Textes::AideRosMax(),
                 [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
             optionEntiere(
-                "region", "REGION", Textes::AideRegion,
+                "region", "REGION", Textes::AideRegion(),
                 [](auto &d) -> auto & { return d.entrees.region; }),
             optionEntiere(
-                "points", "N", Textes::AidePoints,
+                "points", "N", Textes::AidePoints(),
                 [](auto &d) -> auto & { return d.entrees.points; }),
             bandes,
             optionReelle(
-                "delai", "S", Textes::AideDelai, [](auto &d) -> auto & { return d.delaiS; }),
+                "delai", "S", Textes::AideDelai(), [](auto &d) -> auto & { return d.delaiS; }),
         };
     }();
     return t;
@@ -226,7 +226,7 @@ Demande demandeParDefaut()
 
 QCommandLineOption optionNec()
 {
-    return QCommandLineOption(QStringLiteral("nec"), Textes::AideOptionNec);
+    return QCommandLineOption(QStringLiteral("nec"), Textes::AideOptionNec());
 }
 
 QList<QCommandLineOption> optionsNec()
@@ -235,7 +235,7 @@ QList<QCommandLineOption> optionsNec()
     QList<QCommandLineOption> r;
     for (const OptionNec &o : table())
         r << QCommandLineOption(o.nom,
-                                o.defaut ? Textes::AideDefaut.arg(o.description, o.defaut(defaut))
+                                o.defaut ? Textes::AideDefaut().arg(o.description, o.defaut(defaut))
                                          : o.description,
                                 o.valeur);
     return r;
@@ -265,7 +265,7 @@ Demande demande(const QCommandLineParser &parseur)
         valide(e);
     } catch (const KesuErreur &erreur) {
         // The one fault that is not one yet: the bands come from Kesu.ini.
-        if (erreur.texte() != Textes::NecAucuneBande)
+        if (erreur.texte() != Textes::NecAucuneBande())
             throw;
     }
     return d;

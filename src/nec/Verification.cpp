@@ -22,39 +22,39 @@ void valide(const Entrees &e)
     const auto refuse = [](Champ champ, const QString &texte) { throw ErreurChamp(champ, texte); };
     const Antenne &a = e.antenne;
     if (!(a.brancheCm > 0))
-        refuse(Champ::Branche, Textes::NecBranche);
+        refuse(Champ::Branche, Textes::NecBranche());
     if (!(a.diametreMm > 0 && a.diametreMm / 10 < a.brancheCm))
-        refuse(Champ::Diametre, Textes::NecDiametre);
+        refuse(Champ::Diametre, Textes::NecDiametre());
     if (a.sol != Sol::Libre && !(a.hauteurM > 0))
-        refuse(Champ::Hauteur, Textes::NecHauteur);
+        refuse(Champ::Hauteur, Textes::NecHauteur());
     if (e.echelleCm < 0)
-        refuse(Champ::Echelle, Textes::NecEchelle);
+        refuse(Champ::Echelle, Textes::NecEchelle());
     if (!(e.echelle.coefVelocite > 0 && e.echelle.coefVelocite <= 1))
-        refuse(Champ::CoefEchelle, Textes::NecCoefEchelle);
+        refuse(Champ::CoefEchelle, Textes::NecCoefEchelle());
     if (!(e.echelle.z0 > 0))
-        refuse(Champ::Z0, Textes::NecZ0);
+        refuse(Champ::Z0, Textes::NecZ0());
     if (!(e.echelle.perteDb100m >= 0))
-        refuse(Champ::Perte, Textes::NecPerte);
+        refuse(Champ::Perte, Textes::NecPerte());
     const std::tuple<double, const char *, Champ> limites[] = {
-        {e.limites.basse, "Limite basse", Champ::LimiteBasse},
-        {e.limites.moyenne, "Limite moyenne", Champ::LimiteMoyenne},
-        {e.limites.haute, "Limite haute", Champ::LimiteHaute},
+        {e.limites.basse, QT_TRANSLATE_NOOP("Nec", "Limite basse"), Champ::LimiteBasse},
+        {e.limites.moyenne, QT_TRANSLATE_NOOP("Nec", "Limite moyenne"), Champ::LimiteMoyenne},
+        {e.limites.haute, QT_TRANSLATE_NOOP("Nec", "Limite haute"), Champ::LimiteHaute},
     };
     for (const auto &[valeur, nom, champ] : limites)
         if (!(valeur > 0))
-            refuse(champ, Textes::NecLimite.arg(QString::fromUtf8(nom)));
+            refuse(champ, Textes::NecLimite().arg(QCoreApplication::translate("Nec", nom)));
     if (!(e.boite.rosMax >= 1))
-        refuse(Champ::RosMax, Textes::NecRosMax);
+        refuse(Champ::RosMax, Textes::NecRosMax());
     if (std::find(std::begin(Baluns), std::end(Baluns), e.boite.balun) == std::end(Baluns))
-        refuse(Champ::Balun, Textes::NecBalun);
+        refuse(Champ::Balun, Textes::NecBalun());
     if (e.region < RegionMin || e.region > RegionMax)
-        refuse(Champ::Region, Textes::NecRegion);
+        refuse(Champ::Region, Textes::NecRegion());
     if (e.points < PointsMin || e.points > PointsMax)
-        refuse(Champ::Points, Textes::NecPoints.arg(PointsMin).arg(PointsMax));
+        refuse(Champ::Points, Textes::NecPoints().arg(PointsMin).arg(PointsMax));
     if (e.longueurMaxCm <= 0)
-        refuse(Champ::LongueurMax, Textes::NecLongueurMax);
+        refuse(Champ::LongueurMax, Textes::NecLongueurMax());
     if (e.bandes.empty())
-        refuse(Champ::Bandes, Textes::NecAucuneBande);
+        refuse(Champ::Bandes, Textes::NecAucuneBande());
     // The wire itself first: a wire too thick is the fault, not its height.
     decoupage(a, frequenceGeometrieMHz(e));
     verifiePose(a);
@@ -207,7 +207,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
                 c.libreNecBande[l] = c.libreNecBande[l] && rangee[l];
         }
         if (!fini)
-            leveErreur(Textes::NecNonFini.arg(b.bande));
+            leveErreur(Textes::NecNonFini().arg(b.bande));
         std::size_t libresATort = 0;
         std::size_t interditsATort = 0;
         for (std::size_t l = 0; l < n; ++l) {

@@ -19,7 +19,7 @@ void envoie(QPaintDevice &appareil, const SurfacePage &page)
 {
     QPainter peintre;
     if (!peintre.begin(&appareil))
-        leveErreur(Textes::DemarrageImpossible);
+        leveErreur(Textes::DemarrageImpossible());
     page.peint(peintre);
     peintre.end();
 }

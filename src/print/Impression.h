@@ -3,6 +3,7 @@
 #include "print/Legendes.h"
 #include "state/EtatCalcul.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 
@@ -10,9 +11,15 @@ class EnvironnementTrace;
 class QPaintDevice;
 
 // The print job's title, which a PDF keeps as its document title.
-inline const QString TitreImpression = QStringLiteral("Répartition des courants");
+inline QString TitreImpression()
+{
+    return QCoreApplication::translate("Impression", "Répartition des courants");
+}
 // The name proposed for a PDF file of the lobe panel.
-inline const QString TitreFichierLobes = QStringLiteral("Lobes de rayonnement");
+inline QString TitreFichierLobes()
+{
+    return QCoreApplication::translate("Impression", "Lobes de rayonnement");
+}
 
 // What a print job takes from the window, gathered before it starts.
 struct DemandeImpression {

@@ -6,6 +6,7 @@
 #include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
+#include <QCoreApplication>
 #include <QRgb>
 
 namespace {
@@ -16,17 +17,21 @@ constexpr std::int32_t PasDeBase = 30;
 
 QString longueurBranche(const TextesFenetre &t)
 {
-    return QStringLiteral("Longueur physique d'une branche : ") + t.LongDip + QStringLiteral("cm");
+    return QCoreApplication::translate("Legendes", "Longueur physique d'une branche : %1cm")
+        .arg(t.LongDip);
 }
 
 QString longueurEchelle(const TextesFenetre &t)
 {
-    return QStringLiteral("Longueur physique de l'échelle : ") + t.LongEch + QStringLiteral("cm");
+    return QCoreApplication::translate("Legendes", "Longueur physique de l'échelle : %1cm")
+        .arg(t.LongEch);
 }
 
 QString coefficientEchelle(const TextesFenetre &t)
 {
-    return QStringLiteral("Coefficient de vélocité choisi pour l'échelle : ") + t.CbCoefEch;
+    return QCoreApplication::translate("Legendes",
+                                       "Coefficient de vélocité choisi pour l'échelle : %1")
+        .arg(t.CbCoefEch);
 }
 
 // Black text on white boxes, whatever the chart left behind.
@@ -75,18 +80,21 @@ void LegendeCourants(Surface &page, const TextesFenetre &textes)
     };
     std::int32_t y = rangee(1);
     page.textOut(p.X1, y, longueurBranche(textes));
-    page.textOut(p.X2, y,
-                 QStringLiteral("Coefficient de vélocité choisi pour le dipole: ") +
-                     textes.CoefDip);
+    page.textOut(
+        p.X2, y,
+        QCoreApplication::translate("Legendes", "Coefficient de vélocité choisi pour le dipole: %1")
+            .arg(textes.CoefDip));
     y = rangee(2);
     page.textOut(p.X1, y, longueurEchelle(textes));
     page.textOut(p.X2, y, coefficientEchelle(textes));
     // The impedance class stands alone, left of the second column.
     y = rangee(3);
-    page.textOut(
-        Arith::difference(p.X2, Arith::produit(2, p.X1)), y,
-        QStringLiteral("Calcul éffectués pour une impédance ") +
-            (textes.ChSerie_moy ? QStringLiteral("moyenne ou basse.") : QStringLiteral("basse.")));
+    page.textOut(Arith::difference(p.X2, Arith::produit(2, p.X1)), y,
+                 textes.ChSerie_moy
+                     ? QCoreApplication::translate(
+                           "Legendes", "Calcul éffectués pour une impédance moyenne ou basse.")
+                     : QCoreApplication::translate("Legendes",
+                                                   "Calcul éffectués pour une impédance basse."));
     cadre(page, f);
 }
 
@@ -98,8 +106,9 @@ void LegendeLobes(Surface &page, const TextesFenetre &textes)
     std::int32_t y = Arith::somme(p.T, p.S);
     page.textOut(p.X1, y, longueurBranche(textes));
     page.textOut(p.X2, y,
-                 QStringLiteral("Coefficient de vélocité choisi pour le dipole : ") +
-                     textes.CoefDip);
+                 QCoreApplication::translate("Legendes",
+                                             "Coefficient de vélocité choisi pour le dipole : %1")
+                     .arg(textes.CoefDip));
     // Selected bands only, one row each, in band order.
     std::int32_t n = 0;
     for (int k = 1; k <= NombreBandes; ++k) {
@@ -108,12 +117,12 @@ void LegendeLobes(Surface &page, const TextesFenetre &textes)
         ++n;
         y = Arith::somme(p.T, Arith::produit(Arith::somme(n, 1), p.S));
         page.textOut(p.X1, y,
-                     QStringLiteral("Bande : ") +
-                         QString::number(EtatCalcul.TableBandes[k - 1].Bande) +
-                         QStringLiteral(" m"));
-        page.textOut(p.X2, y,
-                     QStringLiteral("Nombre de Lamda dans le demi-dipole : ") +
-                         FormatLamda(EtatCalcul.LamdaDip[k]));
+                     QCoreApplication::translate("Legendes", "Bande : %1 m")
+                         .arg(EtatCalcul.TableBandes[k - 1].Bande));
+        page.textOut(
+            p.X2, y,
+            QCoreApplication::translate("Legendes", "Nombre de Lamda dans le demi-dipole : %1")
+                .arg(FormatLamda(EtatCalcul.LamdaDip[k])));
     }
     cadre(page,
           {Arith::difference(p.X1, p.g), p.T, Arith::difference(Arith::produit(7, p.X1), p.g),

@@ -20,7 +20,7 @@ QImage pageBlanche(int largeur, int hauteur)
     if (largeur > 0 && hauteur > 0)
         page = QImage(largeur, hauteur, QImage::Format_RGB32);
     if (page.isNull())
-        leveErreur(Textes::PageImpossible);
+        leveErreur(Textes::PageImpossible());
     page.fill(Qt::white);
     return page;
 }

@@ -16,7 +16,7 @@ std::int32_t verifieEntier(std::int64_t v)
 {
     if (v < std::numeric_limits<std::int32_t>::min() ||
         v > std::numeric_limits<std::int32_t>::max())
-        leveErreur(Textes::DebordementEntier);
+        leveErreur(Textes::DebordementEntier());
     return static_cast<std::int32_t>(v);
 }
 
@@ -47,9 +47,9 @@ std::int32_t produit(std::int32_t a, std::int32_t b)
 long double verifie(long double x)
 {
     if (std::isnan(x))
-        leveErreur(Textes::OperationIncorrecte);
+        leveErreur(Textes::OperationIncorrecte());
     if (std::isinf(x))
-        leveErreur(Textes::DebordementReel);
+        leveErreur(Textes::DebordementReel());
     return x;
 }
 
@@ -57,7 +57,7 @@ std::int32_t arrondi(long double x)
 {
     const long double r = arrondiPair(verifie(x));
     if (r < MinInt32 || r > MaxInt32)
-        leveErreur(Textes::VerificationEtendue);
+        leveErreur(Textes::VerificationEtendue());
     // +0.0 for -0.0, so that a result never prints as "-0".
     return static_cast<std::int32_t>(r);
 }
@@ -67,7 +67,7 @@ std::int64_t arrondi64(long double x)
     const long double r = arrondiPair(verifie(x));
     constexpr long double borne = 9223372036854775808.0L; // 2^63
     if (r < -borne || r >= borne)
-        leveErreur(Textes::VerificationEtendue);
+        leveErreur(Textes::VerificationEtendue());
     return static_cast<std::int64_t>(r);
 }
 
@@ -75,7 +75,7 @@ std::int32_t tronque(long double x)
 {
     const long double r = std::truncl(verifie(x));
     if (r < MinInt32 || r > MaxInt32)
-        leveErreur(Textes::VerificationEtendue);
+        leveErreur(Textes::VerificationEtendue());
     return static_cast<std::int32_t>(r);
 }
 
@@ -85,8 +85,8 @@ long double divise(long double a, long double b)
     verifie(b);
     if (b == 0) {
         if (a == 0)
-            leveErreur(Textes::OperationIncorrecte);
-        leveErreur(Textes::DivisionParZero);
+            leveErreur(Textes::OperationIncorrecte());
+        leveErreur(Textes::DivisionParZero());
     }
     return verifie(a / b);
 }
@@ -95,14 +95,14 @@ double versDouble(long double x)
 {
     verifie(x);
     if (std::fabs(x) > static_cast<long double>(std::numeric_limits<double>::max()))
-        leveErreur(Textes::DebordementReel);
+        leveErreur(Textes::DebordementReel());
     return static_cast<double>(x);
 }
 
 std::int32_t StrToInt(const QString &texte)
 {
     const auto incorrect = [&]() -> std::int32_t {
-        leveErreur(Textes::EntierIncorrect.arg(texte));
+        leveErreur(Textes::EntierIncorrect().arg(texte));
     };
     qsizetype i = 0;
     const qsizetype n = texte.size();

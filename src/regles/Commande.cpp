@@ -31,7 +31,7 @@ QString faute(const QCommandLineParser &parseur, const QList<QCommandLineOption>
               const QStringList &arguments)
 {
     if (!parseur.unknownOptionNames().isEmpty())
-        return Textes::NecOptionInconnue.arg(nomTape(parseur.unknownOptionNames().constFirst()));
+        return Textes::NecOptionInconnue().arg(nomTape(parseur.unknownOptionNames().constFirst()));
     for (const QString &a : arguments.mid(1)) {
         if (a == QLatin1String("--"))
             break;
@@ -39,7 +39,7 @@ QString faute(const QCommandLineParser &parseur, const QList<QCommandLineOption>
             continue;
         const QString nom = a.mid(2).section(u'=', 0, 0);
         if (const auto *o = option(options, nom); o && o->valueName().isEmpty())
-            return Textes::OptionSansValeur.arg(nomTape(nom));
+            return Textes::OptionSansValeur().arg(nomTape(nom));
     }
     // A value is taken from the next argument, whatever it is: only the last
     // argument can lack one.
@@ -48,8 +48,8 @@ QString faute(const QCommandLineParser &parseur, const QList<QCommandLineOption>
     while (nom.startsWith(u'-'))
         nom.remove(0, 1);
     if (const auto *o = option(options, nom); o && !o->valueName().isEmpty())
-        return Textes::NecValeurManquante.arg(dernier);
-    return Textes::CommandeIncorrecte.arg(parseur.errorText());
+        return Textes::NecValeurManquante().arg(dernier);
+    return Textes::CommandeIncorrecte().arg(parseur.errorText());
 }
 
 // Words of the text, each line at most this wide. French puts a space before
@@ -81,13 +81,13 @@ QStringList lignes(QString texte, qsizetype largeur)
 QCommandLineOption optionAide()
 {
     return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                              Textes::AideOptionAide);
+                              Textes::AideOptionAide());
 }
 
 QCommandLineOption optionVersion()
 {
     return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                              Textes::AideOptionVersion);
+                              Textes::AideOptionVersion());
 }
 
 QString texteVersion()
@@ -102,7 +102,7 @@ QString analyse(QCommandLineParser &parseur, const QList<QCommandLineOption> &op
     if (!parseur.parse(arguments))
         return faute(parseur, options, arguments);
     if (!parseur.positionalArguments().isEmpty())
-        return Textes::ArgumentInattendu.arg(parseur.positionalArguments().constFirst());
+        return Textes::ArgumentInattendu().arg(parseur.positionalArguments().constFirst());
     return {};
 }
 
@@ -123,10 +123,10 @@ QString aide(const QString &utilisation, const QString &description,
         gauche = std::max(gauche, nom.size());
         colonnes.append({nom, o.description()});
     }
-    QString r = Textes::AideUtilisation.arg(utilisation) + u'\n';
+    QString r = Textes::AideUtilisation().arg(utilisation) + u'\n';
     for (const QString &l : lignes(description, Largeur))
         r += l + u'\n';
-    r += u'\n' + Textes::AideTitreOptions + u'\n';
+    r += u'\n' + Textes::AideTitreOptions() + u'\n';
     const qsizetype retrait = 2 + gauche + 2;
     for (const auto &[nom, texte] : colonnes) {
         QString debut = QStringLiteral("  ") + nom.leftJustified(gauche + 2);
@@ -142,8 +142,8 @@ QString enumeration(const QStringList &noms)
 {
     if (noms.size() < 2)
         return noms.join(QString());
-    return Textes::AideOu.arg(noms.first(noms.size() - 1).join(QStringLiteral(", ")),
-                              noms.constLast());
+    return Textes::AideOu().arg(noms.first(noms.size() - 1).join(QStringLiteral(", ")),
+                                noms.constLast());
 }
 
 } // namespace Commande

@@ -1,67 +1,153 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
 // Every failure the user can meet is a KesuErreur carrying the exact French
 // text that the default error box shows. The texts live here and nowhere else.
 namespace Textes {
-inline const QString DebordementEntier = QStringLiteral("Débordement d'entier");
-inline const QString VerificationEtendue = QStringLiteral("Erreur de vérification d'étendue");
-inline const QString DivisionParZero = QStringLiteral("Division par zéro en virgule flottante");
-inline const QString OperationIncorrecte =
-    QStringLiteral("Opération en virgule flottante incorrecte");
-inline const QString DebordementReel = QStringLiteral("Débordement en virgule flottante");
+inline QString DebordementEntier()
+{
+    return QCoreApplication::translate("Textes", "Débordement d'entier");
+}
+inline QString VerificationEtendue()
+{
+    return QCoreApplication::translate("Textes", "Erreur de vérification d'étendue");
+}
+inline QString DivisionParZero()
+{
+    return QCoreApplication::translate("Textes", "Division par zéro en virgule flottante");
+}
+inline QString OperationIncorrecte()
+{
+    return QCoreApplication::translate("Textes", "Opération en virgule flottante incorrecte");
+}
+inline QString DebordementReel()
+{
+    return QCoreApplication::translate("Textes", "Débordement en virgule flottante");
+}
 // %1 is replaced by the offending text.
-inline const QString EntierIncorrect = QStringLiteral("'%1' n'est pas une valeur entière correcte");
-inline const QString EnregistrementImpossible =
-    QStringLiteral("Impossible d'enregistrer le fichier %1 : le fichier existant est conservé");
+inline QString EntierIncorrect()
+{
+    return QCoreApplication::translate("Textes", "'%1' n'est pas une valeur entière correcte");
+}
+inline QString EnregistrementImpossible()
+{
+    return QCoreApplication::translate(
+        "Textes", "Impossible d'enregistrer le fichier %1 : le fichier existant est conservé");
+}
 // Kesu.ini keeps two positions for the band name and five for the frequency
 // (Defauts::BandeMin...): %1 is the line, %2 the value, %3 and %4 the limits.
-inline const QString BandeHorsFichier =
-    QStringLiteral("Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les bandes de %3 à %4");
-inline const QString FrequenceHorsFichier =
-    QStringLiteral("Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
-                   "n'accepte que les fréquences de %3 à %4");
-inline const QString AideIntrouvable = QStringLiteral("Impossible d'ouvrir le fichier d'aide %1");
-inline const QString RessourceIntrouvable = QStringLiteral("Ressource %1 non trouvée");
-inline const QString FichierBandesIntrouvable = QStringLiteral("Fichier KESU.INI introuvable");
+inline QString BandeHorsFichier()
+{
+    return QCoreApplication::translate(
+        "Textes", "Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                  "n'accepte que les bandes de %3 à %4");
+}
+inline QString FrequenceHorsFichier()
+{
+    return QCoreApplication::translate(
+        "Textes", "Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui "
+                  "n'accepte que les fréquences de %3 à %4");
+}
+inline QString AideIntrouvable()
+{
+    return QCoreApplication::translate("Textes", "Impossible d'ouvrir le fichier d'aide %1");
+}
+inline QString RessourceIntrouvable()
+{
+    return QCoreApplication::translate("Textes", "Ressource %1 non trouvée");
+}
+inline QString FichierBandesIntrouvable()
+{
+    return QCoreApplication::translate("Textes", "Fichier KESU.INI introuvable");
+}
 
 // The warnings of "Lancer".
-inline const QString AucuneBande = QStringLiteral("Vous devez saisir au moins une bande");
-inline const QString AntenneNonDefinie =
-    QStringLiteral("Vous n'avez pas défini l'antenne et/ou sa ligne");
+inline QString AucuneBande()
+{
+    return QCoreApplication::translate("Textes", "Vous devez saisir au moins une bande");
+}
+inline QString AntenneNonDefinie()
+{
+    return QCoreApplication::translate("Textes", "Vous n'avez pas défini l'antenne et/ou sa ligne");
+}
 
 // Printing.
-inline const QString ErreurHardCopy = QStringLiteral("Erreur de HardCopy");
+inline QString ErreurHardCopy()
+{
+    return QCoreApplication::translate("Textes", "Erreur de HardCopy");
+}
 // The page raster could not be allocated (an empty or enormous page).
-inline const QString PageImpossible = QStringLiteral("Impossible de préparer la page à imprimer");
+inline QString PageImpossible()
+{
+    return QCoreApplication::translate("Textes", "Impossible de préparer la page à imprimer");
+}
 // The printer refused to start the job (for instance an unwritable PDF file).
-inline const QString DemarrageImpossible = QStringLiteral("Impossible de démarrer l'impression");
+inline QString DemarrageImpossible()
+{
+    return QCoreApplication::translate("Textes", "Impossible de démarrer l'impression");
+}
 
 // Saving a file the user chose: %1 is the file, %2 one of the reasons below.
-inline const QString ImageNonEnregistree =
-    QStringLiteral("Impossible d'enregistrer l'image %1 : %2");
-inline const QString FichierNonEnregistre =
-    QStringLiteral("Impossible d'enregistrer le fichier %1 : %2");
-inline const QString DossierAbsent = QStringLiteral("le dossier n'existe pas");
-inline const QString DossierProtege =
-    QStringLiteral("le dossier n'accepte pas l'écriture d'un fichier");
-inline const QString NomDeDossier = QStringLiteral("un dossier porte déjà ce nom");
-inline const QString FichierProtege =
-    QStringLiteral("le fichier existant est protégé en écriture, il est conservé");
-inline const QString FichierNonCree = QStringLiteral("le fichier ne peut pas être créé");
-inline const QString EcritureInterrompue =
-    QStringLiteral("l'écriture a échoué (disque plein ou retiré ?), rien n'a été enregistré");
-inline const QString EcritureInterrompueConserve = QStringLiteral(
-    "l'écriture a échoué (disque plein ou retiré ?), le fichier existant est conservé");
-inline const QString FichierNonRemplace =
-    QStringLiteral("le fichier existant ne peut pas être remplacé, il est conservé");
-inline const QString FichierNonMisEnPlace = QStringLiteral(
-    "le fichier écrit n'a pas pu prendre son nom dans le dossier, rien n'a été enregistré");
-inline const QString ImageTropGrande =
-    QStringLiteral("l'image est trop grande pour la mémoire disponible");
+inline QString ImageNonEnregistree()
+{
+    return QCoreApplication::translate("Textes", "Impossible d'enregistrer l'image %1 : %2");
+}
+inline QString FichierNonEnregistre()
+{
+    return QCoreApplication::translate("Textes", "Impossible d'enregistrer le fichier %1 : %2");
+}
+inline QString DossierAbsent()
+{
+    return QCoreApplication::translate("Textes", "le dossier n'existe pas");
+}
+inline QString DossierProtege()
+{
+    return QCoreApplication::translate("Textes",
+                                       "le dossier n'accepte pas l'écriture d'un fichier");
+}
+inline QString NomDeDossier()
+{
+    return QCoreApplication::translate("Textes", "un dossier porte déjà ce nom");
+}
+inline QString FichierProtege()
+{
+    return QCoreApplication::translate(
+        "Textes", "le fichier existant est protégé en écriture, il est conservé");
+}
+inline QString FichierNonCree()
+{
+    return QCoreApplication::translate("Textes", "le fichier ne peut pas être créé");
+}
+inline QString EcritureInterrompue()
+{
+    return QCoreApplication::translate(
+        "Textes", "l'écriture a échoué (disque plein ou retiré ?), rien n'a été enregistré");
+}
+inline QString EcritureInterrompueConserve()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "l'écriture a échoué (disque plein ou retiré ?), le fichier existant est conservé");
+}
+inline QString FichierNonRemplace()
+{
+    return QCoreApplication::translate(
+        "Textes", "le fichier existant ne peut pas être remplacé, il est conservé");
+}
+inline QString FichierNonMisEnPlace()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "le fichier écrit n'a pas pu prendre son nom dans le dossier, rien n'a été enregistré");
+}
+inline QString ImageTropGrande()
+{
+    return QCoreApplication::translate("Textes",
+                                       "l'image est trop grande pour la mémoire disponible");
+}
 } // namespace Textes
 
 class KesuErreur : public std::exception {
@@ -86,97 +172,224 @@ QString texteBoiteErreur(const QString &texte);
 
 // The NEC-2 check: the antenna computed by nec2c beside the chart's rule.
 namespace Textes {
-inline const QString NecIntrouvable =
-    QStringLiteral("Le programme nec2c est introuvable : installez-le par la commande "
-                   "« apt-get install nec2c » (en administrateur)");
-inline const QString NecDossierTemporaire =
-    QStringLiteral("Impossible de préparer les fichiers du calcul NEC-2");
+inline QString NecIntrouvable()
+{
+    return QCoreApplication::translate(
+        "Textes", "Le programme nec2c est introuvable : installez-le par la commande "
+                  "« apt-get install nec2c » (en administrateur)");
+}
+inline QString NecDossierTemporaire()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Impossible de préparer les fichiers du calcul NEC-2");
+}
 // %1 is nec2c's exit status.
-inline const QString NecCodeRetour = QStringLiteral("nec2c a échoué (code de retour %1)");
+inline QString NecCodeRetour()
+{
+    return QCoreApplication::translate("Textes", "nec2c a échoué (code de retour %1)");
+}
 // %1 is nec2c's exit status, %2 the reason it gave, in its own words.
-inline const QString NecRaison =
-    QStringLiteral("nec2c a refusé le calcul (code de retour %1) en signalant : « %2 »");
-inline const QString NecArret = QStringLiteral("nec2c s'est arrêté brutalement");
+inline QString NecRaison()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c a refusé le calcul (code de retour %1) en signalant : « %2 »");
+}
+inline QString NecArret()
+{
+    return QCoreApplication::translate("Textes", "nec2c s'est arrêté brutalement");
+}
 // %1 is the time limit in seconds.
-inline const QString NecDelai =
-    QStringLiteral("nec2c n'a pas terminé son calcul dans le délai de %1 s : calcul abandonné");
-inline const QString NecSortieIllisible = QStringLiteral("La sortie de nec2c est illisible");
+inline QString NecDelai()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c n'a pas terminé son calcul dans le délai de %1 s : calcul abandonné");
+}
+inline QString NecSortieIllisible()
+{
+    return QCoreApplication::translate("Textes", "La sortie de nec2c est illisible");
+}
 // %1 is the frequency nec2c answered at, %2 the one asked, both in MHz.
-inline const QString NecFrequenceInattendue =
-    QStringLiteral("nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté");
+inline QString NecFrequenceInattendue()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté");
+}
 // %1 is the frequency in MHz, %2 the resistance in ohms.
-inline const QString NecNonPhysique =
-    QStringLiteral("nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n'a pas de "
-                   "sens physique : calcul rejeté");
+inline QString NecNonPhysique()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n'a pas de "
+                  "sens physique : calcul rejeté");
+}
 // %1 is the band's name in metres.
-inline const QString NecNonFini =
-    QStringLiteral("Bande de %1 m : le calcul le long de l'échelle ne donne pas de valeur finie "
-                   ": calcul rejeté");
+inline QString NecNonFini()
+{
+    return QCoreApplication::translate(
+        "Textes", "Bande de %1 m : le calcul le long de l'échelle ne donne pas de valeur finie "
+                  ": calcul rejeté");
+}
 // %1 is the number of segments the antenna would need, %2 the most accepted.
-inline const QString NecTropDeSegments =
-    QStringLiteral("L'antenne demanderait %1 segments, au-delà des %2 que la vérification "
-                   "accepte : calcul refusé");
-inline const QString NecAucuneBande = QStringLiteral("Aucune bande n'est cochée");
-inline const QString NecAnnule = QStringLiteral("Calcul annulé");
+inline QString NecTropDeSegments()
+{
+    return QCoreApplication::translate(
+        "Textes", "L'antenne demanderait %1 segments, au-delà des %2 que la vérification "
+                  "accepte : calcul refusé");
+}
+inline QString NecAucuneBande()
+{
+    return QCoreApplication::translate("Textes", "Aucune bande n'est cochée");
+}
+inline QString NecAnnule()
+{
+    return QCoreApplication::translate("Textes", "Calcul annulé");
+}
 // A box of the main window read by the check: %1 names it, %2 is its error.
-inline const QString NecChampPrincipal = QStringLiteral("%1 (fenêtre principale) : %2");
+inline QString NecChampPrincipal()
+{
+    return QCoreApplication::translate("Textes", "%1 (fenêtre principale) : %2");
+}
 // %1 names the field, %2 is the typed text.
-inline const QString NecPasUnNombre = QStringLiteral("%1 : « %2 » n'est pas un nombre");
-inline const QString NecDiametre =
-    QStringLiteral("Diamètre du fil : il doit être positif et plus petit que la branche");
-inline const QString NecBranche =
-    QStringLiteral("Longueur de la branche : elle doit être positive");
-inline const QString NecEchelle =
-    QStringLiteral("Longueur de l'échelle : elle ne peut pas être négative");
-inline const QString NecCoefEchelle =
-    QStringLiteral("Coefficient de vélocité de l'échelle : il doit être compris entre 0 et 1");
-inline const QString NecHauteur =
-    QStringLiteral("Hauteur : elle doit être positive au-dessus d'un sol");
+inline QString NecPasUnNombre()
+{
+    return QCoreApplication::translate("Textes", "%1 : « %2 » n'est pas un nombre");
+}
+inline QString NecDiametre()
+{
+    return QCoreApplication::translate(
+        "Textes", "Diamètre du fil : il doit être positif et plus petit que la branche");
+}
+inline QString NecBranche()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Longueur de la branche : elle doit être positive");
+}
+inline QString NecEchelle()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Longueur de l'échelle : elle ne peut pas être négative");
+}
+inline QString NecCoefEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Coefficient de vélocité de l'échelle : il doit être compris entre 0 et 1");
+}
+inline QString NecHauteur()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Hauteur : elle doit être positive au-dessus d'un sol");
+}
 // The limits of NEC-2's thin-wire model. %1 is the longest segment in mm, %2
 // the fraction of the shortest wavelength it is.
-inline const QString NecEcartement =
-    QStringLiteral("Écartement de l'échelle : il doit être positif et d'au plus %1 mm (1/%2 de "
-                   "la longueur d'onde la plus courte)");
+inline QString NecEcartement()
+{
+    return QCoreApplication::translate(
+        "Textes", "Écartement de l'échelle : il doit être positif et d'au plus %1 mm (1/%2 de "
+                  "la longueur d'onde la plus courte)");
+}
 // %1 is the shortest wavelength in m, %2 the largest diameter in mm.
-inline const QString NecFilEpais =
-    QStringLiteral("Fil trop épais pour la longueur d'onde la plus courte (%1 m) : le modèle de "
-                   "fil mince de NEC-2 demande un diamètre d'au plus %2 mm");
+inline QString NecFilEpais()
+{
+    return QCoreApplication::translate(
+        "Textes", "Fil trop épais pour la longueur d'onde la plus courte (%1 m) : le modèle de "
+                  "fil mince de NEC-2 demande un diamètre d'au plus %2 mm");
+}
 // %1 is the shortest segment in mm, %2 the ratio, %3 the wire's radius in mm.
-inline const QString NecSegmentCourt =
-    QStringLiteral("Segments trop courts pour le rayon du fil : le plus court mesure %1 mm, "
-                   "NEC-2 demande au moins %2 fois le rayon (%3 mm)");
+inline QString NecSegmentCourt()
+{
+    return QCoreApplication::translate(
+        "Textes", "Segments trop courts pour le rayon du fil : le plus court mesure %1 mm, "
+                  "NEC-2 demande au moins %2 fois le rayon (%3 mm)");
+}
 // %1 is the height of the lowest point in m.
-inline const QString NecExtremitesV =
-    QStringLiteral("Forme en V inversé : les extrémités des branches descendent à %1 m, elles "
-                   "doivent rester au-dessus du sol");
+inline QString NecExtremitesV()
+{
+    return QCoreApplication::translate(
+        "Textes", "Forme en V inversé : les extrémités des branches descendent à %1 m, elles "
+                  "doivent rester au-dessus du sol");
+}
 // %1 is the height of the lowest point in m, %2 the ratio, %3 the least height in mm.
-inline const QString NecSolProche =
-    QStringLiteral("Hauteur : le point le plus bas du fil (%1 m) est trop près du sol pour son "
-                   "rayon ; NEC-2 demande au moins %2 fois le rayon, soit %3 mm");
+inline QString NecSolProche()
+{
+    return QCoreApplication::translate(
+        "Textes", "Hauteur : le point le plus bas du fil (%1 m) est trop près du sol pour son "
+                  "rayon ; NEC-2 demande au moins %2 fois le rayon, soit %3 mm");
+}
 // %1 and %2 are the bounds in degrees.
-inline const QString NecAngle =
-    QStringLiteral("Angle entre les branches : il doit être supérieur à %1 et d'au plus %2 degrés");
-inline const QString NecZ0 = QStringLiteral("Impédance de l'échelle : elle doit être positive");
-inline const QString NecPerte =
-    QStringLiteral("Perte de l'échelle : elle ne peut pas être négative");
+inline QString NecAngle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Angle entre les branches : il doit être supérieur à %1 et d'au plus %2 degrés");
+}
+inline QString NecZ0()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Impédance de l'échelle : elle doit être positive");
+}
+inline QString NecPerte()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Perte de l'échelle : elle ne peut pas être négative");
+}
 // %1 names the limit.
-inline const QString NecLimite = QStringLiteral("%1 : la limite doit être positive");
-inline const QString NecBalun = QStringLiteral("Balun : son rapport doit être 1, 4 ou 9");
-inline const QString NecRosMax =
-    QStringLiteral("ROS maximal de la boîte : il doit être d'au moins 1");
-inline const QString NecRegion = QStringLiteral("Région IARU : elle doit être 1, 2 ou 3");
+inline QString NecLimite()
+{
+    return QCoreApplication::translate("Textes", "%1 : la limite doit être positive");
+}
+inline QString NecBalun()
+{
+    return QCoreApplication::translate("Textes", "Balun : son rapport doit être 1, 4 ou 9");
+}
+inline QString NecRosMax()
+{
+    return QCoreApplication::translate("Textes",
+                                       "ROS maximal de la boîte : il doit être d'au moins 1");
+}
+inline QString NecRegion()
+{
+    return QCoreApplication::translate("Textes", "Région IARU : elle doit être 1, 2 ou 3");
+}
 // %1 and %2 are the bounds.
-inline const QString NecPoints =
-    QStringLiteral("Points par bande : il en faut de %1 à %2, les bords compris");
-inline const QString NecLongueurMax = QStringLiteral("Longueur maximale : elle doit être positive");
+inline QString NecPoints()
+{
+    return QCoreApplication::translate(
+        "Textes", "Points par bande : il en faut de %1 à %2, les bords compris");
+}
+inline QString NecLongueurMax()
+{
+    return QCoreApplication::translate("Textes", "Longueur maximale : elle doit être positive");
+}
 // The command line: %1 is the option or the value.
-inline const QString NecOptionInconnue = QStringLiteral("Option inconnue : %1");
-inline const QString NecValeurManquante = QStringLiteral("Valeur manquante après %1");
-inline const QString NecValeurIncorrecte = QStringLiteral("Valeur incorrecte pour %1 : %2");
-inline const QString NecBandeInconnue = QStringLiteral("Bande inconnue dans Kesu.ini : %1");
-inline const QString ArgumentInattendu = QStringLiteral("Argument inattendu : %1");
-inline const QString OptionSansValeur = QStringLiteral("L'option %1 ne prend pas de valeur");
-inline const QString OptionSansNec = QStringLiteral("L'option %1 ne s'emploie qu'avec --nec");
+inline QString NecOptionInconnue()
+{
+    return QCoreApplication::translate("Textes", "Option inconnue : %1");
+}
+inline QString NecValeurManquante()
+{
+    return QCoreApplication::translate("Textes", "Valeur manquante après %1");
+}
+inline QString NecValeurIncorrecte()
+{
+    return QCoreApplication::translate("Textes", "Valeur incorrecte pour %1 : %2");
+}
+inline QString NecBandeInconnue()
+{
+    return QCoreApplication::translate("Textes", "Bande inconnue dans Kesu.ini : %1");
+}
+inline QString ArgumentInattendu()
+{
+    return QCoreApplication::translate("Textes", "Argument inattendu : %1");
+}
+inline QString OptionSansValeur()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 ne prend pas de valeur");
+}
+inline QString OptionSansNec()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --nec");
+}
 // %1 is the parser's own (English) account, for a case none of the above names.
-inline const QString CommandeIncorrecte = QStringLiteral("Ligne de commande incorrecte : %1");
+inline QString CommandeIncorrecte()
+{
+    return QCoreApplication::translate("Textes", "Ligne de commande incorrecte : %1");
+}
 } // namespace Textes

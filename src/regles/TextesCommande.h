@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The command line's help, in French like every text the user reads. The
@@ -8,84 +9,198 @@
 namespace Textes {
 
 // The help's layout: %1 is the usage line.
-inline const QString AideUtilisation = QStringLiteral("Utilisation : %1");
-inline const QString AideTitreOptions = QStringLiteral("Options :");
+inline QString AideUtilisation()
+{
+    return QCoreApplication::translate("Textes", "Utilisation : %1");
+}
+inline QString AideTitreOptions()
+{
+    return QCoreApplication::translate("Textes", "Options :");
+}
 // %1 describes the option, %2 is its default.
-inline const QString AideDefaut = QStringLiteral("%1 Défaut\u00a0:\u00a0%2.");
+inline QString AideDefaut()
+{
+    return QCoreApplication::translate("Textes", "%1 Défaut\u00a0:\u00a0%2.");
+}
 // The last two of a list of allowed names: "moyen ou bon".
-inline const QString AideOu = QStringLiteral("%1 ou %2");
+inline QString AideOu()
+{
+    return QCoreApplication::translate("Textes", "%1 ou %2");
+}
 
 // The program.
-inline const QString AideUtilisationKesu = QStringLiteral("kesu [options]");
-inline const QString AideKesu =
-    QStringLiteral("Longueurs d'une antenne doublet alimentée par ligne échelle : répartition "
-                   "des courants et impédances. Sans option, ouvre la fenêtre du programme.");
-inline const QString AideOptionAide = QStringLiteral("Affiche cette aide et quitte.");
-inline const QString AideOptionVersion = QStringLiteral("Affiche la version de Kesu et quitte.");
-inline const QString AideOptionNec =
-    QStringLiteral("Vérification NEC-2 sans fenêtre : écrit son tableau en CSV sur la sortie "
-                   "standard. « kesu --nec --help » en donne les options.");
-inline const QString AideOptionQuitte =
-    QStringLiteral("Ferme le programme dès que sa fenêtre est affichée.");
+inline QString AideUtilisationKesu()
+{
+    return QCoreApplication::translate("Textes", "kesu [options]");
+}
+inline QString AideKesu()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueurs d'une antenne doublet alimentée par ligne échelle : répartition "
+                  "des courants et impédances. Sans option, ouvre la fenêtre du programme.");
+}
+inline QString AideOptionAide()
+{
+    return QCoreApplication::translate("Textes", "Affiche cette aide et quitte.");
+}
+inline QString AideOptionVersion()
+{
+    return QCoreApplication::translate("Textes", "Affiche la version de Kesu et quitte.");
+}
+inline QString AideOptionNec()
+{
+    return QCoreApplication::translate(
+        "Textes", "Vérification NEC-2 sans fenêtre : écrit son tableau en CSV sur la sortie "
+                  "standard. « kesu --nec --help » en donne les options.");
+}
+// %1 lists the languages.
+inline QString AideOptionLangue()
+{
+    return QCoreApplication::translate(
+        "Textes", "Langue des textes pour ce démarrage : %1. Sans cette option, Kesu parle "
+                  "français, ou la langue choisie dans le menu Outils.");
+}
+inline QString AideOptionQuitte()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Ferme le programme dès que sa fenêtre est affichée.");
+}
 
 // The NEC-2 check.
-inline const QString AideUtilisationNec = QStringLiteral("kesu --nec [options]");
-inline const QString AideNec = QStringLiteral(
-    "Calcule l'antenne avec nec2c, sans fenêtre, et écrit sur la sortie standard le tableau de "
-    "la vérification NEC-2 en CSV : une ligne d'en-tête, puis une ligne par bande. Les bandes "
-    "sont celles de Kesu.ini, le fichier que lit la fenêtre du programme. Une option absente "
-    "garde la valeur de départ de la fenêtre principale ; les nombres s'écrivent avec un point "
-    "décimal. Code de sortie : 0 quand le tableau est écrit, 1 quand Kesu.ini est introuvable "
-    "ou que nec2c échoue, 2 pour une option ou une valeur incorrecte.");
-inline const QString AideBranche =
-    QStringLiteral("Longueur physique d'une branche, en centimètres entiers, positive.");
-inline const QString AideEchelle =
-    QStringLiteral("Longueur physique de l'échelle, en centimètres entiers, positive ou nulle.");
-inline const QString AideCoefEchelle = QStringLiteral(
-    "Coefficient de vélocité de l'échelle, sans unité, plus grand que 0 et au plus 1.");
-inline const QString AideDiametre =
-    QStringLiteral("Diamètre du fil, en millimètres, positif et plus petit que la branche.");
-inline const QString AideHauteur = QStringLiteral(
-    "Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.");
+inline QString AideUtilisationNec()
+{
+    return QCoreApplication::translate("Textes", "kesu --nec [options]");
+}
+inline QString AideNec()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Calcule l'antenne avec nec2c, sans fenêtre, et écrit sur la sortie standard le tableau de "
+        "la vérification NEC-2 en CSV : une ligne d'en-tête, puis une ligne par bande. Les bandes "
+        "sont celles de Kesu.ini, le fichier que lit la fenêtre du programme. Une option absente "
+        "garde la valeur de départ de la fenêtre principale ; les nombres s'écrivent avec un point "
+        "décimal. Code de sortie : 0 quand le tableau est écrit, 1 quand Kesu.ini est introuvable "
+        "ou que nec2c échoue, 2 pour une option ou une valeur incorrecte.");
+}
+inline QString AideBranche()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueur physique d'une branche, en centimètres entiers, positive.");
+}
+inline QString AideEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueur physique de l'échelle, en centimètres entiers, positive ou nulle.");
+}
+inline QString AideCoefEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Coefficient de vélocité de l'échelle, sans unité, plus grand que 0 et au plus 1.");
+}
+inline QString AideDiametre()
+{
+    return QCoreApplication::translate(
+        "Textes", "Diamètre du fil, en millimètres, positif et plus petit que la branche.");
+}
+inline QString AideHauteur()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.");
+}
 // %1 lists the grounds.
-inline const QString AideSol =
-    QStringLiteral("Sol sous l'antenne : %1 (libre : espace libre, sans sol).");
-inline const QString AideEcartement = QStringLiteral(
-    "Écartement des conducteurs de l'échelle, en millimètres, positif : la longueur du segment "
-    "d'alimentation au centre de l'antenne.");
+inline QString AideSol()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Sol sous l'antenne : %1 (libre : espace libre, sans sol).");
+}
+inline QString AideEcartement()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Écartement des conducteurs de l'échelle, en millimètres, positif : la longueur du segment "
+        "d'alimentation au centre de l'antenne.");
+}
 // %1 lists the shapes.
-inline const QString AideForme = QStringLiteral(
-    "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
-inline const QString AideAngle = QStringLiteral(
-    "Angle entre les deux branches d'un V inversé, en degrés, plus grand que 0 et au plus 180.");
-inline const QString AideDelai = QStringLiteral(
-    "Durée au-delà de laquelle le calcul de nec2c est abandonné, en secondes ; 0 : sans limite.");
-inline const QString AideZ0 =
-    QStringLiteral("Impédance caractéristique de l'échelle, en ohms, positive.");
-inline const QString AidePerte =
-    QStringLiteral("Perte de l'échelle, en dB pour 100 m à 10 MHz, positive ou nulle.");
+inline QString AideForme()
+{
+    return QCoreApplication::translate(
+        "Textes", "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
+}
+inline QString AideAngle()
+{
+    return QCoreApplication::translate("Textes", "Angle entre les deux branches d'un V inversé, en "
+                                                 "degrés, plus grand que 0 et au plus 180.");
+}
+inline QString AideDelai()
+{
+    return QCoreApplication::translate("Textes", "Durée au-delà de laquelle le calcul de nec2c est "
+                                                 "abandonné, en secondes ; 0 : sans limite.");
+}
+inline QString AideZ0()
+{
+    return QCoreApplication::translate(
+        "Textes", "Impédance caractéristique de l'échelle, en ohms, positive.");
+}
+inline QString AidePerte()
+{
+    return QCoreApplication::translate(
+        "Textes", "Perte de l'échelle, en dB pour 100 m à 10 MHz, positive ou nulle.");
+}
 // %1 lists the classes.
-inline const QString AideClasse = QStringLiteral(
-    "Classe d'impédance de la boîte d'accord, comme dans la fenêtre principale, ou boite pour "
-    "juger par le balun et le ROS maximal de sa propre boîte : %1.");
-inline const QString AideBalun = QStringLiteral(
-    "Rapport du balun devant la boîte d'accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).");
-inline const QString AideRosMax =
-    QStringLiteral("ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d'au moins 1.");
-inline const QString AideRegion = QStringLiteral(
-    "Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.");
-inline const QString AidePoints = QStringLiteral(
-    "Nombre de fréquences calculées dans chaque bande du plan, également espacées d'un bord à "
-    "l'autre, bords compris : de 2 à 100.");
-inline const QString AideLimite = QStringLiteral(
-    "Limite d'accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte "
-    "accorde en classe basse ou moyenne, le plus petit en classe haute.");
+inline QString AideClasse()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Classe d'impédance de la boîte d'accord, comme dans la fenêtre principale, ou boite pour "
+        "juger par le balun et le ROS maximal de sa propre boîte : %1.");
+}
+inline QString AideBalun()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Rapport du balun devant la boîte d'accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).");
+}
+inline QString AideRosMax()
+{
+    return QCoreApplication::translate(
+        "Textes", "ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d'au moins 1.");
+}
+inline QString AideRegion()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.");
+}
+inline QString AidePoints()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Nombre de fréquences calculées dans chaque bande du plan, également espacées d'un bord à "
+        "l'autre, bords compris : de 2 à 100.");
+}
+inline QString AideLimite()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Limite d'accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte "
+        "accorde en classe basse ou moyenne, le plus petit en classe haute.");
+}
 // %1, %2, %3: the low, medium and high class's limits.
-inline const QString AideDefautLimite =
-    QStringLiteral("%1 en classe basse, %2 en moyenne, %3 en haute");
-inline const QString AideBandes =
-    QStringLiteral("Bandes à calculer, en mètres, séparées par des virgules (par exemple "
-                   "80,40,20), parmi celles de Kesu.ini, dans l'ordre donné.");
-inline const QString AideToutesBandes = QStringLiteral("toutes celles de Kesu.ini");
+inline QString AideDefautLimite()
+{
+    return QCoreApplication::translate("Textes", "%1 en classe basse, %2 en moyenne, %3 en haute");
+}
+inline QString AideBandes()
+{
+    return QCoreApplication::translate(
+        "Textes", "Bandes à calculer, en mètres, séparées par des virgules (par exemple "
+                  "80,40,20), parmi celles de Kesu.ini, dans l'ordre donné.");
+}
+inline QString AideToutesBandes()
+{
+    return QCoreApplication::translate("Textes", "toutes celles de Kesu.ini");
+}
 
 } // namespace Textes

@@ -23,7 +23,7 @@ QImage ChargeBitmap(const QString &nom)
     const QString chemin = CheminBitmap(nom);
     QImage image;
     if (chemin.isEmpty() || !image.load(chemin))
-        leveErreur(Textes::RessourceIntrouvable.arg(nom));
+        leveErreur(Textes::RessourceIntrouvable().arg(nom));
     return image;
 }
 
@@ -32,6 +32,6 @@ GlyphesBouton ChargeGlyphes(const QString &nom)
     const QImage bande = ChargeBitmap(nom);
     const int cote = bande.height();
     if (bande.width() < 2 * cote)
-        leveErreur(Textes::RessourceIntrouvable.arg(nom));
+        leveErreur(Textes::RessourceIntrouvable().arg(nom));
     return {bande.copy(0, 0, cote, cote), bande.copy(cote, 0, cote, cote)};
 }

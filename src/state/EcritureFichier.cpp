@@ -34,19 +34,19 @@ QString RaisonEchec(EchecEcriture echec, const QString &chemin, bool existait)
     case EchecEcriture::Ouverture: {
         const QFileInfo dossier(destination.absolutePath());
         if (!dossier.isDir())
-            return Textes::DossierAbsent;
+            return Textes::DossierAbsent();
         if (destination.isDir())
-            return Textes::NomDeDossier;
+            return Textes::NomDeDossier();
         if (!dossier.isWritable())
-            return Textes::DossierProtege;
+            return Textes::DossierProtege();
         if (existait && !destination.isWritable())
-            return Textes::FichierProtege;
-        return Textes::FichierNonCree;
+            return Textes::FichierProtege();
+        return Textes::FichierNonCree();
     }
     case EchecEcriture::Ecriture:
-        return existait ? Textes::EcritureInterrompueConserve : Textes::EcritureInterrompue;
+        return existait ? Textes::EcritureInterrompueConserve() : Textes::EcritureInterrompue();
     case EchecEcriture::Remplacement:
-        return existait ? Textes::FichierNonRemplace : Textes::FichierNonMisEnPlace;
+        return existait ? Textes::FichierNonRemplace() : Textes::FichierNonMisEnPlace();
     }
     return {};
 }

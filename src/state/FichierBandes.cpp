@@ -85,13 +85,15 @@ std::optional<HorsFichier> horsFichier(const Table &table)
         const LigneBande &bande = table[ligne];
         if (bande.Frequence < FrequenceMin || bande.Frequence > FrequenceMax)
             return HorsFichier{ligne, true,
-                               Textes::FrequenceHorsFichier.arg(ligne + 1)
+                               Textes::FrequenceHorsFichier()
+                                   .arg(ligne + 1)
                                    .arg(bande.Frequence)
                                    .arg(FrequenceMin)
                                    .arg(FrequenceMax)};
         if (bande.Bande < BandeMin || bande.Bande > BandeMax)
             return HorsFichier{ligne, false,
-                               Textes::BandeHorsFichier.arg(ligne + 1)
+                               Textes::BandeHorsFichier()
+                                   .arg(ligne + 1)
                                    .arg(bande.Bande)
                                    .arg(BandeMin)
                                    .arg(BandeMax)};
@@ -104,7 +106,7 @@ void sauve(const Table &table)
     if (const auto hors = horsFichier(table))
         leveErreur(hors->texte);
     if (EcritEnUneFois(NomFichier, texte(table)) != EchecEcriture::Aucun)
-        leveErreur(Textes::EnregistrementImpossible.arg(NomFichier));
+        leveErreur(Textes::EnregistrementImpossible().arg(NomFichier));
 }
 
 } // namespace FichierBandes

@@ -98,7 +98,7 @@ void TestEchantillons::arrondiCommeArith()
         QVERIFY(!attendu.isEmpty());
         QCOMPARE(erreurDe([&] { Rapide::arrondi(x); }), attendu);
     }
-    QCOMPARE(erreurDe([] { Rapide::somme(2147483647, 1); }), Textes::DebordementEntier);
+    QCOMPARE(erreurDe([] { Rapide::somme(2147483647, 1); }), Textes::DebordementEntier());
 }
 
 void TestEchantillons::plancherCommeFloor()

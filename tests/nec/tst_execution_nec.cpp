@@ -94,32 +94,32 @@ void TstExecutionNec::pannes_data()
     QTest::addColumn<QString>("programme");
     QTest::addColumn<int>("delaiMs");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << "nec2c-absent-de-ce-systeme" << 30000 << Textes::NecIntrouvable;
+    QTest::newRow("missing") << "nec2c-absent-de-ce-systeme" << 30000 << Textes::NecIntrouvable();
     QTest::newRow("non-zero exit")
-        << programmeFactice(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour.arg(3);
+        << programmeFactice(dossier_, "echec", "exit 3") << 30000 << Textes::NecCodeRetour().arg(3);
     // nec2c's own reason, from its error stream or else its output's last line.
     QTest::newRow("refusal on the error stream")
         << programmeFactice(dossier_, "refus", "echo '  nec2c:  out of memory' >&2; exit 1")
-        << 30000 << Textes::NecRaison.arg(1).arg("nec2c: out of memory");
+        << 30000 << Textes::NecRaison().arg(1).arg("nec2c: out of memory");
     QTest::newRow("refusal in the output")
         << programmeFactice(dossier_, "refus2",
                             "printf 'NEC\\n\\n  SEGMENT DATA ERROR \\n\\n' > \"$4\"; exit 255")
-        << 30000 << Textes::NecRaison.arg(255).arg("SEGMENT DATA ERROR");
+        << 30000 << Textes::NecRaison().arg(255).arg("SEGMENT DATA ERROR");
     QTest::newRow("crash") << programmeFactice(dossier_, "plantage", "kill -SEGV $$") << 30000
-                           << Textes::NecArret;
+                           << Textes::NecArret();
     QTest::newRow("time-out") << programmeFactice(dossier_, "lent", "exec sleep 20") << 300
-                              << Textes::NecDelai.arg("0.3");
+                              << Textes::NecDelai().arg("0.3");
     QTest::newRow("unreadable output")
         << programmeFactice(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
-        << Textes::NecSortieIllisible;
+        << Textes::NecSortieIllisible();
     QTest::newRow("no output at all")
-        << programmeFactice(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible;
+        << programmeFactice(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible();
     // One frequency computed where two were asked.
     QTest::newRow("too few frequencies")
         << programmeFactice(dossier_, "court",
                             "printf '  FREQUENCY : 3.65 MHz\\n ANTENNA INPUT PARAMETERS\\n\\n\\n"
                             " 1 11 1 0 1 0 50 0 1 0 1\\n' > \"$4\"")
-        << 30000 << Textes::NecSortieIllisible;
+        << 30000 << Textes::NecSortieIllisible();
 }
 
 // Both ways of running give the same one message for each failure.
@@ -157,7 +157,7 @@ void TstExecutionNec::delaiAvantArret()
     fin.code = 9;
     fin.delaiS = 30;
     fin.frequencesDemandees = {3.65};
-    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecDelai.arg("30"));
+    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecDelai().arg("30"));
 }
 
 void TstExecutionNec::reponses_data()
@@ -170,12 +170,12 @@ void TstExecutionNec::reponses_data()
     const QByteArray zB = "5.8584E+01  7.9413E+01"; // 80 m
     QTest::newRow("as asked") << s << t << QString();
     QTest::newRow("answer at 99 MHz") << QByteArray(s).replace("2.8500E+01 MHz", "9.9000E+01 MHz")
-                                      << t << Textes::NecFrequenceInattendue.arg("99", "28.5");
+                                      << t << Textes::NecFrequenceInattendue().arg("99", "28.5");
     QTest::newRow("negative resistance")
         << QByteArray(s).replace(zB, "-1.1000E+12  7.9413E+01") << t
-        << Textes::NecNonPhysique.arg("3.65", Nec::texte(-1.1e12));
+        << Textes::NecNonPhysique().arg("3.65", Nec::texte(-1.1e12));
     QTest::newRow("infinite resistance") << QByteArray(s).replace(zB, "INF  7.9413E+01") << t
-                                         << Textes::NecNonPhysique.arg("3.65", "inf");
+                                         << Textes::NecNonPhysique().arg("3.65", "inf");
 }
 
 // Each answer is checked against its question: one per frequency asked, at

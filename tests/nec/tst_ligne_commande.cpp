@@ -160,43 +160,46 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("avantBandes"); // told before the band table is read
     QTest::newRow("unknown option")
-        << QStringList{"--longueur", "3"} << Textes::NecOptionInconnue.arg("--longueur") << true;
+        << QStringList{"--longueur", "3"} << Textes::NecOptionInconnue().arg("--longueur") << true;
     QTest::newRow("missing value")
-        << QStringList{"--z0"} << Textes::NecValeurManquante.arg("--z0") << true;
+        << QStringList{"--z0"} << Textes::NecValeurManquante().arg("--z0") << true;
     QTest::newRow("not a number") << QStringList{"--z0", "abc"}
-                                  << Textes::NecValeurIncorrecte.arg("--z0", "abc") << true;
-    QTest::newRow("fractional cm") << QStringList{"--echelle", "30.5"}
-                                   << Textes::NecValeurIncorrecte.arg("--echelle", "30.5") << true;
+                                  << Textes::NecValeurIncorrecte().arg("--z0", "abc") << true;
+    QTest::newRow("fractional cm")
+        << QStringList{"--echelle", "30.5"}
+        << Textes::NecValeurIncorrecte().arg("--echelle", "30.5") << true;
     QTest::newRow("unknown ground") << QStringList{"--sol", "sable"}
-                                    << Textes::NecValeurIncorrecte.arg("--sol", "sable") << true;
-    QTest::newRow("unknown class") << QStringList{"--classe", "forte"}
-                                   << Textes::NecValeurIncorrecte.arg("--classe", "forte") << true;
+                                    << Textes::NecValeurIncorrecte().arg("--sol", "sable") << true;
+    QTest::newRow("unknown class")
+        << QStringList{"--classe", "forte"}
+        << Textes::NecValeurIncorrecte().arg("--classe", "forte") << true;
     QTest::newRow("unknown band") << QStringList{"--bandes", "80,60"}
-                                  << Textes::NecBandeInconnue.arg("60") << false;
-    QTest::newRow("zero diameter") << QStringList{"--diametre", "0"} << Textes::NecDiametre << true;
+                                  << Textes::NecBandeInconnue().arg("60") << false;
+    QTest::newRow("zero diameter")
+        << QStringList{"--diametre", "0"} << Textes::NecDiametre() << true;
     QTest::newRow("wire thicker than the branch")
-        << QStringList{"--branche", "10", "--diametre", "100"} << Textes::NecDiametre << true;
+        << QStringList{"--branche", "10", "--diametre", "100"} << Textes::NecDiametre() << true;
     QTest::newRow("height 0 over ground")
-        << QStringList{"--hauteur", "0"} << Textes::NecHauteur << true;
-    QTest::newRow("negative Z0") << QStringList{"--z0", "-450"} << Textes::NecZ0 << true;
-    QTest::newRow("negative loss") << QStringList{"--perte", "-1"} << Textes::NecPerte << true;
+        << QStringList{"--hauteur", "0"} << Textes::NecHauteur() << true;
+    QTest::newRow("negative Z0") << QStringList{"--z0", "-450"} << Textes::NecZ0() << true;
+    QTest::newRow("negative loss") << QStringList{"--perte", "-1"} << Textes::NecPerte() << true;
     QTest::newRow("zero limit") << QStringList{"--classe", "haute", "--limite", "0"}
-                                << Textes::NecLimite.arg("Limite haute") << true;
+                                << Textes::NecLimite().arg("Limite haute") << true;
     QTest::newRow("velocity factor above 1")
-        << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle << true;
+        << QStringList{"--coef-echelle", "1.2"} << Textes::NecCoefEchelle() << true;
     QTest::newRow("too many segments")
         << QStringList{"--branche", "70000"}
-        << Textes::NecTropDeSegments.arg("2805").arg(Defauts::SegmentsMax) << false;
+        << Textes::NecTropDeSegments().arg("2805").arg(Defauts::SegmentsMax) << false;
     QTest::newRow("flag given a value")
-        << QStringList{"--help=1"} << Textes::OptionSansValeur.arg("--help") << true;
+        << QStringList{"--help=1"} << Textes::OptionSansValeur().arg("--help") << true;
     QTest::newRow("stray argument")
-        << QStringList{"--z0", "450", "80"} << Textes::ArgumentInattendu.arg("80") << true;
-    QTest::newRow("balun 2:1") << QStringList{"--balun", "2"} << Textes::NecBalun << true;
-    QTest::newRow("region 4") << QStringList{"--region", "4"} << Textes::NecRegion << true;
-    QTest::newRow("one point") << QStringList{"--points", "1"} << Textes::NecPoints.arg(2).arg(100)
-                               << true;
+        << QStringList{"--z0", "450", "80"} << Textes::ArgumentInattendu().arg("80") << true;
+    QTest::newRow("balun 2:1") << QStringList{"--balun", "2"} << Textes::NecBalun() << true;
+    QTest::newRow("region 4") << QStringList{"--region", "4"} << Textes::NecRegion() << true;
+    QTest::newRow("one point") << QStringList{"--points", "1"}
+                               << Textes::NecPoints().arg(2).arg(100) << true;
     QTest::newRow("empty value") << QStringList{"--z0="}
-                                 << Textes::NecValeurIncorrecte.arg("--z0", "") << true;
+                                 << Textes::NecValeurIncorrecte().arg("--z0", "") << true;
 }
 
 void TstLigneCommande::mauvaisesOptions()
@@ -282,14 +285,14 @@ void TstLigneCommande::programme_data()
     QTest::newRow("the check's help")
         << QStringList{"--nec", "-h"} << 0 << "--bandes <LISTE>" << QString();
     QTest::newRow("bad value") << QStringList{"--nec", "--sol", "sable"} << 2 << QString()
-                               << Textes::NecValeurIncorrecte.arg("--sol", "sable") + u'\n';
+                               << Textes::NecValeurIncorrecte().arg("--sol", "sable") + u'\n';
     QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
-                                    << Textes::NecOptionInconnue.arg("--aide") + u'\n';
+                                    << Textes::NecOptionInconnue().arg("--aide") + u'\n';
     QTest::newRow("check's option without --nec")
-        << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec.arg("--z0") + u'\n';
+        << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec().arg("--z0") + u'\n';
     QTest::newRow("good options, then Kesu.ini looked for")
         << QStringList{"--nec", "--sol", "MER"} << 1 << QString()
-        << Textes::FichierBandesIntrouvable + u'\n';
+        << Textes::FichierBandesIntrouvable() + u'\n';
 }
 
 void TstLigneCommande::programme()
@@ -315,9 +318,9 @@ void TstLigneCommande::programme()
 
 void TstLigneCommande::echecNec()
 {
-    const Execution e = execute({}, Textes::NecIntrouvable);
+    const Execution e = execute({}, Textes::NecIntrouvable());
     QCOMPARE(e.code, 1);
-    QCOMPARE(e.erreurs, Textes::NecIntrouvable + u'\n');
+    QCOMPARE(e.erreurs, Textes::NecIntrouvable() + u'\n');
     QVERIFY(e.sortie.isEmpty());
 }
 

@@ -66,24 +66,25 @@ void TstModele::refusees_data()
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::newRow("default") << Antenne{} << QString();
     QTest::newRow("5 m thick wire")
-        << Antenne{.diametreMm = 5000} << Textes::NecFilEpais.arg("10.52", "335");
+        << Antenne{.diametreMm = 5000} << Textes::NecFilEpais().arg("10.52", "335");
     QTest::newRow("10 mm wire across a 25 mm feed")
-        << Antenne{.diametreMm = 10} << Textes::NecSegmentCourt.arg("25", "8", "5");
+        << Antenne{.diametreMm = 10} << Textes::NecSegmentCourt().arg("25", "8", "5");
     QTest::newRow("6.25 mm wire: 8 radii") << Antenne{.diametreMm = 6.25} << QString();
     QTest::newRow("no spacing") << Antenne{.ecartementMm = 0}
-                                << Textes::NecEcartement.arg("526", "20");
+                                << Textes::NecEcartement().arg("526", "20");
     QTest::newRow("1 km branch") << Antenne{.brancheCm = 100000}
-                                 << Textes::NecTropDeSegments.arg("3971").arg(Defauts::SegmentsMax);
-    QTest::newRow("height 0") << Antenne{.hauteurM = 0} << Textes::NecHauteur;
+                                 << Textes::NecTropDeSegments().arg("3971").arg(
+                                        Defauts::SegmentsMax);
+    QTest::newRow("height 0") << Antenne{.hauteurM = 0} << Textes::NecHauteur();
     QTest::newRow("5 mm above the ground")
-        << Antenne{.hauteurM = 0.005} << Textes::NecSolProche.arg("0.005", "10", "10");
+        << Antenne{.hauteurM = 0.005} << Textes::NecSolProche().arg("0.005", "10", "10");
     QTest::newRow("height 0 in free space")
         << Antenne{.hauteurM = 0, .sol = Nec::Sol::Libre} << QString();
     QTest::newRow("inverted V at 10 m: ends underground")
-        << Antenne{.forme = V} << Textes::NecExtremitesV.arg("-0.31");
+        << Antenne{.forme = V} << Textes::NecExtremitesV().arg("-0.31");
     QTest::newRow("inverted V at 14 m") << Antenne{.hauteurM = 14, .forme = V} << QString();
     QTest::newRow("inverted V, arms together")
-        << Antenne{.forme = V, .angleDeg = 0} << Textes::NecAngle.arg("0", "180");
+        << Antenne{.forme = V, .angleDeg = 0} << Textes::NecAngle().arg("0", "180");
 }
 
 // What NEC-2's thin-wire model does not hold for is refused, naming the limit.

@@ -286,7 +286,7 @@ void TstVerification::valeurNonFinie()
         Nec::evalue(e, Impedances);
         QFAIL("a row was made");
     } catch (const KesuErreur &erreur) {
-        QCOMPARE(erreur.texte(), Textes::NecNonFini.arg(80));
+        QCOMPARE(erreur.texte(), Textes::NecNonFini().arg(80));
     }
 }
 

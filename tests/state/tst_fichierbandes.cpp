@@ -191,9 +191,11 @@ void TstFichierBandes::sauveRefuseCeQueLeFichierNeGardePas()
         FichierBandes::sauve(t);
         QFAIL("the save should have been refused");
     } catch (const KesuErreur &e) {
-        QCOMPARE(
-            e.texte(),
-            Textes::BandeHorsFichier.arg(5).arg(160).arg(Defauts::BandeMin).arg(Defauts::BandeMax));
+        QCOMPARE(e.texte(), Textes::BandeHorsFichier()
+                                .arg(5)
+                                .arg(160)
+                                .arg(Defauts::BandeMin)
+                                .arg(Defauts::BandeMax));
     }
     const auto hors = FichierBandes::horsFichier(t);
     QVERIFY(hors && hors->ligne == 4 && !hors->frequence);

@@ -1,6 +1,7 @@
 #include "PlateformeTest.h"
 
 #include "regles/Erreurs.h"
+#include "ui/plateforme/Langue.h"
 
 #include <QTemporaryDir>
 
@@ -12,6 +13,9 @@ PlateformeTest::PlateformeTest()
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
         qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
     installePlateforme(this);
+    // The suite runs once more in English (KESU_LANGUE=en), as the program
+    // starts then.
+    Langue::installe(Langue::choisie());
 }
 
 Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)

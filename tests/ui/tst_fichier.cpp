@@ -268,7 +268,7 @@ void TstFichier::remplacementEchoue()
     EcritureFichier::avantRemplacement = nullptr;
     QCOMPARE(f.plateforme.erreursParDefaut,
              QStringList{texteBoiteErreur(
-                 Textes::ImageNonEnregistree.arg(chemin, Textes::FichierNonMisEnPlace))});
+                 Textes::ImageNonEnregistree().arg(chemin, Textes::FichierNonMisEnPlace()))});
     QCOMPARE(QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"graphe.png"}); // the folder, nothing else
 }

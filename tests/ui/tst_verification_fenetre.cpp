@@ -188,25 +188,25 @@ void TstVerificationFenetre::entreesIncorrectes_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("diameter not a number")
         << "Diametre"
-        << "2 mm" << Textes::NecPasUnNombre.arg("Diamètre du fil (mm)", "2 mm");
+        << "2 mm" << Textes::NecPasUnNombre().arg("Diamètre du fil (mm)", "2 mm");
     QTest::newRow("diameter 0") << "Diametre"
-                                << "0" << Textes::NecDiametre;
+                                << "0" << Textes::NecDiametre();
     QTest::newRow("diameter of the branch") << "Diametre"
-                                            << "20620" << Textes::NecDiametre;
+                                            << "20620" << Textes::NecDiametre();
     QTest::newRow("height 0") << "Hauteur"
-                              << "0" << Textes::NecHauteur;
+                              << "0" << Textes::NecHauteur();
     QTest::newRow("Z0 0") << "Z0"
-                          << "0" << Textes::NecZ0;
+                          << "0" << Textes::NecZ0();
     QTest::newRow("Z0 empty") << "Z0"
-                              << "" << Textes::NecPasUnNombre.arg("Impédance Z0 (Ω)", "");
+                              << "" << Textes::NecPasUnNombre().arg("Impédance Z0 (Ω)", "");
     QTest::newRow("negative loss") << "Perte"
-                                   << "-0.5" << Textes::NecPerte;
+                                   << "-0.5" << Textes::NecPerte();
     QTest::newRow("low limit 0") << "LimiteBasse"
-                                 << "0" << Textes::NecLimite.arg("Limite basse");
+                                 << "0" << Textes::NecLimite().arg("Limite basse");
     QTest::newRow("high limit negative") << "LimiteHaute"
-                                         << "-1000" << Textes::NecLimite.arg("Limite haute");
+                                         << "-1000" << Textes::NecLimite().arg("Limite haute");
     QTest::newRow("map end 0") << "LongueurMax"
-                               << "0" << Textes::NecLongueurMax;
+                               << "0" << Textes::NecLongueurMax();
 }
 
 // The message names the field; nothing is computed, nothing typed is lost.
@@ -338,7 +338,7 @@ void TstVerificationFenetre::necAbsent()
     Verification t;
     t.v->execution().programme = "nec2c-absent-de-ce-systeme";
     t.calcule();
-    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable());
     QCOMPARE(t.v->Tableau->rowCount(), 0);
     QVERIFY(t.v->resultat().carte.empty());
     QVERIFY(!t.v->Exporter->isEnabled());
@@ -346,8 +346,8 @@ void TstVerificationFenetre::necAbsent()
     t.v->close();
     t.v->Etat->clear();
     t.f->VerifNec->trigger();
-    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable);
-    QVERIFY(Textes::NecIntrouvable.contains("« apt-get install nec2c »"));
+    QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable());
+    QVERIFY(Textes::NecIntrouvable().contains("« apt-get install nec2c »"));
     // The rest of the program goes on.
     t.f->Button1->click();
     QVERIFY(t.f.plateforme.erreursParDefaut.isEmpty());
@@ -371,7 +371,7 @@ void TstVerificationFenetre::annulation()
     t.v->Annuler->click();
     QCOMPARE_LT(chrono.elapsed(), 2000);
     QVERIFY(!t.v->execution().enCours());
-    QCOMPARE(t.v->Etat->text(), Textes::NecAnnule);
+    QCOMPARE(t.v->Etat->text(), Textes::NecAnnule());
     QVERIFY(t.v->Calculer->isEnabled());
     QVERIFY(t.v->Progression->isHidden());
     QCOMPARE(t.v->Tableau->rowCount(), 0);
@@ -397,7 +397,7 @@ void TstVerificationFenetre::refusDeNec2c()
         dossier_, "refus",
         "echo 'GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE' >&2; exit 255");
     t.calcule();
-    QCOMPARE(t.v->Etat->text(), Textes::NecRaison.arg(255).arg(
+    QCOMPARE(t.v->Etat->text(), Textes::NecRaison().arg(255).arg(
                                     "GEOMETRY DATA ERROR -- SEGMENT 1 LIES IN GROUND PLANE"));
     QCOMPARE(t.v->Tableau->rowCount(), 0);
 }

@@ -16,7 +16,7 @@
 TForm3::TForm3(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("A_Propos"));
+    setWindowTitle(tr("A_Propos"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -27,15 +27,14 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent)
     LOGO->setGeometry(40, 39, 125, 137);
     LOGO->setScaledContents(true);
 
-    Label2 = new QLabel(
-        QStringLiteral("Antenne Kesu   Version ") + QLatin1String(KesuVersionCourte), this);
+    Label2 = new QLabel(tr("Antenne Kesu   Version ") + QLatin1String(KesuVersionCourte), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(22, 12, 156, 16);
     QFont grande = font();
     grande.setPixelSize(16);
     Label2->setFont(grande);
 
-    Label1 = new QLabel(QStringLiteral("Logiciel libre, licence GPL 3"), this);
+    Label1 = new QLabel(tr("Logiciel libre, licence GPL 3"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(18, 185, 168, 13);
     QPalette p = Label1->palette();

@@ -114,9 +114,9 @@ QString CarteNec::texteSurvol(QPoint p) const
     const std::int32_t l = longueurEn(p.x());
     if (l < 0)
         return {};
-    QString t = QStringLiteral("Échelle : ") + metres(l);
+    QString t = tr("Échelle : ") + metres(l);
     if (const int j = bandeEn(p.y()); j >= 0)
-        t += QStringLiteral(" — %1 m : |Z| = %2 Ω")
+        t += tr(" — %1 m : |Z| = %2 Ω")
                  .arg(bandes_[j].bande)
                  .arg(Nec::texte(carte_[j].module[l], 0));
     return t;
@@ -135,7 +135,7 @@ void CarteNec::paintEvent(QPaintEvent *)
         const QString nom = QString::number(bandes_[j].bande) + QStringLiteral(" m");
         const std::vector<bool> &nec = surLaBande_ ? c.libreNecBande : c.libreNec;
         const std::vector<bool> *rangees[] = {&c.libreGraphe, &nec};
-        const QString libelles[] = {QStringLiteral(" graphe"), QStringLiteral(" NEC")};
+        const QString libelles[] = {tr(" graphe"), QStringLiteral(" NEC")};
         for (int r = 0; r < 2; ++r) {
             const int y = hautBande(j) + r * (Rangee + 2);
             p.setPen(Qt::black);
@@ -189,7 +189,7 @@ void CarteNec::paintEvent(QPaintEvent *)
                    t);
     }
     p.drawText(QRect(2, yEchelle + 5, Gauche - 16, Echelle - 6), Qt::AlignRight | Qt::AlignTop,
-               QStringLiteral("m depuis B"));
+               tr("m depuis B"));
     // The current C.
     if (echelleCm_ >= 0 && echelleCm_ <= fin()) {
         const int x = colonne(echelleCm_);

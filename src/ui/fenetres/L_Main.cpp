@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,7 +74,7 @@ QLineEdit *lecture(QWidget *parent, int x, int y, const char *nom, const char *b
 {
     auto *e = place(new QLineEdit(parent), x, y, 37, 21, nom);
     e->setReadOnly(true);
-    e->setToolTip(QString::fromUtf8(bulle));
+    e->setToolTip(QCoreApplication::translate("TForm1", bulle));
     return e;
 }
 
@@ -82,7 +83,7 @@ QLineEdit *lecture(QWidget *parent, int x, int y, const char *nom, const char *b
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Visualisation des impédances sur une antenne KESU"));
+    setWindowTitle(tr("Visualisation des impédances sur une antenne KESU"));
     client_ = new QWidget(this);
     couleurFond(client_, Teal);
     setCentralWidget(client_);
@@ -103,17 +104,15 @@ void TForm1::construitControles()
     QWidget *c = client_;
     // Created in tab order; the frames behind the radio buttons come first so
     // the buttons lie over them.
-    GroupBox4 =
-        place(new QGroupBox(QStringLiteral(" Accord Série "), c), 12, 56, 245, 41, "GroupBox4");
-    GroupBox5 = place(new QGroupBox(QStringLiteral(" Accord Parallèle "), c), 280, 56, 129, 41,
-                      "GroupBox5");
+    GroupBox4 = place(new QGroupBox(tr(" Accord Série "), c), 12, 56, 245, 41, "GroupBox4");
+    GroupBox5 = place(new QGroupBox(tr(" Accord Parallèle "), c), 280, 56, 129, 41, "GroupBox5");
 
-    Label1 = place(new QLabel(QStringLiteral("Longueur physique d'une branche :"), c), 12, 8, 167,
-                   13, "Label1");
-    Label2 = place(new QLabel(QStringLiteral("Longueur physique de l'échelle :"), c), 12, 30, 152,
-                   13, "Label2");
-    LabelCoefDip = place(new QLabel(QStringLiteral("Coef de vélocité :"), c), 272, 8, 83, 13, "");
-    Label4 = place(new QLabel(QStringLiteral("Coef de vélocité :"), c), 272, 31, 83, 13, "Label4");
+    Label1 =
+        place(new QLabel(tr("Longueur physique d'une branche :"), c), 12, 8, 167, 13, "Label1");
+    Label2 =
+        place(new QLabel(tr("Longueur physique de l'échelle :"), c), 12, 30, 152, 13, "Label2");
+    LabelCoefDip = place(new QLabel(tr("Coef de vélocité :"), c), 272, 8, 83, 13, "");
+    Label4 = place(new QLabel(tr("Coef de vélocité :"), c), 272, 31, 83, 13, "Label4");
 
     LongDip =
         place(new QLineEdit(QString::number(Defauts::BrancheCm), c), 196, 8, 37, 21, "LongDip");
@@ -139,60 +138,62 @@ void TForm1::construitControles()
                          QStringLiteral("0.82"), QStringLiteral("0.66")});
     CbCoefEch->setCurrentIndex(-1);
     CbCoefEch->clearEditText();
-    CbCoefEch->setToolTip(
-        QStringLiteral("Choix du coefficient de vélocité de la ligne d'alimentation"));
+    CbCoefEch->setToolTip(tr("Choix du coefficient de vélocité de la ligne d'alimentation"));
     contexte(CbCoefEch, 4);
 
     // Alt+F is the "Fichier" menu's: a slip of the key must not end the program.
-    BitBtn1 = place(new QPushButton(QStringLiteral("Fe&rmer"), c), 703, 56, 73, 25, "BitBtn1");
+    BitBtn1 = place(new QPushButton(tr("Fe&rmer"), c), 703, 56, 73, 25, "BitBtn1");
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    Button1 = place(new QPushButton(QStringLiteral("Lancer"), c), 703, 20, 73, 25, "Button1");
-    Button1->setToolTip(QStringLiteral("Lancement des calculs"));
+    Button1 = place(new QPushButton(tr("Lancer"), c), 703, 20, 73, 25, "Button1");
+    Button1->setToolTip(tr("Lancement des calculs"));
     contexte(Button1, 8);
 
-    GroupBox2 = place(new QGroupBox(QStringLiteral(" Longueur Electrique && Physique"), c), 28, 440,
-                      285, 65, "GroupBox2");
+    GroupBox2 = place(new QGroupBox(tr(" Longueur Electrique && Physique"), c), 28, 440, 285, 65,
+                      "GroupBox2");
     LabelAB = place(new QLabel(QStringLiteral("A - B ="), GroupBox2), 8, 22, 32, 13, "");
-    DipElec = lecture(GroupBox2, 48, 20, "DipElec", "Longueur électrique d'une branche");
-    DipPhysique = lecture(GroupBox2, 100, 20, "DipPhysique", "Longueur physique d'une branche");
+    DipElec = lecture(GroupBox2, 48, 20, "DipElec",
+                      QT_TRANSLATE_NOOP("TForm1", "Longueur électrique d'une branche"));
+    DipPhysique = lecture(GroupBox2, 100, 20, "DipPhysique",
+                          QT_TRANSLATE_NOOP("TForm1", "Longueur physique d'une branche"));
     Label3 = place(new QLabel(QStringLiteral("B - C ="), GroupBox2), 144, 22, 32, 13, "Label3");
-    EchElec = lecture(GroupBox2, 184, 20, "EchElec", "Longueur éléctrique de l'echelle");
-    EchPhysique = lecture(GroupBox2, 240, 20, "EchPhysique", "Longueur physique de l'échelle");
+    EchElec = lecture(GroupBox2, 184, 20, "EchElec",
+                      QT_TRANSLATE_NOOP("TForm1", "Longueur éléctrique de l'echelle"));
+    EchPhysique = lecture(GroupBox2, 240, 20, "EchPhysique",
+                          QT_TRANSLATE_NOOP("TForm1", "Longueur physique de l'échelle"));
     QWidget::setTabOrder(DipElec, EchElec);
     QWidget::setTabOrder(EchElec, DipPhysique);
     QWidget::setTabOrder(DipPhysique, EchPhysique);
 
     ClicAB = place(new QPushButton(QStringLiteral("A <--> B"), c), 340, 448, 69, 25, "ClicAB");
-    ClicAB->setToolTip(QStringLiteral("Modification logueur demi-dipôle"));
+    ClicAB->setToolTip(tr("Modification logueur demi-dipôle"));
     ClicAB->setEnabled(false);
     contexte(ClicAB, 9);
     ClicBC = place(new QPushButton(QStringLiteral("B <--> C"), c), 463, 448, 69, 25, "ClicBC");
-    ClicBC->setToolTip(QStringLiteral("Modification longueur echelle"));
+    ClicBC->setToolTip(tr("Modification longueur echelle"));
     ClicBC->setEnabled(false);
     contexte(ClicBC, 10);
-    AideClic = place(new QPushButton(QStringLiteral("&Aide"), c), 707, 453, 65, 25, "AideClic");
+    AideClic = place(new QPushButton(tr("&Aide"), c), 707, 453, 65, 25, "AideClic");
     AideClic->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
-    GroupBox3 = place(new QGroupBox(QStringLiteral(" Limite des impédances "), c), 552, 432, 133,
-                      73, "GroupBox3");
+    GroupBox3 =
+        place(new QGroupBox(tr(" Limite des impédances "), c), 552, 432, 133, 73, "GroupBox3");
 
-    ChSerie_bas = place(new QRadioButton(QStringLiteral("Impédance basse"), c), 16, 71, 105, 17,
-                        "ChSerie_bas");
+    ChSerie_bas = place(new QRadioButton(tr("Impédance basse"), c), 16, 71, 105, 17, "ChSerie_bas");
     ChSerie_bas->setLayoutDirection(Qt::RightToLeft); // caption left of the button
     couleurBouton(ChSerie_bas, Silver);
     couleurTexte(ChSerie_bas, Black);
-    ChSerie_bas->setToolTip(QStringLiteral("Accord Série, calcul basse impédance"));
+    ChSerie_bas->setToolTip(tr("Accord Série, calcul basse impédance"));
     contexte(ChSerie_bas, 5);
-    ChSerie_moy = place(new QRadioButton(QStringLiteral("Impédance moyenne"), c), 132, 71, 121, 17,
-                        "ChSerie_moy");
+    ChSerie_moy =
+        place(new QRadioButton(tr("Impédance moyenne"), c), 132, 71, 121, 17, "ChSerie_moy");
     couleurBouton(ChSerie_moy, Grey);
     couleurTexte(ChSerie_moy, Black);
-    ChSerie_moy->setToolTip(QStringLiteral("Accord Série, calcul basse ou moyenne impédance"));
+    ChSerie_moy->setToolTip(tr("Accord Série, calcul basse ou moyenne impédance"));
     ChSerie_moy->setChecked(true);
     contexte(ChSerie_moy, 6);
 
-    LRayon = place(new QPushButton(QStringLiteral("Lobes de rayonnement de l'antenne"), c), 340,
-                   481, 193, 21, "LRayon");
+    LRayon = place(new QPushButton(tr("Lobes de rayonnement de l'antenne"), c), 340, 481, 193, 21,
+                   "LRayon");
     couleurTexte(LRayon, Red);
     // Red only while it can be pressed: disabled, it takes the desktop's
     // disabled text like the other buttons.
@@ -202,7 +203,7 @@ void TForm1::construitControles()
                    QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
         LRayon->setPalette(p);
     }
-    LRayon->setToolTip(QStringLiteral("Visualisation des diagramme de rayonnement dans le plan"));
+    LRayon->setToolTip(tr("Visualisation des diagramme de rayonnement dans le plan"));
     LRayon->setEnabled(false);
     contexte(LRayon, 11);
 
@@ -214,7 +215,7 @@ void TForm1::construitControles()
     ProgressBar1->hide();
 
     BitBtn2 = place(new QPushButton(c), 420, 448, 33, 25, "BitBtn2");
-    BitBtn2->setToolTip(QStringLiteral("Impression"));
+    BitBtn2->setToolTip(tr("Impression"));
     {
         const GlyphesBouton glyphes = ChargeGlyphes(QStringLiteral("imprimante"));
         QIcon icone;
@@ -224,18 +225,16 @@ void TForm1::construitControles()
     }
     BitBtn2->hide();
 
-    GroupBox1 = place(new QGroupBox(QStringLiteral(" Bandes à utiliser "), c), 424, 8, 265, 81,
-                      "GroupBox1");
+    GroupBox1 = place(new QGroupBox(tr(" Bandes à utiliser "), c), 424, 8, 265, 81, "GroupBox1");
     couleurFond(GroupBox1, Teal);
     couleurTexte(GroupBox1, Black);
-    GroupBox1->setToolTip(QStringLiteral("Choix des bandes de travail de l'antenne"));
+    GroupBox1->setToolTip(tr("Choix des bandes de travail de l'antenne"));
     contexte(GroupBox1, 7);
 
-    ChPara =
-        place(new QRadioButton(QStringLiteral("Impédance haute"), c), 292, 72, 109, 17, "ChPara");
+    ChPara = place(new QRadioButton(tr("Impédance haute"), c), 292, 72, 109, 17, "ChPara");
     couleurBouton(ChPara, Blue);
     couleurTexte(ChPara, Yellow);
-    ChPara->setToolTip(QStringLiteral("Accord Parallèle, calcul haute impédance"));
+    ChPara->setToolTip(tr("Accord Parallèle, calcul haute impédance"));
 
     Image1 = place(new ZoneImage(ZoneImage::Mode::Centre, c), 0, 99, 785, 330, "Image1");
     Image1->hide();
@@ -289,14 +288,11 @@ void TForm1::construitBandes()
 
 void TForm1::construitSeuils()
 {
-    GroupBox3->setToolTip(QStringLiteral("Réservé à une utilisation future"));
+    GroupBox3->setToolTip(tr("Réservé à une utilisation future"));
     couleurTexte(GroupBox3, Black);
-    Label5 =
-        place(new QLabel(QStringLiteral("Limite basse :"), GroupBox3), 23, 16, 64, 13, "Label5");
-    Label6 =
-        place(new QLabel(QStringLiteral("Limite moyenne :"), GroupBox3), 8, 36, 79, 13, "Label6");
-    Label7 =
-        place(new QLabel(QStringLiteral("Limite haute :"), GroupBox3), 24, 56, 63, 13, "Label7");
+    Label5 = place(new QLabel(tr("Limite basse :"), GroupBox3), 23, 16, 64, 13, "Label5");
+    Label6 = place(new QLabel(tr("Limite moyenne :"), GroupBox3), 8, 36, 79, 13, "Label6");
+    Label7 = place(new QLabel(tr("Limite haute :"), GroupBox3), 24, 56, 63, 13, "Label7");
     couleurTexte(Label5, Silver);
     couleurTexte(Label6, Yellow);
     couleurTexte(Label7, Silver);
@@ -313,16 +309,16 @@ void TForm1::construitSeuils()
         f.setStyleHint(QFont::TypeWriter);
         f.setPixelSize(taillePolice);
         e->setFont(f);
-        e->setToolTip(QString::fromUtf8(bulle));
+        e->setToolTip(tr(bulle));
         e->installEventFilter(this);
         return e;
     };
     LimiteBasse = seuil(Defauts::SeuilBas, 16, "LimiteBasse", Silver, Black, 11,
-                        "Correspond à une valeur < à 150 ohms");
+                        QT_TR_NOOP("Correspond à une valeur < à 150 ohms"));
     LimitMoyenne = seuil(Defauts::SeuilMoyen, 36, "LimitMoyenne", Grey, Black, 10,
-                         "Correspond à une valeur < 500 ohms");
+                         QT_TR_NOOP("Correspond à une valeur < 500 ohms"));
     LimiteHaute = seuil(Defauts::SeuilHaut, 56, "LimiteHaute", Blue, Yellow, 10,
-                        "Correspond à une valeur > 1000 Ohms");
+                        QT_TR_NOOP("Correspond à une valeur > 1000 Ohms"));
 
     QFont petite = GroupBox4->font();
     petite.setPixelSize(10);

@@ -68,6 +68,8 @@ public:
     // "Outils" > "Vérification NEC-2…", enabled once a "Lancer" has succeeded.
     QMenu *MenuOutils;
     QAction *VerifNec;
+    // "Outils" > "Langue / Language": French or English, from the next start.
+    QMenu *MenuLangue;
     VerificationNec *verificationNec = nullptr;
 
     TForm3 *Form3 = nullptr;
@@ -92,6 +94,7 @@ public:
     void FrqBandeClick();
     void A_ProposClick();
     void VerifNecClick();
+    void LangueClick(const QString &code);
     // The NEC-2 entry's handler, and its tips saying why it is disabled.
     void prepareVerifNec();
     void EnregistrerImageClick();

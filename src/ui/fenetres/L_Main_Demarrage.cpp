@@ -24,7 +24,7 @@ void TForm1::FormActivate()
     } catch (...) {
         // Without its band table the program has nothing to draw: it says so
         // and ends, whatever went wrong with the file.
-        plateforme().erreur(Textes::FichierBandesIntrouvable);
+        plateforme().erreur(Textes::FichierBandesIntrouvable());
         plateforme().termine(1);
     }
 }

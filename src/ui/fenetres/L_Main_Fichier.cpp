@@ -31,24 +31,24 @@ struct Taille {
     int facteur;
 };
 constexpr Taille Tailles[] = {
-    {"Image PNG à la taille affichée (*.png)", 1},
-    {"Image PNG deux fois plus grande (*.png)", 2},
-    {"Image PNG quatre fois plus grande (*.png)", 4},
+    {QT_TRANSLATE_NOOP("TForm1", "Image PNG à la taille affichée (*.png)"), 1},
+    {QT_TRANSLATE_NOOP("TForm1", "Image PNG deux fois plus grande (*.png)"), 2},
+    {QT_TRANSLATE_NOOP("TForm1", "Image PNG quatre fois plus grande (*.png)"), 4},
 };
 
 // Encodes the picture, then writes it in one piece.
 void ecritPng(const QImage &image, const QString &chemin)
 {
     const auto echec = [&chemin](const QString &raison) {
-        leveErreur(Textes::ImageNonEnregistree.arg(QDir::toNativeSeparators(chemin), raison));
+        leveErreur(Textes::ImageNonEnregistree().arg(QDir::toNativeSeparators(chemin), raison));
     };
     if (image.isNull())
-        echec(Textes::ImageTropGrande);
+        echec(Textes::ImageTropGrande());
     QByteArray png;
     QBuffer tampon(&png);
     if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG"))
-        echec(Textes::ImageTropGrande);
-    EcritOuSignale(chemin, png, Textes::ImageNonEnregistree);
+        echec(Textes::ImageTropGrande());
+    EcritOuSignale(chemin, png, Textes::ImageNonEnregistree());
 }
 
 } // namespace
@@ -99,7 +99,7 @@ QImage TForm1::imageAffichee(int facteur)
         peintre.drawImage(cible, zone->pictureA(cible.size().toSize()));
         peintre.drawText(QRectF(cible.left(), cible.bottom(), cible.width(), legende),
                          Qt::AlignCenter,
-                         QStringLiteral("Bande : %1 m").arg(EtatCalcul.TableBandes[k - 1].Bande));
+                         tr("Bande : %1 m").arg(EtatCalcul.TableBandes[k - 1].Bande));
     }
     return image;
 }
@@ -112,23 +112,22 @@ void TForm1::EnregistrerImageClick()
     QString filtre;
     const int tailleRetenue = Reglages::lit(Reglages::TailleImage, 1).toInt();
     for (const Taille &t : Tailles) {
-        filtres << QString::fromUtf8(t.filtre);
+        filtres << tr(t.filtre);
         if (t.facteur == tailleRetenue || filtre.isEmpty())
             filtre = filtres.last();
     }
     // Named after what is shown: the chart by both lengths, the lobe panel by
     // the branch's, which alone shapes the lobes.
-    const QString nom =
-        !Image1->isHidden()
-            ? QStringLiteral("Kesu %1-%2.png").arg(DipPhysique->text(), EchPhysique->text())
-            : QStringLiteral("Kesu lobes %1.png").arg(DipPhysique->text());
-    const QString chemin = plateforme().fichierAEnregistrer(
-        this, QStringLiteral("Enregistrer l'image"), nom, filtres, filtre);
+    const QString nom = !Image1->isHidden()
+                            ? tr("Kesu %1-%2.png").arg(DipPhysique->text(), EchPhysique->text())
+                            : tr("Kesu lobes %1.png").arg(DipPhysique->text());
+    const QString chemin =
+        plateforme().fichierAEnregistrer(this, tr("Enregistrer l'image"), nom, filtres, filtre);
     if (chemin.isEmpty())
         return;
     int facteur = 1;
     for (const Taille &t : Tailles)
-        if (filtre == QString::fromUtf8(t.filtre))
+        if (filtre == tr(t.filtre))
             facteur = t.facteur;
     Reglages::ecrit(Reglages::TailleImage, facteur);
     ecritPng(imageAffichee(facteur), chemin);

@@ -53,10 +53,10 @@ void TForm1::Impression1Click()
     imprimante.setResolution(ResolutionPage);
     // The dialog proposes a PDF file named after what is printed; the job
     // itself keeps its one title.
-    imprimante.setDocName(EtatCalcul.GrapheCourants ? TitreImpression : TitreFichierLobes);
+    imprimante.setDocName(EtatCalcul.GrapheCourants ? TitreImpression() : TitreFichierLobes());
     if (!plateforme().impression(imprimante, this))
         return;
-    imprimante.setDocName(TitreImpression);
+    imprimante.setDocName(TitreImpression());
 
     const Sablier sablier;
     DemandeImpression demande{Image1->size(), textesFenetre(*this), this, {}};

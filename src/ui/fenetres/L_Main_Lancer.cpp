@@ -23,7 +23,7 @@ void TForm1::Button1Click()
     for (int k = 1; k <= NombreBandes; ++k)
         uneBande = uneBande || EtatCalcul.BandeActive[k];
     if (!uneBande) {
-        plateforme().avertissement(Textes::AucuneBande);
+        plateforme().avertissement(Textes::AucuneBande());
         return;
     }
 
@@ -38,7 +38,7 @@ void TForm1::Button1Click()
     EchPhysique->setText(LongEch->text());
 
     if (EtatCalcul.LongElecDip < 1 || EtatCalcul.LongElecEch < 1) {
-        plateforme().avertissement(Textes::AntenneNonDefinie);
+        plateforme().avertissement(Textes::AntenneNonDefinie());
         return;
     }
     EtatCalcul.LongElecTotale = Arith::somme(EtatCalcul.LongElecDip, EtatCalcul.LongElecEch);

@@ -1,10 +1,14 @@
 // Every menu of the main window, built and connected in one place:
-// "Fichier", "Editer", "Outils" and "A Propos".
+// "Fichier", "Editer", "Outils" and "A Propos"; and the choice of language.
 #include "ui/fenetres/L_Main.h"
 
 #include "ui/plateforme/HandlerGarde.h"
+#include "ui/plateforme/Langue.h"
+#include "ui/plateforme/Plateforme.h"
+#include "ui/plateforme/Reglages.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,30 +42,45 @@ void TForm1::construitMenu()
 {
     // Alt+F opens this menu, as on every desktop: the close button takes
     // another letter, so that the key never ends the program.
-    MenuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    MenuFichier = menuBar()->addMenu(tr("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    EnregistrerImage = MenuFichier->addAction(QStringLiteral("&Enregistrer l'image…"));
+    EnregistrerImage = MenuFichier->addAction(tr("&Enregistrer l'image…"));
     EnregistrerImage->setObjectName(QStringLiteral("EnregistrerImage"));
     EnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    Imprimer = MenuFichier->addAction(QStringLiteral("&Imprimer…"));
+    Imprimer = MenuFichier->addAction(tr("&Imprimer…"));
     Imprimer->setObjectName(QStringLiteral("Imprimer"));
     Imprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     MenuFichier->addSeparator();
-    Quitter = MenuFichier->addAction(QStringLiteral("&Quitter"));
+    Quitter = MenuFichier->addAction(tr("&Quitter"));
     Quitter->setObjectName(QStringLiteral("Quitter"));
     Quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    MenuEdit = menuBar()->addMenu(QStringLiteral("&Editer"));
+    MenuEdit = menuBar()->addMenu(tr("&Editer"));
     MenuEdit->setObjectName(QStringLiteral("MenuEdit"));
-    FrqBande = MenuEdit->addAction(QStringLiteral("&Fréquences des bandes"));
+    FrqBande = MenuEdit->addAction(tr("&Fréquences des bandes"));
     FrqBande->setObjectName(QStringLiteral("FrqBande"));
-    FrqBande->setStatusTip(
-        QStringLiteral("Permet de changer la valeur des fréquences de références"));
-    MenuOutils = menuBar()->addMenu(QStringLiteral("&Outils"));
+    FrqBande->setStatusTip(tr("Permet de changer la valeur des fréquences de références"));
+    MenuOutils = menuBar()->addMenu(tr("&Outils"));
     MenuOutils->setObjectName(QStringLiteral("MenuOutils"));
-    VerifNec = MenuOutils->addAction(QStringLiteral("&Vérification NEC-2…"));
+    VerifNec = MenuOutils->addAction(tr("&Vérification NEC-2…"));
     VerifNec->setObjectName(QStringLiteral("VerifNec"));
     VerifNec->setEnabled(false);
-    A_Propos = menuBar()->addAction(QStringLiteral("A &Propos"));
+    // Named in both languages, so that a user who does not read the one shown
+    // still finds it.
+    MenuLangue = MenuOutils->addMenu(tr("Langue / Language"));
+    MenuLangue->setObjectName(QStringLiteral("MenuLangue"));
+    auto *groupe = new QActionGroup(MenuLangue);
+    // Each language under its own name.
+    const std::pair<QString, QString> langues[] = {{QStringLiteral("fr"), tr("Français")},
+                                                   {QStringLiteral("en"), tr("English")}};
+    for (const auto &[code, nom] : langues) {
+        QAction *a = MenuLangue->addAction(nom);
+        a->setObjectName(QStringLiteral("Langue_") + code);
+        a->setData(code);
+        a->setCheckable(true);
+        a->setChecked(code == Langue::courante());
+        groupe->addAction(a);
+    }
+    A_Propos = menuBar()->addAction(tr("A &Propos"));
     A_Propos->setObjectName(QStringLiteral("A_Propos"));
 }
 
@@ -78,5 +97,19 @@ void TForm1::connecteMenus()
     connect(MenuFichier, &QMenu::aboutToHide, this, [this] { EnregistrerImage->setEnabled(true); });
     connecteGarde(FrqBande, &QAction::triggered, this, [this] { FrqBandeClick(); });
     connecteGarde(A_Propos, &QAction::triggered, this, [this] { A_ProposClick(); });
+    for (QAction *a : MenuLangue->actions())
+        connecteGarde(a, &QAction::triggered, this,
+                      [this, a] { LangueClick(a->data().toString()); });
     prepareVerifNec();
+}
+
+void TForm1::LangueClick(const QString &code)
+{
+    Reglages::ecrit(Langue::cleReglage(), code);
+    // Every window is built in the language of the start: the choice is kept
+    // for the next one, and said so.
+    if (code != Langue::courante())
+        plateforme().avertissement(code == QLatin1String("en")
+                                       ? tr("Kesu sera en anglais à son prochain démarrage.")
+                                       : tr("Kesu sera en français à son prochain démarrage."));
 }

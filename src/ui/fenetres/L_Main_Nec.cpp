@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -17,11 +18,18 @@
 
 namespace {
 
-const QString AvantLancer = QStringLiteral(
-    "Disponible après « Lancer » : la vérification reprend l'antenne, l'échelle et les bandes "
-    "du graphe");
-const QString ApresLancer =
-    QStringLiteral("Calcule l'antenne avec NEC-2 (nec2c) et compare l'accord à celui du graphe");
+QString AvantLancer()
+{
+    return QCoreApplication::translate(
+        "TForm1",
+        "Disponible après « Lancer » : la vérification reprend l'antenne, l'échelle et les bandes "
+        "du graphe");
+}
+QString ApresLancer()
+{
+    return QCoreApplication::translate(
+        "TForm1", "Calcule l'antenne avec NEC-2 (nec2c) et compare l'accord à celui du graphe");
+}
 
 // Reads one box of this window; its error names it, as the check's window
 // shows it beside the line that stands for this window.
@@ -31,23 +39,29 @@ template <class Lecture> auto lit(Nec::Champ champ, const char *nom, Lecture lec
         return lecture();
     } catch (const KesuErreur &erreur) {
         throw Nec::ErreurChamp(
-            champ, Textes::NecChampPrincipal.arg(QString::fromUtf8(nom), erreur.texte()));
+            champ, Textes::NecChampPrincipal().arg(QCoreApplication::translate("TForm1", nom),
+                                                   erreur.texte()));
     }
 }
 
 Nec::Entrees entreesPrincipales(const TForm1 &f)
 {
     Nec::Entrees e;
-    e.antenne.brancheCm = lit(Nec::Champ::Branche, "Longueur physique d'une branche",
-                              [&] { return Arith::StrToInt(f.LongDip->text()); });
-    const double coefDip = lit(Nec::Champ::CoefDipole, "Coef de vélocité de la branche",
-                               [&] { return StrToRealTexte(f.CoefDip->text()); });
-    e.longElecDip = lit(Nec::Champ::CoefDipole, "Coef de vélocité de la branche",
-                        [&] { return CalculRun::LongueurElectrique(f.LongDip->text(), coefDip); });
-    e.echelleCm = lit(Nec::Champ::Echelle, "Longueur physique de l'échelle",
-                      [&] { return Arith::StrToInt(f.LongEch->text()); });
-    e.echelle.coefVelocite = lit(Nec::Champ::CoefEchelle, "Coef de vélocité de l'échelle",
-                                 [&] { return StrToRealTexte(f.CbCoefEch->currentText()); });
+    e.antenne.brancheCm =
+        lit(Nec::Champ::Branche, QT_TRANSLATE_NOOP("TForm1", "Longueur physique d'une branche"),
+            [&] { return Arith::StrToInt(f.LongDip->text()); });
+    const double coefDip =
+        lit(Nec::Champ::CoefDipole, QT_TRANSLATE_NOOP("TForm1", "Coef de vélocité de la branche"),
+            [&] { return StrToRealTexte(f.CoefDip->text()); });
+    e.longElecDip =
+        lit(Nec::Champ::CoefDipole, QT_TRANSLATE_NOOP("TForm1", "Coef de vélocité de la branche"),
+            [&] { return CalculRun::LongueurElectrique(f.LongDip->text(), coefDip); });
+    e.echelleCm =
+        lit(Nec::Champ::Echelle, QT_TRANSLATE_NOOP("TForm1", "Longueur physique de l'échelle"),
+            [&] { return Arith::StrToInt(f.LongEch->text()); });
+    e.echelle.coefVelocite =
+        lit(Nec::Champ::CoefEchelle, QT_TRANSLATE_NOOP("TForm1", "Coef de vélocité de l'échelle"),
+            [&] { return StrToRealTexte(f.CbCoefEch->currentText()); });
     e.classe = f.ChPara->isChecked()        ? Nec::Classe::Haute
                : f.ChSerie_bas->isChecked() ? Nec::Classe::Basse
                                             : Nec::Classe::Moyenne;
@@ -72,7 +86,7 @@ void TForm1::prepareVerifNec()
     // A disabled entry says why: its tip shows in the menu and on the status bar.
     MenuOutils->setToolTipsVisible(true);
     const auto conseil = [this](bool actif) {
-        const QString &t = actif ? ApresLancer : AvantLancer;
+        const QString t = actif ? ApresLancer() : AvantLancer();
         VerifNec->setToolTip(t);
         VerifNec->setStatusTip(t);
     };

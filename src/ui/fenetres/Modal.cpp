@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString QuestionSauvegarde = QStringLiteral("Sauvegarder définitivement les fréquences ?");
-
 constexpr int ColonneBande = 0;
 constexpr int ColonneFrequence = 1;
 
@@ -53,7 +51,7 @@ QFont msSansSerifGras(int hauteurCellule)
 TForm2::TForm2(QWidget *AOwner)
     : QDialog(AOwner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(QStringLiteral("Fréquences"));
+    setWindowTitle(tr("Fréquences"));
     setFont(msSansSerifGras(CelluleHauteur13));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -62,7 +60,7 @@ TForm2::TForm2(QWidget *AOwner)
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
     MainMenu1->setFont(QApplication::font(MainMenu1)); // menus keep the system font
-    Quitter1 = MainMenu1->addAction(QStringLiteral("&Quitter"));
+    Quitter1 = MainMenu1->addAction(tr("&Quitter"));
     Quitter1->setObjectName(QStringLiteral("Quitter1"));
 
     EditFreq = new QTableWidget(NombreBandes, 2, this);
@@ -70,7 +68,7 @@ TForm2::TForm2(QWidget *AOwner)
     EditFreq->setFont(msSansSerifGras(CelluleHauteur11));
     auto *titres = new TitresEditFreq(EditFreq);
     EditFreq->setHorizontalHeader(titres);
-    EditFreq->setHorizontalHeaderLabels({QStringLiteral("Bandes"), QStringLiteral("Fréquences")});
+    EditFreq->setHorizontalHeaderLabels({tr("Bandes"), tr("Fréquences")});
     EditFreq->verticalHeader()->hide();
     titres->setSectionResizeMode(QHeaderView::Fixed);
     titres->setSectionsClickable(false);
@@ -141,7 +139,8 @@ void TForm2::Quitter1Click()
 {
     valideSaisieEnCours();
     if (EtatCalcul.FreqModifiees) {
-        const Plateforme::Reponse reponse = plateforme().confirmation(QuestionSauvegarde);
+        const Plateforme::Reponse reponse =
+            plateforme().confirmation(tr("Sauvegarder définitivement les fréquences ?"));
         if (reponse != Plateforme::Reponse::Annuler) {
             // All sixteen cells are converted before anything is taken, and for
             // "Oui" the file is written before the table takes the values, so

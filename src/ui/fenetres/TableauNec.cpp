@@ -4,6 +4,7 @@
 #include "nec/Nombres.h"
 #include "ui/fenetres/CarteNec.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <cmath>
@@ -24,7 +25,8 @@ QString complexe(Nec::Complexe z)
 
 QString ouiNon(bool v)
 {
-    return v ? QStringLiteral("Oui") : QStringLiteral("Non");
+    return v ? QCoreApplication::translate("TableauNec", "Oui")
+             : QCoreApplication::translate("TableauNec", "Non");
 }
 
 // A band's colour faded toward white, as the map fades it.
@@ -41,13 +43,11 @@ QColor fanee(QColor c)
 TableauNec::TableauNec(QWidget *parent) : QTableWidget(0, Colonnes, parent)
 {
     // Headings on two lines: the columns are as narrow as their numbers.
-    setHorizontalHeaderLabels(
-        {QStringLiteral("Bande"), QStringLiteral("Fréquence\n(kHz)"), QStringLiteral("Z en B\n(Ω)"),
-         QStringLiteral("Z en C\n(Ω)"), QStringLiteral("|Z| en C\n(Ω)"), QStringLiteral("ROS"),
-         QStringLiteral("Accord\nNEC"), QStringLiteral("Accord\ngraphe"),
-         QStringLiteral("Accord\nbande"), QStringLiteral("ROS\nboîte"),
-         QStringLiteral("Perte\n(dB)"), QStringLiteral("Rendement\n(%)"),
-         QStringLiteral("Libre à tort\n(%)"), QStringLiteral("Interdit à tort\n(%)")});
+    setHorizontalHeaderLabels({tr("Bande"), tr("Fréquence\n(kHz)"), tr("Z en B\n(Ω)"),
+                               tr("Z en C\n(Ω)"), tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"),
+                               tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
+                               tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Libre à tort\n(%)"),
+                               tr("Interdit à tort\n(%)")});
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -17,22 +18,31 @@
 
 namespace {
 
-const QString CalculEnCours = QStringLiteral("Calcul NEC-2 en cours…");
-const QString Perimes =
-    QStringLiteral("Les résultats affichés ne correspondent plus aux entrées : ");
-const QString ValeurIncorrecte = QStringLiteral("corrigez la valeur signalée en rouge.");
+QString CalculEnCours()
+{
+    return QCoreApplication::translate("VerificationNec", "Calcul NEC-2 en cours…");
+}
+QString Perimes()
+{
+    return QCoreApplication::translate(
+        "VerificationNec", "Les résultats affichés ne correspondent plus aux entrées : ");
+}
+QString ValeurIncorrecte()
+{
+    return QCoreApplication::translate("VerificationNec", "corrigez la valeur signalée en rouge.");
+}
 
 QString nomClasse(Nec::Classe c)
 {
     switch (c) {
     case Nec::Classe::Basse:
-        return QStringLiteral("impédance basse");
+        return QCoreApplication::translate("VerificationNec", "impédance basse");
     case Nec::Classe::Haute:
-        return QStringLiteral("impédance haute");
+        return QCoreApplication::translate("VerificationNec", "impédance haute");
     case Nec::Classe::Moyenne:
         break;
     }
-    return QStringLiteral("impédance moyenne");
+    return QCoreApplication::translate("VerificationNec", "impédance moyenne");
 }
 
 // What changed, among what a new nec2c run depends on, said as a sentence.
@@ -40,32 +50,41 @@ QString raisonPerime(const Nec::Entrees &avant, const Nec::Entrees &apres)
 {
     const Nec::Antenne &a = avant.antenne;
     const Nec::Antenne &b = apres.antenne;
+    const char *const bandes = QT_TRANSLATE_NOOP("VerificationNec", "les bandes");
     const std::pair<bool, const char *> changements[] = {
-        {a.brancheCm != b.brancheCm, "la branche"},
-        {a.diametreMm != b.diametreMm, "le diamètre du fil"},
-        {a.hauteurM != b.hauteurM, "la hauteur"},
-        {a.sol != b.sol, "le sol"},
-        {a.ecartementMm != b.ecartementMm, "l'écartement de l'échelle"},
-        {a.forme != b.forme, "la forme"},
-        {a.angleDeg != b.angleDeg, "l'angle du V"},
-        {avant.frequenceMaxTableKHz != apres.frequenceMaxTableKHz, "les fréquences des bandes"},
-        {avant.bandes != apres.bandes, "les bandes"},
-        {avant.region != apres.region, "la région IARU"},
+        {a.brancheCm != b.brancheCm, QT_TRANSLATE_NOOP("VerificationNec", "la branche")},
+        {a.diametreMm != b.diametreMm, QT_TRANSLATE_NOOP("VerificationNec", "le diamètre du fil")},
+        {a.hauteurM != b.hauteurM, QT_TRANSLATE_NOOP("VerificationNec", "la hauteur")},
+        {a.sol != b.sol, QT_TRANSLATE_NOOP("VerificationNec", "le sol")},
+        {a.ecartementMm != b.ecartementMm,
+         QT_TRANSLATE_NOOP("VerificationNec", "l'écartement de l'échelle")},
+        {a.forme != b.forme, QT_TRANSLATE_NOOP("VerificationNec", "la forme")},
+        {a.angleDeg != b.angleDeg, QT_TRANSLATE_NOOP("VerificationNec", "l'angle du V")},
+        {avant.frequenceMaxTableKHz != apres.frequenceMaxTableKHz,
+         QT_TRANSLATE_NOOP("VerificationNec", "les fréquences des bandes")},
+        {avant.bandes != apres.bandes, bandes},
+        {avant.region != apres.region, QT_TRANSLATE_NOOP("VerificationNec", "la région IARU")},
     };
     QStringList quoi;
+    bool pluriel = false;
     for (const auto &[change, nom] : changements)
-        if (change)
-            quoi << QString::fromUtf8(nom);
-    QString sujet = QStringLiteral("l'antenne");
+        if (change) {
+            quoi << QCoreApplication::translate("VerificationNec", nom);
+            pluriel = pluriel || nom == bandes;
+        }
+    QString sujet = QCoreApplication::translate("VerificationNec", "l'antenne");
     if (!quoi.isEmpty()) {
+        pluriel = pluriel || quoi.size() > 1;
         sujet = quoi.takeLast();
         if (!quoi.isEmpty())
-            sujet = quoi.join(QStringLiteral(", ")) + QStringLiteral(" et ") + sujet;
+            sujet = QCoreApplication::translate("VerificationNec", "%1 et %2")
+                        .arg(quoi.join(QStringLiteral(", ")), sujet);
     }
-    const bool pluriel =
-        sujet.contains(QStringLiteral(" et ")) || sujet == QStringLiteral("les bandes");
-    return Perimes + sujet + (pluriel ? QStringLiteral(" ont") : QStringLiteral(" a")) +
-           QStringLiteral(" changé. Appuyez sur « Calculer ».");
+    return Perimes() + (pluriel ? QCoreApplication::translate(
+                                      "VerificationNec", "%1 ont changé. Appuyez sur « Calculer ».")
+                                : QCoreApplication::translate(
+                                      "VerificationNec", "%1 a changé. Appuyez sur « Calculer »."))
+                           .arg(sujet);
 }
 
 bool principal(Nec::Champ c)
@@ -80,7 +99,7 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     const auto valeur = [](const QLineEdit *e, Nec::Champ champ) {
         if (const auto v = Nec::nombre(e->text()))
             return *v;
-        throw Nec::ErreurChamp(champ, Textes::NecPasUnNombre.arg(e->accessibleName(), e->text()));
+        throw Nec::ErreurChamp(champ, Textes::NecPasUnNombre().arg(e->accessibleName(), e->text()));
     };
     Nec::Entrees e = principales_();
     e.antenne.diametreMm = valeur(Diametre, Nec::Champ::Diametre);
@@ -129,8 +148,8 @@ void VerificationNec::showEvent(QShowEvent *e)
     // Said before any "Calculer": without nec2c nothing can be computed.
     if (zB_.empty() && !execution_->enCours()) {
         if (!execution_->disponible())
-            afficheEtat(Textes::NecIntrouvable, Ton::Erreur);
-        else if (Etat->text() == Textes::NecIntrouvable)
+            afficheEtat(Textes::NecIntrouvable(), Ton::Erreur);
+        else if (Etat->text() == Textes::NecIntrouvable())
             afficheEtat({}); // installed since
     }
 }
@@ -152,10 +171,10 @@ void VerificationNec::afficheContexteCourant()
         // Said under this line by actualise().
         return;
     }
-    Principale->setText(QStringLiteral("Branche %1 cm, échelle %2 cm, coefficient %3")
+    Principale->setText(tr("Branche %1 cm, échelle %2 cm, coefficient %3")
                             .arg(Nec::texte(e.antenne.brancheCm), QString::number(e.echelleCm),
                                  Nec::texte(e.echelle.coefVelocite)));
-    Classe->setText(QStringLiteral("Classe de la fenêtre principale : ") + nomClasse(e.classe));
+    Classe->setText(tr("Classe de la fenêtre principale : ") + nomClasse(e.classe));
 }
 
 void VerificationNec::afficheEtat(const QString &texte, Ton ton)
@@ -193,7 +212,7 @@ void VerificationNec::CalculerClick()
     demandees_ = std::move(e);
     deckDemande_ = d;
     carteAuto_ = Nec::longueurMaxParDefaut(demandees_.echelleCm);
-    vide(CalculEnCours);
+    vide(CalculEnCours());
     enCours(true);
     execution_->lance(d, Nec::nombreFrequences(demandees_));
 }
@@ -209,7 +228,7 @@ void VerificationNec::arrete()
         return;
     execution_->annule();
     enCours(false);
-    afficheEtat(Textes::NecAnnule);
+    afficheEtat(Textes::NecAnnule());
 }
 
 void VerificationNec::termine(const std::vector<Nec::ImpedanceB> &z)
@@ -246,7 +265,7 @@ void VerificationNec::actualise()
         // where the user types.
         montreErreur(erreur, false);
         if (!zB_.empty())
-            grise(Perimes + ValeurIncorrecte);
+            grise(Perimes() + ValeurIncorrecte());
         return;
     }
     if (zB_.empty())
@@ -301,13 +320,12 @@ void VerificationNec::montre()
 
 void VerificationNec::ExporterClick()
 {
-    QString filtre = QStringLiteral("CSV (*.csv)");
-    const QString nom =
-        plateforme().fichierAEnregistrer(this, QStringLiteral("Exporter CSV"),
-                                         QStringLiteral("verification-nec.csv"), {filtre}, filtre);
+    QString filtre = tr("CSV (*.csv)");
+    const QString nom = plateforme().fichierAEnregistrer(
+        this, tr("Exporter CSV"), QStringLiteral("verification-nec.csv"), {filtre}, filtre);
     if (nom.isEmpty())
         return;
-    EcritOuSignale(nom, Nec::csv(entrees_, resultat_.lignes), Textes::FichierNonEnregistre);
+    EcritOuSignale(nom, Nec::csv(entrees_, resultat_.lignes), Textes::FichierNonEnregistre());
 }
 
 void VerificationNec::closeEvent(QCloseEvent *e)

@@ -9,6 +9,7 @@
 #include "ui/plateforme/PoliceEcran.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,19 +30,26 @@ namespace {
 const QString Organisation = QStringLiteral("Kesu");
 const QString Groupe = QStringLiteral("VerificationNec");
 
-const QString Legende =
-    QStringLiteral("En couleur : C ne doit pas tomber là ; vide : C peut y tomber ; trait rouge : "
-                   "le graphe laisse C tomber là où la boîte ne l'accorde pas. Un clic reporte "
-                   "la longueur dans l'échelle.");
+QString Legende()
+{
+    return QCoreApplication::translate(
+        "VerificationNec",
+        "En couleur : C ne doit pas tomber là ; vide : C peut y tomber ; trait rouge : "
+        "le graphe laisse C tomber là où la boîte ne l'accorde pas. Un clic reporte "
+        "la longueur dans l'échelle.");
+}
 
 // What the ground list shows, in the order of Nec::Sol.
-constexpr const char *NomsAffiches[] = {"Espace libre", "Sol pauvre", "Sol moyen", "Sol bon",
-                                        "Eau de mer"};
+constexpr const char *NomsAffiches[] = {QT_TRANSLATE_NOOP("VerificationNec", "Espace libre"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol pauvre"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol moyen"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol bon"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Eau de mer")};
 static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
 
 QString libelleSol(Nec::Sol sol)
 {
-    QString t = QString::fromUtf8(NomsAffiches[static_cast<int>(sol)]);
+    QString t = QCoreApplication::translate("VerificationNec", NomsAffiches[static_cast<int>(sol)]);
     if (const auto c = Nec::constantes(sol))
         t += QStringLiteral(" (εr %1, σ %2 S/m)")
                  .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
@@ -54,7 +62,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     : QDialog(parent), principales_(std::move(principales)), execution_(new Nec::ExecutionNec(this))
 {
     setObjectName(QStringLiteral("VerificationNec"));
-    setWindowTitle(QStringLiteral("Vérification NEC-2"));
+    setWindowTitle(tr("Vérification NEC-2"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setModal(false);
     // A scalable font: the main window's bitmap one has neither "ε" nor "|",
@@ -68,8 +76,8 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
                            const QString &texte, Nec::Champ cle) {
         auto *e = new QLineEdit(texte);
         e->setObjectName(QString::fromLatin1(nom));
-        e->setAccessibleName(QString::fromUtf8(libelle));
-        auto *l = new QLabel(QString::fromUtf8(libelle));
+        e->setAccessibleName(tr(libelle));
+        auto *l = new QLabel(tr(libelle));
         l->setBuddy(e);
         libelles << l;
         forme->addRow(l, e);
@@ -84,37 +92,38 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
         return l;
     };
 
-    auto *antenne = new QGroupBox(QStringLiteral("Antenne"));
+    auto *antenne = new QGroupBox(tr("Antenne"));
     auto *fa = new QFormLayout(antenne);
-    Diametre = champ(fa, "Diamètre du fil (mm)", "Diametre", Nec::texte(defaut.antenne.diametreMm),
-                     Nec::Champ::Diametre);
-    Hauteur = champ(fa, "Hauteur (m)", "Hauteur", Nec::texte(defaut.antenne.hauteurM),
+    Diametre = champ(fa, QT_TR_NOOP("Diamètre du fil (mm)"), "Diametre",
+                     Nec::texte(defaut.antenne.diametreMm), Nec::Champ::Diametre);
+    Hauteur = champ(fa, QT_TR_NOOP("Hauteur (m)"), "Hauteur", Nec::texte(defaut.antenne.hauteurM),
                     Nec::Champ::Hauteur);
     Sol = new QComboBox;
     Sol->setObjectName(QStringLiteral("Sol"));
     for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
         Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
     Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
-    libelles << new QLabel(QStringLiteral("Sol"));
+    libelles << new QLabel(tr("Sol"));
     fa->addRow(libelles.back(), Sol);
     Forme = new QComboBox;
     Forme->setObjectName(QStringLiteral("Forme"));
-    Forme->addItem(QStringLiteral("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
-    Forme->addItem(QStringLiteral("V inversé"), QString::fromLatin1(Nec::NomsFormes[1]));
+    Forme->addItem(tr("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
+    Forme->addItem(tr("V inversé"), QString::fromLatin1(Nec::NomsFormes[1]));
     Forme->setCurrentIndex(static_cast<int>(defaut.antenne.forme));
-    libelles << new QLabel(QStringLiteral("Forme"));
+    libelles << new QLabel(tr("Forme"));
     libelles.back()->setBuddy(Forme);
     fa->addRow(libelles.back(), Forme);
-    Angle = champ(fa, "Angle entre les branches (°)", "Angle", Nec::texte(defaut.antenne.angleDeg),
-                  Nec::Champ::Angle);
-    Angle->setToolTip(QStringLiteral("V inversé : la hauteur est celle du sommet"));
+    Angle = champ(fa, QT_TR_NOOP("Angle entre les branches (°)"), "Angle",
+                  Nec::texte(defaut.antenne.angleDeg), Nec::Champ::Angle);
+    Angle->setToolTip(tr("V inversé : la hauteur est celle du sommet"));
 
-    auto *echelle = new QGroupBox(QStringLiteral("Échelle"));
+    auto *echelle = new QGroupBox(tr("Échelle"));
     auto *fe = new QFormLayout(echelle);
-    Z0 = champ(fe, "Impédance Z0 (Ω)", "Z0", Nec::texte(defaut.echelle.z0), Nec::Champ::Z0);
-    Perte = champ(fe, "Perte (dB/100 m à 10 MHz)", "Perte", Nec::texte(defaut.echelle.perteDb100m),
-                  Nec::Champ::Perte);
-    Ecartement = champ(fe, "Écartement de l'échelle (mm)", "Ecartement",
+    Z0 = champ(fe, QT_TR_NOOP("Impédance Z0 (Ω)"), "Z0", Nec::texte(defaut.echelle.z0),
+               Nec::Champ::Z0);
+    Perte = champ(fe, QT_TR_NOOP("Perte (dB/100 m à 10 MHz)"), "Perte",
+                  Nec::texte(defaut.echelle.perteDb100m), Nec::Champ::Perte);
+    Ecartement = champ(fe, QT_TR_NOOP("Écartement de l'échelle (mm)"), "Ecartement",
                        Nec::texte(defaut.antenne.ecartementMm), Nec::Champ::Ecartement);
     // What the main window gives, shown where the ladder's own inputs are;
     // the errors of its boxes are said under it.
@@ -124,49 +133,49 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
          {Nec::Champ::Echelle, Nec::Champ::CoefEchelle, Nec::Champ::CoefDipole, Nec::Champ::Bandes})
         erreurs_.ajoute(c, Nec::Champ::Branche);
 
-    auto *accord = new QGroupBox(QStringLiteral("Accord"));
+    auto *accord = new QGroupBox(tr("Accord"));
     auto *fc = new QFormLayout(accord);
     Classe = lecture(fc, "Classe");
-    LimiteBasse = champ(fc, "Limite basse, |Z| ≤ (Ω)", "LimiteBasse",
+    LimiteBasse = champ(fc, QT_TR_NOOP("Limite basse, |Z| ≤ (Ω)"), "LimiteBasse",
                         Nec::texte(defaut.limites.basse), Nec::Champ::LimiteBasse);
-    LimiteMoyenne = champ(fc, "Limite moyenne, |Z| ≤ (Ω)", "LimiteMoyenne",
+    LimiteMoyenne = champ(fc, QT_TR_NOOP("Limite moyenne, |Z| ≤ (Ω)"), "LimiteMoyenne",
                           Nec::texte(defaut.limites.moyenne), Nec::Champ::LimiteMoyenne);
-    LimiteHaute = champ(fc, "Limite haute, |Z| ≥ (Ω)", "LimiteHaute",
+    LimiteHaute = champ(fc, QT_TR_NOOP("Limite haute, |Z| ≥ (Ω)"), "LimiteHaute",
                         Nec::texte(defaut.limites.haute), Nec::Champ::LimiteHaute);
     const auto liste = [&](QFormLayout *forme, const char *libelle, const char *nom,
                            std::initializer_list<std::pair<const char *, QString>> choix) {
         auto *c = new QComboBox;
         c->setObjectName(QString::fromLatin1(nom));
         for (const auto &[texte, donnee] : choix)
-            c->addItem(QString::fromUtf8(texte), donnee);
-        libelles << new QLabel(QString::fromUtf8(libelle));
+            c->addItem(tr(texte), donnee);
+        libelles << new QLabel(tr(libelle));
         libelles.back()->setBuddy(c);
         forme->addRow(libelles.back(), c);
         return c;
     };
-    Critere = liste(fc, "Critère", "Critere",
-                    {{"Limite de |Z| de la classe", QStringLiteral("limite")},
-                     {"Boîte d'accord", QStringLiteral("boite")}});
+    Critere = liste(fc, QT_TR_NOOP("Critère"), "Critere",
+                    {{QT_TR_NOOP("Limite de |Z| de la classe"), QStringLiteral("limite")},
+                     {QT_TR_NOOP("Boîte d'accord"), QStringLiteral("boite")}});
     Balun = liste(
-        fc, "Balun", "Balun",
+        fc, QT_TR_NOOP("Balun"), "Balun",
         {{"1:1", QStringLiteral("1")}, {"4:1", QStringLiteral("4")}, {"9:1", QStringLiteral("9")}});
     Balun->setCurrentIndex(Balun->findData(QString::number(defaut.boite.balun)));
-    RosMax = champ(fc, "ROS maximal de la boîte (50 Ω)", "RosMax", Nec::texte(defaut.boite.rosMax),
-                   Nec::Champ::RosMax);
+    RosMax = champ(fc, QT_TR_NOOP("ROS maximal de la boîte (50 Ω)"), "RosMax",
+                   Nec::texte(defaut.boite.rosMax), Nec::Champ::RosMax);
     Region =
-        liste(fc, "Région IARU", "Region",
+        liste(fc, QT_TR_NOOP("Région IARU"), "Region",
               {{"1", QStringLiteral("1")}, {"2", QStringLiteral("2")}, {"3", QStringLiteral("3")}});
     Region->setCurrentIndex(Region->findData(QString::number(defaut.region)));
-    Verdict = liste(fc, "Verdict", "Verdict",
-                    {{"à la fréquence de référence", QStringLiteral("reference")},
-                     {"sur toute la bande", QStringLiteral("bande")}});
+    Verdict = liste(fc, QT_TR_NOOP("Verdict"), "Verdict",
+                    {{QT_TR_NOOP("à la fréquence de référence"), QStringLiteral("reference")},
+                     {QT_TR_NOOP("sur toute la bande"), QStringLiteral("bande")}});
     erreurs_.ajoute(Nec::Champ::Balun, fc, Balun);
     erreurs_.ajoute(Nec::Champ::Region, fc, Region);
-    LongueurMax =
-        champ(fc, "Longueur maximale (m)", "LongueurMax", QString(), Nec::Champ::LongueurMax);
+    LongueurMax = champ(fc, QT_TR_NOOP("Longueur maximale (m)"), "LongueurMax", QString(),
+                        Nec::Champ::LongueurMax);
     LongueurMax->setPlaceholderText(Auto);
     LongueurMax->setToolTip(
-        QStringLiteral("Vide ou « auto » : deux fois la longueur de l'échelle, et 40 m au moins"));
+        tr("Vide ou « auto » : deux fois la longueur de l'échelle, et 40 m au moins"));
     // One column of boxes through the three groups.
     int largeur = 0;
     for (const QLabel *l : libelles)
@@ -174,10 +183,10 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     for (QLabel *l : libelles)
         l->setMinimumWidth(largeur);
 
-    Calculer = new QPushButton(QStringLiteral("Calculer"));
-    Annuler = new QPushButton(QStringLiteral("Annuler"));
-    Exporter = new QPushButton(QStringLiteral("Exporter CSV…"));
-    Fermer = new QPushButton(QStringLiteral("Fermer"));
+    Calculer = new QPushButton(tr("Calculer"));
+    Annuler = new QPushButton(tr("Annuler"));
+    Exporter = new QPushButton(tr("Exporter CSV…"));
+    Fermer = new QPushButton(tr("Fermer"));
     Calculer->setObjectName(QStringLiteral("Calculer"));
     Annuler->setObjectName(QStringLiteral("Annuler"));
     Exporter->setObjectName(QStringLiteral("Exporter"));
@@ -223,7 +232,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Carte = new CarteNec;
     Carte->setObjectName(QStringLiteral("Carte"));
-    Survol = new QLabel(Legende);
+    Survol = new QLabel(Legende());
     Survol->setObjectName(QStringLiteral("Survol"));
     // Wrapped, so that the legend does not hold the window wider than a small
     // screen.
@@ -280,7 +289,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
             [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
     connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) { echec(t); });
     connect(Carte, &CarteNec::survol, Survol,
-            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende : t); });
+            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende() : t); });
     connect(Carte, &CarteNec::longueurChoisie, this, &VerificationNec::longueurChoisie);
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);

@@ -3,6 +3,7 @@
 #include "regles/Erreurs.h"
 
 #include "ui/plateforme/Emplacements.h"
+#include "ui/plateforme/Langue.h"
 #include "ui/plateforme/Plateforme.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,14 @@
 
 namespace {
 
-const QString TitreAide = QStringLiteral("Aide de Kesu");
-const QString NomDocument = QStringLiteral("Kesu.hlp");
+// The help in the program's language: Kesu.hlp in French, Kesu.<code>.hlp in
+// the others.
+QString nomDocument()
+{
+    return Langue::courante() == Langue::codes().first()
+               ? QStringLiteral("Kesu.hlp")
+               : QStringLiteral("Kesu.%1.hlp").arg(Langue::courante());
+}
 
 // Help context k of the main window's controls is the section named after the
 // control that carries it; the other windows' contexts follow.
@@ -35,7 +42,7 @@ QPointer<QTextBrowser> instance;
 QTextBrowser *creeFenetre()
 {
     auto *navigateur = new QTextBrowser;
-    navigateur->setWindowTitle(TitreAide);
+    navigateur->setWindowTitle(QCoreApplication::translate("AideViewer", "Aide de Kesu"));
     navigateur->setObjectName(QStringLiteral("AideKesu"));
     navigateur->resize(TailleFenetre);
     navigateur->setOpenExternalLinks(true);
@@ -71,11 +78,12 @@ QString AideViewer::document()
 
 QString AideViewer::document(const QString &dossierProgramme)
 {
-    const QString copie = cheminResolu(QDir::current().filePath(NomDocument));
+    const QString nom = nomDocument();
+    const QString copie = cheminResolu(QDir::current().filePath(nom));
     if (!copie.isEmpty())
         return copie;
-    const QString fourni = Emplacements::fichierFourni(NomDocument, dossierProgramme);
-    return fourni.isEmpty() ? NomDocument : fourni;
+    const QString fourni = Emplacements::fichierFourni(nom, dossierProgramme);
+    return fourni.isEmpty() ? nom : fourni;
 }
 
 QString AideViewer::ancre(int contexte)
@@ -95,7 +103,7 @@ void AideViewer::ouvre(const QString &fichier, int contexte)
     const QString chemin = cheminResolu(fichier);
     // QTextBrowser shows an unreadable file as an empty page; say so instead.
     if (chemin.isEmpty() || !QFile(chemin).open(QIODevice::ReadOnly)) {
-        plateforme().erreur(Textes::AideIntrouvable.arg(fichier));
+        plateforme().erreur(Textes::AideIntrouvable().arg(fichier));
         return;
     }
     if (!instance)

@@ -16,7 +16,8 @@ void ouvre(const QString &fichier, int contexte);
 // letter case. Empty when no such file exists.
 QString cheminResolu(const QString &fichier);
 
-// The help document that "Aide" and F1 open: Kesu.hlp in the working folder
+// The help document that "Aide" and F1 open, in the program's language
+// (Kesu.hlp in French, Kesu.en.hlp in English): in the working folder
 // first, so that a copy the user keeps there wins; then beside the program (the
 // build tree, or a copied folder); then in the data folder of the installed
 // tree, found from the program's folder. The bare name when there is none, so

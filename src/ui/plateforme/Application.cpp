@@ -2,6 +2,7 @@
 
 #include "regles/Version.h"
 #include "resources/Ressources.h"
+#include "ui/plateforme/Langue.h"
 #include "ui/plateforme/PoliceEcran.h"
 #include "ui/plateforme/StyleKesu.h"
 
@@ -41,7 +42,8 @@ void prepareApplication(QTranslator &traductionQt)
 {
     QApplication::setApplicationName(QStringLiteral("Kesu"));
     QApplication::setApplicationVersion(QLatin1String(KesuVersion));
-    if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // Qt's own dialogs speak the program's language.
+    if (traductionQt.load(QStringLiteral("qtbase_") + Langue::courante(),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));

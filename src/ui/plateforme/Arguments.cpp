@@ -5,6 +5,7 @@
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
+#include "ui/plateforme/Langue.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,37 +26,54 @@ QStringList arguments(int argc, char **argv)
 
 Suite traiteArguments(int &argc, char **argv)
 {
+    // The language is known before any text is: the help, the messages and
+    // the NEC-2 check all speak it. Its option is taken out of the line, which
+    // the check reads again with options of its own.
+    QStringList liste = arguments(argc, argv);
+    QString demandee;
+    const bool langueLue = Langue::retireOption(liste, demandee);
+    QCoreApplication app(argc, argv);
+    const QString langue = Langue::choisie(demandee);
+    Langue::installe(langue);
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    const QString optionLangue = QStringLiteral("--") + Langue::nomOption();
+    if (!langueLue || (!demandee.isEmpty() && !Langue::codes().contains(demandee))) {
+        erreurs << (langueLue ? Textes::NecValeurIncorrecte().arg(optionLangue, demandee)
+                              : Textes::NecValeurManquante().arg(optionLangue))
+                << '\n';
+        return {false, false, 2, langue};
+    }
+
     const QCommandLineOption aide = Commande::optionAide();
     const QCommandLineOption version = Commande::optionVersion();
     const QCommandLineOption nec = Nec::optionNec();
     // A check of an installed copy starts the program as a user would and
     // ends it once the window is up.
-    QCommandLineOption quitte(QStringLiteral("quitte-apres-affichage"), Textes::AideOptionQuitte);
+    QCommandLineOption quitte(QStringLiteral("quitte-apres-affichage"), Textes::AideOptionQuitte());
     quitte.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QList<QCommandLineOption> generales{aide, version, nec, quitte};
+    const QCommandLineOption choix(
+        Langue::nomOption(), Textes::AideOptionLangue().arg(Commande::enumeration(Langue::codes())),
+        QStringLiteral("LANGUE"));
+    const QList<QCommandLineOption> generales{aide, version, nec, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
-    const QStringList liste = arguments(argc, argv);
     const QString faute = Commande::analyse(parseur, generales + Nec::optionsNec(), liste);
-    if (parseur.isSet(nec)) {
-        QCoreApplication app(argc, argv);
-        return {false, false, Nec::ligneCommande(liste.mid(1))};
-    }
-    QTextStream sortie(stdout);
-    QTextStream erreurs(stderr);
+    if (parseur.isSet(nec))
+        return {false, false, Nec::ligneCommande(liste.mid(1)), langue};
     const QString sansNec = Nec::optionNecDonnee(parseur);
     if (!faute.isEmpty() || !sansNec.isEmpty()) {
-        erreurs << (faute.isEmpty() ? Textes::OptionSansNec.arg(sansNec) : faute) << '\n';
-        return {false, false, 2};
+        erreurs << (faute.isEmpty() ? Textes::OptionSansNec().arg(sansNec) : faute) << '\n';
+        return {false, false, 2, langue};
     }
     if (parseur.isSet(aide)) {
-        sortie << Commande::aide(Textes::AideUtilisationKesu, Textes::AideKesu, generales);
-        return {};
+        sortie << Commande::aide(Textes::AideUtilisationKesu(), Textes::AideKesu(), generales);
+        return {false, false, 0, langue};
     }
     if (parseur.isSet(version)) {
         sortie << Commande::texteVersion() << '\n';
-        return {};
+        return {false, false, 0, langue};
     }
-    return {true, parseur.isSet(quitte), 0};
+    return {true, parseur.isSet(quitte), 0, langue};
 }

@@ -39,6 +39,6 @@ QImage CopieEcran(QWidget *client, int top, int left, int width, int height)
 {
     QImage image = copie(client, QRect(left, top, width, height));
     if (image.isNull())
-        plateforme().erreur(Textes::ErreurHardCopy);
+        plateforme().erreur(Textes::ErreurHardCopy());
     return image;
 }

@@ -64,7 +64,8 @@ void Enregistrement::retiensDossier(const QString &chemin)
 
 QString Enregistrement::questionRemplacement(const QString &chemin)
 {
-    return QStringLiteral("Le fichier « %1 » existe déjà dans ce dossier.\nVoulez-vous le "
-                          "remplacer ?")
+    return QCoreApplication::translate(
+               "Plateforme", "Le fichier « %1 » existe déjà dans ce dossier.\nVoulez-vous le "
+                             "remplacer ?")
         .arg(QFileInfo(chemin).fileName());
 }

@@ -21,7 +21,7 @@ void boite(QMessageBox::Icon icone, const QString &titre, const QString &texte,
            QWidget *parent = nullptr)
 {
     QMessageBox boite(icone, titre, texte, QMessageBox::NoButton, parent);
-    boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    boite.addButton(QCoreApplication::translate("Plateforme", "OK"), QMessageBox::AcceptRole);
     boite.exec();
 }
 
@@ -29,21 +29,26 @@ void boite(QMessageBox::Icon icone, const QString &titre, const QString &texte,
 
 void PlateformeQt::avertissement(const QString &texte)
 {
-    boite(QMessageBox::Warning, QStringLiteral("Attention"), texte);
+    boite(QMessageBox::Warning, QCoreApplication::translate("Plateforme", "Attention"), texte);
 }
 
 void PlateformeQt::erreur(const QString &texte)
 {
-    boite(QMessageBox::Critical, QStringLiteral("Erreur"), texte, QApplication::activeWindow());
+    boite(QMessageBox::Critical, QCoreApplication::translate("Plateforme", "Erreur"), texte,
+          QApplication::activeWindow());
 }
 
 Plateforme::Reponse PlateformeQt::confirmation(const QString &texte)
 {
-    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), texte,
+    QMessageBox boite(QMessageBox::Question,
+                      QCoreApplication::translate("Plateforme", "Confirmation"), texte,
                       QMessageBox::NoButton, QApplication::activeWindow());
-    QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    QAbstractButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
-    QAbstractButton *annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    QPushButton *oui =
+        boite.addButton(QCoreApplication::translate("Plateforme", "&Oui"), QMessageBox::YesRole);
+    QAbstractButton *non =
+        boite.addButton(QCoreApplication::translate("Plateforme", "&Non"), QMessageBox::NoRole);
+    QAbstractButton *annuler = boite.addButton(QCoreApplication::translate("Plateforme", "Annuler"),
+                                               QMessageBox::RejectRole);
     boite.setDefaultButton(oui);
     boite.setEscapeButton(annuler);
     boite.exec();
@@ -80,10 +85,13 @@ QString fichierImpressionPropose(const QString &titre)
 
 bool PlateformeQt::remplacement(const QString &texte)
 {
-    QMessageBox boite(QMessageBox::Question, QStringLiteral("Confirmation"), texte,
+    QMessageBox boite(QMessageBox::Question,
+                      QCoreApplication::translate("Plateforme", "Confirmation"), texte,
                       QMessageBox::NoButton, QApplication::activeWindow());
-    QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
-    QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    QPushButton *oui =
+        boite.addButton(QCoreApplication::translate("Plateforme", "&Oui"), QMessageBox::YesRole);
+    QPushButton *non =
+        boite.addButton(QCoreApplication::translate("Plateforme", "&Non"), QMessageBox::NoRole);
     boite.setDefaultButton(non);
     boite.setEscapeButton(non);
     boite.exec();

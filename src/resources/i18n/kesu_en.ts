@@ -1,0 +1,1190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AideViewer</name>
+    <message>
+        <source>Aide de Kesu</source>
+        <translation>Kesu Help</translation>
+    </message>
+</context>
+<context>
+    <name>CarteNec</name>
+    <message>
+        <source>Échelle : </source>
+        <translation>Ladder line: </translation>
+    </message>
+    <message>
+        <source> — %1 m : |Z| = %2 Ω</source>
+        <translation> — %1 m: |Z| = %2 Ω</translation>
+    </message>
+    <message>
+        <source> graphe</source>
+        <translation> chart</translation>
+    </message>
+    <message>
+        <source>m depuis B</source>
+        <translation>m from B</translation>
+    </message>
+</context>
+<context>
+    <name>Impression</name>
+    <message>
+        <source>Répartition des courants</source>
+        <translation>Current distribution</translation>
+    </message>
+    <message>
+        <source>Lobes de rayonnement</source>
+        <translation>Radiation lobes</translation>
+    </message>
+</context>
+<context>
+    <name>Legendes</name>
+    <message>
+        <source>Longueur physique d&apos;une branche : %1cm</source>
+        <translation>Physical length of one leg: %1cm</translation>
+    </message>
+    <message>
+        <source>Longueur physique de l&apos;échelle : %1cm</source>
+        <translation>Physical length of the ladder line: %1cm</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité choisi pour l&apos;échelle : %1</source>
+        <translation>Velocity factor chosen for the ladder line: %1</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité choisi pour le dipole: %1</source>
+        <translation>Velocity factor chosen for the dipole: %1</translation>
+    </message>
+    <message>
+        <source>Calcul éffectués pour une impédance moyenne ou basse.</source>
+        <translation>Computed for a medium or low impedance.</translation>
+    </message>
+    <message>
+        <source>Calcul éffectués pour une impédance basse.</source>
+        <translation>Computed for a low impedance.</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité choisi pour le dipole : %1</source>
+        <translation>Velocity factor chosen for the dipole: %1</translation>
+    </message>
+    <message>
+        <source>Bande : %1 m</source>
+        <translation>Band: %1 m</translation>
+    </message>
+    <message>
+        <source>Nombre de Lamda dans le demi-dipole : %1</source>
+        <translation>Wavelengths in the half dipole: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Nec</name>
+    <message>
+        <source>Limite basse</source>
+        <translation>Low limit</translation>
+    </message>
+    <message>
+        <source>Limite moyenne</source>
+        <translation>Medium limit</translation>
+    </message>
+    <message>
+        <source>Limite haute</source>
+        <translation>High limit</translation>
+    </message>
+</context>
+<context>
+    <name>Plateforme</name>
+    <message>
+        <source>Le fichier « %1 » existe déjà dans ce dossier.
+Voulez-vous le remplacer ?</source>
+        <translation>The file “%1” already exists in this folder.
+Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Visualisation des impédances sur une antenne KESU</source>
+        <translation>Impedances along a KESU antenna</translation>
+    </message>
+    <message>
+        <source> Accord Série </source>
+        <translation> Series Tuning </translation>
+    </message>
+    <message>
+        <source> Accord Parallèle </source>
+        <translation> Parallel Tuning </translation>
+    </message>
+    <message>
+        <source>Longueur physique d&apos;une branche :</source>
+        <translation>Physical length of one leg:</translation>
+    </message>
+    <message>
+        <source>Longueur physique de l&apos;échelle :</source>
+        <translation>Physical length of ladder:</translation>
+    </message>
+    <message>
+        <source>Coef de vélocité :</source>
+        <translation>Velocity factor:</translation>
+    </message>
+    <message>
+        <source>Choix du coefficient de vélocité de la ligne d&apos;alimentation</source>
+        <translation>Choose the velocity factor of the feed line</translation>
+    </message>
+    <message>
+        <source>Fe&amp;rmer</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Lancer</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Lancement des calculs</source>
+        <translation>Runs the calculation</translation>
+    </message>
+    <message>
+        <source> Longueur Electrique &amp;&amp; Physique</source>
+        <translation> Electrical &amp;&amp; Physical Length</translation>
+    </message>
+    <message>
+        <source>Longueur électrique d&apos;une branche</source>
+        <translation>Electrical length of one leg</translation>
+    </message>
+    <message>
+        <source>Longueur physique d&apos;une branche</source>
+        <translation>Physical length of one leg</translation>
+    </message>
+    <message>
+        <source>Longueur éléctrique de l&apos;echelle</source>
+        <translation>Electrical length of the ladder line</translation>
+    </message>
+    <message>
+        <source>Longueur physique de l&apos;échelle</source>
+        <translation>Physical length of the ladder line</translation>
+    </message>
+    <message>
+        <source>Modification logueur demi-dipôle</source>
+        <translation>Change the leg length</translation>
+    </message>
+    <message>
+        <source>Modification longueur echelle</source>
+        <translation>Change the ladder line length</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source> Limite des impédances </source>
+        <translation> Impedance Limits </translation>
+    </message>
+    <message>
+        <source>Impédance basse</source>
+        <translation>Low impedance</translation>
+    </message>
+    <message>
+        <source>Accord Série, calcul basse impédance</source>
+        <translation>Series tuning, low impedance</translation>
+    </message>
+    <message>
+        <source>Impédance moyenne</source>
+        <translation>Medium impedance</translation>
+    </message>
+    <message>
+        <source>Accord Série, calcul basse ou moyenne impédance</source>
+        <translation>Series tuning, low or medium impedance</translation>
+    </message>
+    <message>
+        <source>Lobes de rayonnement de l&apos;antenne</source>
+        <translation>Antenna radiation lobes</translation>
+    </message>
+    <message>
+        <source>Visualisation des diagramme de rayonnement dans le plan</source>
+        <translation>Shows the radiation patterns in the plane</translation>
+    </message>
+    <message>
+        <source>Impression</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source> Bandes à utiliser </source>
+        <translation> Bands to Use </translation>
+    </message>
+    <message>
+        <source>Choix des bandes de travail de l&apos;antenne</source>
+        <translation>Choose the bands the antenna will work</translation>
+    </message>
+    <message>
+        <source>Impédance haute</source>
+        <translation>High impedance</translation>
+    </message>
+    <message>
+        <source>Accord Parallèle, calcul haute impédance</source>
+        <translation>Parallel tuning, high impedance</translation>
+    </message>
+    <message>
+        <source>Réservé à une utilisation future</source>
+        <translation>Reserved for future use</translation>
+    </message>
+    <message>
+        <source>Limite basse :</source>
+        <translation>Low limit:</translation>
+    </message>
+    <message>
+        <source>Limite moyenne :</source>
+        <translation>Medium limit:</translation>
+    </message>
+    <message>
+        <source>Limite haute :</source>
+        <translation>High limit:</translation>
+    </message>
+    <message>
+        <source>Correspond à une valeur &lt; à 150 ohms</source>
+        <translation>Stands for a value &lt; 150 ohms</translation>
+    </message>
+    <message>
+        <source>Correspond à une valeur &lt; 500 ohms</source>
+        <translation>Stands for a value &lt; 500 ohms</translation>
+    </message>
+    <message>
+        <source>Correspond à une valeur &gt; 1000 Ohms</source>
+        <translation>Stands for a value &gt; 1000 ohms</translation>
+    </message>
+    <message>
+        <source>Image PNG à la taille affichée (*.png)</source>
+        <translation>PNG picture at the size shown (*.png)</translation>
+    </message>
+    <message>
+        <source>Image PNG deux fois plus grande (*.png)</source>
+        <translation>PNG picture twice as large (*.png)</translation>
+    </message>
+    <message>
+        <source>Image PNG quatre fois plus grande (*.png)</source>
+        <translation>PNG picture four times as large (*.png)</translation>
+    </message>
+    <message>
+        <source>Bande : %1 m</source>
+        <translation>Band: %1 m</translation>
+    </message>
+    <message>
+        <source>Kesu %1-%2.png</source>
+        <translation>Kesu %1-%2.png</translation>
+    </message>
+    <message>
+        <source>Kesu lobes %1.png</source>
+        <translation>Kesu lobes %1.png</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image</source>
+        <translation>Save Picture</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer l&apos;image…</source>
+        <translation>&amp;Save Picture…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Editer</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Fréquences des bandes</source>
+        <translation>Band &amp;Frequencies</translation>
+    </message>
+    <message>
+        <source>Permet de changer la valeur des fréquences de références</source>
+        <translation>Changes the bands&apos; reference frequencies</translation>
+    </message>
+    <message>
+        <source>&amp;Outils</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Vérification NEC-2…</source>
+        <translation>NEC-2 &amp;Check…</translation>
+    </message>
+    <message>
+        <source>Langue / Language</source>
+        <translation>Language / Langue</translation>
+    </message>
+    <message>
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>A &amp;Propos</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Kesu sera en anglais à son prochain démarrage.</source>
+        <translation>Kesu will speak English from its next start.</translation>
+    </message>
+    <message>
+        <source>Kesu sera en français à son prochain démarrage.</source>
+        <translation>Kesu will speak French from its next start.</translation>
+    </message>
+    <message>
+        <source>Disponible après « Lancer » : la vérification reprend l&apos;antenne, l&apos;échelle et les bandes du graphe</source>
+        <translation>Available after “Run”: the check takes the antenna, the ladder line and the bands of the chart</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec NEC-2 (nec2c) et compare l&apos;accord à celui du graphe</source>
+        <translation>Computes the antenna with NEC-2 (nec2c) and compares its tuning with the chart&apos;s</translation>
+    </message>
+    <message>
+        <source>Coef de vélocité de la branche</source>
+        <translation>Velocity factor of the leg</translation>
+    </message>
+    <message>
+        <source>Coef de vélocité de l&apos;échelle</source>
+        <translation>Velocity factor of the ladder line</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>Fréquences</source>
+        <translation>Frequencies</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Bandes</source>
+        <translation>Bands</translation>
+    </message>
+    <message>
+        <source>Sauvegarder définitivement les fréquences ?</source>
+        <translation>Save the frequencies permanently?</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>A_Propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Antenne Kesu   Version </source>
+        <translation>Kesu Antenna   Version </translation>
+    </message>
+    <message>
+        <source>Logiciel libre, licence GPL 3</source>
+        <translation>Free software, GPL 3 license</translation>
+    </message>
+</context>
+<context>
+    <name>TableauNec</name>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Bande</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Fréquence
+(kHz)</source>
+        <translation>Frequency
+(kHz)</translation>
+    </message>
+    <message>
+        <source>Z en B
+(Ω)</source>
+        <translation>Z at B
+(Ω)</translation>
+    </message>
+    <message>
+        <source>Z en C
+(Ω)</source>
+        <translation>Z at C
+(Ω)</translation>
+    </message>
+    <message>
+        <source>|Z| en C
+(Ω)</source>
+        <translation>|Z| at C
+(Ω)</translation>
+    </message>
+    <message>
+        <source>ROS</source>
+        <translation>SWR</translation>
+    </message>
+    <message>
+        <source>Accord
+NEC</source>
+        <translation>Tunable
+NEC</translation>
+    </message>
+    <message>
+        <source>Accord
+graphe</source>
+        <translation>Tunable
+chart</translation>
+    </message>
+    <message>
+        <source>Accord
+bande</source>
+        <translation>Tunable
+band</translation>
+    </message>
+    <message>
+        <source>ROS
+boîte</source>
+        <translation>Tuner
+SWR</translation>
+    </message>
+    <message>
+        <source>Perte
+(dB)</source>
+        <translation>Loss
+(dB)</translation>
+    </message>
+    <message>
+        <source>Rendement
+(%)</source>
+        <translation>Efficiency
+(%)</translation>
+    </message>
+    <message>
+        <source>Libre à tort
+(%)</source>
+        <translation>Wrongly free
+(%)</translation>
+    </message>
+    <message>
+        <source>Interdit à tort
+(%)</source>
+        <translation>Wrongly barred
+(%)</translation>
+    </message>
+</context>
+<context>
+    <name>Textes</name>
+    <message>
+        <source>Débordement d&apos;entier</source>
+        <translation>Integer overflow</translation>
+    </message>
+    <message>
+        <source>Erreur de vérification d&apos;étendue</source>
+        <translation>Range check error</translation>
+    </message>
+    <message>
+        <source>Division par zéro en virgule flottante</source>
+        <translation>Floating point division by zero</translation>
+    </message>
+    <message>
+        <source>Opération en virgule flottante incorrecte</source>
+        <translation>Invalid floating point operation</translation>
+    </message>
+    <message>
+        <source>Débordement en virgule flottante</source>
+        <translation>Floating point overflow</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1 : le fichier existant est conservé</source>
+        <translation>Cannot save the file %1: the existing file is kept</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : la bande %2 ne peut pas être enregistrée dans Kesu.ini, qui n&apos;accepte que les bandes de %3 à %4</source>
+        <translation>Line %1: the band %2 cannot be saved in Kesu.ini, which only accepts bands from %3 to %4</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : la fréquence %2 ne peut pas être enregistrée dans Kesu.ini, qui n&apos;accepte que les fréquences de %3 à %4</source>
+        <translation>Line %1: the frequency %2 cannot be saved in Kesu.ini, which only accepts frequencies from %3 to %4</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le fichier d&apos;aide %1</source>
+        <translation>Cannot open the help file %1</translation>
+    </message>
+    <message>
+        <source>Ressource %1 non trouvée</source>
+        <translation>Resource %1 not found</translation>
+    </message>
+    <message>
+        <source>Fichier KESU.INI introuvable</source>
+        <translation>File KESU.INI not found</translation>
+    </message>
+    <message>
+        <source>Vous devez saisir au moins une bande</source>
+        <translation>You must choose at least one band</translation>
+    </message>
+    <message>
+        <source>Vous n&apos;avez pas défini l&apos;antenne et/ou sa ligne</source>
+        <translation>You have not defined the antenna and/or its feed line</translation>
+    </message>
+    <message>
+        <source>Erreur de HardCopy</source>
+        <translation>HardCopy error</translation>
+    </message>
+    <message>
+        <source>Impossible de préparer la page à imprimer</source>
+        <translation>Cannot prepare the page to print</translation>
+    </message>
+    <message>
+        <source>Impossible de démarrer l&apos;impression</source>
+        <translation>Cannot start printing</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer l&apos;image %1 : %2</source>
+        <translation>Cannot save the picture %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le fichier %1 : %2</source>
+        <translation>Cannot save the file %1: %2</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;existe pas</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>le dossier n&apos;accepte pas l&apos;écriture d&apos;un fichier</source>
+        <translation>the folder does not allow a file to be written</translation>
+    </message>
+    <message>
+        <source>un dossier porte déjà ce nom</source>
+        <translation>a folder already has this name</translation>
+    </message>
+    <message>
+        <source>le fichier existant est protégé en écriture, il est conservé</source>
+        <translation>the existing file is write-protected, it is kept</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être créé</source>
+        <translation>the file cannot be created</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (disque plein ou retiré ?), rien n&apos;a été enregistré</source>
+        <translation>writing failed (disk full or removed?), nothing was saved</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (disque plein ou retiré ?), le fichier existant est conservé</source>
+        <translation>writing failed (disk full or removed?), the existing file is kept</translation>
+    </message>
+    <message>
+        <source>le fichier existant ne peut pas être remplacé, il est conservé</source>
+        <translation>the existing file cannot be replaced, it is kept</translation>
+    </message>
+    <message>
+        <source>le fichier écrit n&apos;a pas pu prendre son nom dans le dossier, rien n&apos;a été enregistré</source>
+        <translation>the written file could not take its name in the folder, nothing was saved</translation>
+    </message>
+    <message>
+        <source>l&apos;image est trop grande pour la mémoire disponible</source>
+        <translation>the picture is too large for the memory available</translation>
+    </message>
+    <message>
+        <source>Le programme nec2c est introuvable : installez-le par la commande « apt-get install nec2c » (en administrateur)</source>
+        <translation>The program nec2c cannot be found: install it with the command “apt-get install nec2c” (as administrator)</translation>
+    </message>
+    <message>
+        <source>Impossible de préparer les fichiers du calcul NEC-2</source>
+        <translation>Cannot prepare the files of the NEC-2 computation</translation>
+    </message>
+    <message>
+        <source>nec2c a échoué (code de retour %1)</source>
+        <translation>nec2c failed (exit status %1)</translation>
+    </message>
+    <message>
+        <source>nec2c a refusé le calcul (code de retour %1) en signalant : « %2 »</source>
+        <translation>nec2c refused the computation (exit status %1), reporting: “%2”</translation>
+    </message>
+    <message>
+        <source>nec2c s&apos;est arrêté brutalement</source>
+        <translation>nec2c stopped abruptly</translation>
+    </message>
+    <message>
+        <source>nec2c n&apos;a pas terminé son calcul dans le délai de %1 s : calcul abandonné</source>
+        <translation>nec2c did not finish its computation within %1 s: computation abandoned</translation>
+    </message>
+    <message>
+        <source>La sortie de nec2c est illisible</source>
+        <translation>The output of nec2c cannot be read</translation>
+    </message>
+    <message>
+        <source>nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté</source>
+        <translation>nec2c answered at %1 MHz instead of %2 MHz: computation rejected</translation>
+    </message>
+    <message>
+        <source>nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n&apos;a pas de sens physique : calcul rejeté</source>
+        <translation>At %1 MHz nec2c gives a resistance of %2 Ω at point B, which makes no physical sense: computation rejected</translation>
+    </message>
+    <message>
+        <source>Bande de %1 m : le calcul le long de l&apos;échelle ne donne pas de valeur finie : calcul rejeté</source>
+        <translation>%1 m band: the computation along the ladder line gives no finite value: computation rejected</translation>
+    </message>
+    <message>
+        <source>L&apos;antenne demanderait %1 segments, au-delà des %2 que la vérification accepte : calcul refusé</source>
+        <translation>The antenna would need %1 segments, beyond the %2 the check accepts: computation refused</translation>
+    </message>
+    <message>
+        <source>Aucune bande n&apos;est cochée</source>
+        <translation>No band is ticked</translation>
+    </message>
+    <message>
+        <source>Calcul annulé</source>
+        <translation>Computation cancelled</translation>
+    </message>
+    <message>
+        <source>%1 (fenêtre principale) : %2</source>
+        <translation>%1 (main window): %2</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n&apos;est pas un nombre</source>
+        <translation>%1: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>Diamètre du fil : il doit être positif et plus petit que la branche</source>
+        <translation>Wire diameter: it must be positive and smaller than the leg</translation>
+    </message>
+    <message>
+        <source>Longueur de la branche : elle doit être positive</source>
+        <translation>Leg length: it must be positive</translation>
+    </message>
+    <message>
+        <source>Longueur de l&apos;échelle : elle ne peut pas être négative</source>
+        <translation>Ladder line length: it cannot be negative</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité de l&apos;échelle : il doit être compris entre 0 et 1</source>
+        <translation>Ladder line velocity factor: it must be between 0 and 1</translation>
+    </message>
+    <message>
+        <source>Hauteur : elle doit être positive au-dessus d&apos;un sol</source>
+        <translation>Height: it must be positive over a ground</translation>
+    </message>
+    <message>
+        <source>Écartement de l&apos;échelle : il doit être positif et d&apos;au plus %1 mm (1/%2 de la longueur d&apos;onde la plus courte)</source>
+        <translation>Ladder line spacing: it must be positive and at most %1 mm (1/%2 of the shortest wavelength)</translation>
+    </message>
+    <message>
+        <source>Fil trop épais pour la longueur d&apos;onde la plus courte (%1 m) : le modèle de fil mince de NEC-2 demande un diamètre d&apos;au plus %2 mm</source>
+        <translation>Wire too thick for the shortest wavelength (%1 m): NEC-2&apos;s thin-wire model needs a diameter of at most %2 mm</translation>
+    </message>
+    <message>
+        <source>Segments trop courts pour le rayon du fil : le plus court mesure %1 mm, NEC-2 demande au moins %2 fois le rayon (%3 mm)</source>
+        <translation>Segments too short for the wire&apos;s radius: the shortest is %1 mm, NEC-2 needs at least %2 times the radius (%3 mm)</translation>
+    </message>
+    <message>
+        <source>Forme en V inversé : les extrémités des branches descendent à %1 m, elles doivent rester au-dessus du sol</source>
+        <translation>Inverted V shape: the ends of the legs come down to %1 m, they must stay above the ground</translation>
+    </message>
+    <message>
+        <source>Hauteur : le point le plus bas du fil (%1 m) est trop près du sol pour son rayon ; NEC-2 demande au moins %2 fois le rayon, soit %3 mm</source>
+        <translation>Height: the lowest point of the wire (%1 m) is too close to the ground for its radius; NEC-2 needs at least %2 times the radius, that is %3 mm</translation>
+    </message>
+    <message>
+        <source>Angle entre les branches : il doit être supérieur à %1 et d&apos;au plus %2 degrés</source>
+        <translation>Angle between the legs: it must be greater than %1 and at most %2 degrees</translation>
+    </message>
+    <message>
+        <source>Impédance de l&apos;échelle : elle doit être positive</source>
+        <translation>Ladder line impedance: it must be positive</translation>
+    </message>
+    <message>
+        <source>Perte de l&apos;échelle : elle ne peut pas être négative</source>
+        <translation>Ladder line loss: it cannot be negative</translation>
+    </message>
+    <message>
+        <source>%1 : la limite doit être positive</source>
+        <translation>%1: the limit must be positive</translation>
+    </message>
+    <message>
+        <source>Balun : son rapport doit être 1, 4 ou 9</source>
+        <translation>Balun: its ratio must be 1, 4 or 9</translation>
+    </message>
+    <message>
+        <source>ROS maximal de la boîte : il doit être d&apos;au moins 1</source>
+        <translation>Tuner&apos;s maximum SWR: it must be at least 1</translation>
+    </message>
+    <message>
+        <source>Région IARU : elle doit être 1, 2 ou 3</source>
+        <translation>IARU region: it must be 1, 2 or 3</translation>
+    </message>
+    <message>
+        <source>Points par bande : il en faut de %1 à %2, les bords compris</source>
+        <translation>Points per band: from %1 to %2 are needed, edges included</translation>
+    </message>
+    <message>
+        <source>Longueur maximale : elle doit être positive</source>
+        <translation>Maximum length: it must be positive</translation>
+    </message>
+    <message>
+        <source>Option inconnue : %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Valeur manquante après %1</source>
+        <translation>Missing value after %1</translation>
+    </message>
+    <message>
+        <source>Valeur incorrecte pour %1 : %2</source>
+        <translation>Invalid value for %1: %2</translation>
+    </message>
+    <message>
+        <source>Bande inconnue dans Kesu.ini : %1</source>
+        <translation>Band not in Kesu.ini: %1</translation>
+    </message>
+    <message>
+        <source>Argument inattendu : %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 ne prend pas de valeur</source>
+        <translation>The option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 ne s&apos;emploie qu&apos;avec --nec</source>
+        <translation>The option %1 is only used with --nec</translation>
+    </message>
+    <message>
+        <source>Ligne de commande incorrecte : %1</source>
+        <translation>Invalid command line: %1</translation>
+    </message>
+    <message>
+        <source>Utilisation : %1</source>
+        <translation>Usage: %1</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>%1 Défaut&#xa0;:&#xa0;%2.</source>
+        <translation>%1 Default:&#xa0;%2.</translation>
+    </message>
+    <message>
+        <source>%1 ou %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>kesu [options]</source>
+        <translation>kesu [options]</translation>
+    </message>
+    <message>
+        <source>Longueurs d&apos;une antenne doublet alimentée par ligne échelle : répartition des courants et impédances. Sans option, ouvre la fenêtre du programme.</source>
+        <translation>Lengths of a doublet antenna fed by ladder line: current distribution and impedances. Without an option, opens the program&apos;s window.</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide et quitte.</source>
+        <translation>Shows this help and quits.</translation>
+    </message>
+    <message>
+        <source>Affiche la version de Kesu et quitte.</source>
+        <translation>Shows the version of Kesu and quits.</translation>
+    </message>
+    <message>
+        <source>Vérification NEC-2 sans fenêtre : écrit son tableau en CSV sur la sortie standard. « kesu --nec --help » en donne les options.</source>
+        <translation>NEC-2 check without a window: writes its table as CSV on the standard output. “kesu --nec --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>Langue des textes pour ce démarrage : %1. Sans cette option, Kesu parle français, ou la langue choisie dans le menu Outils.</source>
+        <translation>Language of the texts for this run: %1. Without this option, Kesu speaks French, or the language chosen in the Tools menu.</translation>
+    </message>
+    <message>
+        <source>Ferme le programme dès que sa fenêtre est affichée.</source>
+        <translation>Closes the program as soon as its window is shown.</translation>
+    </message>
+    <message>
+        <source>kesu --nec [options]</source>
+        <translation>kesu --nec [options]</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec nec2c, sans fenêtre, et écrit sur la sortie standard le tableau de la vérification NEC-2 en CSV : une ligne d&apos;en-tête, puis une ligne par bande. Les bandes sont celles de Kesu.ini, le fichier que lit la fenêtre du programme. Une option absente garde la valeur de départ de la fenêtre principale ; les nombres s&apos;écrivent avec un point décimal. Code de sortie : 0 quand le tableau est écrit, 1 quand Kesu.ini est introuvable ou que nec2c échoue, 2 pour une option ou une valeur incorrecte.</source>
+        <translation>Computes the antenna with nec2c, without a window, and writes the NEC-2 check&apos;s table as CSV on the standard output: a header line, then one line per band. The bands are those of Kesu.ini, the file the program&apos;s window reads. An option left out keeps the main window&apos;s starting value; numbers are written with a decimal point. Exit status: 0 when the table is written, 1 when Kesu.ini cannot be found or nec2c fails, 2 for an invalid option or value.</translation>
+    </message>
+    <message>
+        <source>Longueur physique d&apos;une branche, en centimètres entiers, positive.</source>
+        <translation>Physical length of one dipole leg, in whole centimetres, positive.</translation>
+    </message>
+    <message>
+        <source>Longueur physique de l&apos;échelle, en centimètres entiers, positive ou nulle.</source>
+        <translation>Physical length of the ladder line, in whole centimetres, positive or zero.</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité de l&apos;échelle, sans unité, plus grand que 0 et au plus 1.</source>
+        <translation>Velocity factor of the ladder line, without unit, greater than 0 and at most 1.</translation>
+    </message>
+    <message>
+        <source>Diamètre du fil, en millimètres, positif et plus petit que la branche.</source>
+        <translation>Wire diameter, in millimetres, positive and smaller than the leg.</translation>
+    </message>
+    <message>
+        <source>Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.</source>
+        <translation>Height of the wire above the ground, in metres, positive; no effect in free space.</translation>
+    </message>
+    <message>
+        <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol).</source>
+        <translation>Ground under the antenna: %1 (libre: free space, no ground; pauvre: poor; moyen: average; bon: good; mer: sea water).</translation>
+    </message>
+    <message>
+        <source>Écartement des conducteurs de l&apos;échelle, en millimètres, positif : la longueur du segment d&apos;alimentation au centre de l&apos;antenne.</source>
+        <translation>Spacing of the ladder line&apos;s conductors, in millimetres, positive: the length of the feed segment at the centre of the antenna.</translation>
+    </message>
+    <message>
+        <source>Forme de l&apos;antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).</source>
+        <translation>Shape of the antenna: %1 (horizontale: horizontal; v: inverted V, the height is then the apex&apos;s).</translation>
+    </message>
+    <message>
+        <source>Angle entre les deux branches d&apos;un V inversé, en degrés, plus grand que 0 et au plus 180.</source>
+        <translation>Angle between the two legs of an inverted V, in degrees, greater than 0 and at most 180.</translation>
+    </message>
+    <message>
+        <source>Durée au-delà de laquelle le calcul de nec2c est abandonné, en secondes ; 0 : sans limite.</source>
+        <translation>Time after which the nec2c computation is abandoned, in seconds; 0: no limit.</translation>
+    </message>
+    <message>
+        <source>Impédance caractéristique de l&apos;échelle, en ohms, positive.</source>
+        <translation>Characteristic impedance of the ladder line, in ohms, positive.</translation>
+    </message>
+    <message>
+        <source>Perte de l&apos;échelle, en dB pour 100 m à 10 MHz, positive ou nulle.</source>
+        <translation>Matched loss of the ladder line, in dB per 100 m at 10 MHz, positive or zero.</translation>
+    </message>
+    <message>
+        <source>Classe d&apos;impédance de la boîte d&apos;accord, comme dans la fenêtre principale, ou boite pour juger par le balun et le ROS maximal de sa propre boîte : %1.</source>
+        <translation>Impedance class of the tuner, as in the main window (basse: low, moyenne: medium, haute: high), or boite to judge by the balun and the maximum SWR of your own tuner: %1.</translation>
+    </message>
+    <message>
+        <source>Rapport du balun devant la boîte d&apos;accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).</source>
+        <translation>Ratio of the balun in front of the tuner with class boite: 1, 4 or 9 (1:1, 4:1, 9:1).</translation>
+    </message>
+    <message>
+        <source>ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d&apos;au moins 1.</source>
+        <translation>Maximum SWR at 50 ohms the tuner can match, with class boite, at least 1.</translation>
+    </message>
+    <message>
+        <source>Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.</source>
+        <translation>IARU region whose band plan gives the edges of each band: 1, 2 or 3.</translation>
+    </message>
+    <message>
+        <source>Nombre de fréquences calculées dans chaque bande du plan, également espacées d&apos;un bord à l&apos;autre, bords compris : de 2 à 100.</source>
+        <translation>Number of frequencies computed in each band of the plan, evenly spaced from edge to edge, edges included: from 2 to 100.</translation>
+    </message>
+    <message>
+        <source>Limite d&apos;accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte accorde en classe basse ou moyenne, le plus petit en classe haute.</source>
+        <translation>Tuning limit of the chosen class, in ohms, positive: the largest |Z| the tuner matches with class basse or moyenne, the smallest with class haute.</translation>
+    </message>
+    <message>
+        <source>%1 en classe basse, %2 en moyenne, %3 en haute</source>
+        <translation>%1 with class basse, %2 with moyenne, %3 with haute</translation>
+    </message>
+    <message>
+        <source>Bandes à calculer, en mètres, séparées par des virgules (par exemple 80,40,20), parmi celles de Kesu.ini, dans l&apos;ordre donné.</source>
+        <translation>Bands to compute, in metres, separated by commas (for example 80,40,20), among those of Kesu.ini, in the order given.</translation>
+    </message>
+    <message>
+        <source>toutes celles de Kesu.ini</source>
+        <translation>all those of Kesu.ini</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationNec</name>
+    <message>
+        <source>Calcul NEC-2 en cours…</source>
+        <translation>NEC-2 computation running…</translation>
+    </message>
+    <message>
+        <source>Les résultats affichés ne correspondent plus aux entrées : </source>
+        <translation>The results shown no longer match the inputs: </translation>
+    </message>
+    <message>
+        <source>corrigez la valeur signalée en rouge.</source>
+        <translation>correct the value marked in red.</translation>
+    </message>
+    <message>
+        <source>impédance basse</source>
+        <translation>low impedance</translation>
+    </message>
+    <message>
+        <source>impédance haute</source>
+        <translation>high impedance</translation>
+    </message>
+    <message>
+        <source>impédance moyenne</source>
+        <translation>medium impedance</translation>
+    </message>
+    <message>
+        <source>les bandes</source>
+        <translation>the bands</translation>
+    </message>
+    <message>
+        <source>la branche</source>
+        <translation>the leg</translation>
+    </message>
+    <message>
+        <source>le diamètre du fil</source>
+        <translation>the wire diameter</translation>
+    </message>
+    <message>
+        <source>la hauteur</source>
+        <translation>the height</translation>
+    </message>
+    <message>
+        <source>le sol</source>
+        <translation>the ground</translation>
+    </message>
+    <message>
+        <source>l&apos;écartement de l&apos;échelle</source>
+        <translation>the ladder line spacing</translation>
+    </message>
+    <message>
+        <source>la forme</source>
+        <translation>the shape</translation>
+    </message>
+    <message>
+        <source>l&apos;angle du V</source>
+        <translation>the angle of the V</translation>
+    </message>
+    <message>
+        <source>les fréquences des bandes</source>
+        <translation>the band frequencies</translation>
+    </message>
+    <message>
+        <source>la région IARU</source>
+        <translation>the IARU region</translation>
+    </message>
+    <message>
+        <source>l&apos;antenne</source>
+        <translation>the antenna</translation>
+    </message>
+    <message>
+        <source>%1 et %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>%1 ont changé. Appuyez sur « Calculer ».</source>
+        <translation>%1 have changed. Press “Compute”.</translation>
+    </message>
+    <message>
+        <source>%1 a changé. Appuyez sur « Calculer ».</source>
+        <translation>%1 has changed. Press “Compute”.</translation>
+    </message>
+    <message>
+        <source>Branche %1 cm, échelle %2 cm, coefficient %3</source>
+        <translation>Leg %1 cm, ladder line %2 cm, velocity factor %3</translation>
+    </message>
+    <message>
+        <source>Classe de la fenêtre principale : </source>
+        <translation>Class of the main window: </translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>En couleur : C ne doit pas tomber là ; vide : C peut y tomber ; trait rouge : le graphe laisse C tomber là où la boîte ne l&apos;accorde pas. Un clic reporte la longueur dans l&apos;échelle.</source>
+        <translation>Coloured: C must not fall there; empty: C may fall there; red line: the chart lets C fall where the tuner cannot match it. A click puts the length into the ladder line box.</translation>
+    </message>
+    <message>
+        <source>Espace libre</source>
+        <translation>Free space</translation>
+    </message>
+    <message>
+        <source>Sol pauvre</source>
+        <translation>Poor ground</translation>
+    </message>
+    <message>
+        <source>Sol moyen</source>
+        <translation>Average ground</translation>
+    </message>
+    <message>
+        <source>Sol bon</source>
+        <translation>Good ground</translation>
+    </message>
+    <message>
+        <source>Eau de mer</source>
+        <translation>Sea water</translation>
+    </message>
+    <message>
+        <source>Vérification NEC-2</source>
+        <translation>NEC-2 Check</translation>
+    </message>
+    <message>
+        <source>Antenne</source>
+        <translation>Antenna</translation>
+    </message>
+    <message>
+        <source>Diamètre du fil (mm)</source>
+        <translation>Wire diameter (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur (m)</source>
+        <translation>Height (m)</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <translation>Ground</translation>
+    </message>
+    <message>
+        <source>Horizontale</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>V inversé</source>
+        <translation>Inverted V</translation>
+    </message>
+    <message>
+        <source>Forme</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Angle entre les branches (°)</source>
+        <translation>Angle between the legs (°)</translation>
+    </message>
+    <message>
+        <source>V inversé : la hauteur est celle du sommet</source>
+        <translation>Inverted V: the height is the apex&apos;s</translation>
+    </message>
+    <message>
+        <source>Échelle</source>
+        <translation>Ladder line</translation>
+    </message>
+    <message>
+        <source>Impédance Z0 (Ω)</source>
+        <translation>Impedance Z0 (Ω)</translation>
+    </message>
+    <message>
+        <source>Perte (dB/100 m à 10 MHz)</source>
+        <translation>Loss (dB/100 m at 10 MHz)</translation>
+    </message>
+    <message>
+        <source>Écartement de l&apos;échelle (mm)</source>
+        <translation>Ladder line spacing (mm)</translation>
+    </message>
+    <message>
+        <source>Accord</source>
+        <translation>Tuning</translation>
+    </message>
+    <message>
+        <source>Limite basse, |Z| ≤ (Ω)</source>
+        <translation>Low limit, |Z| ≤ (Ω)</translation>
+    </message>
+    <message>
+        <source>Limite moyenne, |Z| ≤ (Ω)</source>
+        <translation>Medium limit, |Z| ≤ (Ω)</translation>
+    </message>
+    <message>
+        <source>Limite haute, |Z| ≥ (Ω)</source>
+        <translation>High limit, |Z| ≥ (Ω)</translation>
+    </message>
+    <message>
+        <source>Critère</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>Limite de |Z| de la classe</source>
+        <translation>The class&apos;s |Z| limit</translation>
+    </message>
+    <message>
+        <source>Boîte d&apos;accord</source>
+        <translation>Antenna tuner</translation>
+    </message>
+    <message>
+        <source>Balun</source>
+        <translation>Balun</translation>
+    </message>
+    <message>
+        <source>ROS maximal de la boîte (50 Ω)</source>
+        <translation>Tuner&apos;s maximum SWR (50 Ω)</translation>
+    </message>
+    <message>
+        <source>Région IARU</source>
+        <translation>IARU region</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>à la fréquence de référence</source>
+        <translation>at the reference frequency</translation>
+    </message>
+    <message>
+        <source>sur toute la bande</source>
+        <translation>across the whole band</translation>
+    </message>
+    <message>
+        <source>Longueur maximale (m)</source>
+        <translation>Maximum length (m)</translation>
+    </message>
+    <message>
+        <source>Vide ou « auto » : deux fois la longueur de l&apos;échelle, et 40 m au moins</source>
+        <translation>Empty or “auto”: twice the ladder line length, and at least 40 m</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Exporter CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+</context>
+</TS>
