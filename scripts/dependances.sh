@@ -3,9 +3,11 @@
 # ghostscript and poppler-utils let the print tests read back the PDFs they print;
 # locales brings localedef and the sources of the comma locales the tests use;
 # clang-format checks that every source file keeps the committed format;
-# nec2c computes the antenna for the NEC-2 check; Ninja and ccache make the
-# builds quicker (the build also works without them).
-kesu_paquets=(cmake g++ make ninja-build ccache qt6-base-dev qt6-translations-l10n libgl-dev fonts-wine
+# nec2c computes the antenna for the NEC-2 check; qt6-tools-dev and
+# qt6-l10n-tools bring lupdate and lrelease, which make the translations;
+# Ninja and ccache make the builds quicker (the build also works without them).
+kesu_paquets=(cmake g++ make ninja-build ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n libgl-dev fonts-wine
     fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c "$@")
 
 kesu_installe_dependances() {
@@ -56,6 +58,13 @@ kesu_teste_locale_virgule() {
     (cd build &&
         QT_QPA_PLATFORM=offscreen LOCPATH="$PWD/locales" LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 \
         ctest --output-on-failure -j2)
+}
+
+# The whole suite again in English, as the program runs when the user chose
+# it: the windows, the messages and the help in English, and the texts that
+# must fit their controls fit in English too.
+kesu_teste_anglais() {
+    (cd build && QT_QPA_PLATFORM=offscreen KESU_LANGUE=en ctest --output-on-failure -j2)
 }
 
 # The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a

@@ -8,8 +8,8 @@
 # launcher is started from an empty home folder and asked to end once its
 # window is shown. Fails when lintian reports an error, when the menu entry is
 # invalid, when an installed file names the folder it was built in, when the
-# program does not start and end cleanly, or when the first start does not
-# seed the default band table.
+# program does not start and end cleanly, when the first start does not
+# seed the default band table, or when the English is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependances.sh dpkg-dev file binutils desktop-file-utils lintian
@@ -48,6 +48,10 @@ teste_paquet() {
         "$arbre/usr/bin/kesu" --quitte-apres-affichage 2>/dev/null ||
         { echo "the installed program failed to start (status $?)" >&2; return 1; }
     cmp src/resources/Kesu.ini "$maison/.local/share/kesu/Kesu.ini"
+    # The English translation and help are found in the installed tree.
+    env -i HOME="$maison" PATH=/usr/bin:/bin "$arbre/usr/bin/kesu" --langue en --help |
+        grep -q '^Usage: ' || { echo "the installed program has no English" >&2; return 1; }
+    [ -f "$arbre/usr/share/kesu/Kesu.en.hlp" ]
     rm -rf "$maison" "$arbre"
 }
 

@@ -50,7 +50,7 @@ std::int32_t centimetres(const QString &option, const QString &texte)
 template <class Champ>
 OptionNec optionReelle(const char *nom, const char *valeur, const QString &description, Champ champ)
 {
-    return {QString::fromLatin1(nom), QString::fromLatin1(valeur), description,
+    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
             [champ](const Demande &d) { return texte(champ(d)); },
             [champ](Demande &d, const QString &o, const QString &t) { champ(d) = reel(o, t); }};
 }
@@ -68,7 +68,7 @@ template <class Champ>
 OptionNec optionEntiere(const char *nom, const char *valeur, const QString &description,
                         Champ champ)
 {
-    return {QString::fromLatin1(nom), QString::fromLatin1(valeur), description,
+    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
             [champ](const Demande &d) { return QString::number(champ(d)); },
             [champ](Demande &d, const QString &o, const QString &t) {
                 const double v = reel(o, t);
@@ -85,7 +85,7 @@ OptionNec optionClasse()
     QStringList liste;
     for (const char *n : NomsClasses)
         liste << QString::fromLatin1(n);
-    return {QStringLiteral("classe"), QStringLiteral("CLASSE"),
+    return {QStringLiteral("classe"), QCoreApplication::translate("Commande", "CLASSE"),
             Textes::AideClasse().arg(Commande::enumeration(liste)),
             [liste](const Demande &d) {
                 return d.entrees.critere == Critere::Boite
@@ -114,7 +114,7 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
     QStringList liste;
     for (const char *n : noms)
         liste << QString::fromLatin1(n);
-    return {QString::fromLatin1(nom), QString::fromLatin1(valeur),
+    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur),
             description.arg(Commande::enumeration(liste)),
             [champ, liste](const Demande &d) { return liste[static_cast<int>(champ(d))]; },
             [champ, liste](Demande &d, const QString &o, const QString &t) {
@@ -144,14 +144,14 @@ const std::vector<OptionNec> &table()
             const LimitesAccord &l = d.entrees.limites;
             return Textes::AideDefautLimite().arg(texte(l.basse), texte(l.moyenne), texte(l.haute));
         };
-        const OptionNec bandes{QStringLiteral("bandes"), QStringLiteral("LISTE"),
-                               Textes::AideBandes(),
-                               [](const Demande &) { return Textes::AideToutesBandes(); },
-                               [](Demande &d, const QString &o, const QString &t) {
-                                   d.bandes.clear();
-                                   for (const QString &b : t.split(u','))
-                                       d.bandes.push_back({reel(o, b), b});
-                               }};
+        const OptionNec bandes{
+            QStringLiteral("bandes"), QCoreApplication::translate("Commande", "LISTE"),
+            Textes::AideBandes(), [](const Demande &) { return Textes::AideToutesBandes(); },
+            [](Demande &d, const QString &o, const QString &t) {
+                d.bandes.clear();
+                for (const QString &b : t.split(u','))
+                    d.bandes.push_back({reel(o, b), b});
+            }};
         return std::vector<OptionNec>{
             optionCentimetres(
                 "branche", Textes::AideBranche(),
@@ -169,16 +169,16 @@ const std::vector<OptionNec> &table()
                 "hauteur", "M", Textes::AideHauteur(),
                 [](auto &d) -> auto & { return d.entrees.antenne.hauteurM; }),
             optionNommee(
-                "sol", "SOL", Textes::AideSol(), NomsSols,
+                "sol", QT_TRANSLATE_NOOP("Commande", "SOL"), Textes::AideSol(), NomsSols,
                 [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
             optionReelle(
                 "ecartement", "MM", Textes::AideEcartement(),
                 [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
             optionNommee(
-                "forme", "FORME", Textes::AideForme(), NomsFormes,
+                "forme", QT_TRANSLATE_NOOP("Commande", "FORME"), Textes::AideForme(), NomsFormes,
                 [](auto &d) -> auto & { return d.entrees.antenne.forme; }),
             optionReelle(
-                "angle", "DEGRES", Textes::AideAngle(),
+                "angle", QT_TRANSLATE_NOOP("Commande", "DEGRES"), Textes::AideAngle(),
                 [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),
             optionReelle(
                 "z0", "OHM", Textes::AideZ0(),
@@ -189,13 +189,13 @@ const std::vector<OptionNec> &table()
             optionClasse(),
             limite,
             optionEntiere(
-                "balun", "RAPPORT", Textes::AideBalun(),
+                "balun", QT_TRANSLATE_NOOP("Commande", "RAPPORT"), Textes::AideBalun(),
                 [](auto &d) -> auto & { return d.entrees.boite.balun; }),
             optionReelle(
-                "ros-max", "ROS", Textes::AideRosMax(),
+                "ros-max", QT_TRANSLATE_NOOP("Commande", "ROS"), Textes::AideRosMax(),
                 [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
             optionEntiere(
-                "region", "REGION", Textes::AideRegion(),
+                "region", QT_TRANSLATE_NOOP("Commande", "REGION"), Textes::AideRegion(),
                 [](auto &d) -> auto & { return d.entrees.region; }),
             optionEntiere(
                 "points", "N", Textes::AidePoints(),

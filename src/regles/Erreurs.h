@@ -4,8 +4,10 @@
 #include <QString>
 #include <exception>
 
-// Every failure the user can meet is a KesuErreur carrying the exact French
-// text that the default error box shows. The texts live here and nowhere else.
+// Every failure the user can meet is a KesuErreur carrying the text that the
+// default error box shows. The texts live here and nowhere else, written in
+// French and translated when they are asked for: each is a function, so that
+// the language chosen at start-up applies.
 namespace Textes {
 inline QString DebordementEntier()
 {

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-// The command line's help, in French like every text the user reads. The
-// options' defaults and allowed names are not written here: the help takes
-// them from the values the program starts with.
+// The command line's help, written in French and translated like every text
+// the user reads. The options' defaults and allowed names are not written
+// here: the help takes them from the values the program starts with.
 namespace Textes {
 
 // The help's layout: %1 is the usage line.

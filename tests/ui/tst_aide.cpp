@@ -1,3 +1,4 @@
+#include "Francais.h"
 #include "PlateformeTest.h"
 #include "ui/plateforme/AideViewer.h"
 
@@ -39,6 +40,11 @@ QString lit(const QString &chemin)
 class TstAide : public QObject {
     Q_OBJECT
 
+    static QString nom()
+    {
+        return suiteEnAnglais() ? QStringLiteral("Kesu.en.hlp") : QStringLiteral("Kesu.hlp");
+    }
+
     PlateformeTest plateforme_;
     QString document_;
     QTextDocument contenu_;
@@ -48,8 +54,9 @@ private slots:
     void initTestCase()
     {
         dossierDeDepart_ = QDir::currentPath();
+        // The document of the suite's language: its sections are checked.
         document_ = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                    QStringLiteral("/../Kesu.hlp"));
+                                    QStringLiteral("/../") + nom());
         const QString html = lit(document_);
         QVERIFY2(!html.isEmpty(), qPrintable(document_));
         contenu_.setHtml(html);
@@ -105,7 +112,8 @@ private slots:
         QVERIFY(vue);
         QVERIFY(vue->source().fragment().isEmpty());
         QCOMPARE(vue->verticalScrollBar()->value(), 0);
-        QCOMPARE(vue->windowTitle(), QStringLiteral("Aide de Kesu"));
+        if (!suiteEnAnglais())
+            QCOMPARE(vue->windowTitle(), QStringLiteral("Aide de Kesu"));
     }
 
     void uneSeuleFenetre()
@@ -168,9 +176,9 @@ private slots:
     {
         QTest::addColumn<QStringList>("copies");
         QTest::addColumn<QString>("attendu");
-        const QString travail = QStringLiteral("travail/kesu.hlp");
-        const QString programme = QStringLiteral(KESU_DOSSIER_PROGRAMME "/Kesu.hlp");
-        const QString donnees = QStringLiteral(KESU_DOSSIER_DONNEES "/Kesu.hlp");
+        const QString travail = QStringLiteral("travail/") + nom().toLower();
+        const QString programme = QStringLiteral(KESU_DOSSIER_PROGRAMME "/") + nom();
+        const QString donnees = QStringLiteral(KESU_DOSSIER_DONNEES "/") + nom();
         QTest::newRow("arborescence installée") << QStringList{donnees} << donnees;
         QTest::newRow("à côté du programme") << QStringList{donnees, programme} << programme;
         QTest::newRow("copie dans le dossier de travail")
@@ -194,10 +202,12 @@ private slots:
 
         const QString trouve = AideViewer::document(arbre.filePath(KESU_DOSSIER_PROGRAMME));
         if (attendu.isEmpty()) {
-            QCOMPARE(trouve, QStringLiteral("Kesu.hlp"));
+            QCOMPARE(trouve, nom());
             AideViewer::ouvre(trouve, 1);
-            QCOMPARE(plateforme_.erreurs,
-                     QStringList{QStringLiteral("Impossible d'ouvrir le fichier d'aide Kesu.hlp")});
+            if (!suiteEnAnglais())
+                QCOMPARE(
+                    plateforme_.erreurs,
+                    QStringList{QStringLiteral("Impossible d'ouvrir le fichier d'aide Kesu.hlp")});
         } else {
             QCOMPARE(trouve, QFileInfo(arbre.filePath(attendu)).absoluteFilePath());
         }
@@ -221,8 +231,10 @@ private slots:
         QVERIFY(QDir::setCurrent(vide.path()));
 
         AideViewer::ouvre(nom, 2);
-        QCOMPARE(plateforme_.erreurs,
-                 QStringList{QStringLiteral("Impossible d'ouvrir le fichier d'aide %1").arg(nom)});
+        if (!suiteEnAnglais())
+            QCOMPARE(
+                plateforme_.erreurs,
+                QStringList{QStringLiteral("Impossible d'ouvrir le fichier d'aide %1").arg(nom)});
         QCOMPARE(AideViewer::fenetre()->source(), avant);
         QVERIFY(AideViewer::cheminResolu(nom).isEmpty());
     }

@@ -1,4 +1,5 @@
 #include "FenetreTest.h"
+#include "Francais.h"
 #include "ui/fenetres/Modal.h"
 #include "ui/fenetres/VerificationNec.h"
 #include "ui/fenetres/ZoneImage.h"
@@ -82,7 +83,8 @@ void TstLMain::etatAuDemarrage()
     QVERIFY(w->DipElec->text().isEmpty());
     QCOMPARE(w->Image1->geometry(), QRect(0, 99, 785, 330));
     QCOMPARE(w->centralWidget()->size(), QSize(786, 509));
-    QCOMPARE(w->windowTitle(), "Visualisation des impédances sur une antenne KESU");
+    if (!suiteEnAnglais())
+        QCOMPARE(w->windowTitle(), "Visualisation des impédances sur une antenne KESU");
     QCOMPARE(w->LRayon->palette().color(QPalette::Active, QPalette::ButtonText).rgb() & 0xFFFFFF,
              0xFF0000u);
     QCOMPARE(w.plateforme.codeFin, -1);
@@ -103,7 +105,8 @@ void TstLMain::fichierIllisibleTermineLeProgramme()
     QFETCH(QByteArray, contenu);
     QFETCH(bool, present);
     FenetreTest w(present ? contenu : QByteArray());
-    QCOMPARE(w.plateforme.erreurs, QStringList{"Fichier KESU.INI introuvable"});
+    if (!suiteEnAnglais())
+        QCOMPARE(w.plateforme.erreurs, QStringList{"Fichier KESU.INI introuvable"});
     QCOMPARE(w.plateforme.codeFin, 1);
     QVERIFY(w->Ch80m->text().isEmpty()); // not labelled
 }
@@ -122,7 +125,8 @@ void TstLMain::casesDeBandes()
     QTest::keyClick(w->Ch10m, Qt::Key_Space);
     QVERIFY(!EtatCalcul.BandeActive[8]);
     QVERIFY(w->Ch40m->toolTip().isEmpty());
-    QCOMPARE(w->GroupBox1->toolTip(), "Choix des bandes de travail de l'antenne");
+    if (!suiteEnAnglais())
+        QCOMPARE(w->GroupBox1->toolTip(), "Choix des bandes de travail de l'antenne");
 }
 
 void TstLMain::premiereLigne160()
@@ -221,7 +225,8 @@ void TstLMain::aideF1()
         QCOMPARE(w.plateforme.aides.size(), 1);
         QCOMPARE(w.plateforme.aides[0].contexte, contexte);
         QVERIFY(QFileInfo(w.plateforme.aides[0].fichier).isAbsolute());
-        QCOMPARE(QFileInfo(w.plateforme.aides[0].fichier).fileName(), "Kesu.hlp");
+        QCOMPARE(QFileInfo(w.plateforme.aides[0].fichier).fileName(),
+                 suiteEnAnglais() ? "Kesu.en.hlp" : "Kesu.hlp");
     }
 }
 
@@ -230,10 +235,12 @@ void TstLMain::aideF1()
 void TstLMain::boutonAide()
 {
     FenetreTest w;
-    const QString aCote = QCoreApplication::applicationDirPath() + "/Kesu.hlp";
+    // The document of the language the program speaks.
+    const QString nom = suiteEnAnglais() ? "Kesu.en.hlp" : "Kesu.hlp";
+    const QString aCote = QCoreApplication::applicationDirPath() + "/" + nom;
     for (const bool copie : {false, true}) {
         if (copie)
-            QVERIFY(QFile::copy(aCote, w.dossier() + "/kesu.hlp"));
+            QVERIFY(QFile::copy(aCote, w.dossier() + "/" + nom.toLower()));
         w.plateforme.aides.clear();
         w->LimiteHaute->setFocus();
         w->AideClic->click();
@@ -244,7 +251,7 @@ void TstLMain::boutonAide()
         const QFileInfo ouvert(w.plateforme.aides[0].fichier);
         QCOMPARE(w.plateforme.aides[1].fichier, ouvert.filePath());
         QCOMPARE(ouvert.canonicalFilePath(),
-                 QFileInfo(copie ? w.dossier() + "/kesu.hlp" : aCote).canonicalFilePath());
+                 QFileInfo(copie ? w.dossier() + "/" + nom.toLower() : aCote).canonicalFilePath());
     }
 }
 
@@ -318,8 +325,9 @@ void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()
     FenetreTest w;
     w->LongDip->setText("20x2");
     w->Button1->click();
-    QCOMPARE(w.plateforme.erreursParDefaut,
-             QStringList{"'20x2' n'est pas une valeur entière correcte."});
+    if (!suiteEnAnglais())
+        QCOMPARE(w.plateforme.erreursParDefaut,
+                 QStringList{"'20x2' n'est pas une valeur entière correcte."});
     QVERIFY(w->isVisible());
 }
 
@@ -344,8 +352,9 @@ void TstLMain::editeurDeBandesGardePourLaSession()
         return editeur.result();
     };
     w->FrqBande->trigger();
-    QCOMPARE(w.plateforme.confirmations,
-             QStringList{"Sauvegarder définitivement les fréquences ?"});
+    if (!suiteEnAnglais())
+        QCOMPARE(w.plateforme.confirmations,
+                 QStringList{"Sauvegarder définitivement les fréquences ?"});
     QCOMPARE(EtatCalcul.TableBandes[0].Bande, 160);
     QCOMPARE(w->Ch80m->text(), "160 m");
     QVERIFY(!w->ClicAB->isEnabled());
@@ -378,7 +387,8 @@ void TstLMain::ordreDeTabulationEtBulles()
     // A band box has no hint of its own: its group box's hint shows.
     QHelpEvent bulle(QEvent::ToolTip, QPoint(5, 5), w->Ch40m->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(w->Ch40m, &bulle);
-    QTRY_COMPARE(QToolTip::text(), QString("Choix des bandes de travail de l'antenne"));
+    if (!suiteEnAnglais())
+        QTRY_COMPARE(QToolTip::text(), QString("Choix des bandes de travail de l'antenne"));
 }
 
 QTEST_MAIN(TstLMain)

@@ -1,4 +1,5 @@
 #include "FenetreTest.h"
+#include "Francais.h"
 #include "ui/fenetres/ZoneImage.h"
 
 #include <QCheckBox>
@@ -61,7 +62,8 @@ void TstLancer::aucuneBande()
         c->click();
     f->LongDip->setText("1000");
     f->Button1->click();
-    QCOMPARE(f.plateforme.avertissements, QStringList{"Vous devez saisir au moins une bande"});
+    if (!suiteEnAnglais())
+        QCOMPARE(f.plateforme.avertissements, QStringList{"Vous devez saisir au moins une bande"});
     QCOMPARE(EtatCalcul.LongElecDip, avant.LongElecDip);
     QCOMPARE(EtatCalcul.CoefVelDip, avant.CoefVelDip);
     QCOMPARE(f->DipElec->text(), "2126");
@@ -77,8 +79,9 @@ void TstLancer::longueurNulle()
     f->ClicAB->setEnabled(false);
     f->LongDip->setText("0");
     f->Button1->click();
-    QCOMPARE(f.plateforme.avertissements,
-             QStringList{"Vous n'avez pas défini l'antenne et/ou sa ligne"});
+    if (!suiteEnAnglais())
+        QCOMPARE(f.plateforme.avertissements,
+                 QStringList{"Vous n'avez pas défini l'antenne et/ou sa ligne"});
     QCOMPARE(f->DipElec->text(), "0");
     QCOMPARE(f->DipPhysique->text(), "0");
     QCOMPARE(EtatCalcul.LongElecDip, 0);
@@ -96,8 +99,9 @@ void TstLancer::echelleNulle()
     const QImage avant = f->Image1->picture();
     f->LongEch->setText("0");
     f->Button1->click();
-    QCOMPARE(f.plateforme.avertissements,
-             QStringList{"Vous n'avez pas défini l'antenne et/ou sa ligne"});
+    if (!suiteEnAnglais())
+        QCOMPARE(f.plateforme.avertissements,
+                 QStringList{"Vous n'avez pas défini l'antenne et/ou sa ligne"});
     QCOMPARE(f->EchElec->text(), "0");
     QCOMPARE(f->EchPhysique->text(), "0");
     QCOMPARE(EtatCalcul.LongElecEch, 0);
@@ -112,7 +116,9 @@ void TstLancer::coefficientNul()
     FenetreTest f;
     f->CoefDip->setText("0");
     f->Button1->click();
-    QCOMPARE(f.plateforme.erreursParDefaut, QStringList{"Division par zéro en virgule flottante."});
+    if (!suiteEnAnglais())
+        QCOMPARE(f.plateforme.erreursParDefaut,
+                 QStringList{"Division par zéro en virgule flottante."});
     QVERIFY(f->DipElec->text().isEmpty());
     QVERIFY(f->EchElec->text().isEmpty());
     QCOMPARE(EtatCalcul.CoefVelDip, 0.0); // stored before the error
@@ -125,8 +131,9 @@ void TstLancer::texteDeLongueurIncorrect()
     FenetreTest f;
     f->LongEch->setText("30 m");
     f->Button1->click();
-    QCOMPARE(f.plateforme.erreursParDefaut,
-             QStringList{"'30 m' n'est pas une valeur entière correcte."});
+    if (!suiteEnAnglais())
+        QCOMPARE(f.plateforme.erreursParDefaut,
+                 QStringList{"'30 m' n'est pas une valeur entière correcte."});
     QCOMPARE(EtatCalcul.LongElecDip, 2126); // the branch was already stored
     QVERIFY(f->DipElec->text().isEmpty());
 }

@@ -28,6 +28,45 @@
     </message>
 </context>
 <context>
+    <name>Commande</name>
+    <message>
+        <source>CLASSE</source>
+        <translation>CLASS</translation>
+    </message>
+    <message>
+        <source>LISTE</source>
+        <translation>LIST</translation>
+    </message>
+    <message>
+        <source>SOL</source>
+        <translation>GROUND</translation>
+    </message>
+    <message>
+        <source>FORME</source>
+        <translation>SHAPE</translation>
+    </message>
+    <message>
+        <source>DEGRES</source>
+        <translation>DEGREES</translation>
+    </message>
+    <message>
+        <source>RAPPORT</source>
+        <translation>RATIO</translation>
+    </message>
+    <message>
+        <source>ROS</source>
+        <translation>SWR</translation>
+    </message>
+    <message>
+        <source>REGION</source>
+        <translation>REGION</translation>
+    </message>
+    <message>
+        <source>LANGUE</source>
+        <translation>LANGUAGE</translation>
+    </message>
+</context>
+<context>
     <name>Impression</name>
     <message>
         <source>Répartition des courants</source>

@@ -54,7 +54,7 @@ Suite traiteArguments(int &argc, char **argv)
     quitte.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption choix(
         Langue::nomOption(), Textes::AideOptionLangue().arg(Commande::enumeration(Langue::codes())),
-        QStringLiteral("LANGUE"));
+        QCoreApplication::translate("Commande", "LANGUE"));
     const QList<QCommandLineOption> generales{aide, version, nec, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
