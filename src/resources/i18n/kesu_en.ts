@@ -1225,5 +1225,9 @@ SWR</translation>
         <source>Fermer</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>verification-nec.csv</source>
+        <translation>nec-check.csv</translation>
+    </message>
 </context>
 </TS>

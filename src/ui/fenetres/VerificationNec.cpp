@@ -322,7 +322,7 @@ void VerificationNec::ExporterClick()
 {
     QString filtre = tr("CSV (*.csv)");
     const QString nom = plateforme().fichierAEnregistrer(
-        this, tr("Exporter CSV"), QStringLiteral("verification-nec.csv"), {filtre}, filtre);
+        this, tr("Exporter CSV"), tr("verification-nec.csv"), {filtre}, filtre);
     if (nom.isEmpty())
         return;
     EcritOuSignale(nom, Nec::csv(entrees_, resultat_.lignes), Textes::FichierNonEnregistre());
