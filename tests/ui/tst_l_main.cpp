@@ -83,8 +83,10 @@ void TstLMain::etatAuDemarrage()
     QVERIFY(w->DipElec->text().isEmpty());
     QCOMPARE(w->Image1->geometry(), QRect(0, 99, 785, 330));
     QCOMPARE(w->centralWidget()->size(), QSize(786, 509));
-    if (!suiteEnAnglais())
-        QCOMPARE(w->windowTitle(), "Visualisation des impédances sur une antenne KESU");
+    // In the English run, the translation is found and installed.
+    QCOMPARE(w->windowTitle(), suiteEnAnglais()
+                                   ? "Impedances along a KESU antenna"
+                                   : "Visualisation des impédances sur une antenne KESU");
     QCOMPARE(w->LRayon->palette().color(QPalette::Active, QPalette::ButtonText).rgb() & 0xFFFFFF,
              0xFF0000u);
     QCOMPARE(w.plateforme.codeFin, -1);
