@@ -78,12 +78,16 @@ QString AideViewer::document()
 
 QString AideViewer::document(const QString &dossierProgramme)
 {
-    const QString nom = nomDocument();
-    const QString copie = cheminResolu(QDir::current().filePath(nom));
-    if (!copie.isEmpty())
-        return copie;
-    const QString fourni = Emplacements::fichierFourni(nom, dossierProgramme);
-    return fourni.isEmpty() ? nom : fourni;
+    // The French document stands in for a translation that is missing.
+    for (const QString &nom : {nomDocument(), QStringLiteral("Kesu.hlp")}) {
+        const QString copie = cheminResolu(QDir::current().filePath(nom));
+        if (!copie.isEmpty())
+            return copie;
+        const QString fourni = Emplacements::fichierFourni(nom, dossierProgramme);
+        if (!fourni.isEmpty())
+            return fourni;
+    }
+    return nomDocument();
 }
 
 QString AideViewer::ancre(int contexte)

@@ -20,8 +20,9 @@ QString cheminResolu(const QString &fichier);
 // (Kesu.hlp in French, Kesu.en.hlp in English): in the working folder
 // first, so that a copy the user keeps there wins; then beside the program (the
 // build tree, or a copied folder); then in the data folder of the installed
-// tree, found from the program's folder. The bare name when there is none, so
-// that the viewer reports it missing.
+// tree, found from the program's folder; the French one when the language's
+// is nowhere. The bare name when there is none, so that the viewer reports it
+// missing.
 QString document();
 // The same search for a program in the given folder.
 QString document(const QString &dossierProgramme);
