@@ -6,6 +6,21 @@
 #include "surface/Couleurs.h"
 #include "surface/Surface.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The diagrams write the elevation in words: each language but French has
+// its own pictures, their names ending with its code.
+QString suffixeLangue()
+{
+    const QString code =
+        QCoreApplication::translate("AfficheLobes", "fr", "the code of the texts' language");
+    return code == QLatin1String("fr") ? QString() : u'_' + code;
+}
+
+} // namespace
+
 void AfficheLobes(Surface &surface, PanneauLobes &panneau)
 {
     panneau.desactiveDeplacements();
@@ -20,7 +35,7 @@ void AfficheLobes(Surface &surface, PanneauLobes &panneau)
 
     for (int k = 1; k <= NombreBandes; ++k) {
         if (EtatCalcul.BandeActive[k]) {
-            const QString nom = ClasseLobes(EtatCalcul.LamdaDip[k]);
+            const QString nom = ClasseLobes(EtatCalcul.LamdaDip[k]) + suffixeLangue();
             panneau.afficheBande(k, ChargeBitmap(nom));
             QImage fine;
             fine.load(CheminBitmap(nom + QStringLiteral("@4x")));

@@ -8,12 +8,14 @@
 
 namespace {
 
-// The name of the diagram that an area shows, found by comparing pictures.
+// The name of the diagram that an area shows, found by comparing pictures:
+// those of the suite's language, which write a word on them.
 QString diagramme(const ZoneImage *zone)
 {
+    const QString langue = suiteEnAnglais() ? QStringLiteral("_en") : QString();
     for (const char *nom : {"lamda0_25", "lamda0_5", "lamda0_64", "lamda1_5", "lamda2", "lamda3"})
-        if (zone->picture() ==
-            ChargeBitmap(QString::fromLatin1(nom)).convertToFormat(zone->picture().format()))
+        if (zone->picture() == ChargeBitmap(QString::fromLatin1(nom) + langue)
+                                   .convertToFormat(zone->picture().format()))
             return QString::fromLatin1(nom);
     return {};
 }

@@ -35,7 +35,7 @@ constexpr int EchantillonsCourbe = 1440;
 
 } // namespace
 
-QImage diagramme(const Rayonnement::Diagramme &d, int finesse)
+QImage diagramme(const Rayonnement::Diagramme &d, int finesse, const QString &elevation)
 {
     QImage image(d.largeur * finesse, d.hauteur * finesse, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -110,7 +110,7 @@ QImage diagramme(const Rayonnement::Diagramme &d, int finesse)
     // which fit beside the 210 label even on the flattest picture.
     p.setPen(QColor(0x30, 0x30, 0x30));
     const double base = d.hauteur - 1.0 - fm.descent();
-    p.drawText(QPointF(1.0, base - fm.lineSpacing()), QStringLiteral("élév."));
+    p.drawText(QPointF(1.0, base - fm.lineSpacing()), elevation);
     p.drawText(QPointF(1.0, base), QStringLiteral("%1°").arg(d.elevation));
     return image;
 }

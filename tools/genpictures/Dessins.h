@@ -13,7 +13,9 @@ namespace Dessins {
 // 90–270 and the pattern in blue, with the elevation it is drawn at.
 // `finesse` times as many pixels each way for the same drawing: the window
 // shows that one when it draws a diagram larger than its size.
-QImage diagramme(const Rayonnement::Diagramme &d, int finesse = 1);
+// `elevation` is the word written before the elevation, in the picture's
+// language.
+QImage diagramme(const Rayonnement::Diagramme &d, int finesse, const QString &elevation);
 
 // The About picture: a doublet between two masts, fed by its ladder line from
 // a tuner on the ground. 176 × 207.

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
+#include <utility>
 
 int main(int argc, char *argv[])
 {
@@ -38,10 +39,16 @@ int main(int argc, char *argv[])
             ok = false;
         }
     };
-    for (const Rayonnement::Diagramme &d : Rayonnement::Diagrammes) {
-        ecrit(QString::fromLatin1(d.nom), Dessins::diagramme(d));
-        ecrit(QString::fromLatin1(d.nom) + QStringLiteral("@4x"), Dessins::diagramme(d, 4));
-    }
+    // The diagrams write a word: one set per language, the others' names end
+    // with the language's code.
+    const std::pair<QString, QString> langues[] = {
+        {QString(), QStringLiteral("élév.")}, {QStringLiteral("_en"), QStringLiteral("elev.")}};
+    for (const Rayonnement::Diagramme &d : Rayonnement::Diagrammes)
+        for (const auto &[suffixe, mot] : langues) {
+            const QString nom = QString::fromLatin1(d.nom) + suffixe;
+            ecrit(nom, Dessins::diagramme(d, 1, mot));
+            ecrit(nom + QStringLiteral("@4x"), Dessins::diagramme(d, 4, mot));
+        }
     ecrit(QStringLiteral("logo"), Dessins::logo());
     ecrit(QStringLiteral("icone"), Dessins::icone());
     ecrit(QStringLiteral("imprimante"), Dessins::imprimante());

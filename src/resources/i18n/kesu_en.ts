@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AfficheLobes</name>
+    <message>
+        <source>fr</source>
+        <comment>the code of the texts&apos; language</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>AideViewer</name>
     <message>
         <source>Aide de Kesu</source>
