@@ -134,21 +134,37 @@ const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cl
 
 namespace {
 
-// The tuner's verdict along the ladder, a centimetre at a time from B.
+// The tuner's verdict along the ladder, a centimetre at a time from B, and-ed
+// into r (so that a band's sweep needs no row of its own per point), with |Z|
+// into module when given. The criterion is chosen once, outside the loop.
+void etendRangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::vector<bool> &r,
+                    float *module)
+{
+    Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
+    const std::size_t n = r.size();
+    if (e.critere == Critere::Boite) {
+        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+            if (r[l] && !accordable(e.boite, ligne.impedance()))
+                r[l] = false;
+            if (module)
+                module[l] = static_cast<float>(ligne.module());
+        }
+        return;
+    }
+    for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+        const double m = ligne.module();
+        if (r[l] && !accordable(m, e.classe, e.limites))
+            r[l] = false;
+        if (module)
+            module[l] = static_cast<float>(m);
+    }
+}
+
 std::vector<bool> rangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::size_t n,
                             std::vector<float> *module)
 {
-    std::vector<bool> r(n);
-    Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
-    for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
-        if (e.critere == Critere::Boite) {
-            r[l] = accordable(e.boite, ligne.impedance());
-        } else {
-            r[l] = accordable(ligne.module(), e.classe, e.limites);
-        }
-        if (module)
-            (*module)[l] = static_cast<float>(ligne.module());
-    }
+    std::vector<bool> r(n, true);
+    etendRangeeNec(e, zB, frequenceHz, r, module ? module->data() : nullptr);
     return r;
 }
 
@@ -202,9 +218,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             fini = fini && finie(z) && finie(zCf);
             t.rosBoiteMaxBande = std::max(t.rosBoiteMaxBande, rosBoite(zCf, e.boite.balun));
             t.accordableBande = t.accordableBande && accordableC(e, zCf);
-            const std::vector<bool> rangee = rangeeNec(e, z, kHz * 1e3, n, nullptr);
-            for (std::size_t l = 0; l < n; ++l)
-                c.libreNecBande[l] = c.libreNecBande[l] && rangee[l];
+            etendRangeeNec(e, z, kHz * 1e3, c.libreNecBande, nullptr);
         }
         if (!fini)
             leveErreur(Textes::NecNonFini.arg(b.bande));
