@@ -100,9 +100,6 @@ bool accordableC(const Entrees &e, Complexe zC)
                                        : accordable(std::abs(zC), e.classe, e.limites);
 }
 
-namespace {
-
-// The chart's row of a band: true where it lets C fall.
 std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
 {
     std::vector<bool> r(n);
@@ -113,6 +110,8 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
     }
     return r;
 }
+
+namespace {
 
 bool finie(Complexe z)
 {

@@ -67,6 +67,10 @@ QByteArray deck(const Entrees &e);
 // Whether the tuner matches C, by the inputs' criterion.
 bool accordableC(const Entrees &e, Complexe zC);
 
+// The chart's row of a band along the ladder, n centimetres from B: true where
+// it lets C fall.
+std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n);
+
 struct LigneTableau {
     BandeVerifiee bande;
     Complexe zB;
