@@ -37,6 +37,7 @@ QTableWidget *tableauLongueurs(const char *nom, const QStringList &titres)
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
 
@@ -78,10 +79,9 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     EchelleMax->setAccessibleName(tr("Échelle à"));
     Critere = new QComboBox;
     Critere->setObjectName(QStringLiteral("Critere"));
-    Critere->addItem(tr("Règle du graphe (classe de la fenêtre principale)"),
-                     QStringLiteral("graphe"));
+    Critere->addItem(tr("Graphe (classe de la fenêtre principale)"), QStringLiteral("graphe"));
     Critere->addItem(tr("NEC-2 : limite de |Z| de la classe"), QStringLiteral("limite"));
-    Critere->addItem(tr("NEC-2 : boîte d'accord (balun, ROS maximal)"), QStringLiteral("boite"));
+    Critere->addItem(tr("NEC-2 : boîte d'accord"), QStringLiteral("boite"));
     Critere->setCurrentIndex(1);
     auto *lc = new QLabel(tr("C&ritère"));
     lc->setBuddy(Critere);
@@ -156,6 +156,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Survol->setWordWrap(true);
     Detail = tableauLongueurs("Detail", {tr("Bande"), tr("Accordable"), tr("ROS vu par la boîte"),
                                          tr("Perte de l'échelle (dB)")});
+    // The platform gives headers a font of their own, which the window's does
+    // not replace.
+    for (QTableWidget *t : {Liste, Detail}) {
+        t->horizontalHeader()->setFont(font());
+        t->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
+    }
     auto *droite = new QVBoxLayout;
     droite->addWidget(Etat);
     droite->addWidget(Liste, 2);
