@@ -12,6 +12,7 @@ class TstCommandeLongueurs : public QObject {
 private slots:
     void sortie_data();
     void sortie();
+    void nec2cCoteACote();
 };
 
 namespace {
@@ -80,6 +81,25 @@ void TstCommandeLongueurs::sortie()
     for (const QString &l : sortie.split(u'\n', Qt::SkipEmptyParts).mid(1))
         if (lignes >= 0)
             QCOMPARE(l.split(u',').size(), 10);
+}
+
+// The real nec2c, two runs side by side on one small deck's halves.
+void TstCommandeLongueurs::nec2cCoteACote()
+{
+    if (!Nec::disponible(Nec::ProgrammeNec))
+        QSKIP("nec2c is not installed");
+    QString sortie, erreurs;
+    QTextStream s(&sortie), e(&erreurs);
+    const int code = Longueurs::ligneCommande(
+        {"--longueurs", "--sol", "libre", "--bandes", "20,15", "--tolerance", "0"},
+        [] { return FichierBandes::Table(Defauts::Table); }, s, e,
+        [](const std::vector<QByteArray> &decks, double delaiS) {
+            return Nec::ExecutionNec::executeBloquants(decks, 2, Nec::ProgrammeNec, delaiS);
+        });
+    s.flush();
+    e.flush();
+    QCOMPARE(code, 0);
+    QVERIFY2(sortie.startsWith(EnTete + "\n1,2062,"), qPrintable(sortie + erreurs));
 }
 
 QTEST_GUILESS_MAIN(TstCommandeLongueurs)
