@@ -42,8 +42,9 @@ Nec::Entrees principales()
 void cherche(LongueursConseillees &l)
 {
     l.Chercher->click();
+    // Blocks until something happens: a spinning wait would take a core from nec2c.
     while (!l.Chercher->isEnabled())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     if (l.fenetres().empty())
         throw std::runtime_error("no window found: is nec2c installed?");
     l.Liste->repaint();

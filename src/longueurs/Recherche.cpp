@@ -104,7 +104,7 @@ std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p)
         const Nec::Entrees &e = a.entrees[v];
         if (p.regle == Regle::Nec) {
             // The NEC-2 map itself, from B to the end of the range.
-            const Nec::Resultat res = Nec::evalue(e, a.zB.at(v));
+            const Nec::Resultat res = Nec::evalue(e, a.zB.at(v), nullptr, false);
             for (std::size_t j = 0; j < nb && j < res.carte.size(); ++j) {
                 const std::vector<bool> &libre =
                     p.surLaBande ? res.carte[j].libreNecBande : res.carte[j].libreNec;
@@ -128,7 +128,7 @@ std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p)
     if (a.entrees.empty())
         return r;
     const Nec::Entrees &e = a.entrees.front();
-    const std::vector<std::vector<bool>> rang = rangees(a, p);
+    const std::vector<std::vector<bool>> &rang = a.rangees;
     const std::size_t n = rang.empty() ? 0 : rang.front().size();
     const auto ensemble = [&](std::size_t l) {
         std::vector<bool> s(rang.size());
@@ -246,8 +246,10 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
             }
             x.zB.push_back(*z);
         }
+        x.rangees.clear();
         if (p.regle == Regle::Nec && !x.avecNec())
             continue;
+        x.rangees = rangees(x, p);
         for (Fenetre &f : fenetres(x, p))
             toutes.push_back(std::move(f));
     }

@@ -58,6 +58,8 @@ struct Antennes {
     double brancheCm = 0;
     std::vector<Nec::Entrees> entrees;            // one per factor, as typed first
     std::vector<std::vector<Nec::ImpedanceB>> zB; // the same order, or empty
+    // Each band's verdict along the range, as the last search found it.
+    std::vector<std::vector<bool>> rangees;
     bool avecNec() const { return !zB.empty() && zB.size() == entrees.size(); }
 };
 
@@ -89,7 +91,8 @@ struct Fenetre {
 // tuner matches it at every factor.
 std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p);
 
-// Every maximal run of lengths where the same bands, at least one, are tunable.
+// Every maximal run of lengths where the same bands, at least one, are
+// tunable, from the antennas' rangees.
 std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p);
 
 // What to propose: the windows with the most bands, widest first, at most

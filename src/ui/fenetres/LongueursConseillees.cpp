@@ -241,8 +241,8 @@ void LongueursConseillees::montreChoisie()
                     choisieIci = static_cast<int>(memes.size());
                 memes.push_back(fenetres_[k]);
             }
-        Carte->montre(parametres_.echelleMinCm, Longueurs::rangees(a, parametres_),
-                      a.entrees.front().bandes, memes, choisieIci);
+        Carte->montre(parametres_.echelleMinCm, a.rangees, a.entrees.front().bandes, memes,
+                      choisieIci);
         return;
     }
 }
