@@ -100,9 +100,6 @@ bool accordableC(const Entrees &e, Complexe zC)
                                        : accordable(std::abs(zC), e.classe, e.limites);
 }
 
-namespace {
-
-// The chart's row of a band: true where it lets C fall.
 std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
 {
     std::vector<bool> r(n);
@@ -113,6 +110,8 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
     }
     return r;
 }
+
+namespace {
 
 bool finie(Complexe z)
 {
@@ -170,7 +169,8 @@ std::vector<bool> rangeeNec(const Entrees &e, Complexe zB, double frequenceHz, s
 
 } // namespace
 
-Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent)
+Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent,
+                bool avecGraphe)
 {
     Resultat r;
     r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
@@ -181,8 +181,13 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
         const BandeVerifiee &b = e.bandes[j];
         const double f = b.frequenceKHz * 1e3;
         const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
-        CarteBande c{
-            b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), {}, {}, std::vector<float>(n)};
+        CarteBande c{b.k,
+                     avant        ? avant->libreGraphe
+                     : avecGraphe ? rangeeGraphe(e, b, n)
+                                  : std::vector<bool>(),
+                     {},
+                     {},
+                     std::vector<float>(n)};
         c.libreNec = rangeeNec(e, zB[j].z, f, n, &c.module);
         const Complexe zC = impedanceEnC(zB[j].z, e.echelle, f, longueurM);
         const double rapport = ros(zB[j].z, e.echelle, f, longueurM);
@@ -224,7 +229,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             leveErreur(Textes::NecNonFini.arg(b.bande));
         std::size_t libresATort = 0;
         std::size_t interditsATort = 0;
-        for (std::size_t l = 0; l < n; ++l) {
+        for (std::size_t l = 0; l < c.libreGraphe.size(); ++l) {
             libresATort += c.libreGraphe[l] && !c.libreNecBande[l];
             interditsATort += !c.libreGraphe[l] && c.libreNecBande[l];
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
@@ -62,6 +63,7 @@ inline const QString FichierNonMisEnPlace = QStringLiteral(
     "le fichier écrit n'a pas pu prendre son nom dans le dossier, rien n'a été enregistré");
 inline const QString ImageTropGrande =
     QStringLiteral("l'image est trop grande pour la mémoire disponible");
+
 } // namespace Textes
 
 class KesuErreur : public std::exception {
@@ -179,4 +181,31 @@ inline const QString OptionSansValeur = QStringLiteral("L'option %1 ne prend pas
 inline const QString OptionSansNec = QStringLiteral("L'option %1 ne s'emploie qu'avec --nec");
 // %1 is the parser's own (English) account, for a case none of the above names.
 inline const QString CommandeIncorrecte = QStringLiteral("Ligne de commande incorrecte : %1");
+
+// The advised lengths' search. Functions, so that each is translated when said.
+inline QString LongueursPlage()
+{
+    return QCoreApplication::translate(
+        "Textes", "Échelle : la longueur de départ doit être positive ou nulle, et au plus celle "
+                  "de fin, qui ne dépasse pas %1 cm");
+}
+inline QString LongueursTolerance()
+{
+    return QCoreApplication::translate(
+        "Textes", "Tolérance sur les branches : elle doit être comprise entre 0 et %1 %");
+}
+inline QString LongueursBranches()
+{
+    return QCoreApplication::translate(
+        "Textes", "Branches : la longueur de départ doit être positive et au plus celle de fin, "
+                  "avec un pas d'au moins %1 cm et au plus %2 longueurs");
+}
+inline QString LongueursNombre()
+{
+    return QCoreApplication::translate("Textes", "Nombre de fenêtres : il doit être positif");
+}
+inline QString OptionSansLongueurs()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --longueurs");
+}
 } // namespace Textes

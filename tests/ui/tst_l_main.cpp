@@ -1,4 +1,5 @@
 #include "FenetreTest.h"
+#include "ui/fenetres/LongueursConseillees.h"
 #include "ui/fenetres/Modal.h"
 #include "ui/fenetres/VerificationNec.h"
 #include "ui/fenetres/ZoneImage.h"
@@ -311,6 +312,8 @@ void TstLMain::clavierDeChaqueFenetre()
     w->Button1->click();
     w->VerifNec->trigger();
     QCOMPARE(doublons(w->verificationNec), QStringList());
+    w->LongConseil->trigger();
+    QCOMPARE(doublons(w->longueursConseillees), QStringList());
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()

@@ -21,6 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class TForm3;
+class LongueursConseillees;
 class VerificationNec;
 class ZoneImage;
 
@@ -69,6 +70,9 @@ public:
     QMenu *MenuOutils;
     QAction *VerifNec;
     VerificationNec *verificationNec = nullptr;
+    // "Outils" > "Longueurs conseillées…", enabled with the NEC-2 entry.
+    QAction *LongConseil;
+    LongueursConseillees *longueursConseillees = nullptr;
 
     TForm3 *Form3 = nullptr;
 
@@ -92,6 +96,7 @@ public:
     void FrqBandeClick();
     void A_ProposClick();
     void VerifNecClick();
+    void LongConseilClick();
     // The NEC-2 entry's handler, and its tips saying why it is disabled.
     void prepareVerifNec();
     void EnregistrerImageClick();

@@ -61,6 +61,9 @@ void TForm1::construitMenu()
     VerifNec = MenuOutils->addAction(QStringLiteral("&Vérification NEC-2…"));
     VerifNec->setObjectName(QStringLiteral("VerifNec"));
     VerifNec->setEnabled(false);
+    LongConseil = MenuOutils->addAction(tr("&Longueurs conseillées…"));
+    LongConseil->setObjectName(QStringLiteral("LongConseil"));
+    LongConseil->setEnabled(false);
     A_Propos = menuBar()->addAction(QStringLiteral("A &Propos"));
     A_Propos->setObjectName(QStringLiteral("A_Propos"));
 }
@@ -79,4 +82,5 @@ void TForm1::connecteMenus()
     connecteGarde(FrqBande, &QAction::triggered, this, [this] { FrqBandeClick(); });
     connecteGarde(A_Propos, &QAction::triggered, this, [this] { A_ProposClick(); });
     prepareVerifNec();
+    connecteGarde(LongConseil, &QAction::triggered, this, [this] { LongConseilClick(); });
 }

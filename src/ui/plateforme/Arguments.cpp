@@ -1,5 +1,7 @@
 #include "ui/plateforme/Arguments.h"
 
+#include "longueurs/CommandeLongueurs.h"
+#include "longueurs/OptionsLongueurs.h"
 #include "nec/LigneCommande.h"
 #include "nec/OptionsNec.h"
 #include "regles/Commande.h"
@@ -32,12 +34,18 @@ Suite traiteArguments(int &argc, char **argv)
     // ends it once the window is up.
     QCommandLineOption quitte(QStringLiteral("quitte-apres-affichage"), Textes::AideOptionQuitte);
     quitte.setFlags(QCommandLineOption::HiddenFromHelp);
-    const QList<QCommandLineOption> generales{aide, version, nec, quitte};
+    const QCommandLineOption longueurs = Longueurs::optionLongueurs();
+    const QList<QCommandLineOption> generales{aide, version, nec, longueurs, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
     const QStringList liste = arguments(argc, argv);
-    const QString faute = Commande::analyse(parseur, generales + Nec::optionsNec(), liste);
+    const QString faute = Commande::analyse(
+        parseur, generales + Nec::optionsNec() + Longueurs::optionsLongueurs(), liste);
+    if (parseur.isSet(longueurs)) {
+        QCoreApplication app(argc, argv);
+        return {false, false, Longueurs::ligneCommande(liste.mid(1))};
+    }
     if (parseur.isSet(nec)) {
         QCoreApplication app(argc, argv);
         return {false, false, Nec::ligneCommande(liste.mid(1))};
@@ -45,8 +53,12 @@ Suite traiteArguments(int &argc, char **argv)
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
     const QString sansNec = Nec::optionNecDonnee(parseur);
-    if (!faute.isEmpty() || !sansNec.isEmpty()) {
-        erreurs << (faute.isEmpty() ? Textes::OptionSansNec.arg(sansNec) : faute) << '\n';
+    const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
+    if (!faute.isEmpty() || !sansNec.isEmpty() || !sansLongueurs.isEmpty()) {
+        erreurs << (!faute.isEmpty()     ? faute
+                    : !sansNec.isEmpty() ? Textes::OptionSansNec.arg(sansNec)
+                                         : Textes::OptionSansLongueurs().arg(sansLongueurs))
+                << '\n';
         return {false, false, 2};
     }
     if (parseur.isSet(aide)) {
