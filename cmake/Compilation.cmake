@@ -74,7 +74,7 @@ function(kesu_entete_partagee cible sorte)
         set(vide ${CMAKE_BINARY_DIR}/${hote}.cpp)
         file(CONFIGURE OUTPUT ${vide} CONTENT "// Only carries the precompiled header.\n")
         add_library(${hote} OBJECT ${vide})
-        set_target_properties(${hote} PROPERTIES AUTOMOC OFF UNITY_BUILD OFF)
+        set_target_properties(${hote} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF UNITY_BUILD OFF)
         target_link_libraries(${hote} PRIVATE Qt6::${sorte} Qt6::Test)
         target_compile_options(${hote} PRIVATE ${KESU_OPTIONS_TESTS})
         target_precompile_headers(${hote} PRIVATE <QTest>)
@@ -87,13 +87,14 @@ function(kesu_entete_partagee cible sorte)
 endfunction()
 
 # Called once every target is defined: applies the above to every test program
-# (a program that links Qt Test). A test's own code keeps line tables only, so
-# that a failure still names its line, while the code under test keeps its full
-# debugging information; that spares a third of a test's compilation.
+# (a program that links Qt Test). A test's own code is compiled without
+# optimisation and keeps line tables only, so that a failure still names its
+# line; the code under test keeps its optimisation and debugging information.
+# That spares half of a test's compilation.
 function(kesu_regle_tests)
     set(KESU_OPTIONS_TESTS)
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-        set(KESU_OPTIONS_TESTS $<$<CONFIG:RelWithDebInfo>:-g1>)
+        set(KESU_OPTIONS_TESTS "$<$<CONFIG:RelWithDebInfo>:-O0;-g1>")
     endif()
     set(partage OFF)
     if(KESU_ENTETES_PRECOMPILEES AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND TARGET Qt6::Test)

@@ -3,12 +3,13 @@
 # ghostscript and poppler-utils let the print tests read back the PDFs they print;
 # locales brings localedef and the sources of the comma locales the tests use;
 # clang-format checks that every source file keeps the committed format;
-# nec2c computes the antenna for the NEC-2 check; qt6-tools-dev and
-# qt6-l10n-tools bring lupdate and lrelease, which make the translations;
-# Ninja and ccache make the builds quicker (the build also works without them).
+# nec2c computes the antenna for the NEC-2 check; help2man writes the manual
+# page from the program's --help; qt6-tools-dev and qt6-l10n-tools bring
+# lupdate and lrelease, which make the translations; Ninja and ccache make the
+# builds quicker (the build also works without them).
 kesu_paquets=(cmake g++ make ninja-build ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-wine
-    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c "$@")
+    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c help2man "$@")
 
 kesu_installe_dependances() {
     local manquants=()

@@ -2,14 +2,14 @@
 # The Debian package as a user gets it, made with CPack from the normal build,
 # the one the tests ran on (CPack places it under /usr whatever the build's
 # install prefix). KESU_PAQUET_USR=1 also builds build-deb, configured for /usr
-# as the README shows, where the program sits one folder deeper
-# (/usr/lib/<arch>/kesu), and tries its package too. Each package is unpacked
-# in a folder of its own, away from /usr where it expects to live; its
-# launcher is started from an empty home folder and asked to end once its
-# window is shown. Fails when lintian reports an error, when the menu entry is
-# invalid, when an installed file names the folder it was built in, when the
-# program does not start and end cleanly, when the first start does not
-# seed the default band table, or when the English is missing.
+# as the README shows, and tries its package too. Each package is unpacked in
+# a folder of its own, away from /usr where it expects to live; its launcher
+# is started from an empty home folder and asked to end once its window is
+# shown. Fails when lintian reports a warning or an error, when the menu entry
+# is invalid, when the manual page is missing, when an installed file names the
+# folder it was built in, when the program does not start and end cleanly,
+# when the first start does not seed the default band table, or when the
+# English is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/dependances.sh dpkg-dev file binutils desktop-file-utils lintian
@@ -24,12 +24,13 @@ teste_paquet() {
     (cd "$construction" && cpack -G DEB >/dev/null)
     local paquet=("$construction"/kesu_*.deb)
     echo "== ${paquet[0]#"$sources"/}"
-    lintian --fail-on error "${paquet[0]}"
+    lintian --fail-on warning "${paquet[0]}"
 
     local arbre="$construction/paquet-deballe"
     rm -rf "$arbre"
     dpkg-deb -x "${paquet[0]}" "$arbre"
     desktop-file-validate "$arbre/usr/share/applications/kesu.desktop"
+    gzip -t "$arbre/usr/share/man/man1/kesu.1.gz"
 
     # The sources hold the build folders, so one name catches both.
     local fichier nomme=0

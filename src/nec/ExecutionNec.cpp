@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace Nec {
@@ -172,6 +173,94 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
         p.waitForFinished(-1);
     }
     return interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
+}
+
+ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray> &decks,
+                                                    int paralleles, const QString &programme,
+                                                    double delaiS)
+{
+    const GardeInterruption garde;
+    struct Course {
+        std::size_t i;
+        std::unique_ptr<QTemporaryDir> dossier;
+        std::unique_ptr<QProcess> processus;
+    };
+    std::vector<std::unique_ptr<Course>> courses;
+    std::vector<std::vector<ImpedanceB>> r(decks.size());
+    QString faute;
+    std::size_t suivant = 0;
+    int actives = 0;
+    QEventLoop boucle;
+    const auto arrete = [&](const QString &texte) {
+        if (faute.isEmpty())
+            faute = texte;
+        boucle.quit();
+    };
+    std::function<void()> demarre;
+    const auto finie = [&](Course *c) {
+        if (!c->processus)
+            return;
+        --actives;
+        Bilan b = interprete(finDe(*c->processus, *c->dossier, decks[c->i], false, delaiS));
+        c->processus.release()->deleteLater();
+        c->dossier.reset();
+        if (auto *texte = std::get_if<QString>(&b))
+            return arrete(*texte);
+        r[c->i] = std::move(std::get<std::vector<ImpedanceB>>(b));
+        if (actives == 0 && suivant == decks.size())
+            boucle.quit();
+        else
+            demarre();
+    };
+    demarre = [&] {
+        while (faute.isEmpty() && actives < std::max(1, paralleles) && suivant < decks.size()) {
+            auto c = std::make_unique<Course>();
+            c->i = suivant++;
+            c->dossier = prepare(decks[c->i]);
+            if (!c->dossier)
+                return arrete(Textes::NecDossierTemporaire());
+            c->processus = std::make_unique<QProcess>();
+            if (!configure(*c->processus, programme, *c->dossier))
+                return arrete(Textes::NecIntrouvable());
+            Course *course = c.get();
+            QObject::connect(course->processus.get(), &QProcess::finished, &boucle,
+                             [&finie, course] { finie(course); });
+            QObject::connect(course->processus.get(), &QProcess::errorOccurred, &boucle,
+                             [&finie, course](QProcess::ProcessError e) {
+                                 if (e == QProcess::FailedToStart)
+                                     finie(course);
+                             });
+            ++actives;
+            course->processus->start();
+            courses.push_back(std::move(c));
+        }
+    };
+    QTimer delai;
+    delai.setSingleShot(true);
+    QObject::connect(&delai, &QTimer::timeout, &boucle,
+                     [&] { arrete(Textes::NecDelai().arg(texteArrondi(delaiS, 3))); });
+    std::unique_ptr<QSocketNotifier> interruption;
+    if (garde.descripteur() >= 0) {
+        interruption =
+            std::make_unique<QSocketNotifier>(garde.descripteur(), QSocketNotifier::Read);
+        QObject::connect(interruption.get(), &QSocketNotifier::activated, &boucle,
+                         [&] { arrete(Textes::NecAnnule()); });
+    }
+    if (delaiS > SansDelai)
+        delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
+    demarre();
+    if (faute.isEmpty() && actives > 0)
+        boucle.exec();
+    for (const auto &c : courses)
+        if (c->processus && c->processus->state() != QProcess::NotRunning) {
+            c->processus->disconnect();
+            c->processus->kill();
+            c->processus->waitForFinished(-1);
+        }
+    courses.clear();
+    if (!faute.isEmpty())
+        return faute;
+    return r;
 }
 
 ExecutionNec::ExecutionNec(QObject *parent)

@@ -80,6 +80,14 @@ public:
                                  const QString &programme = ProgrammeNec,
                                  double delaiS = DelaiBloquantS);
 
+    // Several decks waited for together, at most `paralleles` nec2c at once:
+    // every deck's impedances in order, or the first failure's message, which
+    // stops the other runs. The limit holds for the whole; signals as above.
+    using Bilans = std::variant<std::vector<std::vector<ImpedanceB>>, QString>;
+    static Bilans executeBloquants(const std::vector<QByteArray> &decks, int paralleles,
+                                   const QString &programme = ProgrammeNec,
+                                   double delaiS = DelaiBloquantS);
+
 signals:
     void progression(int faites, int total);
     void termine(const std::vector<Nec::ImpedanceB> &impedances);

@@ -12,10 +12,8 @@
 
 namespace Nec {
 
-namespace {
-
-std::vector<BandeVerifiee> bandes(const std::vector<BandeDemandee> &demandees,
-                                  const FichierBandes::Table &table)
+static std::vector<BandeVerifiee> bandes(const std::vector<BandeDemandee> &demandees,
+                                         const FichierBandes::Table &table)
 {
     std::vector<BandeVerifiee> r;
     const auto ajoute = [&](int k) {
@@ -35,7 +33,16 @@ std::vector<BandeVerifiee> bandes(const std::vector<BandeDemandee> &demandees,
     return r;
 }
 
-} // namespace
+void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
+                    const FichierBandes::Table &table)
+{
+    e.bandes = bandes(demandees, table);
+    // The antenna is cut for the table's highest band, ticked or not, so
+    // that a band's impedance does not depend on the others asked.
+    for (const auto &ligne : table)
+        e.frequenceMaxTableKHz = std::max(e.frequenceMaxTableKHz, ligne.Frequence);
+    valide(e);
+}
 
 int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, QTextStream &sortie,
                   QTextStream &erreurs, const Calculateur &calcule)
@@ -80,12 +87,7 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
     }
     QByteArray d;
     try {
-        e.bandes = bandes(demandees, table);
-        // The antenna is cut for the table's highest band, ticked or not, so
-        // that a band's impedance does not depend on the others asked.
-        for (const auto &ligne : table)
-            e.frequenceMaxTableKHz = std::max(e.frequenceMaxTableKHz, ligne.Frequence);
-        valide(e);
+        completeBandes(e, demandees, table);
         // Too many segments: a value the check refuses.
         d = deck(e);
     } catch (const KesuErreur &erreur) {
@@ -115,18 +117,20 @@ int ligneCommande(const QStringList &arguments, const FichierBandes::Table &tabl
         arguments, [&] { return table; }, sortie, erreurs, calcule);
 }
 
+FichierBandes::Table litKesuIni()
+{
+    QFile f(FichierBandes::NomFichier);
+    if (!f.open(QIODevice::ReadOnly))
+        leveErreur(Textes::FichierBandesIntrouvable());
+    return FichierBandes::lit(f.readAll());
+}
+
 int ligneCommande(const QStringList &arguments)
 {
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
-    const auto litBandes = [] {
-        QFile f(FichierBandes::NomFichier);
-        if (!f.open(QIODevice::ReadOnly))
-            leveErreur(Textes::FichierBandesIntrouvable());
-        return FichierBandes::lit(f.readAll());
-    };
     installeInterruptions();
-    return ligneCommande(arguments, litBandes, sortie, erreurs,
+    return ligneCommande(arguments, litKesuIni, sortie, erreurs,
                          [](const QByteArray &d, int n, double delaiS) {
                              return ExecutionNec::executeBloquant(d, n, ProgrammeNec, delaiS);
                          });

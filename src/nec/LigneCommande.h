@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nec/ExecutionNec.h"
+#include "nec/OptionsNec.h"
 #include "state/FichierBandes.h"
 
 #include <QStringList>
@@ -15,6 +16,14 @@ namespace Nec {
 using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences, double delaiS)>;
 // Reads the band table; throws when it cannot.
 using LecteurBandes = std::function<FichierBandes::Table()>;
+
+// The bands named on the line (all when none is), from the band table, and the
+// table's highest frequency; throws when a band is unknown or the inputs are bad.
+void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
+                    const FichierBandes::Table &table);
+
+// Kesu.ini from the working folder; throws when it cannot be read.
+FichierBandes::Table litKesuIni();
 
 // The arguments after the program's name, "--nec" included. Every option and
 // value is checked before the band table is read. --help and --version print

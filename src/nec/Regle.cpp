@@ -27,19 +27,6 @@ bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe cla
         .marque(std::fabs(SinusCourant(positionCm, nu)));
 }
 
-bool accordable(double module, Classe classe, const LimitesAccord &limites)
-{
-    switch (classe) {
-    case Classe::Haute:
-        return module >= limites.haute;
-    case Classe::Moyenne:
-        return module <= limites.moyenne;
-    case Classe::Basse:
-        break;
-    }
-    return module <= limites.basse;
-}
-
 double rosBoite(std::complex<double> z, int balun)
 {
     return ros(z / static_cast<double>(balun), ImpedanceEmetteur);

@@ -60,8 +60,20 @@ std::int32_t positionElectrique(std::int32_t longElecDip, std::int32_t echelleCm
 bool grapheMarque(std::int32_t frequenceKHz, std::int32_t positionCm, Classe classe,
                   const SeuilsGraphe &seuils);
 
-// True where the tuner can match an impedance of this modulus.
-bool accordable(double module, Classe classe, const LimitesAccord &limites);
+// True where the tuner can match an impedance of this modulus. Inline: the
+// map asks it at every centimetre of every band.
+inline bool accordable(double module, Classe classe, const LimitesAccord &limites)
+{
+    switch (classe) {
+    case Classe::Haute:
+        return module >= limites.haute;
+    case Classe::Moyenne:
+        return module <= limites.moyenne;
+    case Classe::Basse:
+        break;
+    }
+    return module <= limites.basse;
+}
 bool accordable(const Boite &boite, std::complex<double> z);
 
 } // namespace Nec

@@ -100,9 +100,6 @@ bool accordableC(const Entrees &e, Complexe zC)
                                        : accordable(std::abs(zC), e.classe, e.limites);
 }
 
-namespace {
-
-// The chart's row of a band: true where it lets C fall.
 std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
 {
     std::vector<bool> r(n);
@@ -113,6 +110,8 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
     }
     return r;
 }
+
+namespace {
 
 bool finie(Complexe z)
 {
@@ -134,27 +133,44 @@ const CarteBande *bandePrecedente(const Resultat *precedent, const CleGraphe &cl
 
 namespace {
 
-// The tuner's verdict along the ladder, a centimetre at a time from B.
+// The tuner's verdict along the ladder, a centimetre at a time from B, and-ed
+// into r (so that a band's sweep needs no row of its own per point), with |Z|
+// into module when given. The criterion is chosen once, outside the loop.
+void etendRangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::vector<bool> &r,
+                    float *module)
+{
+    Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
+    const std::size_t n = r.size();
+    if (e.critere == Critere::Boite) {
+        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+            if (r[l] && !accordable(e.boite, ligne.impedance()))
+                r[l] = false;
+            if (module)
+                module[l] = static_cast<float>(ligne.module());
+        }
+        return;
+    }
+    for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+        const double m = ligne.module();
+        if (r[l] && !accordable(m, e.classe, e.limites))
+            r[l] = false;
+        if (module)
+            module[l] = static_cast<float>(m);
+    }
+}
+
 std::vector<bool> rangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::size_t n,
                             std::vector<float> *module)
 {
-    std::vector<bool> r(n);
-    Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
-    for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
-        if (e.critere == Critere::Boite) {
-            r[l] = accordable(e.boite, ligne.impedance());
-        } else {
-            r[l] = accordable(ligne.module(), e.classe, e.limites);
-        }
-        if (module)
-            (*module)[l] = static_cast<float>(ligne.module());
-    }
+    std::vector<bool> r(n, true);
+    etendRangeeNec(e, zB, frequenceHz, r, module ? module->data() : nullptr);
     return r;
 }
 
 } // namespace
 
-Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent)
+Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat *precedent,
+                bool avecGraphe)
 {
     Resultat r;
     r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
@@ -165,8 +181,13 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
         const BandeVerifiee &b = e.bandes[j];
         const double f = b.frequenceKHz * 1e3;
         const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
-        CarteBande c{
-            b.k, avant ? avant->libreGraphe : rangeeGraphe(e, b, n), {}, {}, std::vector<float>(n)};
+        CarteBande c{b.k,
+                     avant        ? avant->libreGraphe
+                     : avecGraphe ? rangeeGraphe(e, b, n)
+                                  : std::vector<bool>(),
+                     {},
+                     {},
+                     std::vector<float>(n)};
         c.libreNec = rangeeNec(e, zB[j].z, f, n, &c.module);
         const Complexe zC = impedanceEnC(zB[j].z, e.echelle, f, longueurM);
         const double rapport = ros(zB[j].z, e.echelle, f, longueurM);
@@ -202,15 +223,13 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             fini = fini && finie(z) && finie(zCf);
             t.rosBoiteMaxBande = std::max(t.rosBoiteMaxBande, rosBoite(zCf, e.boite.balun));
             t.accordableBande = t.accordableBande && accordableC(e, zCf);
-            const std::vector<bool> rangee = rangeeNec(e, z, kHz * 1e3, n, nullptr);
-            for (std::size_t l = 0; l < n; ++l)
-                c.libreNecBande[l] = c.libreNecBande[l] && rangee[l];
+            etendRangeeNec(e, z, kHz * 1e3, c.libreNecBande, nullptr);
         }
         if (!fini)
             leveErreur(Textes::NecNonFini().arg(b.bande));
         std::size_t libresATort = 0;
         std::size_t interditsATort = 0;
-        for (std::size_t l = 0; l < n; ++l) {
+        for (std::size_t l = 0; l < c.libreGraphe.size(); ++l) {
             libresATort += c.libreGraphe[l] && !c.libreNecBande[l];
             interditsATort += !c.libreGraphe[l] && c.libreNecBande[l];
         }

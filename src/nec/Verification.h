@@ -67,6 +67,10 @@ QByteArray deck(const Entrees &e);
 // Whether the tuner matches C, by the inputs' criterion.
 bool accordableC(const Entrees &e, Complexe zC);
 
+// The chart's row of a band along the ladder, n centimetres from B: true where
+// it lets C fall.
+std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n);
+
 struct LigneTableau {
     BandeVerifiee bande;
     Complexe zB;
@@ -116,8 +120,11 @@ struct Resultat {
 // for the same chart inputs lends its chart rows, so that a change of Z0,
 // loss or limits costs no sine. A value along the ladder that is not finite
 // throws: the computation failed, there is no row to show.
+// Without the chart (avecGraphe false) its rows stay empty and so do the
+// shares of disagreement: what only needs the tuner's verdict along the
+// ladder saves the chart's sine at every centimetre.
 Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB,
-                const Resultat *precedent = nullptr);
+                const Resultat *precedent = nullptr, bool avecGraphe = true);
 
 // The table as CSV: one header line, then a line per band.
 QByteArray csv(const std::vector<LigneTableau> &lignes);

@@ -41,6 +41,23 @@ inline constexpr std::int32_t LongueurMaxMinCm = 4000;
 inline constexpr double DelaiCommandeS = 600;
 inline constexpr int SegmentsMax = 2001;
 
+// The advised ladder lengths: the range searched, the branch's tolerance
+// (the antenna is also computed that much shorter and longer), the branch
+// lengths tried when the branch is searched too, and how many windows are listed.
+inline constexpr std::int32_t EchelleMinCm = 500;
+inline constexpr std::int32_t EchelleMaxCm = 4000;
+inline constexpr std::int32_t RechercheEchelleMaxCm = 100'000; // a kilometre of ladder
+inline constexpr double ToleranceBranchePct = 2;
+inline constexpr double ToleranceBrancheMaxPct = 20;
+inline constexpr std::int32_t BrancheMinCm = 1800;
+inline constexpr std::int32_t BrancheMaxCm = 2300;
+inline constexpr std::int32_t PasBrancheCm = 10;
+inline constexpr std::int32_t PasBrancheMinCm = 10; // finer is no advice for a wire cut by hand
+inline constexpr int BranchesMax = 200;
+inline constexpr int FenetresListees = 10;
+// nec2c runs at once during a search: one per core of a small machine.
+inline constexpr int ExecutionsParalleles = 2;
+
 // Kesu.ini keeps two positions for the band name and five for the frequency:
 // anything wider would not read back, or read back as another value.
 inline constexpr std::int32_t BandeMin = -9;

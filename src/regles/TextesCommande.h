@@ -203,4 +203,73 @@ inline QString AideToutesBandes()
     return QCoreApplication::translate("Textes", "toutes celles de Kesu.ini");
 }
 
+// The advised lengths. Functions, so that each is translated when said.
+inline QString AideOptionLongueurs()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueurs d'échelle conseillées sans fenêtre : écrit les fenêtres de "
+                  "longueurs en CSV sur la sortie standard. « kesu --longueurs --help » en donne "
+                  "les options.");
+}
+inline QString AideUtilisationLongueurs()
+{
+    return QStringLiteral("kesu --longueurs [options]");
+}
+inline QString AideLongueurs()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Cherche, centimètre par centimètre, les fenêtres de longueurs d'échelle où la boîte "
+        "accorde chaque bande, sur toute la bande, pour la branche telle que donnée et pour la "
+        "branche raccourcie et allongée de la tolérance, et les écrit en CSV sur la sortie "
+        "standard : une ligne d'en-tête, puis une ligne par fenêtre, de celle qui accorde le plus "
+        "de bandes à la plus large. Avec --branche-min ou --branche-max, cherche aussi la "
+        "longueur de branche. Les options de --nec s'y emploient aussi. Code de sortie : 0 quand "
+        "la liste est écrite, 1 quand Kesu.ini est introuvable ou que nec2c échoue, 2 pour une "
+        "option ou une valeur incorrecte.");
+}
+inline QString AideEchelleMin()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueur d'échelle où la recherche commence, en centimètres entiers.");
+}
+inline QString AideEchelleMax()
+{
+    return QCoreApplication::translate(
+        "Textes", "Longueur d'échelle où la recherche finit, en centimètres entiers.");
+}
+inline QString AideTolerance()
+{
+    return QCoreApplication::translate(
+        "Textes", "Tolérance sur les branches, en % : l'antenne est aussi calculée avec des "
+                  "branches plus courtes et plus longues d'autant ; 0 : telles que données.");
+}
+inline QString AideBrancheMin()
+{
+    return QCoreApplication::translate(
+        "Textes", "Cherche aussi la branche, à partir de cette longueur, en centimètres entiers.");
+}
+inline QString AideBrancheMax()
+{
+    return QCoreApplication::translate(
+        "Textes", "Cherche aussi la branche, jusqu'à cette longueur, en centimètres entiers.");
+}
+inline QString AidePas()
+{
+    return QCoreApplication::translate(
+        "Textes", "Pas entre deux longueurs de branche cherchées, en centimètres entiers, d'au "
+                  "moins 10.");
+}
+// %1 lists the rules.
+inline QString AideRegle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Ce qui dit qu'une bande s'accorde : %1 (graphe : la règle des bandeaux du "
+                  "graphe, sans nec2c ; nec : le critère de --classe sur l'impédance calculée).");
+}
+inline QString AideNombre()
+{
+    return QCoreApplication::translate("Textes", "Nombre de fenêtres écrites, au plus.");
+}
+
 } // namespace Textes

@@ -1,5 +1,6 @@
 #include "FenetreTest.h"
 #include "Francais.h"
+#include "ui/fenetres/LongueursConseillees.h"
 #include "ui/fenetres/Modal.h"
 #include "ui/fenetres/VerificationNec.h"
 #include "ui/fenetres/ZoneImage.h"
@@ -320,6 +321,8 @@ void TstLMain::clavierDeChaqueFenetre()
     w->Button1->click();
     w->VerifNec->trigger();
     QCOMPARE(doublons(w->verificationNec), QStringList());
+    w->LongConseil->trigger();
+    QCOMPARE(doublons(w->longueursConseillees), QStringList());
 }
 
 void TstLMain::erreurDansUnHandlerEstAfficheeEtLeProgrammeContinue()

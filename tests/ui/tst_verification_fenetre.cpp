@@ -33,6 +33,7 @@ struct Verification {
         f->Button1->click();
         f->VerifNec->trigger();
         v = f->verificationNec;
+        v->execution().programme = QStringLiteral(KESU_NEC_MEMOIRE);
     }
     // Runs the computation and waits for its end.
     void calcule()

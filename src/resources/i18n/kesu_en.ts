@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>CarteLongueurs</name>
+    <message>
+        <source>Fenêtres</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Échelle : %1</source>
+        <translation>Ladder line: %1</translation>
+    </message>
+</context>
+<context>
     <name>CarteNec</name>
     <message>
         <source>Échelle : </source>
@@ -122,6 +133,185 @@
     <message>
         <source>Nombre de Lamda dans le demi-dipole : %1</source>
         <translation>Wavelengths in the half dipole: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LongueursConseillees</name>
+    <message>
+        <source>nec2c n&apos;est pas installé : la recherche suit la règle des bandeaux du graphe. Avec NEC-2 (paquet nec2c), elle jugerait l&apos;impédance calculée de l&apos;antenne, sur toute la bande et pour les branches raccourcies et allongées de la tolérance, et donnerait pour chaque fenêtre le ROS que voit la boîte et la perte de l&apos;échelle.</source>
+        <translation>nec2c is not installed: the search follows the rule of the chart&apos;s bars. With NEC-2 (package nec2c), it would judge the antenna&apos;s computed impedance, across the whole band and for the legs shortened and lengthened by the tolerance, and would give for each window the SWR the tuner sees and the ladder line&apos;s loss.</translation>
+    </message>
+    <message>
+        <source>Calcul NEC-2 en cours…</source>
+        <translation>NEC-2 computation running…</translation>
+    </message>
+    <message>
+        <source>Aucune longueur de la plage n&apos;accorde une bande.</source>
+        <translation>No length in the range matches a band.</translation>
+    </message>
+    <message>
+        <source>Toutes les bandes cochées s&apos;accordent dans les fenêtres ci-dessous, de la plus large à la plus étroite.</source>
+        <translation>Every ticked band matches in the windows below, from the widest to the narrowest.</translation>
+    </message>
+    <message>
+        <source>Aucune longueur de la plage n&apos;accorde toutes les bandes : voici celles qui en accordent le plus (%1 sur %2).</source>
+        <translation>No length in the range matches every band: here are those that match the most (%1 of %2).</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>non</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Longueurs conseillées</source>
+        <translation>Advised Lengths</translation>
+    </message>
+    <message>
+        <source>Plage</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>É&amp;chelle de</source>
+        <translation>&amp;Ladder from</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>à</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>&amp;Tolérance sur les branches</source>
+        <translation>Leg &amp;tolerance</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Échelle à</source>
+        <translation>Ladder to</translation>
+    </message>
+    <message>
+        <source>Graphe (classe de la fenêtre principale)</source>
+        <translation>Chart (class of the main window)</translation>
+    </message>
+    <message>
+        <source>NEC-2 : limite de |Z| de la classe</source>
+        <translation>NEC-2: the class&apos;s |Z| limit</translation>
+    </message>
+    <message>
+        <source>NEC-2 : boîte d&apos;accord</source>
+        <translation>NEC-2: antenna tuner</translation>
+    </message>
+    <message>
+        <source>C&amp;ritère</source>
+        <translation>C&amp;riterion</translation>
+    </message>
+    <message>
+        <source>Sur toute la &amp;bande (plan IARU)</source>
+        <translation>Across the whole &amp;band (IARU plan)</translation>
+    </message>
+    <message>
+        <source>Chercher aussi la bra&amp;nche</source>
+        <translation>Search the le&amp;g too</translation>
+    </message>
+    <message>
+        <source>Branche &amp;de</source>
+        <translation>Leg &amp;from</translation>
+    </message>
+    <message>
+        <source>Branche à</source>
+        <translation>Leg to</translation>
+    </message>
+    <message>
+        <source>&amp;Pas</source>
+        <translation>St&amp;ep</translation>
+    </message>
+    <message>
+        <source>L&apos;antenne, l&apos;échelle et la boîte sont celles de la fenêtre principale et de la vérification NEC-2.</source>
+        <translation>The antenna, the ladder line and the tuner are those of the main window and of the NEC-2 check.</translation>
+    </message>
+    <message>
+        <source>C&amp;hercher</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Appli&amp;quer</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>Reporte le centre de la fenêtre choisie dans la longueur de l&apos;échelle (et la branche, si elle a été cherchée), puis lance le graphe</source>
+        <translation>Puts the centre of the chosen window into the ladder line length (and the leg, if it was searched), then draws the chart</translation>
+    </message>
+    <message>
+        <source>Rang</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Branche (cm)</source>
+        <translation>Leg (cm)</translation>
+    </message>
+    <message>
+        <source>Couper à (cm)</source>
+        <translation>Cut at (cm)</translation>
+    </message>
+    <message>
+        <source>De (cm)</source>
+        <translation>From (cm)</translation>
+    </message>
+    <message>
+        <source>À (cm)</source>
+        <translation>To (cm)</translation>
+    </message>
+    <message>
+        <source>Largeur (cm)</source>
+        <translation>Width (cm)</translation>
+    </message>
+    <message>
+        <source>Bandes manquantes</source>
+        <translation>Missing bands</translation>
+    </message>
+    <message>
+        <source>ROS boîte max</source>
+        <translation>Max tuner SWR</translation>
+    </message>
+    <message>
+        <source>Perte max (dB)</source>
+        <translation>Max loss (dB)</translation>
+    </message>
+    <message>
+        <source>En couleur : la bande ne s&apos;accorde pas là ; en vert : les fenêtres proposées, la fenêtre choisie encadrée.</source>
+        <translation>Coloured: the band does not match there; green: the windows proposed, the chosen window framed.</translation>
+    </message>
+    <message>
+        <source>Bande</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Accordable</source>
+        <translation>Tunable</translation>
+    </message>
+    <message>
+        <source>ROS vu par la boîte</source>
+        <translation>SWR the tuner sees</translation>
+    </message>
+    <message>
+        <source>Perte de l&apos;échelle (dB)</source>
+        <translation>Ladder line loss (dB)</translation>
     </message>
 </context>
 <context>
@@ -429,6 +619,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Coef de vélocité de l&apos;échelle</source>
         <translation>Velocity factor of the ladder line</translation>
+    </message>
+    <message>
+        <source>&amp;Longueurs conseillées…</source>
+        <translation>&amp;Advised Lengths…</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1171,66 @@ SWR</translation>
     <message>
         <source>toutes celles de Kesu.ini</source>
         <translation>all those of Kesu.ini</translation>
+    </message>
+    <message>
+        <source>Échelle : la longueur de départ doit être positive ou nulle, et au plus celle de fin, qui ne dépasse pas %1 cm</source>
+        <translation>Ladder line: the start length must be positive or zero, and at most the end length, which does not exceed %1 cm</translation>
+    </message>
+    <message>
+        <source>Tolérance sur les branches : elle doit être comprise entre 0 et %1 %</source>
+        <translation>Leg tolerance: it must be between 0 and %1 %</translation>
+    </message>
+    <message>
+        <source>Branches : la longueur de départ doit être positive et au plus celle de fin, avec un pas d&apos;au moins %1 cm et au plus %2 longueurs</source>
+        <translation>Legs: the start length must be positive and at most the end length, with a step of at least %1 cm and at most %2 lengths</translation>
+    </message>
+    <message>
+        <source>Nombre de fenêtres : il doit être positif</source>
+        <translation>Number of windows: it must be positive</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 ne s&apos;emploie qu&apos;avec --longueurs</source>
+        <translation>The option %1 is only used with --longueurs</translation>
+    </message>
+    <message>
+        <source>Longueurs d&apos;échelle conseillées sans fenêtre : écrit les fenêtres de longueurs en CSV sur la sortie standard. « kesu --longueurs --help » en donne les options.</source>
+        <translation>Advised ladder line lengths without a window: writes the windows of lengths as CSV on the standard output. “kesu --longueurs --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>Cherche, centimètre par centimètre, les fenêtres de longueurs d&apos;échelle où la boîte accorde chaque bande, sur toute la bande, pour la branche telle que donnée et pour la branche raccourcie et allongée de la tolérance, et les écrit en CSV sur la sortie standard : une ligne d&apos;en-tête, puis une ligne par fenêtre, de celle qui accorde le plus de bandes à la plus large. Avec --branche-min ou --branche-max, cherche aussi la longueur de branche. Les options de --nec s&apos;y emploient aussi. Code de sortie : 0 quand la liste est écrite, 1 quand Kesu.ini est introuvable ou que nec2c échoue, 2 pour une option ou une valeur incorrecte.</source>
+        <translation>Searches, centimetre by centimetre, the windows of ladder line lengths where the tuner matches each band, across the whole band, for the leg as given and for the leg shortened and lengthened by the tolerance, and writes them as CSV on the standard output: a header line, then one line per window, from the one that matches the most bands to the widest. With --branche-min or --branche-max, also searches the leg length. The options of --nec can be used too. Exit status: 0 when the list is written, 1 when Kesu.ini cannot be found or nec2c fails, 2 for an invalid option or value.</translation>
+    </message>
+    <message>
+        <source>Longueur d&apos;échelle où la recherche commence, en centimètres entiers.</source>
+        <translation>Ladder line length where the search starts, in whole centimetres.</translation>
+    </message>
+    <message>
+        <source>Longueur d&apos;échelle où la recherche finit, en centimètres entiers.</source>
+        <translation>Ladder line length where the search ends, in whole centimetres.</translation>
+    </message>
+    <message>
+        <source>Tolérance sur les branches, en % : l&apos;antenne est aussi calculée avec des branches plus courtes et plus longues d&apos;autant ; 0 : telles que données.</source>
+        <translation>Leg tolerance, in %: the antenna is also computed with legs that much shorter and longer; 0: as given.</translation>
+    </message>
+    <message>
+        <source>Cherche aussi la branche, à partir de cette longueur, en centimètres entiers.</source>
+        <translation>Also searches the leg, from this length, in whole centimetres.</translation>
+    </message>
+    <message>
+        <source>Cherche aussi la branche, jusqu&apos;à cette longueur, en centimètres entiers.</source>
+        <translation>Also searches the leg, up to this length, in whole centimetres.</translation>
+    </message>
+    <message>
+        <source>Pas entre deux longueurs de branche cherchées, en centimètres entiers, d&apos;au moins 10.</source>
+        <translation>Step between two leg lengths searched, in whole centimetres, at least 10.</translation>
+    </message>
+    <message>
+        <source>Ce qui dit qu&apos;une bande s&apos;accorde : %1 (graphe : la règle des bandeaux du graphe, sans nec2c ; nec : le critère de --classe sur l&apos;impédance calculée).</source>
+        <translation>What says a band matches: %1 (graphe: the rule of the chart&apos;s bars, without nec2c; nec: the --classe criterion on the computed impedance).</translation>
+    </message>
+    <message>
+        <source>Nombre de fenêtres écrites, au plus.</source>
+        <translation>Number of windows written, at most.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,8 @@ void CarteNec::paintEvent(QPaintEvent *)
     if (carte_.empty())
         return;
     const int droite = width() - Droite;
+    // Asked on every centimetre of every row below: once is enough.
+    const std::int32_t bout = fin();
     for (std::size_t j = 0; j < carte_.size(); ++j) {
         const Nec::CarteBande &c = carte_[j];
         const QColor couleur = QColor::fromRgb(CouleursBandes[c.k]);
@@ -144,13 +146,13 @@ void CarteNec::paintEvent(QPaintEvent *)
             p.fillRect(QRect(Gauche, y, droite - Gauche, Rangee), QColor(235, 235, 235));
             // Each run of lengths where C may not fall is one bar.
             const std::vector<bool> &libre = *rangees[r];
-            for (std::int32_t a = 0; a <= fin();) {
+            for (std::int32_t a = 0; a <= bout;) {
                 if (libre[a]) {
                     ++a;
                     continue;
                 }
                 std::int32_t b = a;
-                while (b + 1 <= fin() && !libre[b + 1])
+                while (b + 1 <= bout && !libre[b + 1])
                     ++b;
                 const int x0 = colonne(a);
                 p.fillRect(QRect(x0, y, std::max(1, colonne(b + 1) - x0), Rangee), couleur);
@@ -159,13 +161,13 @@ void CarteNec::paintEvent(QPaintEvent *)
         }
         // The dangerous disagreement: the chart lets C fall, the tuner fails.
         const int yTort = hautBande(j) + Rangee - Tort;
-        for (std::int32_t a = 0; a <= fin();) {
+        for (std::int32_t a = 0; a <= bout;) {
             if (!(c.libreGraphe[a] && !nec[a])) {
                 ++a;
                 continue;
             }
             std::int32_t b = a;
-            while (b + 1 <= fin() && c.libreGraphe[b + 1] && !nec[b + 1])
+            while (b + 1 <= bout && c.libreGraphe[b + 1] && !nec[b + 1])
                 ++b;
             const int x0 = colonne(a);
             p.fillRect(QRect(x0, yTort, std::max(1, colonne(b + 1) - x0), Tort), LibreATort);
@@ -176,11 +178,11 @@ void CarteNec::paintEvent(QPaintEvent *)
     const int yEchelle = hautBande(carte_.size());
     p.setPen(Qt::black);
     p.drawLine(Gauche, yEchelle, droite, yEchelle);
-    const double pas = pasGraduation(fin() / 100.0 / std::max(1, droite - Gauche));
+    const double pas = pasGraduation(bout / 100.0 / std::max(1, droite - Gauche));
     for (int i = 0;; ++i) {
         const double m = i * pas;
         const auto cm = static_cast<std::int32_t>(std::lround(m * 100));
-        if (cm > fin())
+        if (cm > bout)
             break;
         const int x = colonne(cm);
         p.drawLine(x, yEchelle, x, yEchelle + 4);
@@ -191,7 +193,7 @@ void CarteNec::paintEvent(QPaintEvent *)
     p.drawText(QRect(2, yEchelle + 5, Gauche - 16, Echelle - 6), Qt::AlignRight | Qt::AlignTop,
                tr("m depuis B"));
     // The current C.
-    if (echelleCm_ >= 0 && echelleCm_ <= fin()) {
+    if (echelleCm_ >= 0 && echelleCm_ <= bout) {
         const int x = colonne(echelleCm_);
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
         p.drawLine(x, Haut - 2, x, yEchelle);

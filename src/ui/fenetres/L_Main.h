@@ -21,6 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class TForm3;
+class LongueursConseillees;
 class VerificationNec;
 class ZoneImage;
 
@@ -71,6 +72,9 @@ public:
     // "Outils" > "Langue / Language": French or English, from the next start.
     QMenu *MenuLangue;
     VerificationNec *verificationNec = nullptr;
+    // "Outils" > "Longueurs conseillées…", enabled with the NEC-2 entry.
+    QAction *LongConseil;
+    LongueursConseillees *longueursConseillees = nullptr;
 
     TForm3 *Form3 = nullptr;
 
@@ -95,6 +99,7 @@ public:
     void A_ProposClick();
     void VerifNecClick();
     void LangueClick(const QString &code);
+    void LongConseilClick();
     // The NEC-2 entry's handler, and its tips saying why it is disabled.
     void prepareVerifNec();
     void EnregistrerImageClick();

@@ -63,4 +63,5 @@ void TForm1::Button1Click()
     ClicBC->setEnabled(true);
     LRayon->setEnabled(true);
     VerifNec->setEnabled(true);
+    LongConseil->setEnabled(true);
 }

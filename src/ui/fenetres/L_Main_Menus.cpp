@@ -64,6 +64,9 @@ void TForm1::construitMenu()
     VerifNec = MenuOutils->addAction(tr("&Vérification NEC-2…"));
     VerifNec->setObjectName(QStringLiteral("VerifNec"));
     VerifNec->setEnabled(false);
+    LongConseil = MenuOutils->addAction(tr("&Longueurs conseillées…"));
+    LongConseil->setObjectName(QStringLiteral("LongConseil"));
+    LongConseil->setEnabled(false);
     // Named in both languages, so that a user who does not read the one shown
     // still finds it.
     MenuLangue = MenuOutils->addMenu(tr("Langue / Language"));
@@ -101,6 +104,7 @@ void TForm1::connecteMenus()
         connecteGarde(a, &QAction::triggered, this,
                       [this, a] { LangueClick(a->data().toString()); });
     prepareVerifNec();
+    connecteGarde(LongConseil, &QAction::triggered, this, [this] { LongConseilClick(); });
 }
 
 void TForm1::LangueClick(const QString &code)

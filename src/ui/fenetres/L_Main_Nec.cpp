@@ -5,6 +5,7 @@
 #include "calc/CalculRun.h"
 #include "regles/Arithmetique.h"
 #include "regles/Reel.h"
+#include "ui/fenetres/EntreesPrincipales.h"
 #include "ui/fenetres/VerificationNec.h"
 #include "ui/plateforme/HandlerGarde.h"
 
@@ -44,6 +45,8 @@ template <class Lecture> auto lit(Nec::Champ champ, const char *nom, Lecture lec
     }
 }
 
+} // namespace
+
 Nec::Entrees entreesPrincipales(const TForm1 &f)
 {
     Nec::Entrees e;
@@ -78,8 +81,6 @@ Nec::Entrees entreesPrincipales(const TForm1 &f)
                 {k, EtatCalcul.TableBandes[k - 1].Bande, EtatCalcul.TableBandes[k - 1].Frequence});
     return e;
 }
-
-} // namespace
 
 void TForm1::prepareVerifNec()
 {

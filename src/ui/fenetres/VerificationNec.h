@@ -31,6 +31,11 @@ public:
     explicit VerificationNec(EntreesPrincipales principales, QWidget *parent = nullptr);
     ~VerificationNec() override;
 
+    // The check's own inputs (antenna, ladder, tuner, region) as this window
+    // last saved them in the user's settings, its defaults where none was,
+    // over the main window's: what another window computes the same antenna from.
+    static Nec::Entrees entreesReglees(Nec::Entrees e);
+
     // What the map's end box takes, as when empty, for twice the ladder.
     static inline const QString Auto = QStringLiteral("auto");
 

@@ -336,3 +336,38 @@ void VerificationNec::sauveReglages() const
     for (const QComboBox *liste : {Sol, Forme, Region, Critere, Balun, Verdict})
         s.setValue(liste->objectName(), liste->currentData());
 }
+
+Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    const auto reel = [&s](const char *cle, double defaut) {
+        const auto v = Nec::nombre(s.value(QString::fromLatin1(cle)).toString());
+        return v ? *v : defaut;
+    };
+    const auto indice = [&s](const char *cle, const auto &noms, int defaut) {
+        const QString v = s.value(QString::fromLatin1(cle)).toString();
+        for (std::size_t i = 0; i < std::size(noms); ++i)
+            if (v == QString::fromLatin1(noms[i]))
+                return static_cast<int>(i);
+        return defaut;
+    };
+    Nec::Antenne &a = e.antenne;
+    a.diametreMm = reel("Diametre", a.diametreMm);
+    a.hauteurM = reel("Hauteur", a.hauteurM);
+    a.sol = static_cast<Nec::Sol>(indice("Sol", Nec::NomsSols, static_cast<int>(a.sol)));
+    a.ecartementMm = reel("Ecartement", a.ecartementMm);
+    a.forme = static_cast<Nec::Forme>(indice("Forme", Nec::NomsFormes, static_cast<int>(a.forme)));
+    if (a.forme == Nec::Forme::VInversee)
+        a.angleDeg = reel("Angle", a.angleDeg);
+    e.echelle.z0 = reel("Z0", e.echelle.z0);
+    e.echelle.perteDb100m = reel("Perte", e.echelle.perteDb100m);
+    e.limites = {reel("LimiteBasse", e.limites.basse), reel("LimiteMoyenne", e.limites.moyenne),
+                 reel("LimiteHaute", e.limites.haute)};
+    e.critere = s.value(QStringLiteral("Critere")).toString() == QLatin1String("boite")
+                    ? Nec::Critere::Boite
+                    : Nec::Critere::Limite;
+    e.boite = {static_cast<int>(reel("Balun", e.boite.balun)), reel("RosMax", e.boite.rosMax)};
+    e.region = static_cast<int>(reel("Region", e.region));
+    return e;
+}

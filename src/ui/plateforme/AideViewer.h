@@ -32,6 +32,7 @@ QString document(const QString &dossierProgramme);
 constexpr int ContexteEditeur = 12;
 constexpr int ContexteAPropos = 13;
 constexpr int ContexteNec = 14;
+constexpr int ContexteLongueurs = 15;
 
 // The anchor of a help context's section in the document; empty for 0 (the
 // contents) and for a number the document does not know.

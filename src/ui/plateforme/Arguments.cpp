@@ -1,5 +1,7 @@
 #include "ui/plateforme/Arguments.h"
 
+#include "longueurs/CommandeLongueurs.h"
+#include "longueurs/OptionsLongueurs.h"
 #include "nec/LigneCommande.h"
 #include "nec/OptionsNec.h"
 #include "regles/Commande.h"
@@ -52,19 +54,27 @@ Suite traiteArguments(int &argc, char **argv)
     // ends it once the window is up.
     QCommandLineOption quitte(QStringLiteral("quitte-apres-affichage"), Textes::AideOptionQuitte());
     quitte.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption longueurs = Longueurs::optionLongueurs();
     const QCommandLineOption choix(
         Langue::nomOption(), Textes::AideOptionLangue().arg(Commande::enumeration(Langue::codes())),
         QCoreApplication::translate("Commande", "LANGUE"));
-    const QList<QCommandLineOption> generales{aide, version, nec, choix, quitte};
+    const QList<QCommandLineOption> generales{aide, version, nec, longueurs, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
-    const QString faute = Commande::analyse(parseur, generales + Nec::optionsNec(), liste);
+    const QString faute = Commande::analyse(
+        parseur, generales + Nec::optionsNec() + Longueurs::optionsLongueurs(), liste);
+    if (parseur.isSet(longueurs))
+        return {false, false, Longueurs::ligneCommande(liste.mid(1)), langue};
     if (parseur.isSet(nec))
         return {false, false, Nec::ligneCommande(liste.mid(1)), langue};
     const QString sansNec = Nec::optionNecDonnee(parseur);
-    if (!faute.isEmpty() || !sansNec.isEmpty()) {
-        erreurs << (faute.isEmpty() ? Textes::OptionSansNec().arg(sansNec) : faute) << '\n';
+    const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
+    if (!faute.isEmpty() || !sansNec.isEmpty() || !sansLongueurs.isEmpty()) {
+        erreurs << (!faute.isEmpty()     ? faute
+                    : !sansNec.isEmpty() ? Textes::OptionSansNec().arg(sansNec)
+                                         : Textes::OptionSansLongueurs().arg(sansLongueurs))
+                << '\n';
         return {false, false, 2, langue};
     }
     if (parseur.isSet(aide)) {

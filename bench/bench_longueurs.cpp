@@ -1,0 +1,146 @@
+// The advised lengths of the default antenna over average ground, eight bands
+// across the whole band, branch +-2 %: the search from "Chercher" to the list
+// shown (three nec2c runs), the same from the command line, a new search
+// after a change of range or criterion (no nec2c run), and a branch search
+// over 50 branch lengths.
+#include "longueurs/CommandeLongueurs.h"
+#include "ui/fenetres/LongueursConseillees.h"
+
+#include "Lancement.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace {
+
+// What the main window gives at start-up, all bands ticked.
+Nec::Entrees principales()
+{
+    Nec::Entrees e;
+    e.antenne.brancheCm = 2062;
+    e.longElecDip = 2126;
+    e.echelleCm = 3000;
+    e.echelle.coefVelocite = 0.92;
+    const Nec::BandeVerifiee bandes[] = {{1, 80, 3650},  {2, 40, 7050},  {3, 30, 10120},
+                                         {4, 20, 14100}, {5, 17, 18100}, {6, 15, 21200},
+                                         {7, 12, 24940}, {8, 10, 28500}};
+    e.bandes.assign(std::begin(bandes), std::end(bandes));
+    e.frequenceMaxTableKHz = 28500;
+    return e;
+}
+
+void cherche(LongueursConseillees &l)
+{
+    l.Chercher->click();
+    // Blocks until something happens: a spinning wait would take a core from nec2c.
+    while (!l.Chercher->isEnabled())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (l.fenetres().empty())
+        throw std::runtime_error("no window found: is nec2c installed?");
+    l.Liste->repaint();
+}
+
+// A new window each time, so that nothing is answered from memory.
+void rechercheParDefaut(benchmark::State &etat)
+{
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        LongueursConseillees l(principales);
+        l.show();
+        QApplication::processEvents();
+        etat.ResumeTiming();
+        cherche(l);
+        if (l.calculs().executions() != 2 * 3)
+            throw std::runtime_error("not three antennas in two parts each");
+    }
+}
+
+// kesu --longueurs in a folder holding the default Kesu.ini.
+void commande(benchmark::State &etat)
+{
+    QTemporaryDir dossier;
+    QFile f(dossier.filePath(QStringLiteral("Kesu.ini")));
+    if (!f.open(QIODevice::WriteOnly) ||
+        f.write("80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n17 18100\r\n15 21200\r\n"
+                "12 24940\r\n10 28500\r\n") < 0)
+        throw std::runtime_error("cannot write Kesu.ini");
+    f.close();
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    QString sortie, erreurs;
+    for (auto _ : etat) {
+        sortie.clear();
+        QTextStream s(&sortie), e(&erreurs);
+        const int code = Longueurs::ligneCommande(
+            {QStringLiteral("--longueurs")}, Nec::litKesuIni, s, e,
+            [](const std::vector<QByteArray> &decks, double delaiS) {
+                return Nec::ExecutionNec::executeBloquants(decks, Defauts::ExecutionsParalleles,
+                                                           Nec::ProgrammeNec, delaiS);
+            });
+        if (code != 0)
+            throw std::runtime_error("kesu --longueurs failed");
+    }
+    QDir::setCurrent(avant);
+}
+
+// Range and criterion changed in turn: nec2c's answers are kept.
+void nouvelleRecherche(benchmark::State &etat)
+{
+    LongueursConseillees l(principales);
+    l.show();
+    cherche(l);
+    const int executions = l.calculs().executions();
+    int tour = 0;
+    for (auto _ : etat) {
+        ++tour;
+        l.EchelleMax->setText(tour % 2 ? QStringLiteral("3000") : QStringLiteral("4000"));
+        l.Critere->setCurrentIndex(tour % 3 ? 1 : 2);
+        cherche(l);
+    }
+    if (l.calculs().executions() != executions)
+        throw std::runtime_error("nec2c ran again");
+}
+
+// 50 branch lengths, 1800 to 2290 cm by 10 cm, each at +-2 %.
+void cinquanteBranches(benchmark::State &etat)
+{
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        LongueursConseillees l(principales);
+        l.show();
+        l.ChercherBranche->setChecked(true);
+        l.BrancheMin->setText(QStringLiteral("1800"));
+        l.BrancheMax->setText(QStringLiteral("2290"));
+        l.Pas->setText(QStringLiteral("10"));
+        QApplication::processEvents();
+        etat.ResumeTiming();
+        cherche(l);
+    }
+}
+
+} // namespace
+
+BENCHMARK(rechercheParDefaut)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(commande)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(nouvelleRecherche)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(cinquanteBranches)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char **argv)
+{
+    plateformeSansEcran();
+    // The window's settings go to a folder of the benchmark's own.
+    QTemporaryDir reglages;
+    qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    return lanceBenchmarks(argc, argv);
+}

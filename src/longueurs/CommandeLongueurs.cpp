@@ -1,0 +1,119 @@
+#include "longueurs/CommandeLongueurs.h"
+
+#include "longueurs/OptionsLongueurs.h"
+#include "nec/Interruption.h"
+#include "nec/Modele.h"
+#include "regles/Commande.h"
+#include "regles/Erreurs.h"
+#include "regles/TextesCommande.h"
+
+#include <QCommandLineParser>
+#include <QHash>
+
+namespace Longueurs {
+
+int ligneCommande(const QStringList &arguments, const Nec::LecteurBandes &litBandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateurs &calcule)
+{
+    const QCommandLineOption aide = Commande::optionAide();
+    const QCommandLineOption version = Commande::optionVersion();
+    const QList<QCommandLineOption> options =
+        QList{aide, version} + Nec::optionsNec() + optionsLongueurs();
+    QCommandLineParser parseur;
+    const QString faute = Commande::analyse(parseur, options + QList{optionLongueurs()},
+                                            QStringList{QStringLiteral("kesu")} + arguments);
+    if (!faute.isEmpty()) {
+        erreurs << faute << '\n';
+        return 2;
+    }
+    if (parseur.isSet(aide)) {
+        sortie << Commande::aide(Textes::AideUtilisationLongueurs(), Textes::AideLongueurs(),
+                                 options);
+        return 0;
+    }
+    if (parseur.isSet(version)) {
+        sortie << Commande::texteVersion() << '\n';
+        return 0;
+    }
+    Demande d;
+    try {
+        d = demande(parseur);
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return 2;
+    }
+    FichierBandes::Table table;
+    try {
+        table = litBandes();
+    } catch (const std::exception &) {
+        erreurs << Textes::FichierBandesIntrouvable() << '\n';
+        return 1;
+    }
+    Nec::Entrees e = d.nec.entrees;
+    std::vector<Antennes> antennes;
+    std::vector<QByteArray> aCalculer;
+    try {
+        Nec::completeBandes(e, d.nec.bandes, table);
+        antennes = prepare(e, d.parametres, d.branches);
+        for (const Antennes &a : antennes)
+            for (const Nec::Entrees &x : a.entrees)
+                Nec::valide(x);
+        // Too many segments: a value the check refuses.
+        if (d.parametres.regle == Regle::Nec)
+            aCalculer = decks(antennes);
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return 2;
+    }
+    // Each deck's frequencies shared out between the runs side by side.
+    std::vector<QByteArray> parts;
+    std::vector<std::size_t> nombreParts;
+    for (const QByteArray &deck : aCalculer) {
+        const std::vector<QByteArray> p = Nec::partage(deck, Defauts::ExecutionsParalleles);
+        parts.insert(parts.end(), p.begin(), p.end());
+        nombreParts.push_back(p.size());
+    }
+    QHash<QByteArray, std::vector<Nec::ImpedanceB>> calcules;
+    if (!parts.empty()) {
+        const Nec::ExecutionNec::Bilans bilans = calcule(parts, d.nec.delaiS);
+        if (const auto *message = std::get_if<QString>(&bilans)) {
+            erreurs << *message << '\n';
+            return 1;
+        }
+        const auto &z = std::get<std::vector<std::vector<Nec::ImpedanceB>>>(bilans);
+        std::size_t k = 0;
+        for (std::size_t i = 0; i < aCalculer.size(); ++i) {
+            std::vector<Nec::ImpedanceB> tout;
+            for (std::size_t j = 0; j < nombreParts[i] && k < z.size(); ++j, ++k)
+                tout.insert(tout.end(), z[k].begin(), z[k].end());
+            calcules.insert(aCalculer[i], std::move(tout));
+        }
+    }
+    try {
+        const auto trouve = [&](const QByteArray &deck) -> const std::vector<Nec::ImpedanceB> * {
+            const auto i = calcules.constFind(deck);
+            return i == calcules.cend() ? nullptr : &*i;
+        };
+        sortie << QString::fromUtf8(
+            csv(cherche(antennes, d.parametres, static_cast<std::size_t>(d.nombre), trouve)));
+    } catch (const KesuErreur &erreur) {
+        // A value that is not physical fails the computation, never a row.
+        erreurs << erreur.texte() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int ligneCommande(const QStringList &arguments)
+{
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    Nec::installeInterruptions();
+    return ligneCommande(arguments, Nec::litKesuIni, sortie, erreurs,
+                         [](const std::vector<QByteArray> &decks, double delaiS) {
+                             return Nec::ExecutionNec::executeBloquants(
+                                 decks, Defauts::ExecutionsParalleles, Nec::ProgrammeNec, delaiS);
+                         });
+}
+
+} // namespace Longueurs

@@ -1,0 +1,153 @@
+#include "longueurs/OptionsLongueurs.h"
+
+#include "nec/Nombres.h"
+#include "regles/Commande.h"
+#include "regles/Erreurs.h"
+#include "regles/TextesCommande.h"
+
+#include <QCommandLineParser>
+#include <cmath>
+#include <functional>
+
+namespace Longueurs {
+
+namespace {
+
+struct OptionLongueurs {
+    QString nom;    // without its dashes
+    QString valeur; // the value's name in the help
+    QString description;
+    std::function<QString(const Demande &)> defaut;
+    std::function<void(Demande &, const QString &option, const QString &texte)> lit;
+};
+
+[[noreturn]] void incorrecte(const QString &option, const QString &texte)
+{
+    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
+}
+
+double reel(const QString &option, const QString &texte)
+{
+    const auto v = Nec::nombre(texte);
+    if (!v)
+        incorrecte(option, texte);
+    return *v;
+}
+
+std::int32_t entier(const QString &option, const QString &texte)
+{
+    const double v = reel(option, texte);
+    if (v != std::floor(v) || std::fabs(v) > 1e9)
+        incorrecte(option, texte);
+    return static_cast<std::int32_t>(v);
+}
+
+Branches &branches(Demande &d)
+{
+    if (!d.branches)
+        d.branches = Branches{};
+    return *d.branches;
+}
+
+// Every option of the search, read in this order. Built at each call: its
+// help is translated when it is said.
+std::vector<OptionLongueurs> table()
+{
+    return [] {
+        const auto nombre = [](auto v) { return QString::number(v); };
+        QStringList regles;
+        for (const char *n : NomsRegles)
+            regles << QString::fromLatin1(n);
+        const Branches b;
+        return std::vector<OptionLongueurs>{
+            {QStringLiteral("echelle-min"), QStringLiteral("CM"), Textes::AideEchelleMin(),
+             [nombre](const Demande &d) { return nombre(d.parametres.echelleMinCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.parametres.echelleMinCm = entier(o, t);
+             }},
+            {QStringLiteral("echelle-max"), QStringLiteral("CM"), Textes::AideEchelleMax(),
+             [nombre](const Demande &d) { return nombre(d.parametres.echelleMaxCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.parametres.echelleMaxCm = entier(o, t);
+             }},
+            {QStringLiteral("tolerance"), QStringLiteral("POURCENT"), Textes::AideTolerance(),
+             [](const Demande &d) { return Nec::texte(d.parametres.tolerancePct); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.parametres.tolerancePct = reel(o, t);
+             }},
+            {QStringLiteral("branche-min"), QStringLiteral("CM"), Textes::AideBrancheMin(),
+             [nombre, b](const Demande &) { return nombre(b.minCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 branches(d).minCm = entier(o, t);
+             }},
+            {QStringLiteral("branche-max"), QStringLiteral("CM"), Textes::AideBrancheMax(),
+             [nombre, b](const Demande &) { return nombre(b.maxCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 branches(d).maxCm = entier(o, t);
+             }},
+            {QStringLiteral("pas"), QStringLiteral("CM"), Textes::AidePas(),
+             [nombre, b](const Demande &) { return nombre(b.pasCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 branches(d).pasCm = entier(o, t);
+             }},
+            {QStringLiteral("regle"), QStringLiteral("REGLE"),
+             Textes::AideRegle().arg(Commande::enumeration(regles)),
+             [regles](const Demande &d) { return regles[static_cast<int>(d.parametres.regle)]; },
+             [regles](Demande &d, const QString &o, const QString &t) {
+                 for (qsizetype i = 0; i < regles.size(); ++i)
+                     if (regles[i].compare(t, Qt::CaseInsensitive) == 0) {
+                         d.parametres.regle = static_cast<Regle>(i);
+                         return;
+                     }
+                 incorrecte(o, t);
+             }},
+            {QStringLiteral("nombre"), QStringLiteral("N"), Textes::AideNombre(),
+             [nombre](const Demande &d) { return nombre(d.nombre); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.nombre = entier(o, t);
+                 if (d.nombre < 1)
+                     leveErreur(Textes::LongueursNombre());
+             }},
+        };
+    }();
+}
+
+} // namespace
+
+QCommandLineOption optionLongueurs()
+{
+    return QCommandLineOption(QStringLiteral("longueurs"), Textes::AideOptionLongueurs());
+}
+
+QList<QCommandLineOption> optionsLongueurs()
+{
+    const Demande defaut;
+    QList<QCommandLineOption> r;
+    for (const OptionLongueurs &o : table())
+        r << QCommandLineOption(o.nom, Textes::AideDefaut().arg(o.description, o.defaut(defaut)),
+                                o.valeur);
+    return r;
+}
+
+QString optionLongueursDonnee(const QCommandLineParser &parseur)
+{
+    for (const OptionLongueurs &o : table())
+        if (parseur.isSet(o.nom))
+            return QStringLiteral("--") + o.nom;
+    return {};
+}
+
+Demande demande(const QCommandLineParser &parseur)
+{
+    Demande d;
+    d.nec = Nec::demande(parseur);
+    for (const OptionLongueurs &o : table())
+        if (parseur.isSet(o.nom))
+            o.lit(d, QStringLiteral("--") + o.nom, parseur.value(o.nom));
+    valide(d.parametres);
+    if (d.branches)
+        valide(*d.branches);
+    return d;
+}
+
+} // namespace Longueurs

@@ -1,0 +1,292 @@
+#include "longueurs/Recherche.h"
+
+#include "nec/Nombres.h"
+#include "nec/Regle.h"
+#include "regles/Erreurs.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace Longueurs {
+
+void valide(const Parametres &p)
+{
+    if (!(p.echelleMinCm >= 0 && p.echelleMinCm <= p.echelleMaxCm &&
+          p.echelleMaxCm <= Defauts::RechercheEchelleMaxCm))
+        leveErreur(Textes::LongueursPlage().arg(Defauts::RechercheEchelleMaxCm));
+    if (!(p.tolerancePct >= 0 && p.tolerancePct <= Defauts::ToleranceBrancheMaxPct))
+        leveErreur(Textes::LongueursTolerance().arg(Defauts::ToleranceBrancheMaxPct));
+}
+
+void valide(const Branches &b)
+{
+    if (!(b.minCm > 0 && b.minCm <= b.maxCm && b.pasCm >= Defauts::PasBrancheMinCm &&
+          (static_cast<std::int64_t>(b.maxCm) - b.minCm) / b.pasCm < Defauts::BranchesMax))
+        leveErreur(
+            Textes::LongueursBranches().arg(Defauts::PasBrancheMinCm).arg(Defauts::BranchesMax));
+}
+
+std::vector<std::int32_t> longueurs(const Branches &b)
+{
+    std::vector<std::int32_t> r;
+    for (std::int64_t l = b.minCm; l <= b.maxCm && b.pasCm > 0; l += b.pasCm)
+        r.push_back(static_cast<std::int32_t>(l));
+    return r;
+}
+
+std::vector<double> facteurs(double tolerancePct)
+{
+    if (tolerancePct <= 0)
+        return {1.0};
+    return {1.0, 1 - tolerancePct / 100, 1 + tolerancePct / 100};
+}
+
+Nec::Entrees variante(const Nec::Entrees &e, double facteur, std::int32_t finCm)
+{
+    Nec::Entrees r = e;
+    r.antenne.brancheCm = e.antenne.brancheCm * facteur;
+    // The chart's electrical branch scales with the physical one: its velocity
+    // factor is the same.
+    r.longElecDip = static_cast<std::int32_t>(std::lround(e.longElecDip * facteur));
+    r.longueurMaxCm = std::max(finCm, 1);
+    return r;
+}
+
+Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p)
+{
+    Antennes a;
+    a.brancheCm = brancheCm;
+    Nec::Entrees base = e;
+    if (e.antenne.brancheCm > 0 && brancheCm != e.antenne.brancheCm)
+        base = variante(e, brancheCm / e.antenne.brancheCm, e.longueurMaxCm);
+    base.antenne.brancheCm = brancheCm;
+    for (double f : facteurs(p.tolerancePct))
+        a.entrees.push_back(variante(base, f, p.echelleMaxCm));
+    return a;
+}
+
+namespace {
+
+// The impedances at B of band j: its reference frequency, then its sweep when
+// the whole band is asked. Frequencies in Hz.
+std::vector<std::pair<double, Nec::Complexe>>
+impedancesBande(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, std::size_t j,
+                bool surLaBande)
+{
+    std::vector<std::pair<double, Nec::Complexe>> r;
+    if (j >= zB.size())
+        return r;
+    r.emplace_back(e.bandes[j].frequenceKHz * 1e3, zB[j].z);
+    if (!surLaBande)
+        return r;
+    std::size_t suivant = e.bandes.size();
+    for (std::size_t i = 0; i < j; ++i)
+        suivant += Nec::balayageKHz(e, e.bandes[i]).size();
+    for (double kHz : Nec::balayageKHz(e, e.bandes[j]))
+        if (suivant < zB.size())
+            r.emplace_back(kHz * 1e3, zB[suivant++].z);
+    return r;
+}
+
+constexpr double Inconnu = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p)
+{
+    const std::size_t nb = a.entrees.empty() ? 0 : a.entrees.front().bandes.size();
+    const std::size_t debut = static_cast<std::size_t>(std::max(0, p.echelleMinCm));
+    const std::size_t n = static_cast<std::size_t>(p.echelleMaxCm) + 1;
+    std::vector<std::vector<bool>> r(nb, std::vector<bool>(n > debut ? n - debut : 0, true));
+    for (std::size_t v = 0; v < a.entrees.size(); ++v) {
+        const Nec::Entrees &e = a.entrees[v];
+        if (p.regle == Regle::Nec) {
+            // The NEC-2 map itself, from B to the end of the range.
+            const Nec::Resultat res = Nec::evalue(e, a.zB.at(v), nullptr, false);
+            for (std::size_t j = 0; j < nb && j < res.carte.size(); ++j) {
+                const std::vector<bool> &libre =
+                    p.surLaBande ? res.carte[j].libreNecBande : res.carte[j].libreNec;
+                for (std::size_t l = debut; l < n; ++l)
+                    r[j][l - debut] = r[j][l - debut] && libre[l];
+            }
+        } else {
+            for (std::size_t j = 0; j < nb; ++j) {
+                const std::vector<bool> libre = Nec::rangeeGraphe(e, e.bandes[j], n);
+                for (std::size_t l = debut; l < n; ++l)
+                    r[j][l - debut] = r[j][l - debut] && libre[l];
+            }
+        }
+    }
+    return r;
+}
+
+std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p)
+{
+    std::vector<Fenetre> r;
+    if (a.entrees.empty())
+        return r;
+    const Nec::Entrees &e = a.entrees.front();
+    const std::vector<std::vector<bool>> &rang = a.rangees;
+    const std::size_t n = rang.empty() ? 0 : rang.front().size();
+    const auto ensemble = [&](std::size_t l) {
+        std::vector<bool> s(rang.size());
+        for (std::size_t j = 0; j < rang.size(); ++j)
+            s[j] = rang[j][l];
+        return s;
+    };
+    std::size_t l = 0;
+    while (l < n) {
+        const std::vector<bool> s = ensemble(l);
+        std::size_t fin = l;
+        while (fin + 1 < n && ensemble(fin + 1) == s)
+            ++fin;
+        if (std::find(s.begin(), s.end(), true) != s.end()) {
+            Fenetre f;
+            f.brancheCm = a.brancheCm;
+            f.debutCm = p.echelleMinCm + static_cast<std::int32_t>(l);
+            f.finCm = p.echelleMinCm + static_cast<std::int32_t>(fin);
+            for (std::size_t j = 0; j < s.size(); ++j)
+                (s[j] ? f.accordables : f.manquantes).push_back(e.bandes[j].bande);
+            r.push_back(std::move(f));
+        }
+        l = fin + 1;
+    }
+    for (Fenetre &f : r)
+        complete(f, a, p);
+    return r;
+}
+
+void complete(Fenetre &f, const Antennes &a, const Parametres &p)
+{
+    f.details.clear();
+    f.rosBoiteMax = f.perteMaxDb = a.avecNec() ? 0 : Inconnu;
+    if (a.entrees.empty())
+        return;
+    const Nec::Entrees &e = a.entrees.front();
+    const double longueurM = f.centreCm() / 100.0;
+    for (std::size_t j = 0; j < e.bandes.size(); ++j) {
+        DetailBande d;
+        d.bande = e.bandes[j].bande;
+        d.accordable =
+            std::find(f.accordables.begin(), f.accordables.end(), d.bande) != f.accordables.end();
+        d.rosBoiteMax = d.perteDb = Inconnu;
+        if (a.avecNec()) {
+            d.rosBoiteMax = 0;
+            for (std::size_t v = 0; v < a.entrees.size(); ++v)
+                for (const auto &[hz, z] : impedancesBande(a.entrees[v], a.zB[v], j, p.surLaBande))
+                    d.rosBoiteMax = std::max(
+                        d.rosBoiteMax, Nec::rosBoite(Nec::impedanceEnC(z, e.echelle, hz, longueurM),
+                                                     e.boite.balun));
+            d.perteDb = Nec::perteDb(a.zB.front().at(j).z, e.echelle,
+                                     e.bandes[j].frequenceKHz * 1e3, longueurM);
+            if (d.accordable) {
+                f.rosBoiteMax = std::max(f.rosBoiteMax, d.rosBoiteMax);
+                f.perteMaxDb = std::max(f.perteMaxDb, d.perteDb);
+            }
+        }
+        f.details.push_back(d);
+    }
+}
+
+std::vector<Fenetre> classe(std::vector<Fenetre> toutes, std::size_t nombre)
+{
+    std::size_t plus = 0;
+    for (const Fenetre &f : toutes)
+        plus = std::max(plus, f.accordables.size());
+    std::erase_if(toutes, [plus](const Fenetre &f) { return f.accordables.size() < plus; });
+    // Widest first; between equals, the shorter ladder, then the shorter branch.
+    std::stable_sort(toutes.begin(), toutes.end(), [](const Fenetre &a, const Fenetre &b) {
+        if (a.largeurCm() != b.largeurCm())
+            return a.largeurCm() > b.largeurCm();
+        if (a.debutCm != b.debutCm)
+            return a.debutCm < b.debutCm;
+        return a.brancheCm < b.brancheCm;
+    });
+    if (toutes.size() > nombre)
+        toutes.resize(nombre);
+    return toutes;
+}
+
+std::vector<Antennes> prepare(const Nec::Entrees &e, const Parametres &p,
+                              const std::optional<Branches> &branches)
+{
+    std::vector<Antennes> r;
+    if (!branches) {
+        r.push_back(antennes(e, e.antenne.brancheCm, p));
+        return r;
+    }
+    for (std::int32_t b : longueurs(*branches))
+        r.push_back(antennes(e, b, p));
+    return r;
+}
+
+std::vector<QByteArray> decks(const std::vector<Antennes> &a)
+{
+    std::vector<QByteArray> r;
+    for (const Antennes &x : a)
+        for (const Nec::Entrees &e : x.entrees)
+            if (QByteArray d = Nec::deck(e); std::find(r.begin(), r.end(), d) == r.end())
+                r.push_back(std::move(d));
+    return r;
+}
+
+std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std::size_t nombre,
+                             const Impedances &impedances)
+{
+    std::vector<Fenetre> toutes;
+    for (Antennes &x : a) {
+        x.zB.clear();
+        for (const Nec::Entrees &e : x.entrees) {
+            const std::vector<Nec::ImpedanceB> *z = impedances ? impedances(Nec::deck(e)) : nullptr;
+            if (!z) {
+                x.zB.clear();
+                break;
+            }
+            x.zB.push_back(*z);
+        }
+        x.rangees.clear();
+        if (p.regle == Regle::Nec && !x.avecNec())
+            continue;
+        x.rangees = rangees(x, p);
+        for (Fenetre &f : fenetres(x, p))
+            toutes.push_back(std::move(f));
+    }
+    return classe(std::move(toutes), nombre);
+}
+
+namespace {
+
+QString noms(const std::vector<std::int32_t> &bandes)
+{
+    QStringList r;
+    for (std::int32_t b : bandes)
+        r << QString::number(b);
+    return r.join(u' ');
+}
+
+QString valeur(double v, int decimales)
+{
+    return std::isfinite(v) ? Nec::texte(v, decimales) : QString();
+}
+
+} // namespace
+
+QByteArray csv(const std::vector<Fenetre> &fenetres)
+{
+    QString t = QStringLiteral("rang,branche_cm,debut_cm,fin_cm,centre_cm,largeur_cm,"
+                               "bandes_accordables,bandes_manquantes,ros_boite_max,perte_max_db\n");
+    int rang = 0;
+    for (const Fenetre &f : fenetres)
+        t += QStringList{QString::number(++rang),       Nec::texte(f.brancheCm),
+                         QString::number(f.debutCm),    QString::number(f.finCm),
+                         QString::number(f.centreCm()), QString::number(f.largeurCm()),
+                         noms(f.accordables),           noms(f.manquantes),
+                         valeur(f.rosBoiteMax, 2),      valeur(f.perteMaxDb, 3)}
+                 .join(u',') +
+             u'\n';
+    return t.toUtf8();
+}
+
+} // namespace Longueurs

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "nec/Verification.h"
+#include "regles/Defauts.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Which ladder lengths to cut: the runs of consecutive lengths, a centimetre
+// apart, where the tuner matches every band, for the branch as typed and for
+// the branch a little shorter and longer, since nobody cuts a wire to the
+// centimetre. The rows along the ladder are the NEC-2 check's own map.
+namespace Longueurs {
+
+// What says a band is tunable: the chart's strips, or the NEC-2 check's
+// criterion on the computed impedance.
+enum class Regle { Graphe, Nec };
+inline constexpr const char *NomsRegles[] = {"graphe", "nec"};
+
+struct Parametres {
+    std::int32_t echelleMinCm = Defauts::EchelleMinCm;
+    std::int32_t echelleMaxCm = Defauts::EchelleMaxCm;
+    double tolerancePct = Defauts::ToleranceBranchePct;
+    Regle regle = Regle::Nec;
+    // Across each band (its plan's sweep) rather than at its reference frequency.
+    bool surLaBande = true;
+    bool operator==(const Parametres &) const = default;
+};
+
+// The branch lengths searched too: from min to max by pas.
+struct Branches {
+    std::int32_t minCm = Defauts::BrancheMinCm;
+    std::int32_t maxCm = Defauts::BrancheMaxCm;
+    std::int32_t pasCm = Defauts::PasBrancheCm;
+    bool operator==(const Branches &) const = default;
+};
+
+// Throw the message of the first bad value.
+void valide(const Parametres &p);
+void valide(const Branches &b);
+
+std::vector<std::int32_t> longueurs(const Branches &b);
+
+// The factors the branch is computed at: as typed first, then shorter and
+// longer by the tolerance (only the first when there is none).
+std::vector<double> facteurs(double tolerancePct);
+
+// The same inputs for a branch this many times as long: NEC-2's wire and the
+// chart's electrical length alike. The map reaches at least finCm.
+Nec::Entrees variante(const Nec::Entrees &e, double facteur, std::int32_t finCm);
+
+// One branch length: the inputs at each factor, with nec2c's impedances at B
+// when they are known (none under the chart's rule without nec2c).
+struct Antennes {
+    double brancheCm = 0;
+    std::vector<Nec::Entrees> entrees;            // one per factor, as typed first
+    std::vector<std::vector<Nec::ImpedanceB>> zB; // the same order, or empty
+    // Each band's verdict along the range, as the last search found it.
+    std::vector<std::vector<bool>> rangees;
+    bool avecNec() const { return !zB.empty() && zB.size() == entrees.size(); }
+};
+
+// The inputs at each factor for a branch length.
+Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p);
+
+// A band at a window's centre. Without nec2c's impedances the values are NaN.
+struct DetailBande {
+    std::int32_t bande = 0; // metres
+    bool accordable = false;
+    double rosBoiteMax = 0; // what the tuner sees, worst over the band and the branches
+    double perteDb = 0;     // the ladder's, at the reference frequency, branch as typed
+};
+
+struct Fenetre {
+    double brancheCm = 0;
+    std::int32_t debutCm = 0;
+    std::int32_t finCm = 0;
+    std::vector<std::int32_t> accordables; // band names, in the table's order
+    std::vector<std::int32_t> manquantes;
+    double rosBoiteMax = 0; // over the tunable bands, at the centre
+    double perteMaxDb = 0;
+    std::vector<DetailBande> details; // every band
+    std::int32_t centreCm() const { return debutCm + (finCm - debutCm) / 2; }
+    std::int32_t largeurCm() const { return finCm - debutCm + 1; }
+};
+
+// Each band's verdict along the range, from echelleMinCm on: true where the
+// tuner matches it at every factor.
+std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p);
+
+// Every maximal run of lengths where the same bands, at least one, are
+// tunable, from the antennas' rangees.
+std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p);
+
+// What to propose: the windows with the most bands, widest first, at most
+// nombre of them.
+std::vector<Fenetre> classe(std::vector<Fenetre> toutes, std::size_t nombre);
+
+// The values at a window's centre.
+void complete(Fenetre &f, const Antennes &a, const Parametres &p);
+
+// A whole search: the antennas of every branch length (the one typed, or the
+// range's), the decks nec2c must compute for them, and the ranked windows
+// once their impedances are known.
+std::vector<Antennes> prepare(const Nec::Entrees &e, const Parametres &p,
+                              const std::optional<Branches> &branches);
+std::vector<QByteArray> decks(const std::vector<Antennes> &a);
+// Finds each antenna's impedances by its deck (nullptr when unknown: the
+// chart's rule needs none); throws when a computed value is not finite.
+using Impedances = std::function<const std::vector<Nec::ImpedanceB> *(const QByteArray &deck)>;
+std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std::size_t nombre,
+                             const Impedances &impedances);
+
+// The list as CSV, a header line then a line per window, ranked.
+QByteArray csv(const std::vector<Fenetre> &fenetres);
+
+} // namespace Longueurs

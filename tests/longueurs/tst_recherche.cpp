@@ -1,0 +1,119 @@
+#include "AntenneDefaut.h"
+#include "Stockees.h"
+#include "longueurs/Recherche.h"
+#include "nec/Regle.h"
+
+#include <QTest>
+
+// On the defaults, at the centre of each window proposed, every band it names
+// is tunable across the band at each of the three branch lengths, computed
+// here by the line's closed form rather than the map's steps; every band it
+// misses fails somewhere. The windows come ranked, their width counted whole.
+class TstRecherche : public QObject {
+    Q_OBJECT
+private slots:
+    void centresAccordes_data();
+    void centresAccordes();
+};
+
+Q_DECLARE_METATYPE(Longueurs::Regle)
+Q_DECLARE_METATYPE(Nec::Critere)
+Q_DECLARE_METATYPE(Nec::Classe)
+
+void TstRecherche::centresAccordes_data()
+{
+    QTest::addColumn<Longueurs::Regle>("regle");
+    QTest::addColumn<Nec::Critere>("critere");
+    QTest::addColumn<Nec::Classe>("classe");
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<bool>("surLaBande");
+    using L = Longueurs::Regle;
+    using C = Nec::Critere;
+    using K = Nec::Classe;
+    QTest::newRow("boîte, bandes entières") << L::Nec << C::Boite << K::Moyenne << 2.0 << true;
+    QTest::newRow("moyenne, bandes entières") << L::Nec << C::Limite << K::Moyenne << 2.0 << true;
+    QTest::newRow("haute, bandes entières") << L::Nec << C::Limite << K::Haute << 2.0 << true;
+    QTest::newRow("basse, référence") << L::Nec << C::Limite << K::Basse << 2.0 << false;
+    QTest::newRow("boîte, sans tolérance") << L::Nec << C::Boite << K::Moyenne << 0.0 << true;
+    QTest::newRow("graphe moyenne") << L::Graphe << C::Limite << K::Moyenne << 2.0 << true;
+    QTest::newRow("graphe haute") << L::Graphe << C::Limite << K::Haute << 2.0 << true;
+}
+
+void TstRecherche::centresAccordes()
+{
+    QFETCH(Longueurs::Regle, regle);
+    QFETCH(Nec::Critere, critere);
+    QFETCH(Nec::Classe, classe);
+    QFETCH(double, tolerance);
+    QFETCH(bool, surLaBande);
+    static const auto stockees = impedancesStockees();
+    Nec::Entrees e = antenneDefaut();
+    e.critere = critere;
+    e.classe = classe;
+    Longueurs::Parametres p;
+    p.regle = regle;
+    p.tolerancePct = tolerance;
+    p.surLaBande = surLaBande;
+    std::vector<Longueurs::Antennes> a = Longueurs::prepare(e, p, std::nullopt);
+    for (const QByteArray &d : Longueurs::decks(a))
+        QVERIFY2(stockees.contains(d), "the deck is no longer the one stored");
+    const auto f = Longueurs::cherche(a, p, 1000, [&](const QByteArray &d) {
+        const auto i = stockees.constFind(d);
+        return i == stockees.cend() ? nullptr : &*i;
+    });
+    QVERIFY(!f.empty());
+    const std::vector<double> facteurs = Longueurs::facteurs(tolerance);
+    QCOMPARE(a.front().zB.size(), facteurs.size());
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        const Longueurs::Fenetre &w = f[i];
+        QCOMPARE(w.largeurCm(), w.finCm - w.debutCm + 1);
+        QVERIFY(w.debutCm >= p.echelleMinCm && w.finCm <= p.echelleMaxCm);
+        QCOMPARE(w.accordables.size() + w.manquantes.size(), e.bandes.size());
+        if (i > 0) {
+            QCOMPARE(w.accordables.size(), f[i - 1].accordables.size());
+            QVERIFY(w.largeurCm() <= f[i - 1].largeurCm());
+        }
+        for (std::size_t j = 0; j < e.bandes.size(); ++j) {
+            const Nec::BandeVerifiee &b = e.bandes[j];
+            bool partout = true;
+            for (std::size_t v = 0; v < facteurs.size(); ++v) {
+                const Nec::Entrees x = Longueurs::variante(e, facteurs[v], p.echelleMaxCm);
+                QCOMPARE(x.antenne.brancheCm, e.antenne.brancheCm * facteurs[v]);
+                if (regle == Longueurs::Regle::Graphe) {
+                    partout = partout && !Nec::grapheMarque(
+                                             b.frequenceKHz,
+                                             Nec::positionElectrique(x.longElecDip, w.centreCm(),
+                                                                     x.echelle.coefVelocite),
+                                             classe, x.seuils);
+                    continue;
+                }
+                // The stored answers: the reference frequencies, then the sweeps in order.
+                const std::vector<Nec::ImpedanceB> &z = a.front().zB[v];
+                std::size_t k = e.bandes.size();
+                for (std::size_t i2 = 0; i2 < j; ++i2)
+                    k += Nec::balayageKHz(x, e.bandes[i2]).size();
+                std::vector<std::pair<double, Nec::Complexe>> points;
+                for (double kHz : Nec::balayageKHz(x, b)) {
+                    QVERIFY(std::abs(z[k].frequenceMHz * 1e3 - kHz) <= 1e-4 * kHz);
+                    points.emplace_back(kHz * 1e3, z[k++].z);
+                }
+                if (!surLaBande || points.empty())
+                    points = {{b.frequenceKHz * 1e3, z[j].z}};
+                for (const auto &[hz, zB] : points) {
+                    const Nec::Complexe zC = Nec::impedance(
+                        zB, x.echelle.z0, Nec::propagation(x.echelle, hz), w.centreCm() / 100.0);
+                    partout = partout && Nec::accordableC(x, zC);
+                }
+            }
+            const bool nommee = std::find(w.accordables.begin(), w.accordables.end(), b.bande) !=
+                                w.accordables.end();
+            QVERIFY2(partout == nommee, qPrintable(QStringLiteral("%1 m at %2 cm of window %3")
+                                                       .arg(b.bande)
+                                                       .arg(w.centreCm())
+                                                       .arg(i + 1)));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TstRecherche)
+#include "tst_recherche.moc"

@@ -1,0 +1,101 @@
+#include "FenetreTest.h"
+#include "Francais.h"
+#include "ui/fenetres/LongueursConseillees.h"
+#include "ui/fenetres/ZoneImage.h"
+#include "ui/plateforme/AideViewer.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+
+// The "Longueurs conseillées" window: its search, "Appliquer" handing the
+// centre to the main window and the chart drawn for it, its help.
+class TstLongueursConseillees : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sansNec2cAppliquer();
+    void avecNec2c();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+namespace {
+
+LongueursConseillees *ouvre(FenetreTest &f)
+{
+    f->Button1->click();
+    f->LongConseil->trigger();
+    return f->longueursConseillees;
+}
+
+} // namespace
+
+void TstLongueursConseillees::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+}
+
+void TstLongueursConseillees::sansNec2cAppliquer()
+{
+    FenetreTest f;
+    QVERIFY(!f->LongConseil->isEnabled());
+    LongueursConseillees *l = ouvre(f);
+    l->calculs().programme = QStringLiteral("kesu-sans-nec2c");
+    l->hide();
+    l->show();
+    QCOMPARE(l->Critere->currentIndex(), 0); // the chart's rule, the only one left
+    if (!suiteEnAnglais())
+        QVERIFY(l->Etat->text().contains(QStringLiteral("NEC-2 (paquet nec2c)")));
+    l->Chercher->click();
+    QVERIFY(!l->fenetres().empty());
+    QCOMPARE(l->Liste->rowCount(), static_cast<int>(l->fenetres().size()));
+    if (!suiteEnAnglais())
+        QVERIFY(l->Etat->text().contains(QStringLiteral("NEC-2 (paquet nec2c)")));
+    const int rang = l->Liste->rowCount() - 1;
+    l->Liste->setCurrentCell(rang, 0);
+    const std::int32_t centre = l->fenetres()[rang].centreCm();
+    QCOMPARE(l->Liste->item(rang, 2)->text(), QString::number(centre));
+    const QImage avant = f->Image1->picture().copy();
+    l->Appliquer->click();
+    QCOMPARE(f->LongEch->text(), QString::number(centre));
+    QCOMPARE(f->EchPhysique->text(), QString::number(centre));
+    QVERIFY(f->Image1->picture() != avant);
+    for (QShortcut *raccourci : l->findChildren<QShortcut *>())
+        if (raccourci->key() == QKeySequence(Qt::Key_F1))
+            emit raccourci->activated();
+    QCOMPARE(f.plateforme.aides.size(), 1);
+    QCOMPARE(f.plateforme.aides[0].contexte, AideViewer::ContexteLongueurs);
+    QCOMPARE(AideViewer::ancre(AideViewer::ContexteLongueurs), QStringLiteral("longueurs"));
+}
+
+// nec2c in the background, one branch length and no tolerance: each band's
+// SWR and loss shown for the window chosen.
+void TstLongueursConseillees::avecNec2c()
+{
+    FenetreTest f;
+    LongueursConseillees *l = ouvre(f);
+    if (!l->calculs().disponible())
+        QSKIP("nec2c is not installed");
+    l->Tolerance->setText(QStringLiteral("0"));
+    l->Critere->setCurrentIndex(2);
+    l->Chercher->click();
+    QTRY_VERIFY_WITH_TIMEOUT(l->Chercher->isEnabled(), 30000);
+    QVERIFY(!l->fenetres().empty());
+    QCOMPARE(l->Detail->rowCount(), 8);
+    QVERIFY(l->Detail->item(0, 2)->text().toDouble() >= 1);
+    const int avant = l->calculs().executions();
+    l->EchelleMax->setText(QStringLiteral("3000"));
+    l->Chercher->click(); // the same antenna: answered from memory at once
+    QVERIFY(l->Chercher->isEnabled());
+    QCOMPARE(l->calculs().executions(), avant);
+    QVERIFY(l->fenetres().front().finCm <= 3000);
+}
+
+QTEST_MAIN(TstLongueursConseillees)
+#include "tst_longueurs_conseillees.moc"
