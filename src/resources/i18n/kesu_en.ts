@@ -307,11 +307,11 @@
     </message>
     <message>
         <source>ROS vu par la boîte</source>
-        <translation>SWR the tuner sees</translation>
+        <translation>Tuner SWR</translation>
     </message>
     <message>
         <source>Perte de l&apos;échelle (dB)</source>
-        <translation>Ladder line loss (dB)</translation>
+        <translation>Ladder loss (dB)</translation>
     </message>
 </context>
 <context>
