@@ -1,4 +1,5 @@
 #include "ui/fenetres/LongueursConseillees.h"
+#include "ui/fenetres/TableauEtale.h"
 
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
@@ -203,7 +204,7 @@ void LongueursConseillees::montreListe()
         for (int c = 0; c < static_cast<int>(std::size(textes)); ++c)
             Liste->setItem(r, c, celluleLongueurs(textes[c]));
     }
-    Liste->resizeColumnsToContents();
+    Liste->ajusteColonnes();
     Appliquer->setEnabled(!fenetres_.empty());
     if (!fenetres_.empty())
         Liste->setCurrentCell(0, 0);
@@ -228,7 +229,7 @@ void LongueursConseillees::montreChoisie()
         Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(d.rosBoiteMax, 2)));
         Detail->setItem(r, 3, celluleLongueurs(valeurOuTiret(d.perteDb, 2)));
     }
-    Detail->resizeColumnsToContents();
+    Detail->ajusteColonnes();
     // The map of the chosen window's branch, with the windows proposed for it.
     for (const Longueurs::Antennes &a : antennes_) {
         if (a.brancheCm != f.brancheCm || a.entrees.empty())

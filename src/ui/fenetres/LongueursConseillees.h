@@ -2,6 +2,7 @@
 
 #include "longueurs/CalculsNec.h"
 #include "longueurs/Recherche.h"
+#include "ui/fenetres/TableauEtale.h"
 
 #include <QDialog>
 #include <cstdint>
@@ -16,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
 
 // The "Longueurs conseillées" window: the range of ladder lengths and the
 // criterion, the windows of lengths where the tuner matches the most bands,
@@ -40,7 +40,7 @@ public:
     QLabel *Antenne, *Etat, *Survol;
     QPushButton *Chercher, *Annuler, *Appliquer, *Fermer;
     QProgressBar *Progression;
-    QTableWidget *Liste, *Detail;
+    TableauEtale *Liste, *Detail;
     CarteLongueurs *Carte;
 
     Longueurs::CalculsNec &calculs() { return *calculs_; }

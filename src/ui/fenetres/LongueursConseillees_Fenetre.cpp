@@ -3,6 +3,7 @@
 
 #include "nec/Nombres.h"
 #include "ui/fenetres/CarteLongueurs.h"
+#include "ui/fenetres/TableauEtale.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
 #include "ui/plateforme/PoliceEcran.h"
@@ -19,8 +20,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -28,15 +29,13 @@ namespace {
 const QString OrganisationLc = QStringLiteral("Kesu");
 const QString GroupeLc = QStringLiteral("LongueursConseillees");
 
-QTableWidget *tableauLongueurs(const char *nom, const QStringList &titres)
+TableauEtale *tableauLongueurs(const char *nom, const QStringList &titres)
 {
-    auto *t = new QTableWidget(0, static_cast<int>(titres.size()));
+    auto *t = new TableauEtale(static_cast<int>(titres.size()));
     t->setObjectName(QString::fromLatin1(nom));
     t->setHorizontalHeaderLabels(titres);
-    t->verticalHeader()->hide();
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
@@ -83,6 +82,8 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Critere->addItem(tr("NEC-2 : limite de |Z| de la classe"), QStringLiteral("limite"));
     Critere->addItem(tr("NEC-2 : boîte d'accord"), QStringLiteral("boite"));
     Critere->setCurrentIndex(1);
+    // Its longest choice is read whole: the panel widens for it.
+    Critere->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *lc = new QLabel(tr("C&ritère"));
     lc->setBuddy(Critere);
     fp->addRow(lc, Critere);
@@ -139,7 +140,9 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     gauche->addLayout(bas);
     auto *colonne = new QWidget;
     colonne->setLayout(gauche);
-    colonne->setFixedWidth(340);
+    // As wide as its longest choice needs (the criterion's, in either
+    // language), and never narrower than its inputs were drawn for.
+    colonne->setFixedWidth(std::max(340, colonne->minimumSizeHint().width()));
 
     Etat = new QLabel;
     Etat->setObjectName(QStringLiteral("Etat"));
@@ -162,9 +165,13 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
         t->horizontalHeader()->setFont(font());
         t->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 6);
     }
+    // The eight bands of the table are read without scrolling.
+    Detail->setMinimumHeight(Detail->horizontalHeader()->sizeHint().height() +
+                             8 * Detail->verticalHeader()->defaultSectionSize() +
+                             2 * Detail->frameWidth());
     auto *droite = new QVBoxLayout;
     droite->addWidget(Etat);
-    droite->addWidget(Liste, 2);
+    droite->addWidget(Liste, 1);
     droite->addWidget(Carte);
     droite->addWidget(Survol);
     droite->addWidget(Detail, 1);

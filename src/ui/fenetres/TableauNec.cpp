@@ -5,7 +5,6 @@
 #include "ui/fenetres/CarteNec.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QHeaderView>
 #include <cmath>
 
@@ -40,7 +39,7 @@ QColor fanee(QColor c)
 
 } // namespace
 
-TableauNec::TableauNec(QWidget *parent) : QTableWidget(0, Colonnes, parent)
+TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
 {
     // Headings on two lines: the columns are as narrow as their numbers.
     setHorizontalHeaderLabels({tr("Bande"), tr("Fréquence\n(kHz)"), tr("Z en B\n(Ω)"),
@@ -48,9 +47,6 @@ TableauNec::TableauNec(QWidget *parent) : QTableWidget(0, Colonnes, parent)
                                tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
                                tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Libre à tort\n(%)"),
                                tr("Interdit à tort\n(%)")});
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 }
 
 void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise)
@@ -89,28 +85,4 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise
         ++r;
     }
     ajusteColonnes();
-}
-
-bool TableauNec::viewportEvent(QEvent *e)
-{
-    const bool r = QTableWidget::viewportEvent(e);
-    // The viewport narrows when a scroll bar appears: the table's own size
-    // does not tell.
-    if (e->type() == QEvent::Resize)
-        ajusteColonnes();
-    return r;
-}
-
-void TableauNec::ajusteColonnes()
-{
-    QHeaderView *h = horizontalHeader();
-    int voulues[Colonnes];
-    int somme = 0;
-    for (int c = 0; c < Colonnes; ++c) {
-        voulues[c] = std::max(sizeHintForColumn(c), h->sectionSizeHint(c));
-        somme += voulues[c];
-    }
-    const int reste = std::max(0, viewport()->width() - somme);
-    for (int c = 0; c < Colonnes; ++c)
-        h->resizeSection(c, voulues[c] + reste * (c + 1) / Colonnes - reste * c / Colonnes);
 }
