@@ -65,9 +65,8 @@ endfunction()
 # (with a warning, so the build would not stay quiet) to a file compiled with
 # other definitions where the header tests them, and Qt Test's header tests
 # which of Gui and Widgets are linked and where the test's folders are: so
-# there is one header per kind (the few tests of Qt Core alone read it
-# themselves), and every test is told the same folders (no test looks up a
-# data file through Qt Test).
+# there is one header per kind (Widgets, Gui, Core alone), and every test is
+# told the same folders (no test looks up a data file through Qt Test).
 function(kesu_entete_partagee cible sorte)
     set(hote kesu_entetes_${sorte})
     if(NOT TARGET ${hote})
@@ -116,7 +115,7 @@ function(kesu_regle_tests)
             continue()
         endif()
         target_compile_options(${cible} PRIVATE ${KESU_OPTIONS_TESTS})
-        foreach(sorte Widgets Gui)
+        foreach(sorte Widgets Gui Core)
             if(partage AND sorte IN_LIST modules)
                 kesu_entete_partagee(${cible} ${sorte})
                 break()

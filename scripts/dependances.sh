@@ -35,9 +35,20 @@ kesu_configure() {
     fi
 }
 
+# kesu_compile <folder>: Ninja picks its own number of jobs, a few more than
+# the cores, which keeps both busy while one job links or runs moc; Make is
+# given one per core.
+kesu_compile() {
+    if [ -f "$1/build.ninja" ]; then
+        cmake --build "$1"
+    else
+        cmake --build "$1" -j"$(nproc)"
+    fi
+}
+
 kesu_construit() {
     kesu_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j"$(nproc)"
+    kesu_compile build
 }
 
 # Every C++ file as the committed .clang-format writes it.
@@ -72,7 +83,7 @@ kesu_teste_anglais() {
 # folder of their own so that the normal build stays as it is.
 kesu_construit_sanitiseurs() {
     kesu_configure build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESU_SANITIZE=ON
-    cmake --build build-asan -j"$(nproc)"
+    kesu_compile build-asan
 }
 
 # Any report fails its test: undefined behaviour aborts (the build does not

@@ -360,6 +360,8 @@ void TstVerificationFenetre::necAbsent()
     t.v->Etat->clear();
     t.f->VerifNec->trigger();
     QCOMPARE(t.v->Etat->text(), Textes::NecIntrouvable());
+    // How to install it, said in either language.
+    QVERIFY(Textes::NecIntrouvable().contains("apt-get install nec2c"));
     if (!suiteEnAnglais())
         QVERIFY(Textes::NecIntrouvable().contains("« apt-get install nec2c »"));
     // The rest of the program goes on.
