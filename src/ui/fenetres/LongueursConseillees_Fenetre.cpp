@@ -4,6 +4,7 @@
 #include "nec/Nombres.h"
 #include "ui/fenetres/CarteLongueurs.h"
 #include "ui/fenetres/TableauEtale.h"
+#include "ui/fenetres/TailleOuverture.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
 #include "ui/plateforme/PoliceEcran.h"
@@ -179,7 +180,7 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     auto *tout = new QHBoxLayout(this);
     tout->addWidget(colonne);
     tout->addLayout(droite, 1);
-    resize(QSize(1100, 680).expandedTo(minimumSizeHint()));
+    resize(tailleOuverture(this, QSize(1100, 680)));
 
     litReglages();
     enCours(false);

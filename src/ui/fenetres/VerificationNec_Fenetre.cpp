@@ -1,4 +1,5 @@
 // The NEC-2 window's layout, its opening size and the settings it keeps.
+#include "ui/fenetres/TailleOuverture.h"
 #include "ui/fenetres/VerificationNec.h"
 
 #include "nec/Nombres.h"
@@ -301,15 +302,7 @@ VerificationNec::~VerificationNec() = default;
 
 QSize VerificationNec::tailleOuverture() const
 {
-    QSize taille(1180, 640);
-    const QWidget *fenetre = parentWidget() ? parentWidget()->window() : this;
-    if (const QScreen *ecran = fenetre->screen()) {
-        // The frame and title bar are not known before the window is shown:
-        // room is left for them.
-        const QSize dispo = ecran->availableGeometry().size() - QSize(16, 48);
-        taille = taille.boundedTo(dispo);
-    }
-    return taille.expandedTo(minimumSizeHint());
+    return ::tailleOuverture(this, QSize(1180, 640));
 }
 
 void VerificationNec::litReglages()

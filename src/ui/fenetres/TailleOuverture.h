@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+// The size a tool window opens at: the one it was drawn for, within the
+// screen's available area (room left for the frame and title bar, not known
+// before the window is shown), and never below what its layout needs.
+QSize tailleOuverture(const QWidget *fenetre, QSize voulue);
