@@ -6,6 +6,7 @@
 #include "regles/TextesCommande.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <cmath>
 #include <functional>
 
@@ -70,7 +71,8 @@ std::vector<OptionLongueurs> table()
              [](Demande &d, const QString &o, const QString &t) {
                  d.parametres.echelleMaxCm = entier(o, t);
              }},
-            {QStringLiteral("tolerance"), QStringLiteral("POURCENT"), Textes::AideTolerance(),
+            {QStringLiteral("tolerance"), QCoreApplication::translate("Commande", "POURCENT"),
+             Textes::AideTolerance(),
              [](const Demande &d) { return Nec::texte(d.parametres.tolerancePct); },
              [](Demande &d, const QString &o, const QString &t) {
                  d.parametres.tolerancePct = reel(o, t);
@@ -90,7 +92,7 @@ std::vector<OptionLongueurs> table()
              [](Demande &d, const QString &o, const QString &t) {
                  branches(d).pasCm = entier(o, t);
              }},
-            {QStringLiteral("regle"), QStringLiteral("REGLE"),
+            {QStringLiteral("regle"), QCoreApplication::translate("Commande", "REGLE"),
              Textes::AideRegle().arg(Commande::enumeration(regles)),
              [regles](const Demande &d) { return regles[static_cast<int>(d.parametres.regle)]; },
              [regles](Demande &d, const QString &o, const QString &t) {

@@ -84,6 +84,14 @@
         <source>LANGUE</source>
         <translation>LANGUAGE</translation>
     </message>
+    <message>
+        <source>POURCENT</source>
+        <translation>PERCENT</translation>
+    </message>
+    <message>
+        <source>REGLE</source>
+        <translation>RULE</translation>
+    </message>
 </context>
 <context>
     <name>Impression</name>
