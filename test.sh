@@ -16,11 +16,19 @@ kesu_construit
 # The sanitised tree is built meanwhile, at a lower priority: the plain rounds
 # wait on windows and on nec2c more than they compute, and the compiler takes
 # what they leave. Its output is shown once they are over.
+# It runs in a process group of its own, ended with the script when a plain
+# round fails first.
 sanitiseurs=""
+journal=""
+finit() {
+    [ -n "$sanitiseurs" ] && kill -- "-$sanitiseurs" 2>/dev/null
+    [ -n "$journal" ] && rm -f "$journal"
+    return 0
+}
+trap finit EXIT
 if [ "${KESU_SANITISEURS:-1}" != 0 ]; then
     journal=$(mktemp)
-    trap 'rm -f "$journal"' EXIT
-    (nice -n 10 bash -c 'source scripts/dependances.sh && kesu_construit_sanitiseurs') \
+    setsid nice -n 10 bash -c 'source scripts/dependances.sh && kesu_construit_sanitiseurs' \
         >"$journal" 2>&1 &
     sanitiseurs=$!
 fi
@@ -31,6 +39,7 @@ kesu_teste_anglais
 if [ -n "$sanitiseurs" ]; then
     statut=0
     wait "$sanitiseurs" || statut=$?
+    sanitiseurs=""
     cat "$journal"
     [ "$statut" -eq 0 ] || { echo "The sanitised build failed (status $statut)" >&2; exit "$statut"; }
     kesu_teste_sanitiseurs
