@@ -15,26 +15,14 @@ namespace Longueurs {
 int ligneCommande(const QStringList &arguments, const Nec::LecteurBandes &litBandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateurs &calcule)
 {
-    const QCommandLineOption aide = Commande::optionAide();
-    const QCommandLineOption version = Commande::optionVersion();
     const QList<QCommandLineOption> options =
-        QList{aide, version} + Nec::optionsNec() + optionsLongueurs();
+        QList{Commande::optionAide(), Commande::optionVersion()} + Nec::optionsNec() +
+        optionsLongueurs();
     QCommandLineParser parseur;
-    const QString faute = Commande::analyse(parseur, options + QList{optionLongueurs()},
-                                            QStringList{QStringLiteral("kesu")} + arguments);
-    if (!faute.isEmpty()) {
-        erreurs << faute << '\n';
-        return 2;
-    }
-    if (parseur.isSet(aide)) {
-        sortie << Commande::aide(Textes::AideUtilisationLongueurs(), Textes::AideLongueurs(),
-                                 options);
-        return 0;
-    }
-    if (parseur.isSet(version)) {
-        sortie << Commande::texteVersion() << '\n';
-        return 0;
-    }
+    if (const auto fin = Commande::ouvre(parseur, options, optionLongueurs(), arguments,
+                                         Textes::AideUtilisationLongueurs(),
+                                         Textes::AideLongueurs(), sortie, erreurs))
+        return *fin;
     Demande d;
     try {
         d = demande(parseur);
@@ -42,18 +30,14 @@ int ligneCommande(const QStringList &arguments, const Nec::LecteurBandes &litBan
         erreurs << erreur.texte() << '\n';
         return 2;
     }
-    FichierBandes::Table table;
-    try {
-        table = litBandes();
-    } catch (const std::exception &) {
-        erreurs << Textes::FichierBandesIntrouvable() << '\n';
+    const auto table = Nec::tableDeLaCommande(litBandes, erreurs);
+    if (!table)
         return 1;
-    }
     Nec::Entrees e = d.nec.entrees;
     std::vector<Antennes> antennes;
     std::vector<QByteArray> aCalculer;
     try {
-        Nec::completeBandes(e, d.nec.bandes, table);
+        Nec::completeBandes(e, d.nec.bandes, *table);
         antennes = prepare(e, d.parametres, d.branches);
         for (const Antennes &a : antennes)
             for (const Nec::Entrees &x : a.entrees)

@@ -44,28 +44,27 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
     valide(e);
 }
 
+std::optional<FichierBandes::Table> tableDeLaCommande(const LecteurBandes &litBandes,
+                                                      QTextStream &erreurs)
+{
+    try {
+        return litBandes();
+    } catch (const std::exception &) {
+        erreurs << Textes::FichierBandesIntrouvable() << '\n';
+        return std::nullopt;
+    }
+}
+
 int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, QTextStream &sortie,
                   QTextStream &erreurs, const Calculateur &calcule)
 {
-    const QCommandLineOption aide = Commande::optionAide();
-    const QCommandLineOption version = Commande::optionVersion();
-    const QList<QCommandLineOption> options = QList{aide, version} + optionsNec();
+    const QList<QCommandLineOption> options =
+        QList{Commande::optionAide(), Commande::optionVersion()} + optionsNec();
     QCommandLineParser parseur;
-    // The parser skips a first argument: the program's name.
-    const QString faute = Commande::analyse(parseur, options + QList{optionNec()},
-                                            QStringList{QStringLiteral("kesu")} + arguments);
-    if (!faute.isEmpty()) {
-        erreurs << faute << '\n';
-        return 2;
-    }
-    if (parseur.isSet(aide)) {
-        sortie << Commande::aide(Textes::AideUtilisationNec(), Textes::AideNec(), options);
-        return 0;
-    }
-    if (parseur.isSet(version)) {
-        sortie << Commande::texteVersion() << '\n';
-        return 0;
-    }
+    if (const auto fin =
+            Commande::ouvre(parseur, options, optionNec(), arguments, Textes::AideUtilisationNec(),
+                            Textes::AideNec(), sortie, erreurs))
+        return *fin;
     Entrees e;
     std::vector<BandeDemandee> demandees;
     double delaiS = DelaiBloquantS;
@@ -78,16 +77,12 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
         erreurs << erreur.texte() << '\n';
         return 2;
     }
-    FichierBandes::Table table;
-    try {
-        table = litBandes();
-    } catch (const std::exception &) {
-        erreurs << Textes::FichierBandesIntrouvable() << '\n';
+    const auto table = tableDeLaCommande(litBandes, erreurs);
+    if (!table)
         return 1;
-    }
     QByteArray d;
     try {
-        completeBandes(e, demandees, table);
+        completeBandes(e, demandees, *table);
         // Too many segments: a value the check refuses.
         d = deck(e);
     } catch (const KesuErreur &erreur) {

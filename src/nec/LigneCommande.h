@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <functional>
+#include <optional>
 
 // "kesu --nec [options]": the check's table as CSV on standard output, no window.
 namespace Nec {
@@ -24,6 +25,11 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
 
 // Kesu.ini from the working folder; throws when it cannot be read.
 FichierBandes::Table litKesuIni();
+
+// The band table for a command without a window, or nothing when it cannot be
+// read: the message is then written to `erreurs`, and the command ends with 1.
+std::optional<FichierBandes::Table> tableDeLaCommande(const LecteurBandes &litBandes,
+                                                      QTextStream &erreurs);
 
 // The arguments after the program's name, "--nec" included. Every option and
 // value is checked before the band table is read. --help and --version print

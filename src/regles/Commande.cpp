@@ -5,6 +5,7 @@
 #include "regles/Version.h"
 
 #include <QCommandLineParser>
+#include <QTextStream>
 #include <algorithm>
 
 namespace Commande {
@@ -136,6 +137,29 @@ QString aide(const QString &utilisation, const QString &description,
         }
     }
     return r;
+}
+
+std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
+                         const QCommandLineOption &commande, const QStringList &arguments,
+                         const QString &utilisation, const QString &description,
+                         QTextStream &sortie, QTextStream &erreurs)
+{
+    // The parser skips a first argument: the program's name.
+    const QString faute = analyse(parseur, options + QList{commande},
+                                  QStringList{QStringLiteral("kesu")} + arguments);
+    if (!faute.isEmpty()) {
+        erreurs << faute << '\n';
+        return 2;
+    }
+    if (parseur.isSet(optionAide().names().constFirst())) {
+        sortie << aide(utilisation, description, options);
+        return 0;
+    }
+    if (parseur.isSet(optionVersion().names().constFirst())) {
+        sortie << texteVersion() << '\n';
+        return 0;
+    }
+    return std::nullopt;
 }
 
 QString enumeration(const QStringList &noms)

@@ -4,8 +4,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QCommandLineParser;
+class QTextStream;
 
 // What every part of the command line shares: the help and version options,
 // the French account of a refused line and the help's layout. Qt's parser
@@ -28,6 +30,17 @@ QString analyse(QCommandLineParser &parseur, const QList<QCommandLineOption> &op
 // description beside it, wrapped to fit a terminal of 80 columns.
 QString aide(const QString &utilisation, const QString &description,
              const QList<QCommandLineOption> &options);
+
+// The opening every command without a window shares: parses its line (the
+// command's own option among the options, so that it is accepted), answers
+// --help with the usage, the description and the options, and --version.
+// Returns the exit status when the command ends there (2 for a refused line,
+// its message written to `erreurs`; 0 after a help or version), or nothing
+// when the command goes on with what the parser read.
+std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
+                         const QCommandLineOption &commande, const QStringList &arguments,
+                         const QString &utilisation, const QString &description,
+                         QTextStream &sortie, QTextStream &erreurs);
 
 // The allowed names of a value, as a sentence says them: "a, b ou c".
 QString enumeration(const QStringList &noms);
