@@ -9,9 +9,9 @@
 #include "ui/plateforme/PlateformeQt.h"
 
 #include "Lancement.h"
+#include "ParDefaut.h"
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -79,12 +79,7 @@ void demarrage(benchmark::State &etat)
 {
     // The window reads Kesu.ini from the working folder at start-up.
     QTemporaryDir dossier;
-    QFile ini(dossier.filePath(QStringLiteral("Kesu.ini")));
-    if (!ini.open(QIODevice::WriteOnly) ||
-        ini.write("80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n"
-                  "17 18100\r\n15 21200\r\n12 24940\r\n10 28500\r\n") < 0)
-        throw std::runtime_error("cannot write Kesu.ini");
-    ini.close();
+    copieKesuIni(dossier);
     const std::string ici = QDir::currentPath().toStdString();
     const std::string programme = QCoreApplication::applicationFilePath().toStdString();
     if (chdir(dossier.path().toLocal8Bit().constData()) != 0)

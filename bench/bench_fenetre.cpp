@@ -32,7 +32,8 @@ DernierGraphe lancerParDefaut()
 
 RenduGraphe rendu(QSize taille, int finesse)
 {
-    return {taille, finesse, finesse == 1 ? QApplication::font() : PoliceGraphe(finesse)};
+    return {taille, static_cast<double>(finesse),
+            finesse == 1 ? QApplication::font() : PoliceGraphe(finesse)};
 }
 
 // Maximised on a 1920 x 1080 screen: the client area about 1920 x 1020 under

@@ -7,10 +7,10 @@
 #include "ui/fenetres/LongueursConseillees.h"
 
 #include "Lancement.h"
+#include "ParDefaut.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,22 +22,6 @@
 #include <stdexcept>
 
 namespace {
-
-// What the main window gives at start-up, all bands ticked.
-Nec::Entrees principales()
-{
-    Nec::Entrees e;
-    e.antenne.brancheCm = 2062;
-    e.longElecDip = 2126;
-    e.echelleCm = 3000;
-    e.echelle.coefVelocite = 0.92;
-    const Nec::BandeVerifiee bandes[] = {{1, 80, 3650},  {2, 40, 7050},  {3, 30, 10120},
-                                         {4, 20, 14100}, {5, 17, 18100}, {6, 15, 21200},
-                                         {7, 12, 24940}, {8, 10, 28500}};
-    e.bandes.assign(std::begin(bandes), std::end(bandes));
-    e.frequenceMaxTableKHz = 28500;
-    return e;
-}
 
 void cherche(LongueursConseillees &l)
 {
@@ -69,12 +53,7 @@ void rechercheParDefaut(benchmark::State &etat)
 void commande(benchmark::State &etat)
 {
     QTemporaryDir dossier;
-    QFile f(dossier.filePath(QStringLiteral("Kesu.ini")));
-    if (!f.open(QIODevice::WriteOnly) ||
-        f.write("80 3650\r\n40 7050\r\n30 10120\r\n20 14100\r\n17 18100\r\n15 21200\r\n"
-                "12 24940\r\n10 28500\r\n") < 0)
-        throw std::runtime_error("cannot write Kesu.ini");
-    f.close();
+    copieKesuIni(dossier);
     const QString avant = QDir::currentPath();
     QDir::setCurrent(dossier.path());
     QString sortie, erreurs;

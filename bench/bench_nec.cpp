@@ -6,6 +6,7 @@
 #include "ui/fenetres/VerificationNec.h"
 
 #include "Lancement.h"
+#include "ParDefaut.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,21 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-// What the main window gives at start-up, all bands ticked.
-Nec::Entrees principales()
-{
-    Nec::Entrees e;
-    e.antenne.brancheCm = 2062;
-    e.longElecDip = 2126;
-    e.echelleCm = 3000;
-    e.echelle.coefVelocite = 0.92;
-    const Nec::BandeVerifiee bandes[] = {{1, 80, 3650},  {2, 40, 7050},  {3, 30, 10120},
-                                         {4, 20, 14100}, {5, 17, 18100}, {6, 15, 21200},
-                                         {7, 12, 24940}, {8, 10, 28500}};
-    e.bandes.assign(std::begin(bandes), std::end(bandes));
-    return e;
-}
 
 void attendFin(VerificationNec &v)
 {

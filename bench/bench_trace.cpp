@@ -64,7 +64,7 @@ void impressionPdf(benchmark::State &etat)
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(fichier);
         imprimante.setPageSize(QPageSize(QPageSize::A4));
-        imprimante.setDocName(TitreImpression);
+        imprimante.setDocName(TitreImpression());
         const QRectF zone = imprimante.pageRect(QPrinter::DevicePixel);
         EtatCalcul.GrapheCourants = true;
         ImprimePage(imprimante, {qRound(zone.left()), qRound(zone.top())},
