@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FichierStocke.h"
 #include "nec/LectureSortie.h"
 #include "nec/Modele.h"
 
-#include <QFile>
 #include <QHash>
 
 // Our own nec2c runs of the default search's three decks (the branch as typed,
@@ -13,10 +13,7 @@ inline QHash<QByteArray, std::vector<Nec::ImpedanceB>> impedancesStockees()
 {
     QHash<QByteArray, std::vector<Nec::ImpedanceB>> r;
     const auto lit = [](const QString &nom) {
-        QFile f(QStringLiteral(KESU_SORTIES_LONGUEURS "/") + nom);
-        if (!f.open(QIODevice::ReadOnly))
-            qFatal("missing stored file %s", qPrintable(nom));
-        return f.readAll();
+        return litStocke(QStringLiteral(KESU_SORTIES_LONGUEURS), nom);
     };
     for (int i = 0; i < 3; ++i) {
         const QByteArray deck = lit(QStringLiteral("defaut_%1.nec").arg(i));

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QFile>
+#include "FichierStocke.h"
 
-// A file of tests/nec/sorties: our own nec2c runs and the decks they ran.
+// A file of tests/nec/sorties.
 inline QByteArray stocke(const QString &nom)
 {
-    QFile f(QStringLiteral(KESU_SORTIES_NEC "/") + nom);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing stored file %s", qPrintable(nom));
-    return f.readAll();
+    return litStocke(QStringLiteral(KESU_SORTIES_NEC), nom);
 }
