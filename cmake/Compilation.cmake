@@ -91,6 +91,9 @@ endfunction()
 # line; the code under test keeps its optimisation and debugging information.
 # That spares half of a test's compilation.
 function(kesu_regle_tests)
+    if(KESU_TESTS_DEPUIS)
+        return() # nothing of the tests is compiled here
+    endif()
     set(KESU_OPTIONS_TESTS)
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         set(KESU_OPTIONS_TESTS "$<$<CONFIG:RelWithDebInfo>:-O0;-g1>")

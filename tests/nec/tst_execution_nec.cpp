@@ -5,6 +5,7 @@
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -241,7 +242,9 @@ void TstExecutionNec::interruption()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("TMPDIR", temporaire);
     aide.setProcessEnvironment(env);
-    aide.start(KESU_EXECUTION_INTERROMPUE, {programme});
+    aide.start(QCoreApplication::applicationDirPath() +
+                   QStringLiteral("/" KESU_EXECUTION_INTERROMPUE),
+               {programme});
     QTRY_VERIFY_WITH_TIMEOUT(QFile(fichierPid).size() > 0, 10000);
     QFile f(fichierPid);
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -5,6 +5,7 @@
 #include "regles/Erreurs.h"
 #include "regles/Version.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -311,7 +312,7 @@ void TstLigneCommande::programme()
     for (const char *nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "KESU_LANGUE"})
         environnement.remove(QString::fromLatin1(nom));
     p.setProcessEnvironment(environnement);
-    p.start(QStringLiteral(KESU_PROGRAMME), arguments);
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" KESU_PROGRAMME), arguments);
     QVERIFY(p.waitForFinished(30'000));
     QFETCH(int, code);
     QFETCH(QString, sortie);
