@@ -12,7 +12,8 @@
 # must come from the same sources, with the same build type, and be built
 # first. What the test programs find at run time (the program, the helpers,
 # the help document, the translations) they look up beside themselves, so
-# that each folder's tests run its own program.
+# that each folder's tests run its own program; only the compiled locales and
+# the memory of nec2c's outputs are the other folder's, as data.
 set(KESU_TESTS_DEPUIS "" CACHE PATH
     "Build folder of the same sources whose compiled test code this folder links")
 
