@@ -1,13 +1,12 @@
 #include "longueurs/OptionsLongueurs.h"
 
-#include "nec/Nombres.h"
+#include "nec/OptionsNec.h"
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cmath>
 #include <functional>
 
 namespace Longueurs {
@@ -21,27 +20,6 @@ struct OptionLongueurs {
     std::function<QString(const Demande &)> defaut;
     std::function<void(Demande &, const QString &option, const QString &texte)> lit;
 };
-
-[[noreturn]] void incorrecte(const QString &option, const QString &texte)
-{
-    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
-}
-
-double reel(const QString &option, const QString &texte)
-{
-    const auto v = Nec::nombre(texte);
-    if (!v)
-        incorrecte(option, texte);
-    return *v;
-}
-
-std::int32_t entier(const QString &option, const QString &texte)
-{
-    const double v = reel(option, texte);
-    if (v != std::floor(v) || std::fabs(v) > 1e9)
-        incorrecte(option, texte);
-    return static_cast<std::int32_t>(v);
-}
 
 Branches &branches(Demande &d)
 {
@@ -64,33 +42,33 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("echelle-min"), QStringLiteral("CM"), Textes::AideEchelleMin(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMinCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMinCm = entier(o, t);
+                 d.parametres.echelleMinCm = Nec::entierOption(o, t);
              }},
             {QStringLiteral("echelle-max"), QStringLiteral("CM"), Textes::AideEchelleMax(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMaxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMaxCm = entier(o, t);
+                 d.parametres.echelleMaxCm = Nec::entierOption(o, t);
              }},
             {QStringLiteral("tolerance"), QCoreApplication::translate("Commande", "POURCENT"),
              Textes::AideTolerance(),
              [](const Demande &d) { return Nec::texte(d.parametres.tolerancePct); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.tolerancePct = reel(o, t);
+                 d.parametres.tolerancePct = Nec::reelOption(o, t);
              }},
             {QStringLiteral("branche-min"), QStringLiteral("CM"), Textes::AideBrancheMin(),
              [nombre, b](const Demande &) { return nombre(b.minCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).minCm = entier(o, t);
+                 branches(d).minCm = Nec::entierOption(o, t);
              }},
             {QStringLiteral("branche-max"), QStringLiteral("CM"), Textes::AideBrancheMax(),
              [nombre, b](const Demande &) { return nombre(b.maxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).maxCm = entier(o, t);
+                 branches(d).maxCm = Nec::entierOption(o, t);
              }},
             {QStringLiteral("pas"), QStringLiteral("CM"), Textes::AidePas(),
              [nombre, b](const Demande &) { return nombre(b.pasCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).pasCm = entier(o, t);
+                 branches(d).pasCm = Nec::entierOption(o, t);
              }},
             {QStringLiteral("regle"), QCoreApplication::translate("Commande", "REGLE"),
              Textes::AideRegle().arg(Commande::enumeration(regles)),
@@ -101,12 +79,12 @@ std::vector<OptionLongueurs> table()
                          d.parametres.regle = static_cast<Regle>(i);
                          return;
                      }
-                 incorrecte(o, t);
+                 Nec::valeurIncorrecte(o, t);
              }},
             {QStringLiteral("nombre"), QStringLiteral("N"), Textes::AideNombre(),
              [nombre](const Demande &d) { return nombre(d.nombre); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.nombre = entier(o, t);
+                 d.nombre = Nec::entierOption(o, t);
                  if (d.nombre < 1)
                      leveErreur(Textes::LongueursNombre());
              }},

@@ -13,6 +13,27 @@
 
 namespace Nec {
 
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte)
+{
+    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
+}
+
+double reelOption(const QString &option, const QString &texte)
+{
+    const auto v = nombre(texte);
+    if (!v)
+        valeurIncorrecte(option, texte);
+    return *v;
+}
+
+std::int32_t entierOption(const QString &option, const QString &texte)
+{
+    const double v = reelOption(option, texte);
+    if (v != std::floor(v) || std::fabs(v) > 1e9)
+        valeurIncorrecte(option, texte);
+    return static_cast<std::int32_t>(v);
+}
+
 namespace {
 
 struct OptionNec {
@@ -24,35 +45,15 @@ struct OptionNec {
     std::function<void(Demande &, const QString &option, const QString &texte)> lit;
 };
 
-[[noreturn]] void incorrecte(const QString &option, const QString &texte)
-{
-    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
-}
-
-double reel(const QString &option, const QString &texte)
-{
-    const auto v = nombre(texte);
-    if (!v)
-        incorrecte(option, texte);
-    return *v;
-}
-
-std::int32_t centimetres(const QString &option, const QString &texte)
-{
-    const double v = reel(option, texte);
-    if (v != std::floor(v) || std::fabs(v) > 1e9)
-        incorrecte(option, texte);
-    return static_cast<std::int32_t>(v);
-}
-
 // An accessor gives the input an option sets, from a Demande const or not:
 // the default is shown from it and the value read into it.
 template <class Champ>
 OptionNec optionReelle(const char *nom, const char *valeur, const QString &description, Champ champ)
 {
-    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
-            [champ](const Demande &d) { return texte(champ(d)); },
-            [champ](Demande &d, const QString &o, const QString &t) { champ(d) = reel(o, t); }};
+    return {
+        QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
+        [champ](const Demande &d) { return texte(champ(d)); },
+        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = reelOption(o, t); }};
 }
 
 template <class Champ>
@@ -61,7 +62,7 @@ OptionNec optionCentimetres(const char *nom, const QString &description, Champ c
     return {
         QString::fromLatin1(nom), QStringLiteral("CM"), description,
         [champ](const Demande &d) { return texte(static_cast<double>(champ(d))); },
-        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = centimetres(o, t); }};
+        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = entierOption(o, t); }};
 }
 
 template <class Champ>
@@ -71,9 +72,9 @@ OptionNec optionEntiere(const char *nom, const char *valeur, const QString &desc
     return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
             [champ](const Demande &d) { return QString::number(champ(d)); },
             [champ](Demande &d, const QString &o, const QString &t) {
-                const double v = reel(o, t);
+                const double v = reelOption(o, t);
                 if (v != std::floor(v) || std::fabs(v) > 1e6)
-                    incorrecte(o, t);
+                    valeurIncorrecte(o, t);
                 champ(d) = static_cast<int>(v);
             }};
 }
@@ -101,7 +102,7 @@ OptionNec optionClasse()
                             d.entrees.classe = static_cast<Classe>(i);
                         return;
                     }
-                incorrecte(o, t);
+                valeurIncorrecte(o, t);
             }};
 }
 
@@ -123,7 +124,7 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
                         champ(d) = static_cast<Enum>(i);
                         return;
                     }
-                incorrecte(o, t);
+                valeurIncorrecte(o, t);
             }};
 }
 
@@ -150,7 +151,7 @@ const std::vector<OptionNec> &table()
             [](Demande &d, const QString &o, const QString &t) {
                 d.bandes.clear();
                 for (const QString &b : t.split(u','))
-                    d.bandes.push_back({reel(o, b), b});
+                    d.bandes.push_back({reelOption(o, b), b});
             }};
         return std::vector<OptionNec>{
             optionCentimetres(
@@ -260,7 +261,7 @@ Demande demande(const QCommandLineParser &parseur)
         positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), Defauts::CoefDipole);
     e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
     if (!(d.delaiS >= 0 && d.delaiS <= 1e6))
-        incorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));
+        valeurIncorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));
     try {
         valide(e);
     } catch (const KesuErreur &erreur) {

@@ -6,6 +6,7 @@
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 class QCommandLineParser;
@@ -27,6 +28,12 @@ struct Demande {
     std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
     double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
 };
+
+// An option's value as a number, or as a whole number (centimetres, counts):
+// a text that is not one throws the message naming the option and the text.
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte);
+double reelOption(const QString &option, const QString &texte);
+std::int32_t entierOption(const QString &option, const QString &texte);
 
 // The main window's start-up values: what an absent option leaves.
 Demande demandeParDefaut();
