@@ -64,7 +64,7 @@ void commande(benchmark::State &etat)
             {QStringLiteral("--longueurs")}, Nec::litKesuIni, s, e,
             [](const std::vector<QByteArray> &decks, double delaiS) {
                 return Nec::ExecutionNec::executeBloquants(decks, Defauts::ExecutionsParalleles,
-                                                           Nec::ProgrammeNec, delaiS);
+                                                           Nec::programmeNec(), delaiS);
             });
         if (code != 0)
             throw std::runtime_error("kesu --longueurs failed");

@@ -3,13 +3,14 @@
 # ghostscript and poppler-utils let the print tests read back the PDFs they print;
 # locales brings localedef and the sources of the comma locales the tests use;
 # clang-format checks that every source file keeps the committed format;
-# nec2c computes the antenna for the NEC-2 check; help2man writes the manual
+# nec2c, Debian's engine, lets the tests see its ground faults caught; help2man writes the manual
 # page from the program's --help; qt6-tools-dev and qt6-l10n-tools bring
 # lupdate and lrelease, which make the translations; Ninja and ccache make the
-# builds quicker (the build also works without them).
+# builds quicker (the build also works without them); dpkg-dev and patch fetch
+# and correct Debian's source of nec2c, built as Kesu's own engine (nec2c/).
 kesu_paquets=(cmake g++ make ninja-build ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-wine
-    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c help2man "$@")
+    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c help2man dpkg-dev patch "$@")
 
 kesu_installe_dependances() {
     local manquants=()
@@ -47,6 +48,7 @@ kesu_compile() {
 }
 
 kesu_construit() {
+    nec2c/obtient-source.sh
     kesu_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     kesu_compile build
 }

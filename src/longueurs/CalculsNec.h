@@ -20,7 +20,7 @@ class CalculsNec : public QObject {
 public:
     explicit CalculsNec(QObject *parent = nullptr, int paralleles = Defauts::ExecutionsParalleles);
 
-    QString programme = Nec::ProgrammeNec;
+    QString programme = Nec::programmeNec();
 
     // Computes every deck not yet known; termine follows once all are, at
     // once when none was missing.

@@ -6,6 +6,7 @@
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
+#include "regles/TextesMoteur.h"
 
 #include <QCommandLineParser>
 #include <QHash>
@@ -73,19 +74,18 @@ int ligneCommande(const QStringList &arguments, const Nec::LecteurBandes &litBan
             calcules.insert(aCalculer[i], std::move(tout));
         }
     }
-    try {
-        const auto trouve = [&](const QByteArray &deck) -> const std::vector<Nec::ImpedanceB> * {
-            const auto i = calcules.constFind(deck);
-            return i == calcules.cend() ? nullptr : &*i;
-        };
-        sortie << QString::fromUtf8(
-            csv(cherche(antennes, d.parametres, static_cast<std::size_t>(d.nombre), trouve)));
-    } catch (const KesuErreur &erreur) {
-        // A value that is not physical fails the computation, never a row.
-        erreurs << erreur.texte() << '\n';
-        return 1;
-    }
-    return 0;
+    const auto trouve = [&](const QByteArray &deck) -> const std::vector<Nec::ImpedanceB> * {
+        const auto i = calcules.constFind(deck);
+        return i == calcules.cend() ? nullptr : &*i;
+    };
+    sortie << QString::fromUtf8(
+        csv(cherche(antennes, d.parametres, static_cast<std::size_t>(d.nombre), trouve)));
+    // The windows stand without the bands nec2c could not compute: said, and
+    // the exit status says the search is not whole.
+    const std::vector<Nec::BandeEchouee> ecartees = echecs(antennes);
+    for (const Nec::BandeEchouee &b : ecartees)
+        erreurs << Textes::BandeEcartee().arg(b.bande.bande).arg(b.raison) << '\n';
+    return ecartees.empty() ? 0 : 1;
 }
 
 int ligneCommande(const QStringList &arguments)
@@ -96,7 +96,7 @@ int ligneCommande(const QStringList &arguments)
     return ligneCommande(arguments, Nec::litKesuIni, sortie, erreurs,
                          [](const std::vector<QByteArray> &decks, double delaiS) {
                              return Nec::ExecutionNec::executeBloquants(
-                                 decks, Defauts::ExecutionsParalleles, Nec::ProgrammeNec, delaiS);
+                                 decks, Defauts::ExecutionsParalleles, Nec::programmeNec(), delaiS);
                          });
 }
 

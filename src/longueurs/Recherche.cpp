@@ -92,6 +92,39 @@ impedancesBande(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, s
 
 constexpr double Inconnu = std::numeric_limits<double>::quiet_NaN();
 
+// The bands some factor's answers cannot serve, with the first reason found.
+void ecarte(Antennes &a)
+{
+    const std::size_t nb = a.entrees.empty() ? 0 : a.entrees.front().bandes.size();
+    a.ecartees.assign(nb, false);
+    a.echecs.clear();
+    if (!a.avecNec())
+        return;
+    for (std::size_t v = 0; v < a.entrees.size(); ++v) {
+        const Nec::Entrees &e = a.entrees[v];
+        // The deck's answers: every band's own frequency, then the sweeps.
+        std::size_t suivant = nb;
+        for (std::size_t j = 0; j < nb; ++j) {
+            std::vector<std::size_t> rangs{j};
+            for (std::size_t i = 0; i < Nec::balayageKHz(e, e.bandes[j]).size(); ++i)
+                rangs.push_back(suivant++);
+            for (std::size_t i : rangs) {
+                const auto faute = i < a.zB[v].size() ? Nec::fauteReponse(a.zB[v][i])
+                                                      : std::optional<QString>(QString());
+                if (!faute || a.ecartees[j])
+                    continue;
+                a.ecartees[j] = true;
+                a.echecs.push_back({e.bandes[j], *faute});
+            }
+        }
+    }
+}
+
+bool ecartee(const Antennes &a, std::size_t j)
+{
+    return j < a.ecartees.size() && a.ecartees[j];
+}
+
 } // namespace
 
 std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p)
@@ -104,10 +137,15 @@ std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p)
         const Nec::Entrees &e = a.entrees[v];
         if (p.regle == Regle::Nec) {
             // The NEC-2 map itself, from B to the end of the range.
+            // A band left out has no map: its row stays as it is, unused.
             const Nec::Resultat res = Nec::evalue(e, a.zB.at(v), nullptr, false);
-            for (std::size_t j = 0; j < nb && j < res.carte.size(); ++j) {
-                const std::vector<bool> &libre =
-                    p.surLaBande ? res.carte[j].libreNecBande : res.carte[j].libreNec;
+            for (const Nec::CarteBande &c : res.carte) {
+                std::size_t j = 0;
+                while (j < nb && e.bandes[j].k != c.k)
+                    ++j;
+                if (j == nb)
+                    continue;
+                const std::vector<bool> &libre = p.surLaBande ? c.libreNecBande : c.libreNec;
                 for (std::size_t l = debut; l < n; ++l)
                     r[j][l - debut] = r[j][l - debut] && libre[l];
             }
@@ -130,10 +168,11 @@ std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p)
     const Nec::Entrees &e = a.entrees.front();
     const std::vector<std::vector<bool>> &rang = a.rangees;
     const std::size_t n = rang.empty() ? 0 : rang.front().size();
+    // A band left out weighs on no window: always "tunable" here, and not named.
     const auto ensemble = [&](std::size_t l) {
         std::vector<bool> s(rang.size());
         for (std::size_t j = 0; j < rang.size(); ++j)
-            s[j] = rang[j][l];
+            s[j] = rang[j][l] || ecartee(a, j);
         return s;
     };
     std::size_t l = 0;
@@ -142,13 +181,17 @@ std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p)
         std::size_t fin = l;
         while (fin + 1 < n && ensemble(fin + 1) == s)
             ++fin;
-        if (std::find(s.begin(), s.end(), true) != s.end()) {
+        bool une = false;
+        for (std::size_t j = 0; j < s.size(); ++j)
+            une = une || (rang[j][l] && !ecartee(a, j));
+        if (une) {
             Fenetre f;
             f.brancheCm = a.brancheCm;
             f.debutCm = p.echelleMinCm + static_cast<std::int32_t>(l);
             f.finCm = p.echelleMinCm + static_cast<std::int32_t>(fin);
             for (std::size_t j = 0; j < s.size(); ++j)
-                (s[j] ? f.accordables : f.manquantes).push_back(e.bandes[j].bande);
+                if (!ecartee(a, j))
+                    (s[j] ? f.accordables : f.manquantes).push_back(e.bandes[j].bande);
             r.push_back(std::move(f));
         }
         l = fin + 1;
@@ -167,6 +210,8 @@ void complete(Fenetre &f, const Antennes &a, const Parametres &p)
     const Nec::Entrees &e = a.entrees.front();
     const double longueurM = f.centreCm() / 100.0;
     for (std::size_t j = 0; j < e.bandes.size(); ++j) {
+        if (ecartee(a, j))
+            continue;
         DetailBande d;
         d.bande = e.bandes[j].bande;
         d.accordable =
@@ -247,6 +292,7 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
             x.zB.push_back(*z);
         }
         x.rangees.clear();
+        ecarte(x);
         if (p.regle == Regle::Nec && !x.avecNec())
             continue;
         x.rangees = rangees(x, p);
@@ -254,6 +300,20 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
             toutes.push_back(std::move(f));
     }
     return classe(std::move(toutes), nombre);
+}
+
+std::vector<Nec::BandeEchouee> echecs(const std::vector<Antennes> &a)
+{
+    std::vector<Nec::BandeEchouee> r;
+    for (const Antennes &x : a)
+        for (const Nec::BandeEchouee &b : x.echecs)
+            if (std::none_of(r.begin(), r.end(),
+                             [&](const Nec::BandeEchouee &c) { return c.bande.k == b.bande.k; }))
+                r.push_back(b);
+    std::sort(r.begin(), r.end(), [](const Nec::BandeEchouee &x, const Nec::BandeEchouee &y) {
+        return x.bande.k < y.bande.k;
+    });
+    return r;
 }
 
 namespace {

@@ -60,6 +60,10 @@ struct Antennes {
     std::vector<std::vector<Nec::ImpedanceB>> zB; // the same order, or empty
     // Each band's verdict along the range, as the last search found it.
     std::vector<std::vector<bool>> rangees;
+    // The bands nec2c could not compute at some factor: left out of the
+    // windows, neither tunable nor missed (one flag per band, and why).
+    std::vector<bool> ecartees;
+    std::vector<Nec::BandeEchouee> echecs;
     bool avecNec() const { return !zB.empty() && zB.size() == entrees.size(); }
 };
 
@@ -109,10 +113,14 @@ std::vector<Antennes> prepare(const Nec::Entrees &e, const Parametres &p,
                               const std::optional<Branches> &branches);
 std::vector<QByteArray> decks(const std::vector<Antennes> &a);
 // Finds each antenna's impedances by its deck (nullptr when unknown: the
-// chart's rule needs none); throws when a computed value is not finite.
+// chart's rule needs none). A band whose answers cannot be used at some
+// factor is left out of that antenna's windows (Antennes::echecs).
 using Impedances = std::function<const std::vector<Nec::ImpedanceB> *(const QByteArray &deck)>;
 std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std::size_t nombre,
                              const Impedances &impedances);
+
+// Every band left out of a search, once each, in the table's order.
+std::vector<Nec::BandeEchouee> echecs(const std::vector<Antennes> &a);
 
 // The list as CSV, a header line then a line per window, ranked.
 QByteArray csv(const std::vector<Fenetre> &fenetres);

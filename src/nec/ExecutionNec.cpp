@@ -110,19 +110,18 @@ Bilan interprete(const FinExecution &fin)
         return Textes::NecRaison().arg(fin.code).arg(QString::fromLocal8Bit(raison).left(Longueur));
     }
     auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
-    if (!z || z->size() != fin.frequencesDemandees.size())
+    if (!z || z->size() > fin.frequencesDemandees.size())
         return Textes::NecSortieIllisible();
     for (std::size_t i = 0; i < z->size(); ++i) {
-        const ImpedanceB &reponse = (*z)[i];
+        const double repondue = (*z)[i].frequenceMHz;
         const double demandee = fin.frequencesDemandees[i];
-        if (!(std::abs(reponse.frequenceMHz - demandee) <= EcartFrequence * demandee))
-            return Textes::NecFrequenceInattendue().arg(texte(reponse.frequenceMHz),
-                                                        texte(demandee));
-        // A passive antenna takes power at its feed: R > 0, always.
-        if (!(std::isfinite(reponse.z.real()) && std::isfinite(reponse.z.imag()) &&
-              reponse.z.real() > 0))
-            return Textes::NecNonPhysique().arg(texte(demandee), texte(reponse.z.real()));
+        if (!(std::abs(repondue - demandee) <= EcartFrequence * demandee))
+            return Textes::NecFrequenceInattendue().arg(texte(repondue), texte(demandee));
     }
+    // An output that stops early leaves the last frequencies unanswered.
+    constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = z->size(); i < fin.frequencesDemandees.size(); ++i)
+        z->push_back({fin.frequencesDemandees[i], {Nan, Nan}, true});
     return std::move(*z);
 }
 
@@ -136,6 +135,8 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
 {
     // First built, last gone: a signal is delivered again once the folder is removed.
     const GardeInterruption garde;
+    if (const auto refus = refusMoteur(programme, deck))
+        return *refus;
     const auto dossier = prepare(deck);
     if (!dossier)
         return Textes::NecDossierTemporaire();
@@ -216,6 +217,8 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
         while (faute.isEmpty() && actives < std::max(1, paralleles) && suivant < decks.size()) {
             auto c = std::make_unique<Course>();
             c->i = suivant++;
+            if (const auto refus = refusMoteur(programme, decks[c->i]))
+                return arrete(*refus);
             c->dossier = prepare(decks[c->i]);
             if (!c->dossier)
                 return arrete(Textes::NecDossierTemporaire());
@@ -282,6 +285,10 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
     arrete();
     if (const auto connu = memoire_.constFind(deck); connu != memoire_.cend()) {
         emit termine(*connu);
+        return;
+    }
+    if (const auto refus = refusMoteur(programme, deck)) {
+        emit echec(*refus);
         return;
     }
     dossier_ = prepare(deck);

@@ -3,6 +3,7 @@
 #include "regles/Defauts.h"
 
 #include "nec/LectureSortie.h"
+#include "nec/Moteur.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,7 +21,6 @@ class QTimer;
 // temporary folder, and reading back the impedance of each frequency.
 namespace Nec {
 
-inline const QString ProgrammeNec = QStringLiteral("nec2c");
 // The window's runs have no time limit (the user cancels); a run for the
 // command line has one, by default enough for the largest antenna the check
 // accepts: SegmentsMax segments, eight bands over a Sommerfeld ground take
@@ -42,9 +42,10 @@ struct FinExecution {
 };
 
 // The impedances, or the one French message that says what went wrong, with
-// nec2c's own reason when it gave one. Every answer is checked: exactly one
-// per frequency asked, each at the frequency asked, with a finite impedance
-// and a positive resistance at B.
+// nec2c's own reason when it gave one. Every answer is checked: at most one
+// per frequency asked, each at the frequency asked, in order; the frequencies
+// left without an answer are marked missing. Whether a value is physical is
+// judged band by band (evalue), so that one band's failure keeps the others.
 using Bilan = std::variant<std::vector<ImpedanceB>, QString>;
 Bilan interprete(const FinExecution &fin);
 
@@ -58,7 +59,7 @@ public:
     explicit ExecutionNec(QObject *parent = nullptr);
     ~ExecutionNec() override;
 
-    QString programme = ProgrammeNec;
+    QString programme = programmeNec();
     int delaiMs = SansDelai;
 
     // Starts a run; `frequences` is how many the deck asks, for the progress.
@@ -77,7 +78,7 @@ public:
     // once installeInterruptions() was called. Needs the QCoreApplication; `frequences` is unused
     // beside the deck's own FR cards, kept for the callers' signature.
     static Bilan executeBloquant(const QByteArray &deck, int frequences,
-                                 const QString &programme = ProgrammeNec,
+                                 const QString &programme = programmeNec(),
                                  double delaiS = DelaiBloquantS);
 
     // Several decks waited for together, at most `paralleles` nec2c at once:
@@ -85,7 +86,7 @@ public:
     // stops the other runs. The limit holds for the whole; signals as above.
     using Bilans = std::variant<std::vector<std::vector<ImpedanceB>>, QString>;
     static Bilans executeBloquants(const std::vector<QByteArray> &decks, int paralleles,
-                                   const QString &programme = ProgrammeNec,
+                                   const QString &programme = programmeNec(),
                                    double delaiS = DelaiBloquantS);
 
 signals:

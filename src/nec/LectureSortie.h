@@ -12,6 +12,8 @@ namespace Nec {
 struct ImpedanceB {
     double frequenceMHz;
     std::complex<double> z; // ohms
+    // No answer came for this frequency: z is then NaN.
+    bool manquante = false;
 };
 
 // Reads every frequency's feed impedance from nec2c's output, in order: each

@@ -5,6 +5,7 @@
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
+#include "regles/TextesMoteur.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -94,15 +95,13 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
         erreurs << *message << '\n';
         return 1;
     }
-    try {
-        // A value that is not physical fails the computation, never a row.
-        sortie << QString::fromUtf8(
-            csv(evalue(e, std::get<std::vector<ImpedanceB>>(bilan)).lignes));
-    } catch (const KesuErreur &erreur) {
-        erreurs << erreur.texte() << '\n';
-        return 1;
-    }
-    return 0;
+    // The bands computed are written; each one left out is named with its
+    // reason, and the exit status says the table is not whole.
+    const Resultat r = evalue(e, std::get<std::vector<ImpedanceB>>(bilan));
+    sortie << QString::fromUtf8(csv(r.lignes));
+    for (const BandeEchouee &echec : r.echecs)
+        erreurs << Textes::BandeEchouee().arg(echec.bande.bande).arg(echec.raison) << '\n';
+    return r.echecs.empty() ? 0 : 1;
 }
 
 int ligneCommande(const QStringList &arguments, const FichierBandes::Table &table,
@@ -127,7 +126,7 @@ int ligneCommande(const QStringList &arguments)
     installeInterruptions();
     return ligneCommande(arguments, litKesuIni, sortie, erreurs,
                          [](const QByteArray &d, int n, double delaiS) {
-                             return ExecutionNec::executeBloquant(d, n, ProgrammeNec, delaiS);
+                             return ExecutionNec::executeBloquant(d, n, programmeNec(), delaiS);
                          });
 }
 

@@ -10,10 +10,15 @@ namespace Nec {
 
 namespace {
 
+// Room for any double in fixed notation with a few decimals (1e308 has 309
+// digits); a text that still does not fit is written in its shortest form,
+// which always fits, never as whatever the buffer held.
 template <class... Format> QString ecrit(double v, Format... format)
 {
-    char tampon[64];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, format...);
+    char tampon[400];
+    auto r = std::to_chars(tampon, tampon + sizeof tampon, v, format...);
+    if (r.ec != std::errc())
+        r = std::to_chars(tampon, tampon + sizeof tampon, v);
     return QString::fromLatin1(tampon, r.ptr - tampon);
 }
 

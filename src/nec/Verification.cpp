@@ -4,6 +4,7 @@
 #include "nec/PlanBandes.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -111,6 +112,18 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
     return r;
 }
 
+std::optional<QString> fauteReponse(const ImpedanceB &z)
+{
+    const QString f = texte(z.frequenceMHz);
+    if (z.manquante)
+        return Textes::NecSansReponse().arg(f);
+    if (!(std::isfinite(z.z.real()) && std::isfinite(z.z.imag())))
+        return Textes::NecImpedanceNonFinie().arg(f);
+    if (!(z.z.real() > 0))
+        return Textes::NecResistanceNonPhysique().arg(f, texte(z.z.real()));
+    return std::nullopt;
+}
+
 namespace {
 
 bool finie(Complexe z)
@@ -176,9 +189,31 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
     r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
     const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
     const double longueurM = e.echelleCm / 100.0;
-    std::size_t suivant = e.bandes.size(); // the first sweep's impedance
-    for (std::size_t j = 0; j < e.bandes.size() && j < zB.size(); ++j) {
+    // Where each band's sweep starts among the answers: after every band's
+    // own frequency, then the sweeps in the bands' order.
+    std::vector<std::size_t> debuts;
+    std::size_t debut = e.bandes.size();
+    for (const BandeVerifiee &b : e.bandes) {
+        debuts.push_back(debut);
+        debut += balayageKHz(e, b).size();
+    }
+    for (std::size_t j = 0; j < e.bandes.size(); ++j) {
         const BandeVerifiee &b = e.bandes[j];
+        // The band's answers, its own frequency first: any that cannot be
+        // used leaves the band out, with the first reason.
+        const std::vector<double> balayage = balayageKHz(e, b);
+        std::optional<QString> faute =
+            j < zB.size() ? fauteReponse(zB[j])
+                          : Textes::NecSansReponse().arg(texte(b.frequenceKHz / 1000.0));
+        for (std::size_t i = 0; i < balayage.size() && !faute; ++i)
+            faute = debuts[j] + i < zB.size()
+                        ? fauteReponse(zB[debuts[j] + i])
+                        : Textes::NecSansReponse().arg(texte(balayage[i] / 1000));
+        if (faute) {
+            r.echecs.push_back({b, *faute});
+            continue;
+        }
+        std::size_t suivant = debuts[j];
         const double f = b.frequenceKHz * 1e3;
         const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
         CarteBande c{b.k,
@@ -211,7 +246,6 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             100 * std::pow(10.0, -perte / 10),
             0,
             0};
-        const std::vector<double> balayage = balayageKHz(e, b);
         c.libreNecBande = balayage.empty() ? c.libreNec : std::vector<bool>(n, true);
         t.rosBoiteMaxBande = balayage.empty() ? t.rosBoite : 0;
         t.accordableBande = balayage.empty() ? t.accordableNec : true;
@@ -225,8 +259,10 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             t.accordableBande = t.accordableBande && accordableC(e, zCf);
             etendRangeeNec(e, z, kHz * 1e3, c.libreNecBande, nullptr);
         }
-        if (!fini)
-            leveErreur(Textes::NecNonFini().arg(b.bande));
+        if (!fini) {
+            r.echecs.push_back({b, Textes::NecLigneNonFinie()});
+            continue;
+        }
         std::size_t libresATort = 0;
         std::size_t interditsATort = 0;
         for (std::size_t l = 0; l < c.libreGraphe.size(); ++l) {

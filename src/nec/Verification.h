@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The check as a whole, apart from any window: its inputs, the deck they give,
@@ -110,16 +111,30 @@ struct CleGraphe {
     bool operator==(const CleGraphe &) const = default;
 };
 
-struct Resultat {
-    std::vector<LigneTableau> lignes;
-    std::vector<CarteBande> carte;
-    CleGraphe cle;
+// A band the run could not compute, and why: no answer, a value that is not
+// physical, or a ladder whose values overflow. The other bands are kept.
+struct BandeEchouee {
+    BandeVerifiee bande;
+    QString raison;
 };
+
+struct Resultat {
+    std::vector<LigneTableau> lignes; // the bands computed, in order
+    std::vector<CarteBande> carte;    // the same bands
+    CleGraphe cle;
+    std::vector<BandeEchouee> echecs;
+};
+
+// Why an answer of nec2c cannot be used, or nothing when it can: missing, not
+// finite, or a resistance at B that is not positive (a passive antenna takes
+// power at its feed).
+std::optional<QString> fauteReponse(const ImpedanceB &z);
 
 // zB holds one impedance per frequency of the deck, in its order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,
-// loss or limits costs no sine. A value along the ladder that is not finite
-// throws: the computation failed, there is no row to show.
+// loss or limits costs no sine. A band whose answer, at its reference
+// frequency or across it, cannot be used, or whose values along the ladder
+// are not finite, has no row: it goes to echecs with its reason.
 // Without the chart (avecGraphe false) its rows stay empty and so do the
 // shares of disagreement: what only needs the tuner's verdict along the
 // ladder saves the chart's sine at every centimetre.

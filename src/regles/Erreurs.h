@@ -217,20 +217,6 @@ inline QString NecFrequenceInattendue()
     return QCoreApplication::translate(
         "Textes", "nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté");
 }
-// %1 is the frequency in MHz, %2 the resistance in ohms.
-inline QString NecNonPhysique()
-{
-    return QCoreApplication::translate(
-        "Textes", "nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n'a pas de "
-                  "sens physique : calcul rejeté");
-}
-// %1 is the band's name in metres.
-inline QString NecNonFini()
-{
-    return QCoreApplication::translate(
-        "Textes", "Bande de %1 m : le calcul le long de l'échelle ne donne pas de valeur finie "
-                  ": calcul rejeté");
-}
 // %1 is the number of segments the antenna would need, %2 the most accepted.
 inline QString NecTropDeSegments()
 {

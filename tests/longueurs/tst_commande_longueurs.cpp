@@ -86,7 +86,7 @@ void TstCommandeLongueurs::sortie()
 // The real nec2c, two runs side by side on one small deck's halves.
 void TstCommandeLongueurs::nec2cCoteACote()
 {
-    if (!Nec::disponible(Nec::ProgrammeNec))
+    if (!Nec::disponible(Nec::programmeNec()))
         QSKIP("nec2c is not installed");
     QString sortie, erreurs;
     QTextStream s(&sortie), e(&erreurs);
@@ -94,7 +94,7 @@ void TstCommandeLongueurs::nec2cCoteACote()
         {"--longueurs", "--sol", "libre", "--bandes", "20,15", "--tolerance", "0"},
         [] { return FichierBandes::Table(Defauts::Table); }, s, e,
         [](const std::vector<QByteArray> &decks, double delaiS) {
-            return Nec::ExecutionNec::executeBloquants(decks, 2, Nec::ProgrammeNec, delaiS);
+            return Nec::ExecutionNec::executeBloquants(decks, 2, Nec::programmeNec(), delaiS);
         });
     s.flush();
     e.flush();

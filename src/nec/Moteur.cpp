@@ -1,0 +1,161 @@
+#include "nec/Moteur.h"
+
+#include "nec/LectureSortie.h"
+#include "nec/Nombres.h"
+#include "regles/TextesMoteur.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <complex>
+
+namespace Nec {
+
+namespace {
+
+// Two centre-fed straight wires of 1 mm radius, each a case where one of the
+// translation's faults shows clearly, with the corrected engine's answers:
+// a 20 m wire 2 m over sea water (Norton's F), and a 41.24 m wire 10 m over
+// good ground (the contour below the branch points).
+struct Controle {
+    const char *deck;
+    std::complex<double> attendue;
+};
+const Controle Controles[] = {
+    {"CM Kesu\nCE\nGW 1 41 -10 0 2 10 0 2 0.001\nGE 1\nGN 2 0 0 0 80 5\n"
+     "EX 0 1 21 0 1 0\nFR 0 1 0 0 24.94 0\nXQ\nEN\n",
+     {183.84, 735.37}},
+    {"CM Kesu\nCE\nGW 1 41 -20.62 0 10 20.62 0 10 0.001\nGE 1\nGN 2 0 0 0 20 0.03\n"
+     "EX 0 1 21 0 1 0\nFR 0 1 0 0 7.05 0\nXQ\nEN\n",
+     {4733.0, -2044.1}},
+};
+// Each runs in about 25 ms; a program that has not answered by then is no engine.
+constexpr int DelaiControleMs = 5000;
+
+std::optional<std::complex<double>> calculeControle(const QString &chemin, const char *deck)
+{
+    QTemporaryDir dossier;
+    if (!dossier.isValid())
+        return std::nullopt;
+    QFile f(dossier.filePath(QStringLiteral("controle.nec")));
+    if (!f.open(QIODevice::WriteOnly) || f.write(deck) < 0 || !f.flush())
+        return std::nullopt;
+    f.close();
+    QProcess p;
+    p.setWorkingDirectory(dossier.path());
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    p.start(chemin, {QStringLiteral("-i"), QStringLiteral("controle.nec"), QStringLiteral("-o"),
+                     QStringLiteral("controle.out")});
+    if (!p.waitForFinished(DelaiControleMs)) {
+        p.kill();
+        p.waitForFinished(-1);
+        return std::nullopt;
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    QFile sortie(dossier.filePath(QStringLiteral("controle.out")));
+    if (!sortie.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray s = sortie.readAll();
+    const auto z = litSortie(std::string_view(s.constData(), s.size()));
+    if (!z || z->size() != 1)
+        return std::nullopt;
+    return z->front().z;
+}
+
+QString trouve(const QString &programme)
+{
+    if (const QString c = QStandardPaths::findExecutable(programme); !c.isEmpty())
+        return c;
+    const QFileInfo i(programme);
+    return i.isFile() && i.isExecutable() ? i.absoluteFilePath() : QString();
+}
+
+} // namespace
+
+QString programmeNec()
+{
+    if (const QString v = qEnvironmentVariable(VariableMoteur); !v.isEmpty())
+        return v;
+    if (QCoreApplication::instance()) {
+        const QFileInfo propre(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(MoteurKesu)));
+        if (propre.isFile() && propre.isExecutable())
+            return propre.filePath();
+    }
+    return QStringLiteral("nec2c");
+}
+
+VerdictMoteur verdictMoteur(const QString &programme)
+{
+    VerdictMoteur v{programme, EtatMoteur::Introuvable, 0};
+    const QString chemin = trouve(programme);
+    if (chemin.isEmpty())
+        return v;
+    v.chemin = chemin;
+    // A rebuilt or replaced engine is judged again.
+    const QFileInfo info(chemin);
+    const QString cle = chemin + u'\n' + QString::number(info.lastModified().toMSecsSinceEpoch()) +
+                        u'\n' + QString::number(info.size());
+    static QMutex garde;
+    static QHash<QString, VerdictMoteur> connus;
+    const QMutexLocker verrou(&garde);
+    if (const auto c = connus.constFind(cle); c != connus.cend())
+        return *c;
+    v.etat = EtatMoteur::Sain;
+    for (const Controle &c : Controles) {
+        const auto z = calculeControle(chemin, c.deck);
+        if (!z) {
+            v.etat = EtatMoteur::NonVerifie;
+            break;
+        }
+        const double ecart = 100 * std::abs(*z - c.attendue) / std::abs(c.attendue);
+        v.ecartPct = std::max(v.ecartPct, ecart);
+        if (!(ecart <= EcartMaxPct))
+            v.etat = EtatMoteur::Fautif;
+    }
+    connus.insert(cle, v);
+    return v;
+}
+
+QString descriptionMoteur(const VerdictMoteur &verdict)
+{
+    QString etat;
+    switch (verdict.etat) {
+    case EtatMoteur::Introuvable:
+        etat = Textes::MoteurIntrouvable();
+        break;
+    case EtatMoteur::Sain:
+        etat = Textes::MoteurSain();
+        break;
+    case EtatMoteur::Fautif:
+        etat = Textes::MoteurDefaillant().arg(texteArrondi(verdict.ecartPct, 1));
+        break;
+    case EtatMoteur::NonVerifie:
+        etat = Textes::MoteurNonVerifie();
+        break;
+    }
+    return Textes::MoteurEnUsage().arg(QDir::toNativeSeparators(verdict.chemin), etat);
+}
+
+std::optional<QString> refusMoteur(const QString &programme, const QByteArray &deck)
+{
+    if (!deck.startsWith("GN ") && !deck.contains("\nGN "))
+        return std::nullopt;
+    const VerdictMoteur v = verdictMoteur(programme);
+    if (v.etat != EtatMoteur::Fautif)
+        return std::nullopt;
+    return Textes::MoteurFautif().arg(QDir::toNativeSeparators(v.chemin),
+                                      texteArrondi(v.ecartPct, 1));
+}
+
+} // namespace Nec

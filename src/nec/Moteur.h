@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Which NEC-2 engine runs, and whether it computes a real ground right.
+// Debian's nec2c lost four pieces of NEC-2's Sommerfeld-ground code in its
+// translation to C; Kesu builds its own corrected one (nec2c-kesu) and checks
+// whatever engine it is given on two decks whose answers are known.
+namespace Nec {
+
+// The variable that names an engine (tests, experts), then Kesu's own engine
+// beside the program, then nec2c on the PATH.
+inline constexpr auto VariableMoteur = "KESU_NEC2C";
+inline constexpr auto MoteurKesu = "nec2c-kesu";
+QString programmeNec();
+
+enum class EtatMoteur {
+    Introuvable,
+    Sain,       // both check decks within the tolerance
+    Fautif,     // one is off: its ground code is Debian's
+    NonVerifie, // the check decks gave no readable answer (a stand-in, a broken program)
+};
+
+struct VerdictMoteur {
+    QString chemin; // as found, or as given when not found
+    EtatMoteur etat = EtatMoteur::Introuvable;
+    double ecartPct = 0; // the worst of the two, relative to |Z|
+};
+
+// How far the answers may stray from the corrected engine's, in percent.
+inline constexpr double EcartMaxPct = 0.5;
+
+// Runs the check decks the first time a program is judged, then answers from
+// memory while the file keeps its modification time.
+VerdictMoteur verdictMoteur(const QString &programme);
+
+// What the About box, --version and the help say: the path and the verdict.
+QString descriptionMoteur(const VerdictMoteur &verdict);
+
+// The message that refuses this deck with this engine: a deck over a real
+// ground (its GN card) with an engine whose ground is faulty. Nothing when it
+// may run.
+std::optional<QString> refusMoteur(const QString &programme, const QByteArray &deck);
+
+} // namespace Nec
