@@ -27,26 +27,30 @@ namespace {
 // good ground (the contour below the branch points).
 struct Controle {
     const char *deck;
+    double frequenceMHz;
     std::complex<double> attendue;
 };
 const Controle Controles[] = {
     {"CM Kesu\nCE\nGW 1 41 -10 0 2 10 0 2 0.001\nGE 1\nGN 2 0 0 0 80 5\n"
      "EX 0 1 21 0 1 0\nFR 0 1 0 0 24.94 0\nXQ\nEN\n",
+     24.94,
      {183.84, 735.37}},
     {"CM Kesu\nCE\nGW 1 41 -20.62 0 10 20.62 0 10 0.001\nGE 1\nGN 2 0 0 0 20 0.03\n"
      "EX 0 1 21 0 1 0\nFR 0 1 0 0 7.05 0\nXQ\nEN\n",
+     7.05,
      {4733.0, -2044.1}},
 };
-// Each runs in about 25 ms; a program that has not answered by then is no engine.
-constexpr int DelaiControleMs = 5000;
+// Each runs in about 25 ms; a program that has not answered long after is no
+// engine that can be judged.
+constexpr int DelaiControleMs = 2000;
 
-std::optional<std::complex<double>> calculeControle(const QString &chemin, const char *deck)
+std::optional<std::complex<double>> calculeControle(const QString &chemin, const Controle &c)
 {
     QTemporaryDir dossier;
     if (!dossier.isValid())
         return std::nullopt;
     QFile f(dossier.filePath(QStringLiteral("controle.nec")));
-    if (!f.open(QIODevice::WriteOnly) || f.write(deck) < 0 || !f.flush())
+    if (!f.open(QIODevice::WriteOnly) || f.write(c.deck) < 0 || !f.flush())
         return std::nullopt;
     f.close();
     QProcess p;
@@ -67,7 +71,8 @@ std::optional<std::complex<double>> calculeControle(const QString &chemin, const
         return std::nullopt;
     const QByteArray s = sortie.readAll();
     const auto z = litSortie(std::string_view(s.constData(), s.size()));
-    if (!z || z->size() != 1)
+    // One answer, at the frequency asked: anything else is no engine's answer.
+    if (!z || z->size() != 1 || std::abs(z->front().frequenceMHz - c.frequenceMHz) > 1e-3)
         return std::nullopt;
     return z->front().z;
 }
@@ -113,7 +118,7 @@ VerdictMoteur verdictMoteur(const QString &programme)
         return *c;
     v.etat = EtatMoteur::Sain;
     for (const Controle &c : Controles) {
-        const auto z = calculeControle(chemin, c.deck);
+        const auto z = calculeControle(chemin, c);
         if (!z) {
             v.etat = EtatMoteur::NonVerifie;
             break;

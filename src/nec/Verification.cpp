@@ -200,15 +200,16 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
     for (std::size_t j = 0; j < e.bandes.size(); ++j) {
         const BandeVerifiee &b = e.bandes[j];
         // The band's answers, its own frequency first: any that cannot be
-        // used leaves the band out, with the first reason.
+        // used leaves the band out, with the first reason. A list of
+        // answers shorter than the deck (the sweeps not given) judges the
+        // band by what it holds; a run marks what nec2c left unanswered.
         const std::vector<double> balayage = balayageKHz(e, b);
-        std::optional<QString> faute =
-            j < zB.size() ? fauteReponse(zB[j])
-                          : Textes::NecSansReponse().arg(texte(b.frequenceKHz / 1000.0));
-        for (std::size_t i = 0; i < balayage.size() && !faute; ++i)
-            faute = debuts[j] + i < zB.size()
-                        ? fauteReponse(zB[debuts[j] + i])
-                        : Textes::NecSansReponse().arg(texte(balayage[i] / 1000));
+        std::optional<QString> faute = j < zB.size() ? fauteReponse(zB[j])
+                                                     : Textes::NecSansReponse().arg(
+                                                           texte(b.frequenceKHz / 1000.0));
+        for (std::size_t i = debuts[j]; i < debuts[j] + balayage.size() && i < zB.size() && !faute;
+             ++i)
+            faute = fauteReponse(zB[i]);
         if (faute) {
             r.echecs.push_back({b, *faute});
             continue;

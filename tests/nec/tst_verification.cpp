@@ -6,6 +6,7 @@
 #include "regles/TextesMoteur.h"
 
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -24,6 +25,8 @@ const std::vector<Nec::ImpedanceB> Impedances{
 
 } // namespace
 
+Q_DECLARE_METATYPE(Nec::ImpedanceB)
+
 class TstVerification : public QObject {
     Q_OBJECT
 private slots:
@@ -34,6 +37,8 @@ private slots:
     void reprise_data();
     void reprise();
     void valeurNonFinie();
+    void bandeEchouee_data();
+    void bandeEchouee();
     void troisChiffres_data();
     void troisChiffres();
 };
@@ -287,6 +292,41 @@ void TstVerification::valeurNonFinie()
     QVERIFY(r.lignes.empty());
     QCOMPARE(r.echecs.front().bande.bande, 80);
     QCOMPARE(r.echecs.front().raison, Textes::NecLigneNonFinie());
+}
+
+void TstVerification::bandeEchouee_data()
+{
+    QTest::addColumn<Nec::ImpedanceB>("reponse"); // for 20 m
+    QTest::addColumn<QString>("raison");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("negative R") << Nec::ImpedanceB{14.1, {-160.71, 20}}
+                                << Textes::NecResistanceNonPhysique().arg("14.1", "-160.71");
+    QTest::newRow("R of zero") << Nec::ImpedanceB{14.1, {0, 20}}
+                               << Textes::NecResistanceNonPhysique().arg("14.1", "0");
+    QTest::newRow("not finite") << Nec::ImpedanceB{14.1, {nan, 20}}
+                                << Textes::NecImpedanceNonFinie().arg("14.1");
+    QTest::newRow("no answer") << Nec::ImpedanceB{14.1, {nan, nan}, true}
+                               << Textes::NecSansReponse().arg("14.1");
+}
+
+// One band's unusable answer leaves that band out, with its reason, and keeps
+// the others as they were.
+void TstVerification::bandeEchouee()
+{
+    QFETCH(Nec::ImpedanceB, reponse);
+    QFETCH(QString, raison);
+    std::vector<Nec::ImpedanceB> z = Impedances;
+    z[1] = reponse;
+    const Nec::Entrees e = entrees();
+    const Nec::Resultat r = Nec::evalue(e, z);
+    const Nec::Resultat entier = Nec::evalue(e, Impedances);
+    QCOMPARE(r.echecs.size(), std::size_t(1));
+    QCOMPARE(r.echecs.front().bande.bande, 20);
+    QCOMPARE(r.echecs.front().raison, raison);
+    QCOMPARE(r.lignes.size(), std::size_t(2));
+    QCOMPARE(r.lignes[1].bande.bande, 10);
+    QCOMPARE(r.lignes[1].zC, entier.lignes[2].zC);
+    QCOMPARE(r.carte[1].libreNec, entier.carte[2].libreNec);
 }
 
 QTEST_APPLESS_MAIN(TstVerification)
