@@ -128,6 +128,12 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
             }};
 }
 
+// The description with the range it states (its %1 and %2).
+QString avecPlage(const QString &description, Defauts::Plage plage)
+{
+    return description.arg(texte(plage.min), texte(plage.max));
+}
+
 template <class Limites> auto &limiteDeClasse(Classe classe, Limites &l)
 {
     return classe == Classe::Basse ? l.basse : classe == Classe::Moyenne ? l.moyenne : l.haute;
@@ -139,7 +145,7 @@ const std::vector<OptionNec> &table()
 {
     static const std::vector<OptionNec> t = [] {
         OptionNec limite = optionReelle(
-            "limite", "OHM", Textes::AideLimite(),
+            "limite", "OHM", avecPlage(Textes::AideLimite(), Defauts::PlageLimiteOhms),
             [](auto &d) -> auto & { return limiteDeClasse(d.entrees.classe, d.entrees.limites); });
         limite.defaut = [](const Demande &d) {
             const LimitesAccord &l = d.entrees.limites;
@@ -155,25 +161,26 @@ const std::vector<OptionNec> &table()
             }};
         return std::vector<OptionNec>{
             optionCentimetres(
-                "branche", Textes::AideBranche(),
+                "branche", avecPlage(Textes::AideBranche(), Defauts::PlageBrancheCm),
                 [](auto &d) -> auto & { return d.entrees.antenne.brancheCm; }),
             optionCentimetres(
-                "echelle", Textes::AideEchelle(),
+                "echelle", avecPlage(Textes::AideEchelle(), Defauts::PlageEchelleCm),
                 [](auto &d) -> auto & { return d.entrees.echelleCm; }),
             optionReelle(
-                "coef-echelle", "VF", Textes::AideCoefEchelle(),
+                "coef-echelle", "VF",
+                avecPlage(Textes::AideCoefEchelle(), Defauts::PlageCoefEchelle),
                 [](auto &d) -> auto & { return d.entrees.echelle.coefVelocite; }),
             optionReelle(
-                "diametre", "MM", Textes::AideDiametre(),
+                "diametre", "MM", avecPlage(Textes::AideDiametre(), Defauts::PlageDiametreMm),
                 [](auto &d) -> auto & { return d.entrees.antenne.diametreMm; }),
             optionReelle(
-                "hauteur", "M", Textes::AideHauteur(),
+                "hauteur", "M", avecPlage(Textes::AideHauteur(), Defauts::PlageHauteurM),
                 [](auto &d) -> auto & { return d.entrees.antenne.hauteurM; }),
             optionNommee(
                 "sol", QT_TRANSLATE_NOOP("Commande", "SOL"), Textes::AideSol(), NomsSols,
                 [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
             optionReelle(
-                "ecartement", "MM", Textes::AideEcartement(),
+                "ecartement", "MM", avecPlage(Textes::AideEcartement(), Defauts::PlageEcartementMm),
                 [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
             optionNommee(
                 "forme", QT_TRANSLATE_NOOP("Commande", "FORME"), Textes::AideForme(), NomsFormes,
@@ -182,10 +189,10 @@ const std::vector<OptionNec> &table()
                 "angle", QT_TRANSLATE_NOOP("Commande", "DEGRES"), Textes::AideAngle(),
                 [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),
             optionReelle(
-                "z0", "OHM", Textes::AideZ0(),
+                "z0", "OHM", avecPlage(Textes::AideZ0(), Defauts::PlageZ0Ohms),
                 [](auto &d) -> auto & { return d.entrees.echelle.z0; }),
             optionReelle(
-                "perte", "DB", Textes::AidePerte(),
+                "perte", "DB", avecPlage(Textes::AidePerte(), Defauts::PlagePerteDb100m),
                 [](auto &d) -> auto & { return d.entrees.echelle.perteDb100m; }),
             optionClasse(),
             limite,
@@ -193,7 +200,8 @@ const std::vector<OptionNec> &table()
                 "balun", QT_TRANSLATE_NOOP("Commande", "RAPPORT"), Textes::AideBalun(),
                 [](auto &d) -> auto & { return d.entrees.boite.balun; }),
             optionReelle(
-                "ros-max", QT_TRANSLATE_NOOP("Commande", "ROS"), Textes::AideRosMax(),
+                "ros-max", QT_TRANSLATE_NOOP("Commande", "ROS"),
+                avecPlage(Textes::AideRosMax(), Defauts::PlageRosMax),
                 [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
             optionEntiere(
                 "region", QT_TRANSLATE_NOOP("Commande", "REGION"), Textes::AideRegion(),
@@ -203,7 +211,8 @@ const std::vector<OptionNec> &table()
                 [](auto &d) -> auto & { return d.entrees.points; }),
             bandes,
             optionReelle(
-                "delai", "S", Textes::AideDelai(), [](auto &d) -> auto & { return d.delaiS; }),
+                "delai", "S", avecPlage(Textes::AideDelai(), Defauts::PlageDelaiS),
+                [](auto &d) -> auto & { return d.delaiS; }),
         };
     }();
     return t;
@@ -260,7 +269,7 @@ Demande demande(const QCommandLineParser &parseur)
     e.longElecDip =
         positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), Defauts::CoefDipole);
     e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
-    if (!(d.delaiS >= 0 && d.delaiS <= 1e6))
+    if (!Defauts::PlageDelaiS.contient(d.delaiS))
         valeurIncorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));
     try {
         valide(e);

@@ -22,38 +22,54 @@ void valide(const Entrees &e)
 {
     const auto refuse = [](Champ champ, const QString &texte) { throw ErreurChamp(champ, texte); };
     const Antenne &a = e.antenne;
-    if (!(a.brancheCm > 0))
-        refuse(Champ::Branche, Textes::NecBranche());
-    if (!(a.diametreMm > 0 && a.diametreMm / 10 < a.brancheCm))
-        refuse(Champ::Diametre, Textes::NecDiametre());
-    if (a.sol != Sol::Libre && !(a.hauteurM > 0))
-        refuse(Champ::Hauteur, Textes::NecHauteur());
-    if (e.echelleCm < 0)
-        refuse(Champ::Echelle, Textes::NecEchelle());
-    if (!(e.echelle.coefVelocite > 0 && e.echelle.coefVelocite <= 1))
-        refuse(Champ::CoefEchelle, Textes::NecCoefEchelle());
-    if (!(e.echelle.z0 > 0))
-        refuse(Champ::Z0, Textes::NecZ0());
-    if (!(e.echelle.perteDb100m >= 0))
-        refuse(Champ::Perte, Textes::NecPerte());
-    const std::tuple<double, const char *, Champ> limites[] = {
-        {e.limites.basse, QT_TRANSLATE_NOOP("Nec", "Limite basse"), Champ::LimiteBasse},
-        {e.limites.moyenne, QT_TRANSLATE_NOOP("Nec", "Limite moyenne"), Champ::LimiteMoyenne},
-        {e.limites.haute, QT_TRANSLATE_NOOP("Nec", "Limite haute"), Champ::LimiteHaute},
+    // Each input within its physical range, named as its box names it. The
+    // height only counts over a ground.
+    struct Borne {
+        Champ champ;
+        const char *nom;
+        double valeur;
+        Defauts::Plage plage;
     };
-    for (const auto &[valeur, nom, champ] : limites)
-        if (!(valeur > 0))
-            refuse(champ, Textes::NecLimite().arg(QCoreApplication::translate("Nec", nom)));
-    if (!(e.boite.rosMax >= 1))
-        refuse(Champ::RosMax, Textes::NecRosMax());
+    const Borne bornes[] = {
+        {Champ::Branche, QT_TRANSLATE_NOOP("Nec", "Longueur de la branche (cm)"), a.brancheCm,
+         Defauts::PlageBrancheCm},
+        {Champ::Echelle, QT_TRANSLATE_NOOP("Nec", "Longueur de l'échelle (cm)"),
+         double(e.echelleCm), Defauts::PlageEchelleCm},
+        {Champ::CoefEchelle, QT_TRANSLATE_NOOP("Nec", "Coefficient de vélocité de l'échelle"),
+         e.echelle.coefVelocite, Defauts::PlageCoefEchelle},
+        {Champ::Diametre, QT_TRANSLATE_NOOP("Nec", "Diamètre du fil (mm)"), a.diametreMm,
+         Defauts::PlageDiametreMm},
+        {Champ::Hauteur, QT_TRANSLATE_NOOP("Nec", "Hauteur (m)"),
+         a.sol == Sol::Libre ? Defauts::PlageHauteurM.min : a.hauteurM, Defauts::PlageHauteurM},
+        {Champ::Ecartement, QT_TRANSLATE_NOOP("Nec", "Écartement de l'échelle (mm)"),
+         a.ecartementMm, Defauts::PlageEcartementMm},
+        {Champ::Z0, QT_TRANSLATE_NOOP("Nec", "Impédance Z0 (Ω)"), e.echelle.z0,
+         Defauts::PlageZ0Ohms},
+        {Champ::Perte, QT_TRANSLATE_NOOP("Nec", "Perte de l'échelle (dB/100 m à 10 MHz)"),
+         e.echelle.perteDb100m, Defauts::PlagePerteDb100m},
+        {Champ::LimiteBasse, QT_TRANSLATE_NOOP("Nec", "Limite basse (Ω)"), e.limites.basse,
+         Defauts::PlageLimiteOhms},
+        {Champ::LimiteMoyenne, QT_TRANSLATE_NOOP("Nec", "Limite moyenne (Ω)"), e.limites.moyenne,
+         Defauts::PlageLimiteOhms},
+        {Champ::LimiteHaute, QT_TRANSLATE_NOOP("Nec", "Limite haute (Ω)"), e.limites.haute,
+         Defauts::PlageLimiteOhms},
+        {Champ::RosMax, QT_TRANSLATE_NOOP("Nec", "ROS maximal de la boîte"), e.boite.rosMax,
+         Defauts::PlageRosMax},
+        {Champ::LongueurMax, QT_TRANSLATE_NOOP("Nec", "Longueur maximale de la carte (cm)"),
+         double(e.longueurMaxCm), Defauts::PlageLongueurMaxCm},
+    };
+    for (const Borne &b : bornes)
+        if (!b.plage.contient(b.valeur))
+            // The value as typed reads it back: no exponent below a trillion.
+            refuse(b.champ, Textes::NecHorsPlage().arg(QCoreApplication::translate("Nec", b.nom),
+                                                       QString::number(b.valeur, 'g', 12),
+                                                       texte(b.plage.min), texte(b.plage.max)));
     if (std::find(std::begin(Baluns), std::end(Baluns), e.boite.balun) == std::end(Baluns))
         refuse(Champ::Balun, Textes::NecBalun());
     if (e.region < RegionMin || e.region > RegionMax)
         refuse(Champ::Region, Textes::NecRegion());
     if (e.points < PointsMin || e.points > PointsMax)
         refuse(Champ::Points, Textes::NecPoints().arg(PointsMin).arg(PointsMax));
-    if (e.longueurMaxCm <= 0)
-        refuse(Champ::LongueurMax, Textes::NecLongueurMax());
     if (e.bandes.empty())
         refuse(Champ::Bandes, Textes::NecAucuneBande());
     // The wire itself first: a wire too thick is the fault, not its height.
@@ -204,9 +220,9 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
         // answers shorter than the deck (the sweeps not given) judges the
         // band by what it holds; a run marks what nec2c left unanswered.
         const std::vector<double> balayage = balayageKHz(e, b);
-        std::optional<QString> faute = j < zB.size() ? fauteReponse(zB[j])
-                                                     : Textes::NecSansReponse().arg(
-                                                           texte(b.frequenceKHz / 1000.0));
+        std::optional<QString> faute =
+            j < zB.size() ? fauteReponse(zB[j])
+                          : Textes::NecSansReponse().arg(texte(b.frequenceKHz / 1000.0));
         for (std::size_t i = debuts[j]; i < debuts[j] + balayage.size() && i < zB.size() && !faute;
              ++i)
             faute = fauteReponse(zB[i]);

@@ -36,6 +36,29 @@ inline constexpr double LimiteHauteOhms = 1000;
 // The map's end when none is given: twice the ladder, never less than this.
 inline constexpr std::int32_t LongueurMaxMinCm = 4000;
 
+// The physical range of each input of the NEC-2 check, bounds included: beyond
+// them a wire, a ladder or a ground is no longer one a radio amateur hangs,
+// the model stops meaning anything, or the map along the ladder (a value a
+// centimetre) would cost minutes and gigabytes.
+struct Plage {
+    double min;
+    double max;
+    bool contient(double v) const { return v >= min && v <= max; }
+};
+inline constexpr Plage PlageBrancheCm{10, 50'000};
+inline constexpr Plage PlageEchelleCm{0, 20'000};
+inline constexpr Plage PlageCoefEchelle{0.5, 1};
+inline constexpr Plage PlageDiametreMm{0.1, 50};
+inline constexpr Plage PlageHauteurM{0.1, 300};
+inline constexpr Plage PlageEcartementMm{2, 500};
+inline constexpr Plage PlageZ0Ohms{25, 1000};
+inline constexpr Plage PlagePerteDb100m{0, 50};
+inline constexpr Plage PlageLimiteOhms{1, 100'000};
+inline constexpr Plage PlageRosMax{1, 100};
+// The map's end: a kilometre, the advised lengths' longest range.
+inline constexpr Plage PlageLongueurMaxCm{1, 100'000};
+inline constexpr Plage PlageDelaiS{0, 1'000'000};
+
 // nec2c's run from the command line, in seconds (0: no limit), and the most
 // segments the check hands it.
 inline constexpr double DelaiCommandeS = 600;

@@ -242,26 +242,6 @@ inline QString NecPasUnNombre()
 {
     return QCoreApplication::translate("Textes", "%1 : « %2 » n'est pas un nombre");
 }
-inline QString NecDiametre()
-{
-    return QCoreApplication::translate(
-        "Textes", "Diamètre du fil : il doit être positif et plus petit que la branche");
-}
-inline QString NecBranche()
-{
-    return QCoreApplication::translate("Textes",
-                                       "Longueur de la branche : elle doit être positive");
-}
-inline QString NecEchelle()
-{
-    return QCoreApplication::translate("Textes",
-                                       "Longueur de l'échelle : elle ne peut pas être négative");
-}
-inline QString NecCoefEchelle()
-{
-    return QCoreApplication::translate(
-        "Textes", "Coefficient de vélocité de l'échelle : il doit être compris entre 0 et 1");
-}
 inline QString NecHauteur()
 {
     return QCoreApplication::translate("Textes",
@@ -309,29 +289,14 @@ inline QString NecAngle()
     return QCoreApplication::translate(
         "Textes", "Angle entre les branches : il doit être supérieur à %1 et d'au plus %2 degrés");
 }
-inline QString NecZ0()
+// %1 names the input, %2 is its value, %3 and %4 the bounds of its range.
+inline QString NecHorsPlage()
 {
-    return QCoreApplication::translate("Textes",
-                                       "Impédance de l'échelle : elle doit être positive");
-}
-inline QString NecPerte()
-{
-    return QCoreApplication::translate("Textes",
-                                       "Perte de l'échelle : elle ne peut pas être négative");
-}
-// %1 names the limit.
-inline QString NecLimite()
-{
-    return QCoreApplication::translate("Textes", "%1 : la limite doit être positive");
+    return QCoreApplication::translate("Textes", "%1 : %2 est hors de la plage admise, de %3 à %4");
 }
 inline QString NecBalun()
 {
     return QCoreApplication::translate("Textes", "Balun : son rapport doit être 1, 4 ou 9");
-}
-inline QString NecRosMax()
-{
-    return QCoreApplication::translate("Textes",
-                                       "ROS maximal de la boîte : il doit être d'au moins 1");
 }
 inline QString NecRegion()
 {
@@ -342,10 +307,6 @@ inline QString NecPoints()
 {
     return QCoreApplication::translate(
         "Textes", "Points par bande : il en faut de %1 à %2, les bords compris");
-}
-inline QString NecLongueurMax()
-{
-    return QCoreApplication::translate("Textes", "Longueur maximale : elle doit être positive");
 }
 // The command line: %1 is the option or the value.
 inline QString NecOptionInconnue()

@@ -85,29 +85,27 @@ inline QString AideNec()
 inline QString AideBranche()
 {
     return QCoreApplication::translate(
-        "Textes", "Longueur physique d'une branche, en centimètres entiers, positive.");
+        "Textes", "Longueur physique d'une branche, en centimètres entiers, de %1 à %2.");
 }
 inline QString AideEchelle()
 {
     return QCoreApplication::translate(
-        "Textes", "Longueur physique de l'échelle, en centimètres entiers, positive ou nulle.");
+        "Textes", "Longueur physique de l'échelle, en centimètres entiers, de %1 à %2.");
 }
 inline QString AideCoefEchelle()
 {
     return QCoreApplication::translate(
-        "Textes",
-        "Coefficient de vélocité de l'échelle, sans unité, plus grand que 0 et au plus 1.");
+        "Textes", "Coefficient de vélocité de l'échelle, sans unité, de %1 à %2.");
 }
 inline QString AideDiametre()
 {
-    return QCoreApplication::translate(
-        "Textes", "Diamètre du fil, en millimètres, positif et plus petit que la branche.");
+    return QCoreApplication::translate("Textes", "Diamètre du fil, en millimètres, de %1 à %2.");
 }
 inline QString AideHauteur()
 {
     return QCoreApplication::translate(
         "Textes",
-        "Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.");
+        "Hauteur du fil au-dessus du sol, en mètres, de %1 à %2 ; sans effet en espace libre.");
 }
 // %1 lists the grounds.
 inline QString AideSol()
@@ -119,8 +117,8 @@ inline QString AideEcartement()
 {
     return QCoreApplication::translate(
         "Textes",
-        "Écartement des conducteurs de l'échelle, en millimètres, positif : la longueur du segment "
-        "d'alimentation au centre de l'antenne.");
+        "Écartement des conducteurs de l'échelle, en millimètres, de %1 à %2 : la longueur du "
+        "segment d'alimentation au centre de l'antenne.");
 }
 // %1 lists the shapes.
 inline QString AideForme()
@@ -136,17 +134,18 @@ inline QString AideAngle()
 inline QString AideDelai()
 {
     return QCoreApplication::translate("Textes", "Durée au-delà de laquelle le calcul de nec2c est "
-                                                 "abandonné, en secondes ; 0 : sans limite.");
+                                                 "abandonné, en secondes, de %1 à %2 ; 0 : sans "
+                                                 "limite.");
 }
 inline QString AideZ0()
 {
     return QCoreApplication::translate(
-        "Textes", "Impédance caractéristique de l'échelle, en ohms, positive.");
+        "Textes", "Impédance caractéristique de l'échelle, en ohms, de %1 à %2.");
 }
 inline QString AidePerte()
 {
     return QCoreApplication::translate(
-        "Textes", "Perte de l'échelle, en dB pour 100 m à 10 MHz, positive ou nulle.");
+        "Textes", "Perte de l'échelle, en dB pour 100 m à 10 MHz, de %1 à %2.");
 }
 // %1 lists the classes.
 inline QString AideClasse()
@@ -165,7 +164,7 @@ inline QString AideBalun()
 inline QString AideRosMax()
 {
     return QCoreApplication::translate(
-        "Textes", "ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d'au moins 1.");
+        "Textes", "ROS maximal sous 50 ohms que la boîte accorde, en classe boite, de %1 à %2.");
 }
 inline QString AideRegion()
 {
@@ -184,8 +183,8 @@ inline QString AideLimite()
 {
     return QCoreApplication::translate(
         "Textes",
-        "Limite d'accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte "
-        "accorde en classe basse ou moyenne, le plus petit en classe haute.");
+        "Limite d'accord de la classe choisie, en ohms, de %1 à %2 : le plus grand |Z| que la "
+        "boîte accorde en classe basse ou moyenne, le plus petit en classe haute.");
 }
 // %1, %2, %3: the low, medium and high class's limits.
 inline QString AideDefautLimite()
