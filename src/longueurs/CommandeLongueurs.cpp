@@ -3,6 +3,7 @@
 #include "longueurs/OptionsLongueurs.h"
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
+#include "nec/Moteur.h"
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
@@ -20,9 +21,9 @@ int ligneCommande(const QStringList &arguments, const Nec::LecteurBandes &litBan
         QList{Commande::optionAide(), Commande::optionVersion()} + Nec::optionsNec() +
         optionsLongueurs();
     QCommandLineParser parseur;
-    if (const auto fin = Commande::ouvre(parseur, options, optionLongueurs(), arguments,
-                                         Textes::AideUtilisationLongueurs(),
-                                         Textes::AideLongueurs(), sortie, erreurs))
+    if (const auto fin = Commande::ouvre(
+            parseur, options, optionLongueurs(), arguments, Textes::AideUtilisationLongueurs(),
+            Textes::AideLongueurs(), sortie, erreurs, Nec::texteMoteurEnUsage))
         return *fin;
     Demande d;
     try {

@@ -64,7 +64,7 @@ int ligneCommande(const QStringList &arguments, const LecteurBandes &litBandes, 
     QCommandLineParser parseur;
     if (const auto fin =
             Commande::ouvre(parseur, options, optionNec(), arguments, Textes::AideUtilisationNec(),
-                            Textes::AideNec(), sortie, erreurs))
+                            Textes::AideNec(), sortie, erreurs, texteMoteurEnUsage))
         return *fin;
     Entrees e;
     std::vector<BandeDemandee> demandees;

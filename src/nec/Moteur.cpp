@@ -152,6 +152,11 @@ QString descriptionMoteur(const VerdictMoteur &verdict)
     return Textes::MoteurEnUsage().arg(QDir::toNativeSeparators(verdict.chemin), etat);
 }
 
+QString texteMoteurEnUsage()
+{
+    return descriptionMoteur(verdictMoteur(programmeNec()));
+}
+
 std::optional<QString> refusMoteur(const QString &programme, const QByteArray &deck)
 {
     if (!deck.startsWith("GN ") && !deck.contains("\nGN "))

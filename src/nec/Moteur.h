@@ -39,6 +39,9 @@ VerdictMoteur verdictMoteur(const QString &programme);
 // What the About box, --version and the help say: the path and the verdict.
 QString descriptionMoteur(const VerdictMoteur &verdict);
 
+// The engine in use and its verdict, as --version says it after the version.
+QString texteMoteurEnUsage();
+
 // The message that refuses this deck with this engine: a deck over a real
 // ground (its GN card) with an engine whose ground is faulty. Nothing when it
 // may run.

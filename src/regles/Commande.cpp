@@ -142,7 +142,8 @@ QString aide(const QString &utilisation, const QString &description,
 std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
                          const QCommandLineOption &commande, const QStringList &arguments,
                          const QString &utilisation, const QString &description,
-                         QTextStream &sortie, QTextStream &erreurs)
+                         QTextStream &sortie, QTextStream &erreurs,
+                         const std::function<QString()> &etat)
 {
     // The parser skips a first argument: the program's name.
     const QString faute = analyse(parseur, options + QList{commande},
@@ -157,6 +158,10 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
     }
     if (parseur.isSet(optionVersion().names().constFirst())) {
         sortie << texteVersion() << '\n';
+        if (etat) {
+            sortie.flush();
+            erreurs << etat() << '\n';
+        }
         return 0;
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QCommandLineParser;
@@ -36,11 +37,15 @@ QString aide(const QString &utilisation, const QString &description,
 // --help with the usage, the description and the options, and --version.
 // Returns the exit status when the command ends there (2 for a refused line,
 // its message written to `erreurs`; 0 after a help or version), or nothing
-// when the command goes on with what the parser read.
+// when the command goes on with what the parser read. After --version,
+// `etat` (when given) says on the error stream what the version depends on
+// at run time: the standard output stays the version alone, for scripts and
+// for help2man, which must not write this machine's paths into a manual page.
 std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
                          const QCommandLineOption &commande, const QStringList &arguments,
                          const QString &utilisation, const QString &description,
-                         QTextStream &sortie, QTextStream &erreurs);
+                         QTextStream &sortie, QTextStream &erreurs,
+                         const std::function<QString()> &etat = {});
 
 // The allowed names of a value, as a sentence says them: "a, b ou c".
 QString enumeration(const QStringList &noms);

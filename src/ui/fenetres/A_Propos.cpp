@@ -1,5 +1,6 @@
 #include "ui/fenetres/A_Propos.h"
 
+#include "nec/Moteur.h"
 #include "regles/Version.h"
 #include "resources/Ressources.h"
 #include "ui/plateforme/AideViewer.h"
@@ -61,6 +62,11 @@ void TForm3::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     // Centred on the screen, not on the main window.
     centreSurEcran(*this);
+    // Which NEC-2 engine the check runs, and whether it computes a real
+    // ground right: said where the pointer rests, the box's layout unchanged.
+    const QString moteur = Nec::texteMoteurEnUsage();
+    for (QWidget *w : std::initializer_list<QWidget *>{this, LOGO, Label1, Label2})
+        w->setToolTip(moteur);
     BitBtn1->setFocus();
 }
 

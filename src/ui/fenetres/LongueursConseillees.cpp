@@ -3,6 +3,7 @@
 
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "ui/fenetres/CarteLongueurs.h"
 #include "ui/plateforme/HandlerGarde.h"
 
@@ -159,7 +160,11 @@ void LongueursConseillees::termine()
                    .arg(bandes);
     if (!calculs_->disponible())
         etat += u' ' + sansNec();
-    afficheEtat(etat);
+    // The bands nec2c could not compute weigh on no window: said.
+    const std::vector<Nec::BandeEchouee> ecartees = Longueurs::echecs(antennes_);
+    for (const Nec::BandeEchouee &b : ecartees)
+        etat += u'\n' + Textes::BandeEcartee().arg(b.bande.bande).arg(b.raison);
+    afficheEtat(etat, ecartees.empty() ? Ton::Info : Ton::Erreur);
     montreListe();
 }
 

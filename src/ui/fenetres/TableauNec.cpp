@@ -49,40 +49,64 @@ TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
                                tr("Interdit à tort\n(%)")});
 }
 
-void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes, bool grise)
+void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
+                        const std::vector<Nec::BandeEchouee> &echecs, bool grise)
 {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    setRowCount(static_cast<int>(lignes.size()));
+    clearSpans();
+    setRowCount(static_cast<int>(lignes.size() + echecs.size()));
     const QBrush encre =
         palette().brush(grise ? QPalette::Disabled : QPalette::Active, QPalette::Text);
-    int r = 0;
-    for (const Nec::LigneTableau &l : lignes) {
-        const QString textes[Colonnes] = {
-            QString::number(l.bande.bande) + QStringLiteral(" m"),
-            QString::number(l.bande.frequenceKHz),
-            complexe(l.zB),
-            complexe(l.zC),
-            Nec::texteSignificatif(std::abs(l.zC), ChiffresZ),
-            Nec::texte(l.ros, 2),
-            ouiNon(l.accordableNec),
-            ouiNon(l.accordableGraphe),
-            ouiNon(l.accordableBande),
-            Nec::texte(l.rosBoite, 2),
-            Nec::texte(l.perteDb, 2),
-            Nec::texte(l.rendementPct, 1),
-            Nec::texte(l.libreATortPct, 1),
-            Nec::texte(l.interditATortPct, 1),
-        };
-        for (int c = 0; c < Colonnes; ++c) {
-            auto *item = new QTableWidgetItem(textes[c]);
-            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
-            item->setForeground(encre);
-            setItem(r, c, item);
-        }
-        const QColor couleur = QColor::fromRgb(CouleursBandes[l.bande.k]);
+    const auto place = [&](int r, int c, const QString &texte, const QBrush &couleur) {
+        auto *item = new QTableWidgetItem(texte);
+        item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                      : Qt::AlignRight | Qt::AlignVCenter);
+        item->setForeground(couleur);
+        setItem(r, c, item);
+        return item;
+    };
+    const auto pastille = [&](int r, int k) {
+        const QColor couleur = QColor::fromRgb(CouleursBandes[k]);
         item(r, 0)->setData(Qt::DecorationRole, grise ? fanee(couleur) : couleur);
-        ++r;
+    };
+    // Both kinds in the band table's order.
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (int r = 0; i < lignes.size() || j < echecs.size(); ++r) {
+        if (j == echecs.size() || (i < lignes.size() && lignes[i].bande.k < echecs[j].bande.k)) {
+            const Nec::LigneTableau &l = lignes[i++];
+            const QString textes[Colonnes] = {
+                QString::number(l.bande.bande) + QStringLiteral(" m"),
+                QString::number(l.bande.frequenceKHz),
+                complexe(l.zB),
+                complexe(l.zC),
+                Nec::texteSignificatif(std::abs(l.zC), ChiffresZ),
+                Nec::texte(l.ros, 2),
+                ouiNon(l.accordableNec),
+                ouiNon(l.accordableGraphe),
+                ouiNon(l.accordableBande),
+                Nec::texte(l.rosBoite, 2),
+                Nec::texte(l.perteDb, 2),
+                Nec::texte(l.rendementPct, 1),
+                Nec::texte(l.libreATortPct, 1),
+                Nec::texte(l.interditATortPct, 1),
+            };
+            for (int c = 0; c < Colonnes; ++c)
+                place(r, c, textes[c], encre);
+            pastille(r, l.bande.k);
+            continue;
+        }
+        const Nec::BandeEchouee &e = echecs[j++];
+        const QBrush rouge = grise ? encre : QBrush(QColor(0xc0, 0, 0));
+        place(r, 0, QString::number(e.bande.bande) + QStringLiteral(" m"), encre);
+        place(r, 1, QString::number(e.bande.frequenceKHz), encre);
+        QTableWidgetItem *raison = place(r, 2, e.raison, rouge);
+        raison->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        raison->setToolTip(e.raison);
+        // Across the columns: it widens none of them.
+        raison->setData(Qt::SizeHintRole, QSize(0, 0));
+        setSpan(r, 2, 1, Colonnes - 2);
+        pastille(r, e.bande.k);
     }
     ajusteColonnes();
 }

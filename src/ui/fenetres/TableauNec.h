@@ -6,11 +6,13 @@
 #include <vector>
 
 // The NEC-2 check's table, a line per band. Greyed, it still shows results
-// that no longer match the inputs.
+// that no longer match the inputs. A band the run could not compute keeps its
+// line, with the reason across the values.
 class TableauNec : public TableauEtale {
     Q_OBJECT
 public:
     explicit TableauNec(QWidget *parent = nullptr);
 
-    void montre(const std::vector<Nec::LigneTableau> &lignes, bool grise);
+    void montre(const std::vector<Nec::LigneTableau> &lignes,
+                const std::vector<Nec::BandeEchouee> &echecs, bool grise);
 };

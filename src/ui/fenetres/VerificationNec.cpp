@@ -2,6 +2,7 @@
 
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "state/EcritureFichier.h"
 #include "ui/fenetres/CarteNec.h"
 #include "ui/fenetres/TableauNec.h"
@@ -239,7 +240,7 @@ void VerificationNec::termine(const std::vector<Nec::ImpedanceB> &z)
     entrees_ = demandees_;
     resultat_ = Nec::evalue(entrees_, zB_);
     perime_ = false;
-    afficheEtat({});
+    afficheEchecs();
     montre();
     // What was typed during the run.
     actualise();
@@ -279,8 +280,17 @@ void VerificationNec::actualise()
     entrees_ = std::move(e);
     resultat_ = Nec::evalue(entrees_, zB_, &resultat_);
     perime_ = false;
-    afficheEtat({});
+    afficheEchecs();
     montre();
+}
+
+void VerificationNec::afficheEchecs()
+{
+    // The bands computed are shown; those left out are said, one a line.
+    QStringList lignes;
+    for (const Nec::BandeEchouee &b : resultat_.echecs)
+        lignes << Textes::BandeEchouee().arg(b.bande.bande).arg(b.raison);
+    afficheEtat(lignes.join(u'\n'), lignes.isEmpty() ? Ton::Info : Ton::Erreur);
 }
 
 void VerificationNec::grise(const QString &raison)
@@ -314,7 +324,7 @@ void VerificationNec::vide(const QString &etat)
 void VerificationNec::montre()
 {
     Carte->montre(resultat_, entrees_.echelleCm, perime_, Verdict->currentIndex() == 1);
-    Tableau->montre(resultat_.lignes, perime_);
+    Tableau->montre(resultat_.lignes, resultat_.echecs, perime_);
     Exporter->setEnabled(!perime_ && !resultat_.lignes.empty());
 }
 

@@ -90,6 +90,7 @@ private:
     void grise(const QString &raison);
     void montreErreur(const Nec::ErreurChamp &erreur, bool focalise);
     void afficheEtat(const QString &texte, Ton ton = Ton::Info);
+    void afficheEchecs();
     void afficheContexteCourant();
     void vide(const QString &etat);
     void litReglages();

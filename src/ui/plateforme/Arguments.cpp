@@ -3,6 +3,7 @@
 #include "longueurs/CommandeLongueurs.h"
 #include "longueurs/OptionsLongueurs.h"
 #include "nec/LigneCommande.h"
+#include "nec/Moteur.h"
 #include "nec/OptionsNec.h"
 #include "regles/Commande.h"
 #include "regles/Erreurs.h"
@@ -82,7 +83,10 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, 0, langue};
     }
     if (parseur.isSet(version)) {
+        // The engine on the error stream, as the commands without a window say it.
         sortie << Commande::texteVersion() << '\n';
+        sortie.flush();
+        erreurs << Nec::texteMoteurEnUsage() << '\n';
         return {false, false, 0, langue};
     }
     return {true, parseur.isSet(quitte), 0, langue};
