@@ -105,12 +105,15 @@ void ecarte(Antennes &a)
         // The deck's answers: every band's own frequency, then the sweeps.
         std::size_t suivant = nb;
         for (std::size_t j = 0; j < nb; ++j) {
-            std::vector<std::size_t> rangs{j};
-            for (std::size_t i = 0; i < Nec::balayageKHz(e, e.bandes[j]).size(); ++i)
-                rangs.push_back(suivant++);
-            for (std::size_t i : rangs) {
-                const auto faute = i < a.zB[v].size() ? Nec::fauteReponse(a.zB[v][i])
-                                                      : std::optional<QString>(QString());
+            // Its answers and the frequencies (MHz) they were asked at; what
+            // the list lacks is judged as the check judges it.
+            std::vector<std::pair<std::size_t, double>> rangs{{j, e.bandes[j].frequenceKHz / 1e3}};
+            for (double kHz : Nec::balayageKHz(e, e.bandes[j]))
+                rangs.emplace_back(suivant++, kHz / 1e3);
+            for (const auto &[i, mhz] : rangs) {
+                if (i >= a.zB[v].size())
+                    continue;
+                const auto faute = Nec::fauteReponse(a.zB[v][i], mhz);
                 if (!faute || a.ecartees[j])
                     continue;
                 a.ecartees[j] = true;

@@ -128,9 +128,9 @@ std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::si
     return r;
 }
 
-std::optional<QString> fauteReponse(const ImpedanceB &z)
+std::optional<QString> fauteReponse(const ImpedanceB &z, double frequenceMHz)
 {
-    const QString f = texte(z.frequenceMHz);
+    const QString f = texte(frequenceMHz);
     if (z.manquante)
         return Textes::NecSansReponse().arg(f);
     if (!(std::isfinite(z.z.real()) && std::isfinite(z.z.imag())))
@@ -221,11 +221,10 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
         // band by what it holds; a run marks what nec2c left unanswered.
         const std::vector<double> balayage = balayageKHz(e, b);
         std::optional<QString> faute =
-            j < zB.size() ? fauteReponse(zB[j])
+            j < zB.size() ? fauteReponse(zB[j], b.frequenceKHz / 1000.0)
                           : Textes::NecSansReponse().arg(texte(b.frequenceKHz / 1000.0));
-        for (std::size_t i = debuts[j]; i < debuts[j] + balayage.size() && i < zB.size() && !faute;
-             ++i)
-            faute = fauteReponse(zB[i]);
+        for (std::size_t i = 0; i < balayage.size() && debuts[j] + i < zB.size() && !faute; ++i)
+            faute = fauteReponse(zB[debuts[j] + i], balayage[i] / 1000);
         if (faute) {
             r.echecs.push_back({b, *faute});
             continue;

@@ -125,10 +125,10 @@ struct Resultat {
     std::vector<BandeEchouee> echecs;
 };
 
-// Why an answer of nec2c cannot be used, or nothing when it can: missing, not
-// finite, or a resistance at B that is not positive (a passive antenna takes
-// power at its feed).
-std::optional<QString> fauteReponse(const ImpedanceB &z);
+// Why nec2c's answer at a frequency asked (MHz) cannot be used, or nothing
+// when it can: missing, not finite, or a resistance at B that is not positive
+// (a passive antenna takes power at its feed).
+std::optional<QString> fauteReponse(const ImpedanceB &z, double frequenceMHz);
 
 // zB holds one impedance per frequency of the deck, in its order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,

@@ -1,9 +1,12 @@
 #include "nec/Ligne.h"
 #include "nec/LigneCommande.h"
+#include "nec/Moteur.h"
 #include "nec/Nombres.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "regles/Version.h"
+#include <QFileInfo>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,7 +41,9 @@ struct Execution {
 
 // Runs the command line with a calculator that answers 100 + 10 k - j 50 k
 // ohms for the k-th frequency asked, or a failure when given one.
-Execution execute(const QStringList &options, const QString &panne = {})
+// A stand-in nec2c: every frequency answered, but `negative` (an index among
+// them) with a negative resistance, or the whole run failing with `panne`.
+Execution execute(const QStringList &options, const QString &panne = {}, int negative = -1)
 {
     Execution r{};
     QTextStream sortie(&r.sortie);
@@ -49,7 +54,7 @@ Execution execute(const QStringList &options, const QString &panne = {})
             return panne;
         std::vector<ImpedanceB> z;
         for (int k = 0; k < n; ++k)
-            z.push_back({0, {100.0 + 10 * k, -50.0 * k}});
+            z.push_back({0, {k == negative ? -160.71 : 100.0 + 10 * k, -50.0 * k}});
         return z;
     };
     const auto bandes = [&] {
@@ -92,6 +97,8 @@ private slots:
     void programme_data();
     void programme();
     void echecNec();
+    void bandeNonPhysique();
+    void moteurFautif();
     void impedanceEnCSuitLaLigne();
     void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
@@ -345,8 +352,9 @@ void TstLigneCommande::programme_data()
     QTest::addColumn<QString>("sortie"); // what standard output holds
     QTest::addColumn<QString>("erreurs");
     QTest::newRow("help") << QStringList{"--help"} << 0 << "  --nec  " << QString();
+    // The version alone on standard output; the engine said after it.
     QTest::newRow("version") << QStringList{"-v"} << 0 << QString("Kesu %1\n").arg(KesuVersion)
-                             << QString();
+                             << Nec::texteMoteurEnUsage() + u'\n';
     QTest::newRow("the check's help")
         << QStringList{"--nec", "-h"} << 0 << "--bandes <LISTE>" << QString();
     QTest::newRow("the check's help in English")
@@ -385,6 +393,50 @@ void TstLigneCommande::programme()
     QCOMPARE(p.exitCode(), code);
     QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(sortie), qPrintable(sortie));
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()), erreurs);
+}
+
+// One band's answer not physical: the other rows written, the band named with
+// its reason, and the exit status says the table is not whole.
+void TstLigneCommande::bandeNonPhysique()
+{
+    const Execution e = execute({"--bandes", "80,40,30"}, {}, 2);
+    QCOMPARE(e.code, 1);
+    const auto l = lignes(e.sortie);
+    QCOMPARE(l.size(), 3);
+    QCOMPARE(l[1][0], "80");
+    QCOMPARE(l[2][0], "40");
+    QCOMPARE(e.erreurs, Textes::BandeEchouee().arg(30).arg(
+                            Textes::NecResistanceNonPhysique().arg("10.12", "-160.71")) +
+                            u'\n');
+}
+
+// Debian's own nec2c computes real grounds wrong: refused over a ground,
+// naming it, and still used in free space.
+void TstLigneCommande::moteurFautif()
+{
+    const QString debian = QStringLiteral("/usr/bin/nec2c");
+    if (!QFileInfo(debian).isExecutable())
+        QSKIP("Debian's nec2c is not installed");
+    const auto lance = [&](const QStringList &options) {
+        Execution r{};
+        QTextStream sortie(&r.sortie);
+        QTextStream erreurs(&r.erreurs);
+        r.code = Nec::ligneCommande(QStringList{"--nec", "--bandes", "40"} + options, Bandes,
+                                    sortie, erreurs, [&](const QByteArray &d, int n, double s) {
+                                        return Nec::ExecutionNec::executeBloquant(d, n, debian, s);
+                                    });
+        sortie.flush();
+        erreurs.flush();
+        return r;
+    };
+    const Execution sol = lance({"--hauteur", "2"});
+    QCOMPARE(sol.code, 1);
+    QVERIFY(sol.sortie.isEmpty());
+    QVERIFY2(sol.erreurs.contains(debian), qPrintable(sol.erreurs));
+    const Execution libre = lance({"--sol", "libre"});
+    QCOMPARE(libre.code, 0);
+    QCOMPARE(lignes(libre.sortie).size(), 2);
+    QCOMPARE(Nec::verdictMoteur(debian).etat, Nec::EtatMoteur::Fautif);
 }
 
 void TstLigneCommande::echecNec()
