@@ -85,6 +85,25 @@ Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Mailla
     return d;
 }
 
+double sommetMinimalM(const Antenne &antenne)
+{
+    const double garde = HauteurSurRayonMin * antenne.diametreMm / 2000;
+    // A hair above the exact value, so that the rounded height passes the check.
+    return std::ceil((chuteM(antenne) + garde) * 10 * (1 + Marge)) / 10;
+}
+
+std::optional<double> angleMinimalDeg(const Antenne &antenne)
+{
+    const double garde = HauteurSurRayonMin * antenne.diametreMm / 2000;
+    const double chuteMax = antenne.hauteurM - garde; // how far the ends may hang
+    const double branche = antenne.brancheCm / 100;
+    if (!(chuteMax > 0))
+        return std::nullopt;
+    if (chuteMax >= branche)
+        return AngleMin;
+    return std::ceil(2 * std::acos(chuteMax / branche) * 180 / std::numbers::pi * (1 + Marge));
+}
+
 void verifiePose(const Antenne &antenne)
 {
     if (antenne.forme == Forme::VInversee &&
@@ -95,8 +114,16 @@ void verifiePose(const Antenne &antenne)
     const double bas = antenne.hauteurM - chuteM(antenne);
     if (!(antenne.hauteurM > 0))
         refuse(Champ::Hauteur, Textes::NecHauteur());
-    if (!(bas > 0))
-        refuse(Champ::Hauteur, Textes::NecExtremitesV().arg(texteArrondi(bas, 2)));
+    if (!(bas > 0)) {
+        // Said with what would do: a higher apex, or arms spread wider.
+        const auto angle = angleMinimalDeg(antenne);
+        const QString texteBas = texteArrondi(bas, 2);
+        const QString sommet = texte(sommetMinimalM(antenne));
+        refuse(Champ::Hauteur,
+               angle && *angle <= AngleMax
+                   ? Textes::NecExtremitesVAngle().arg(texteBas, sommet, texte(*angle))
+                   : Textes::NecExtremitesV().arg(texteBas, sommet));
+    }
     const double rayon = antenne.diametreMm / 2000;
     if (!(bas >= HauteurSurRayonMin * rayon))
         refuse(Champ::Hauteur,

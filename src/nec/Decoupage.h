@@ -4,6 +4,8 @@
 
 #include "nec/Antenne.h"
 
+#include <optional>
+
 // How the antenna is cut into NEC-2 segments, and the geometries NEC-2's
 // thin-wire model does not hold for.
 namespace Nec {
@@ -55,6 +57,13 @@ struct Decoupage {
 // when it would need more than SegmentsMax segments (nec2c would run for
 // many minutes).
 Decoupage decoupage(const Antenne &antenne, double frequenceMaxMHz, const Maillage &maillage = {});
+
+// What keeps an inverted V's ends clear of the ground (HauteurSurRayonMin
+// radii above it) at its other values: the lowest apex height, rounded up to
+// the decimetre, and the narrowest angle between the arms, rounded up to the
+// degree (nothing when even flat arms hang too low).
+double sommetMinimalM(const Antenne &antenne);
+std::optional<double> angleMinimalDeg(const Antenne &antenne);
 
 // Throws when an inverted V's angle is out of range or when, over a ground,
 // the wire reaches it or comes too close to it for its radius (an inverted V's

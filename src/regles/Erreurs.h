@@ -269,12 +269,22 @@ inline QString NecSegmentCourt()
         "Textes", "Segments trop courts pour le rayon du fil : le plus court mesure %1 mm, "
                   "NEC-2 demande au moins %2 fois le rayon (%3 mm)");
 }
-// %1 is the height of the lowest point in m.
+// %1 is the height of the ends in m, %2 the lowest apex height that keeps
+// them above the ground, in m.
 inline QString NecExtremitesV()
 {
     return QCoreApplication::translate(
         "Textes", "Forme en V inversé : les extrémités des branches descendent à %1 m, elles "
-                  "doivent rester au-dessus du sol");
+                  "doivent rester au-dessus du sol : placez le sommet à %2 m au moins");
+}
+// The same, %3 the narrowest angle between the arms, in degrees, that keeps
+// the ends above the ground at this height.
+inline QString NecExtremitesVAngle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Forme en V inversé : les extrémités des branches descendent à %1 m, elles "
+                  "doivent rester au-dessus du sol : placez le sommet à %2 m au moins, ou "
+                  "ouvrez l'angle entre les branches à %3° au moins");
 }
 // %1 is the height of the lowest point in m, %2 the ratio, %3 the least height in mm.
 inline QString NecSolProche()

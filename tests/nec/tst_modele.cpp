@@ -81,7 +81,12 @@ void TstModele::refusees_data()
     QTest::newRow("height 0 in free space")
         << Antenne{.hauteurM = 0, .sol = Nec::Sol::Libre} << QString();
     QTest::newRow("inverted V at 10 m: ends underground")
-        << Antenne{.forme = V} << Textes::NecExtremitesV().arg("-0.31");
+        << Antenne{.forme = V} << Textes::NecExtremitesVAngle().arg("-0.31", "10.4", "123");
+    QTest::newRow("inverted V at 10.4 m") << Antenne{.hauteurM = 10.4, .forme = V} << QString();
+    QTest::newRow("inverted V at 10 m, 123 degrees")
+        << Antenne{.forme = V, .angleDeg = 123} << QString();
+    QTest::newRow("inverted V 5 mm high: no angle will do")
+        << Antenne{.hauteurM = 0.005, .forme = V} << Textes::NecExtremitesV().arg("-10.31", "10.4");
     QTest::newRow("inverted V at 14 m") << Antenne{.hauteurM = 14, .forme = V} << QString();
     QTest::newRow("inverted V, arms together")
         << Antenne{.forme = V, .angleDeg = 0} << Textes::NecAngle().arg("0", "180");

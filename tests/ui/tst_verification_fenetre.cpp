@@ -68,6 +68,7 @@ private slots:
     void clicSurLaCarte();
     void exportCsv();
     void reglagesRetenus();
+    void vInverseRelevee();
 
 private:
     QTemporaryDir dossier_;
@@ -543,6 +544,24 @@ void TstVerificationFenetre::reglagesRetenus()
     QFile ini(t.f.dossier() + "/Kesu.ini");
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), FenetreTest::KesuIni);
+}
+
+// Choosing an inverted V at the default height, where its ends would be
+// underground: the apex is raised to the lowest height that keeps them clear,
+// said, and nothing is refused.
+void TstVerificationFenetre::vInverseRelevee()
+{
+    Verification t;
+    t.v->Forme->setCurrentIndex(static_cast<int>(Nec::Forme::VInversee));
+    QCOMPARE(t.v->Hauteur->text(), "10.4");
+    auto *aCote = t.v->findChild<QLabel *>("HauteurErreur");
+    QVERIFY(aCote && aCote->text().isEmpty());
+    QVERIFY(t.v->Etat->text().contains("10.4"));
+    // High enough already: left as typed.
+    t.v->Forme->setCurrentIndex(0);
+    t.v->Hauteur->setText("14");
+    t.v->Forme->setCurrentIndex(static_cast<int>(Nec::Forme::VInversee));
+    QCOMPARE(t.v->Hauteur->text(), "14");
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -125,10 +126,10 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
                               ? carteAuto
                               : Nec::longueurMaxParDefaut(e.echelleCm);
     } else {
+        // In centimetres, as its range is checked; far beyond it, still
+        // beyond it once converted.
         const double m = valeur(LongueurMax, Nec::Champ::LongueurMax);
-        // Beyond 10 km the map would take seconds; it is no longer a ladder.
-        e.longueurMaxCm =
-            m > 0 && m <= 10'000 ? static_cast<std::int32_t>(std::lround(m * 100)) : 0;
+        e.longueurMaxCm = static_cast<std::int32_t>(std::lround(std::clamp(m * 100, -1e9, 1e9)));
     }
     Nec::valide(e);
     try {
@@ -282,6 +283,38 @@ void VerificationNec::actualise()
     perime_ = false;
     afficheEchecs();
     montre();
+}
+
+void VerificationNec::proposeSommet()
+{
+    if (Forme->currentIndex() != static_cast<int>(Nec::Forme::VInversee))
+        return;
+    Nec::Antenne a;
+    try {
+        a = principales_().antenne;
+    } catch (const KesuErreur &) {
+        return; // the main window's own fault is said elsewhere
+    }
+    const auto diametre = Nec::nombre(Diametre->text());
+    const auto hauteur = Nec::nombre(Hauteur->text());
+    const auto angle = Nec::nombre(Angle->text());
+    a.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
+    a.forme = Nec::Forme::VInversee;
+    if (!diametre || !hauteur || !angle || a.sol == Nec::Sol::Libre)
+        return;
+    a.diametreMm = *diametre;
+    a.hauteurM = *hauteur;
+    a.angleDeg = *angle;
+    // Only the ends reaching the ground are mended here; any other fault of
+    // these values is said beside its box as usual.
+    const double sommet = Nec::sommetMinimalM(a);
+    if (!(sommet > a.hauteurM) || !(a.angleDeg > Nec::AngleMin && a.angleDeg <= Nec::AngleMax))
+        return;
+    Hauteur->setText(Nec::texte(sommet));
+    afficheEtat(tr("Sommet du V inversé placé à %1 m : à %2 m, les extrémités des branches "
+                   "descendraient à %3 m, trop près du sol ou dessous.")
+                    .arg(Nec::texte(sommet), Nec::texte(a.hauteurM),
+                         Nec::texteArrondi(a.hauteurM - Nec::chuteM(a), 2)));
 }
 
 void VerificationNec::afficheEchecs()

@@ -91,6 +91,11 @@ private:
     void montreErreur(const Nec::ErreurChamp &erreur, bool focalise);
     void afficheEtat(const QString &texte, Ton ton = Ton::Info);
     void afficheEchecs();
+    // Choosing an inverted V whose ends would reach the ground at the height
+    // typed raises the apex to the lowest height that keeps them clear, and
+    // says so: the user is never greeted by a refusal of the values as they
+    // were.
+    void proposeSommet();
     void afficheContexteCourant();
     void vide(const QString &etat);
     void litReglages();

@@ -281,6 +281,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(Forme, &QComboBox::currentIndexChanged, this, [this, formeChoisie] {
         formeChoisie();
         actualise();
+        proposeSommet();
     });
     connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
