@@ -22,6 +22,19 @@ std::optional<ConstantesSol> constantes(Sol sol)
     return std::nullopt;
 }
 
+double conductivite(Fil fil)
+{
+    switch (fil) {
+    case Fil::Aluminium:
+        return 3.5e7;
+    case Fil::AcierCuivre:
+        return 1.74e7;
+    case Fil::Cuivre:
+        break;
+    }
+    return 5.8e7;
+}
+
 Direction direction(const Antenne &antenne)
 {
     // Exact for the flat wire: no cosine's rounding in its deck.

@@ -27,6 +27,17 @@ std::optional<ConstantesSol> constantes(Sol sol);
 
 enum class Forme { Horizontale, VInversee };
 
+// What the wire is made of: its losses heat it a little (NEC-2's LD 5 card).
+enum class Fil { Cuivre, Aluminium, AcierCuivre };
+
+// Each material's short name (command line, user's settings), in the enum's order.
+inline constexpr const char *NomsFils[] = {"cuivre", "aluminium", "acier-cuivre"};
+
+// In S/m: annealed copper; aluminium wire alloy; copper-clad steel at its
+// 30 % IACS direct-current rating, a pessimistic bound on HF where the current
+// runs mostly in the copper skin.
+double conductivite(Fil fil);
+
 // Each shape's short name (command line, user's settings), in the enum's order.
 inline constexpr const char *NomsFormes[] = {"horizontale", "v"};
 
@@ -39,6 +50,7 @@ struct Antenne {
         Defauts::EcartementMm; // between the ladder's conductors: the feed segment
     Forme forme = Forme::Horizontale;
     double angleDeg = Defauts::AngleDeg; // between an inverted V's arms
+    Fil fil = Fil::Cuivre;
     bool operator==(const Antenne &) const = default;
 };
 

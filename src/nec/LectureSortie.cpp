@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::string_view MarqueFrequence = "FREQUENCY :";
 constexpr std::string_view MarqueEntree = "ANTENNA INPUT PARAMETERS";
+constexpr std::string_view MarquePuissance = "INPUT POWER";
+constexpr std::string_view MarquePerte = "STRUCTURE LOSS";
 
 // Splits off the next line; the view shrinks past it.
 std::string_view ligneSuivante(std::string_view &reste)
@@ -60,6 +62,16 @@ std::optional<std::complex<double>> ligneImpedance(std::string_view &reste)
     return std::complex<double>(*r, *x);
 }
 
+// The number after the '=' of a POWER BUDGET line.
+std::optional<double> apresEgal(std::string_view ligne)
+{
+    const auto egal = ligne.find('=');
+    if (egal == std::string_view::npos)
+        return std::nullopt;
+    const auto m = mots(ligne.substr(egal + 1));
+    return m.empty() ? std::nullopt : reel(m[0]);
+}
+
 } // namespace
 
 std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
@@ -67,6 +79,7 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
     std::vector<ImpedanceB> resultat;
     double frequence = 0;
     bool enAttente = false; // a frequency read, its impedance not yet
+    double puissance = 0;   // the last POWER BUDGET's input power
     while (!sortie.empty()) {
         const std::string_view ligne = ligneSuivante(sortie);
         if (const auto p = ligne.find(MarqueFrequence); p != std::string_view::npos) {
@@ -82,6 +95,14 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
                 return std::nullopt;
             resultat.push_back({frequence, *z});
             enAttente = false;
+            puissance = 0;
+        } else if (!enAttente && !resultat.empty() &&
+                   ligne.find(MarquePuissance) != std::string_view::npos) {
+            puissance = apresEgal(ligne).value_or(0);
+        } else if (!enAttente && !resultat.empty() && puissance > 0 &&
+                   ligne.find(MarquePerte) != std::string_view::npos) {
+            if (const auto perte = apresEgal(ligne))
+                resultat.back().perteFilPct = 100 * *perte / puissance;
         }
     }
     if (enAttente || resultat.empty())

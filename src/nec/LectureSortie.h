@@ -1,6 +1,7 @@
 #pragma once
 
 #include <complex>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,11 +15,15 @@ struct ImpedanceB {
     std::complex<double> z; // ohms
     // No answer came for this frequency: z is then NaN.
     bool manquante = false;
+    // The share of the power fed that the wire turns into heat, in percent
+    // (its POWER BUDGET's structure loss over input power); NaN when untold.
+    double perteFilPct = std::numeric_limits<double>::quiet_NaN();
 };
 
 // Reads every frequency's feed impedance from nec2c's output, in order: each
 // "FREQUENCY :" line followed by its "ANTENNA INPUT PARAMETERS" row (real and
-// imaginary ohms in columns 7 and 8, possibly INF or NAN). Nothing when the
+// imaginary ohms in columns 7 and 8, possibly INF or NAN), then the wire's
+// loss from the POWER BUDGET that follows, when there is one. Nothing when the
 // text holds none, or a block is cut short or garbled, as in an output
 // truncated by a crash.
 std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie);

@@ -67,6 +67,8 @@ QByteArray deckCoupe(const Antenne &antenne, double frequenceMaxMHz,
     } else {
         t += QStringLiteral("GE 0\n");
     }
+    // The wire's resistance, on every segment.
+    t += QStringLiteral("LD 5 0 0 0 %1\n").arg(texte(conductivite(antenne.fil)));
     t += QStringLiteral("EX 0 1 1 0 1 0\n");
     // Currents are not printed: only the feed impedance is read.
     t += QStringLiteral("PT -1\n");

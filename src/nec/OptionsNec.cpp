@@ -185,6 +185,9 @@ const std::vector<OptionNec> &table()
             optionNommee(
                 "forme", QT_TRANSLATE_NOOP("Commande", "FORME"), Textes::AideForme(), NomsFormes,
                 [](auto &d) -> auto & { return d.entrees.antenne.forme; }),
+            optionNommee(
+                "fil", QT_TRANSLATE_NOOP("Commande", "FIL"), Textes::AideFil(), NomsFils,
+                [](auto &d) -> auto & { return d.entrees.antenne.fil; }),
             optionReelle(
                 "angle", QT_TRANSLATE_NOOP("Commande", "DEGRES"), Textes::AideAngle(),
                 [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),

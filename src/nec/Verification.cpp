@@ -260,6 +260,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             0,
             perte,
             100 * std::pow(10.0, -perte / 10),
+            zB[j].perteFilPct,
             0,
             0};
         c.libreNecBande = balayage.empty() ? c.libreNec : std::vector<bool>(n, true);
@@ -361,14 +362,15 @@ QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
         texte(e.seuils.bas),
         texte(e.seuils.moyen),
         texte(e.seuils.haut),
-        QString::number(e.longueurMaxCm)};
+        QString::number(e.longueurMaxCm),
+        QString::fromLatin1(NomsFils[static_cast<int>(e.antenne.fil)])};
     QString t =
         EnTeteTableau +
         QStringLiteral(
             ",branche_cm,branche_electrique_cm,echelle_cm,coef_echelle,region,"
             "points,balun,ros_max,diametre_mm,hauteur_m,sol,ecartement_mm,forme,angle_deg,z0_ohm,"
             "perte_db_100m_10mhz,classe,limite_ohm,seuil_bas,seuil_moyen,seuil_haut,"
-            "longueur_carte_cm\n");
+            "longueur_carte_cm,fil\n");
     const QString suite = u',' + entrees.join(u',') + u'\n';
     for (const LigneTableau &l : lignes)
         t += champs(l).join(u',') + suite;

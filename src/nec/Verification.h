@@ -84,6 +84,7 @@ struct LigneTableau {
     double rosBoiteMaxBande;
     double perteDb; // the ladder's, standing waves included
     double rendementPct;
+    double perteFilPct; // the share of the power at B the wire heats, NaN when untold
     // Shares of the map's lengths where the chart and the tuner across the
     // band disagree: the chart lets C fall where the tuner cannot match (the
     // dangerous kind), or forbids a length the tuner matches.

@@ -126,6 +126,13 @@ inline QString AideForme()
     return QCoreApplication::translate(
         "Textes", "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
 }
+// %1 lists the materials.
+inline QString AideFil()
+{
+    return QCoreApplication::translate(
+        "Textes", "Matière du fil des branches : %1 (cuivre : 58 MS/m ; aluminium : 35 MS/m ; "
+                  "acier-cuivre : acier cuivré, 17.4 MS/m).");
+}
 inline QString AideAngle()
 {
     return QCoreApplication::translate("Textes", "Angle entre les deux branches d'un V inversé, en "

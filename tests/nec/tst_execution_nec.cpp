@@ -18,7 +18,8 @@ using Nec::ImpedanceB;
 
 namespace {
 
-// The free-space dipole of total length L at f, thin wire.
+// The free-space dipole of total length L at f, thin copper wire: its feed
+// impedance, the resistance that radiates (the wire's loss taken off).
 std::complex<double> dipole(double longueurM, double frequenceMHz)
 {
     Nec::Antenne a;
@@ -30,7 +31,8 @@ std::complex<double> dipole(double longueurM, double frequenceMHz)
     const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan);
     if (!z)
         qFatal("nec2c: %s", qPrintable(std::get<QString>(bilan)));
-    return z->front().z;
+    const ImpedanceB &b = z->front();
+    return {b.z.real() * (1 - b.perteFilPct / 100), b.z.imag()};
 }
 
 } // namespace

@@ -20,7 +20,7 @@ std::string_view vue(const QByteArray &b)
 
 } // namespace
 
-using Attendues = QList<QList<double>>; // frequency, R, X
+using Attendues = QList<QList<double>>; // frequency, R, X[, the wire's loss in %]
 
 class TstLectureSortie : public QObject {
     Q_OBJECT
@@ -45,6 +45,11 @@ void TstLectureSortie::lisible_data()
     // Windows line ends, as a copied file may have.
     QTest::newRow("CR LF") << sortie("libre.out").replace("\n", "\r\n")
                            << Attendues{{14.1, 65.7, -45.547}};
+    // The wire's loss from the power budget that follows the impedance.
+    QTest::newRow("lossless wire") << sortie("libre.out") << Attendues{{14.1, 65.7, -45.547, 0}};
+    QTest::newRow("lossy wire")
+        << sortie("libre.out").replace("STRUCTURE LOSS=  0.0000E+00", "STRUCTURE LOSS=  1.2850E-04")
+        << Attendues{{14.1, 65.7, -45.547, 2.5}};
 }
 
 void TstLectureSortie::lisible()
@@ -58,6 +63,8 @@ void TstLectureSortie::lisible()
         QCOMPARE((*z)[i].frequenceMHz, attendues[i][0]);
         QCOMPARE((*z)[i].z.real(), attendues[i][1]);
         QCOMPARE((*z)[i].z.imag(), attendues[i][2]);
+        if (attendues[i].size() > 3)
+            QCOMPARE((*z)[i].perteFilPct, attendues[i][3]);
     }
 }
 

@@ -507,9 +507,9 @@ void TstVerificationFenetre::exportCsv()
         QVERIFY(lignes[i].startsWith(tableau[i] + ','));
     QVERIFY(lignes[0].endsWith(",sol,ecartement_mm,forme,angle_deg,z0_ohm,perte_db_100m_10mhz,"
                                "classe,limite_ohm,seuil_bas,seuil_moyen,seuil_haut,"
-                               "longueur_carte_cm"));
-    QVERIFY(
-        lignes[1].endsWith(",2,10,moyen,25,horizontale,120,450,0.6,moyenne,500,0.8,0.6,0.3,6000"));
+                               "longueur_carte_cm,fil"));
+    QVERIFY(lignes[1].endsWith(
+        ",2,10,moyen,25,horizontale,120,450,0.6,moyenne,500,0.8,0.6,0.3,6000,cuivre"));
     const QString absent = dossier_.filePath("absent/table.csv");
     t.f.plateforme.surEnregistrement = [absent](const QString &, const QStringList &, QString &) {
         return absent;

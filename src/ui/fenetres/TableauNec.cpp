@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int Colonnes = 14;
+constexpr int Colonnes = 15;
 constexpr int ChiffresZ = 3;
 
 QString complexe(Nec::Complexe z)
@@ -45,8 +45,8 @@ TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
     setHorizontalHeaderLabels({tr("Bande"), tr("Fréquence\n(kHz)"), tr("Z en B\n(Ω)"),
                                tr("Z en C\n(Ω)"), tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"),
                                tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
-                               tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Libre à tort\n(%)"),
-                               tr("Interdit à tort\n(%)")});
+                               tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Perte fil\n(%)"),
+                               tr("Libre à tort\n(%)"), tr("Interdit à tort\n(%)")});
 }
 
 void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
@@ -88,6 +88,7 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                 Nec::texte(l.rosBoite, 2),
                 Nec::texte(l.perteDb, 2),
                 Nec::texte(l.rendementPct, 1),
+                std::isfinite(l.perteFilPct) ? Nec::texte(l.perteFilPct, 2) : QString(),
                 Nec::texte(l.libreATortPct, 1),
                 Nec::texte(l.interditATortPct, 1),
             };

@@ -62,6 +62,7 @@ QString raisonPerime(const Nec::Entrees &avant, const Nec::Entrees &apres)
          QT_TRANSLATE_NOOP("VerificationNec", "l'écartement de l'échelle")},
         {a.forme != b.forme, QT_TRANSLATE_NOOP("VerificationNec", "la forme")},
         {a.angleDeg != b.angleDeg, QT_TRANSLATE_NOOP("VerificationNec", "l'angle du V")},
+        {a.fil != b.fil, QT_TRANSLATE_NOOP("VerificationNec", "la matière du fil")},
         {avant.frequenceMaxTableKHz != apres.frequenceMaxTableKHz,
          QT_TRANSLATE_NOOP("VerificationNec", "les fréquences des bandes")},
         {avant.bandes != apres.bandes, bandes},
@@ -109,6 +110,7 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     e.antenne.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
     e.antenne.ecartementMm = valeur(Ecartement, Nec::Champ::Ecartement);
     e.antenne.forme = static_cast<Nec::Forme>(std::max(0, Forme->currentIndex()));
+    e.antenne.fil = static_cast<Nec::Fil>(std::max(0, Fil->currentIndex()));
     if (e.antenne.forme == Nec::Forme::VInversee)
         e.antenne.angleDeg = valeur(Angle, Nec::Champ::Angle);
     e.echelle.z0 = valeur(Z0, Nec::Champ::Z0);

@@ -41,7 +41,7 @@ public:
 
     QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
         *LimiteHaute, *LongueurMax, *RosMax;
-    QComboBox *Sol, *Forme, *Region, *Critere, *Balun, *Verdict;
+    QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict;
     QLabel *Principale, *Classe, *Etat, *Survol;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;

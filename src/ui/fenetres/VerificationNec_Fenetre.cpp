@@ -114,6 +114,17 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     libelles << new QLabel(tr("Forme"));
     libelles.back()->setBuddy(Forme);
     fa->addRow(libelles.back(), Forme);
+    Fil = new QComboBox;
+    Fil->setObjectName(QStringLiteral("Fil"));
+    Fil->addItem(tr("Cuivre"), QString::fromLatin1(Nec::NomsFils[0]));
+    Fil->addItem(tr("Aluminium"), QString::fromLatin1(Nec::NomsFils[1]));
+    Fil->addItem(tr("Acier cuivré"), QString::fromLatin1(Nec::NomsFils[2]));
+    Fil->setCurrentIndex(static_cast<int>(defaut.antenne.fil));
+    Fil->setToolTip(tr("Sa résistance chauffe le fil : la part de la puissance perdue est dans "
+                       "la colonne « Perte fil » du tableau"));
+    libelles << new QLabel(tr("Fil"));
+    libelles.back()->setBuddy(Fil);
+    fa->addRow(libelles.back(), Fil);
     Angle = champ(fa, QT_TR_NOOP("Angle entre les branches (°)"), "Angle",
                   Nec::texte(defaut.antenne.angleDeg), Nec::Champ::Angle);
     Angle->setToolTip(tr("V inversé : la hauteur est celle du sommet"));
@@ -266,7 +277,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
                          LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
-    for (QComboBox *c : {Sol, Region, Critere, Balun})
+    for (QComboBox *c : {Sol, Fil, Region, Critere, Balun})
         connecteGarde(c, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
     // The verdict shown changes the map alone.
     connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {
@@ -313,7 +324,7 @@ void VerificationNec::litReglages()
     for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
                          LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         e->setText(s.value(e->objectName(), e->text()).toString());
-    for (QComboBox *liste : {Sol, Forme, Region, Critere, Balun, Verdict}) {
+    for (QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict}) {
         const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
         if (i >= 0)
             liste->setCurrentIndex(i);
@@ -327,7 +338,7 @@ void VerificationNec::sauveReglages() const
     for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
                                LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         s.setValue(e->objectName(), e->text());
-    for (const QComboBox *liste : {Sol, Forme, Region, Critere, Balun, Verdict})
+    for (const QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict})
         s.setValue(liste->objectName(), liste->currentData());
 }
 
@@ -354,6 +365,7 @@ Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
     a.forme = static_cast<Nec::Forme>(indice("Forme", Nec::NomsFormes, static_cast<int>(a.forme)));
     if (a.forme == Nec::Forme::VInversee)
         a.angleDeg = reel("Angle", a.angleDeg);
+    a.fil = static_cast<Nec::Fil>(indice("Fil", Nec::NomsFils, static_cast<int>(a.fil)));
     e.echelle.z0 = reel("Z0", e.echelle.z0);
     e.echelle.perteDb100m = reel("Perte", e.echelle.perteDb100m);
     e.limites = {reel("LimiteBasse", e.limites.basse), reel("LimiteMoyenne", e.limites.moyenne),
