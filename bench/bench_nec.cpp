@@ -1,14 +1,20 @@
 // The NEC-2 check of the default antenna over average ground, eight bands:
 // from "Calculer" to the map painted (nec2c's run is most of it), and the
-// map recomputed and painted after a change of Z0, which runs no nec2c.
+// map recomputed and painted after a change of Z0, which runs no nec2c; and
+// "kesu --nec" as a script runs it beside the engine alone on the same deck.
 #include "nec/ExecutionNec.h"
+#include "nec/LigneCommande.h"
+#include "nec/Moteur.h"
 #include "ui/fenetres/CarteNec.h"
 #include "ui/fenetres/VerificationNec.h"
 
 #include "Lancement.h"
 #include "ParDefaut.h"
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -73,8 +79,55 @@ void evaluation(benchmark::State &etat)
         benchmark::DoNotOptimize(Nec::evalue(e, z, etat.range(0) ? &precedent : nullptr));
 }
 
+// Runs a program to its end in a folder, as a script would.
+void execute(const QString &programme, const QStringList &arguments, const QString &dossier)
+{
+    QProcess p;
+    p.setWorkingDirectory(dossier);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.start(programme, arguments);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        throw std::runtime_error("a run failed: " + programme.toStdString());
+}
+
+// The default deck of "kesu --nec", as it hands it to the engine.
+QByteArray deckParDefaut()
+{
+    Nec::Demande d = Nec::demandeParDefaut();
+    QFile f(QStringLiteral(KESU_INI_DEFAUT));
+    if (!f.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no Kesu.ini");
+    Nec::completeBandes(d.entrees, {}, FichierBandes::lit(f.readAll()));
+    return Nec::deck(d.entrees);
+}
+
+// The engine alone on the default deck (0), and "kesu --nec" with its
+// defaults (1), which adds its start, the check of the engine (cached within
+// a run only), the reading of the output and the map along the ladder.
+void commandeNec(benchmark::State &etat)
+{
+    QTemporaryDir dossier;
+    QFile::copy(QStringLiteral(KESU_INI_DEFAUT), dossier.filePath(QStringLiteral("Kesu.ini")));
+    QFile deck(dossier.filePath(QStringLiteral("kesu.nec")));
+    if (!deck.open(QIODevice::WriteOnly) || deck.write(deckParDefaut()) < 0)
+        throw std::runtime_error("deck not written");
+    deck.close();
+    const QString kesu =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kesu"));
+    for (auto _ : etat) {
+        if (etat.range(0) == 0)
+            execute(Nec::programmeNec(),
+                    {QStringLiteral("-i"), QStringLiteral("kesu.nec"), QStringLiteral("-o"),
+                     QStringLiteral("kesu.out")},
+                    dossier.path());
+        else
+            execute(kesu, {QStringLiteral("--nec")}, dossier.path());
+    }
+}
+
 } // namespace
 
+BENCHMARK(commandeNec)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(evaluation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(calculComplet)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(recalcul)->Unit(benchmark::kMillisecond)->Repetitions(3);

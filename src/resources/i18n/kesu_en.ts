@@ -92,6 +92,10 @@
         <source>REGLE</source>
         <translation>RULE</translation>
     </message>
+    <message>
+        <source>FIL</source>
+        <translation>WIRE</translation>
+    </message>
 </context>
 <context>
     <name>Impression</name>
@@ -325,16 +329,56 @@
 <context>
     <name>Nec</name>
     <message>
-        <source>Limite basse</source>
-        <translation>Low limit</translation>
+        <source>Longueur de la branche (cm)</source>
+        <translation>Leg length (cm)</translation>
     </message>
     <message>
-        <source>Limite moyenne</source>
-        <translation>Medium limit</translation>
+        <source>Longueur de l&apos;échelle (cm)</source>
+        <translation>Ladder line length (cm)</translation>
     </message>
     <message>
-        <source>Limite haute</source>
-        <translation>High limit</translation>
+        <source>Coefficient de vélocité de l&apos;échelle</source>
+        <translation>Ladder line velocity factor</translation>
+    </message>
+    <message>
+        <source>Diamètre du fil (mm)</source>
+        <translation>Wire diameter (mm)</translation>
+    </message>
+    <message>
+        <source>Hauteur (m)</source>
+        <translation>Height (m)</translation>
+    </message>
+    <message>
+        <source>Écartement de l&apos;échelle (mm)</source>
+        <translation>Ladder line spacing (mm)</translation>
+    </message>
+    <message>
+        <source>Impédance Z0 (Ω)</source>
+        <translation>Impedance Z0 (Ω)</translation>
+    </message>
+    <message>
+        <source>Perte de l&apos;échelle (dB/100 m à 10 MHz)</source>
+        <translation>Ladder line loss (dB/100 m at 10 MHz)</translation>
+    </message>
+    <message>
+        <source>Limite basse (Ω)</source>
+        <translation>Low limit (Ω)</translation>
+    </message>
+    <message>
+        <source>Limite moyenne (Ω)</source>
+        <translation>Medium limit (Ω)</translation>
+    </message>
+    <message>
+        <source>Limite haute (Ω)</source>
+        <translation>High limit (Ω)</translation>
+    </message>
+    <message>
+        <source>ROS maximal de la boîte</source>
+        <translation>Tuner&apos;s maximum SWR</translation>
+    </message>
+    <message>
+        <source>Longueur maximale de la carte (cm)</source>
+        <translation>Map length (cm)</translation>
     </message>
 </context>
 <context>
@@ -757,6 +801,12 @@ SWR</translation>
         <translation>Wrongly barred
 (%)</translation>
     </message>
+    <message>
+        <source>Perte fil
+(%)</source>
+        <translation>Wire loss
+(%)</translation>
+    </message>
 </context>
 <context>
     <name>Textes</name>
@@ -909,14 +959,6 @@ SWR</translation>
         <translation>nec2c answered at %1 MHz instead of %2 MHz: computation rejected</translation>
     </message>
     <message>
-        <source>nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n&apos;a pas de sens physique : calcul rejeté</source>
-        <translation>At %1 MHz nec2c gives a resistance of %2 Ω at point B, which makes no physical sense: computation rejected</translation>
-    </message>
-    <message>
-        <source>Bande de %1 m : le calcul le long de l&apos;échelle ne donne pas de valeur finie : calcul rejeté</source>
-        <translation>%1 m band: the computation along the ladder line gives no finite value: computation rejected</translation>
-    </message>
-    <message>
         <source>L&apos;antenne demanderait %1 segments, au-delà des %2 que la vérification accepte : calcul refusé</source>
         <translation>The antenna would need %1 segments, beyond the %2 the check accepts: computation refused</translation>
     </message>
@@ -937,22 +979,6 @@ SWR</translation>
         <translation>%1: “%2” is not a number</translation>
     </message>
     <message>
-        <source>Diamètre du fil : il doit être positif et plus petit que la branche</source>
-        <translation>Wire diameter: it must be positive and smaller than the leg</translation>
-    </message>
-    <message>
-        <source>Longueur de la branche : elle doit être positive</source>
-        <translation>Leg length: it must be positive</translation>
-    </message>
-    <message>
-        <source>Longueur de l&apos;échelle : elle ne peut pas être négative</source>
-        <translation>Ladder line length: it cannot be negative</translation>
-    </message>
-    <message>
-        <source>Coefficient de vélocité de l&apos;échelle : il doit être compris entre 0 et 1</source>
-        <translation>Ladder line velocity factor: it must be between 0 and 1</translation>
-    </message>
-    <message>
         <source>Hauteur : elle doit être positive au-dessus d&apos;un sol</source>
         <translation>Height: it must be positive over a ground</translation>
     </message>
@@ -969,10 +995,6 @@ SWR</translation>
         <translation>Segments too short for the wire&apos;s radius: the shortest is %1 mm, NEC-2 needs at least %2 times the radius (%3 mm)</translation>
     </message>
     <message>
-        <source>Forme en V inversé : les extrémités des branches descendent à %1 m, elles doivent rester au-dessus du sol</source>
-        <translation>Inverted V shape: the ends of the legs come down to %1 m, they must stay above the ground</translation>
-    </message>
-    <message>
         <source>Hauteur : le point le plus bas du fil (%1 m) est trop près du sol pour son rayon ; NEC-2 demande au moins %2 fois le rayon, soit %3 mm</source>
         <translation>Height: the lowest point of the wire (%1 m) is too close to the ground for its radius; NEC-2 needs at least %2 times the radius, that is %3 mm</translation>
     </message>
@@ -981,24 +1003,8 @@ SWR</translation>
         <translation>Angle between the legs: it must be greater than %1 and at most %2 degrees</translation>
     </message>
     <message>
-        <source>Impédance de l&apos;échelle : elle doit être positive</source>
-        <translation>Ladder line impedance: it must be positive</translation>
-    </message>
-    <message>
-        <source>Perte de l&apos;échelle : elle ne peut pas être négative</source>
-        <translation>Ladder line loss: it cannot be negative</translation>
-    </message>
-    <message>
-        <source>%1 : la limite doit être positive</source>
-        <translation>%1: the limit must be positive</translation>
-    </message>
-    <message>
         <source>Balun : son rapport doit être 1, 4 ou 9</source>
         <translation>Balun: its ratio must be 1, 4 or 9</translation>
-    </message>
-    <message>
-        <source>ROS maximal de la boîte : il doit être d&apos;au moins 1</source>
-        <translation>Tuner&apos;s maximum SWR: it must be at least 1</translation>
     </message>
     <message>
         <source>Région IARU : elle doit être 1, 2 ou 3</source>
@@ -1007,10 +1013,6 @@ SWR</translation>
     <message>
         <source>Points par bande : il en faut de %1 à %2, les bords compris</source>
         <translation>Points per band: from %1 to %2 are needed, edges included</translation>
-    </message>
-    <message>
-        <source>Longueur maximale : elle doit être positive</source>
-        <translation>Maximum length: it must be positive</translation>
     </message>
     <message>
         <source>Option inconnue : %1</source>
@@ -1097,32 +1099,8 @@ SWR</translation>
         <translation>Computes the antenna with nec2c, without a window, and writes the NEC-2 check&apos;s table as CSV on the standard output: a header line, then one line per band. The bands are those of Kesu.ini, the file the program&apos;s window reads. An option left out keeps the main window&apos;s starting value; numbers are written with a decimal point. Exit status: 0 when the table is written, 1 when Kesu.ini cannot be found or nec2c fails, 2 for an invalid option or value.</translation>
     </message>
     <message>
-        <source>Longueur physique d&apos;une branche, en centimètres entiers, positive.</source>
-        <translation>Physical length of one dipole leg, in whole centimetres, positive.</translation>
-    </message>
-    <message>
-        <source>Longueur physique de l&apos;échelle, en centimètres entiers, positive ou nulle.</source>
-        <translation>Physical length of the ladder line, in whole centimetres, positive or zero.</translation>
-    </message>
-    <message>
-        <source>Coefficient de vélocité de l&apos;échelle, sans unité, plus grand que 0 et au plus 1.</source>
-        <translation>Velocity factor of the ladder line, without unit, greater than 0 and at most 1.</translation>
-    </message>
-    <message>
-        <source>Diamètre du fil, en millimètres, positif et plus petit que la branche.</source>
-        <translation>Wire diameter, in millimetres, positive and smaller than the leg.</translation>
-    </message>
-    <message>
-        <source>Hauteur du fil au-dessus du sol, en mètres, positive ; sans effet en espace libre.</source>
-        <translation>Height of the wire above the ground, in metres, positive; no effect in free space.</translation>
-    </message>
-    <message>
         <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol).</source>
         <translation>Ground under the antenna: %1 (libre: free space, no ground; pauvre: poor; moyen: average; bon: good; mer: sea water).</translation>
-    </message>
-    <message>
-        <source>Écartement des conducteurs de l&apos;échelle, en millimètres, positif : la longueur du segment d&apos;alimentation au centre de l&apos;antenne.</source>
-        <translation>Spacing of the ladder line&apos;s conductors, in millimetres, positive: the length of the feed segment at the centre of the antenna.</translation>
     </message>
     <message>
         <source>Forme de l&apos;antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).</source>
@@ -1133,18 +1111,6 @@ SWR</translation>
         <translation>Angle between the two legs of an inverted V, in degrees, greater than 0 and at most 180.</translation>
     </message>
     <message>
-        <source>Durée au-delà de laquelle le calcul de nec2c est abandonné, en secondes ; 0 : sans limite.</source>
-        <translation>Time after which the nec2c computation is abandoned, in seconds; 0: no limit.</translation>
-    </message>
-    <message>
-        <source>Impédance caractéristique de l&apos;échelle, en ohms, positive.</source>
-        <translation>Characteristic impedance of the ladder line, in ohms, positive.</translation>
-    </message>
-    <message>
-        <source>Perte de l&apos;échelle, en dB pour 100 m à 10 MHz, positive ou nulle.</source>
-        <translation>Matched loss of the ladder line, in dB per 100 m at 10 MHz, positive or zero.</translation>
-    </message>
-    <message>
         <source>Classe d&apos;impédance de la boîte d&apos;accord, comme dans la fenêtre principale, ou boite pour juger par le balun et le ROS maximal de sa propre boîte : %1.</source>
         <translation>Impedance class of the tuner, as in the main window (basse: low, moyenne: medium, haute: high), or boite to judge by the balun and the maximum SWR of your own tuner: %1.</translation>
     </message>
@@ -1153,20 +1119,12 @@ SWR</translation>
         <translation>Ratio of the balun in front of the tuner with class boite: 1, 4 or 9 (1:1, 4:1, 9:1).</translation>
     </message>
     <message>
-        <source>ROS maximal sous 50 ohms que la boîte accorde, en classe boite, d&apos;au moins 1.</source>
-        <translation>Maximum SWR at 50 ohms the tuner can match, with class boite, at least 1.</translation>
-    </message>
-    <message>
         <source>Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.</source>
         <translation>IARU region whose band plan gives the edges of each band: 1, 2 or 3.</translation>
     </message>
     <message>
         <source>Nombre de fréquences calculées dans chaque bande du plan, également espacées d&apos;un bord à l&apos;autre, bords compris : de 2 à 100.</source>
         <translation>Number of frequencies computed in each band of the plan, evenly spaced from edge to edge, edges included: from 2 to 100.</translation>
-    </message>
-    <message>
-        <source>Limite d&apos;accord de la classe choisie, en ohms, positive : le plus grand |Z| que la boîte accorde en classe basse ou moyenne, le plus petit en classe haute.</source>
-        <translation>Tuning limit of the chosen class, in ohms, positive: the largest |Z| the tuner matches with class basse or moyenne, the smallest with class haute.</translation>
     </message>
     <message>
         <source>%1 en classe basse, %2 en moyenne, %3 en haute</source>
@@ -1239,6 +1197,114 @@ SWR</translation>
     <message>
         <source>Nombre de fenêtres écrites, au plus.</source>
         <translation>Number of windows written, at most.</translation>
+    </message>
+    <message>
+        <source>Forme en V inversé : les extrémités des branches descendent à %1 m, elles doivent rester au-dessus du sol : placez le sommet à %2 m au moins</source>
+        <translation>Inverted V: the ends of the legs come down to %1 m; they must stay above the ground: put the apex at %2 m or higher</translation>
+    </message>
+    <message>
+        <source>Forme en V inversé : les extrémités des branches descendent à %1 m, elles doivent rester au-dessus du sol : placez le sommet à %2 m au moins, ou ouvrez l&apos;angle entre les branches à %3° au moins</source>
+        <translation>Inverted V: the ends of the legs come down to %1 m; they must stay above the ground: put the apex at %2 m or higher, or open the angle between the legs to %3° or more</translation>
+    </message>
+    <message>
+        <source>%1 : %2 est hors de la plage admise, de %3 à %4</source>
+        <translation>%1: %2 is outside the accepted range, %3 to %4</translation>
+    </message>
+    <message>
+        <source>Longueur physique d&apos;une branche, en centimètres entiers, de %1 à %2.</source>
+        <translation>Physical length of one leg, in whole centimetres, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Longueur physique de l&apos;échelle, en centimètres entiers, de %1 à %2.</source>
+        <translation>Physical length of the ladder line, in whole centimetres, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité de l&apos;échelle, sans unité, de %1 à %2.</source>
+        <translation>Velocity factor of the ladder line, no unit, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Diamètre du fil, en millimètres, de %1 à %2.</source>
+        <translation>Wire diameter, in millimetres, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Hauteur du fil au-dessus du sol, en mètres, de %1 à %2 ; sans effet en espace libre.</source>
+        <translation>Height of the wire above the ground, in metres, %1 to %2; no effect in free space.</translation>
+    </message>
+    <message>
+        <source>Écartement des conducteurs de l&apos;échelle, en millimètres, de %1 à %2 : la longueur du segment d&apos;alimentation au centre de l&apos;antenne.</source>
+        <translation>Spacing of the ladder line&apos;s conductors, in millimetres, %1 to %2: the length of the feed segment at the antenna&apos;s centre.</translation>
+    </message>
+    <message>
+        <source>Matière du fil des branches : %1 (cuivre : 58 MS/m ; aluminium : 35 MS/m ; acier-cuivre : acier cuivré, 17.4 MS/m).</source>
+        <translation>The legs&apos; wire: %1 (cuivre: copper, 58 MS/m; aluminium: 35 MS/m; acier-cuivre: copper-clad steel, 17.4 MS/m).</translation>
+    </message>
+    <message>
+        <source>Durée au-delà de laquelle le calcul de nec2c est abandonné, en secondes, de %1 à %2 ; 0 : sans limite.</source>
+        <translation>Time after which nec2c&apos;s computation is abandoned, in seconds, %1 to %2; 0: no limit.</translation>
+    </message>
+    <message>
+        <source>Impédance caractéristique de l&apos;échelle, en ohms, de %1 à %2.</source>
+        <translation>Characteristic impedance of the ladder line, in ohms, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Perte de l&apos;échelle, en dB pour 100 m à 10 MHz, de %1 à %2.</source>
+        <translation>Loss of the ladder line, in dB per 100 m at 10 MHz, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>ROS maximal sous 50 ohms que la boîte accorde, en classe boite, de %1 à %2.</source>
+        <translation>Highest SWR at 50 ohms the tuner matches, with class boite, %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Limite d&apos;accord de la classe choisie, en ohms, de %1 à %2 : le plus grand |Z| que la boîte accorde en classe basse ou moyenne, le plus petit en classe haute.</source>
+        <translation>Matching limit of the chosen class, in ohms, %1 to %2: the largest |Z| the tuner matches in the low or medium class, the smallest in the high class.</translation>
+    </message>
+    <message>
+        <source>Le moteur NEC-2 « %1 » calcule mal les sols réels : il s&apos;écarte de %2 % d&apos;un cas de contrôle. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Le moteur corrigé de Kesu, nec2c-kesu, est construit par ./run.sh et installé avec le paquet kesu ; la variable KESU_NEC2C désigne un autre moteur</source>
+        <translation>The NEC-2 engine “%1” computes real grounds wrong: it is %2 % off a check case. Computations over a ground are refused; free space still works. Kesu&apos;s corrected engine, nec2c-kesu, is built by ./run.sh and installed with the kesu package; the variable KESU_NEC2C names another engine</translation>
+    </message>
+    <message>
+        <source>Moteur NEC-2 : %1 (%2)</source>
+        <translation>NEC-2 engine: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>introuvable</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>sol réel correct aux cas de contrôle</source>
+        <translation>real ground right on the check cases</translation>
+    </message>
+    <message>
+        <source>défaillant : écart de %1 % aux cas de contrôle, sols réels refusés</source>
+        <translation>faulty: %1 % off the check cases, real grounds refused</translation>
+    </message>
+    <message>
+        <source>non vérifié : les cas de contrôle n&apos;ont pas abouti</source>
+        <translation>not checked: the check cases gave no answer</translation>
+    </message>
+    <message>
+        <source>Bande de %1 m : %2</source>
+        <translation>%1 m band: %2</translation>
+    </message>
+    <message>
+        <source>Bande de %1 m laissée de côté : %2</source>
+        <translation>%1 m band left out: %2</translation>
+    </message>
+    <message>
+        <source>nec2c n&apos;a pas donné de réponse à %1 MHz</source>
+        <translation>nec2c gave no answer at %1 MHz</translation>
+    </message>
+    <message>
+        <source>nec2c donne à %1 MHz une résistance de %2 Ω au point B, ce qui n&apos;a pas de sens physique</source>
+        <translation>nec2c gives a resistance of %2 Ω at point B at %1 MHz, which has no physical meaning</translation>
+    </message>
+    <message>
+        <source>nec2c donne à %1 MHz une impédance au point B qui n&apos;est pas un nombre fini</source>
+        <translation>nec2c gives an impedance at point B at %1 MHz that is not a finite number</translation>
+    </message>
+    <message>
+        <source>le calcul le long de l&apos;échelle ne donne pas de valeur finie</source>
+        <translation>the computation along the ladder line gives no finite value</translation>
     </message>
 </context>
 <context>
@@ -1498,6 +1564,34 @@ SWR</translation>
     <message>
         <source>verification-nec.csv</source>
         <translation>nec-check.csv</translation>
+    </message>
+    <message>
+        <source>la matière du fil</source>
+        <translation>the wire</translation>
+    </message>
+    <message>
+        <source>Sommet du V inversé placé à %1 m : à %2 m, les extrémités des branches descendraient à %3 m, trop près du sol ou dessous.</source>
+        <translation>Apex of the inverted V put at %1 m: at %2 m, the ends of the legs would come down to %3 m, too close to the ground or below it.</translation>
+    </message>
+    <message>
+        <source>Cuivre</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>Aluminium</source>
+        <translation>Aluminium</translation>
+    </message>
+    <message>
+        <source>Acier cuivré</source>
+        <translation>Copper-clad steel</translation>
+    </message>
+    <message>
+        <source>Sa résistance chauffe le fil : la part de la puissance perdue est dans la colonne « Perte fil » du tableau</source>
+        <translation>Its resistance heats the wire: the share of the power lost is in the table&apos;s “Wire loss” column</translation>
+    </message>
+    <message>
+        <source>Fil</source>
+        <translation>Wire</translation>
     </message>
 </context>
 </TS>
