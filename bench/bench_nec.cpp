@@ -94,6 +94,7 @@ void execute(const QString &programme, const QStringList &arguments, const QStri
 QByteArray deckParDefaut()
 {
     Nec::Demande d = Nec::demandeParDefaut();
+    d.entrees.longueurMaxCm = Nec::longueurMaxParDefaut(d.entrees.echelleCm);
     QFile f(QStringLiteral(KESU_INI_DEFAUT));
     if (!f.open(QIODevice::ReadOnly))
         throw std::runtime_error("no Kesu.ini");

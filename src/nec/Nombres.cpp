@@ -55,6 +55,12 @@ QString texteSignificatif(double v, int chiffres)
     return texte(std::round(v / pas) * pas, 0);
 }
 
+QString texteLisible(double v)
+{
+    // QString::number writes a decimal point whatever the locale.
+    return QString::number(v, 'g', 12);
+}
+
 QString texteArrondi(double v, int decimales)
 {
     const double echelle = std::pow(10.0, decimales);

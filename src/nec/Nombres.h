@@ -15,6 +15,9 @@ QString texte(double v, int decimales);
 // (4635.5 gives "4640" for 3): what a value deserves when a small change of the
 // antenna moves it by far more than its last decimals.
 QString texteSignificatif(double v, int chiffres);
+// As a person writes it: no exponent below a trillion (1e+06 reads 1000000),
+// twelve significant figures at most. For values and bounds in messages.
+QString texteLisible(double v);
 // At most that many decimals, without trailing zeros: for numbers in messages.
 QString texteArrondi(double v, int decimales);
 // The whole text (spaces around allowed, a decimal comma accepted) as a finite

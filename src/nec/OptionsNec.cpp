@@ -131,7 +131,7 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
 // The description with the range it states (its %1 and %2).
 QString avecPlage(const QString &description, Defauts::Plage plage)
 {
-    return description.arg(texte(plage.min), texte(plage.max));
+    return description.arg(texteLisible(plage.min), texteLisible(plage.max));
 }
 
 template <class Limites> auto &limiteDeClasse(Classe classe, Limites &l)

@@ -60,10 +60,9 @@ void valide(const Entrees &e)
     };
     for (const Borne &b : bornes)
         if (!b.plage.contient(b.valeur))
-            // The value as typed reads it back: no exponent below a trillion.
-            refuse(b.champ, Textes::NecHorsPlage().arg(QCoreApplication::translate("Nec", b.nom),
-                                                       QString::number(b.valeur, 'g', 12),
-                                                       texte(b.plage.min), texte(b.plage.max)));
+            refuse(b.champ, Textes::NecHorsPlage().arg(
+                                QCoreApplication::translate("Nec", b.nom), texteLisible(b.valeur),
+                                texteLisible(b.plage.min), texteLisible(b.plage.max)));
     if (std::find(std::begin(Baluns), std::end(Baluns), e.boite.balun) == std::end(Baluns))
         refuse(Champ::Balun, Textes::NecBalun());
     if (e.region < RegionMin || e.region > RegionMax)

@@ -187,77 +187,80 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::newRow("zero diameter")
         << QStringList{"--diametre", "0"}
         << Textes::NecHorsPlage().arg("Diamètre du fil (mm)", "0",
-                                      Nec::texte(Defauts::PlageDiametreMm.min),
-                                      Nec::texte(Defauts::PlageDiametreMm.max))
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.min),
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.max))
         << true;
     QTest::newRow("10 nm wire") << QStringList{"--diametre", "0.00001"}
                                 << Textes::NecHorsPlage().arg(
                                        "Diamètre du fil (mm)", "1e-05",
-                                       Nec::texte(Defauts::PlageDiametreMm.min),
-                                       Nec::texte(Defauts::PlageDiametreMm.max))
+                                       Nec::texteLisible(Defauts::PlageDiametreMm.min),
+                                       Nec::texteLisible(Defauts::PlageDiametreMm.max))
                                 << true;
     QTest::newRow("1e62 dB of loss")
         << QStringList{"--perte", "1e62"}
         << Textes::NecHorsPlage().arg("Perte de l'échelle (dB/100 m à 10 MHz)", "1e+62",
-                                      Nec::texte(Defauts::PlagePerteDb100m.min),
-                                      Nec::texte(Defauts::PlagePerteDb100m.max))
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.min),
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.max))
         << true;
     QTest::newRow("10 000 km of ladder")
         << QStringList{"--echelle", "1000000000"}
         << Textes::NecHorsPlage().arg("Longueur de l'échelle (cm)", "1000000000",
-                                      Nec::texte(Defauts::PlageEchelleCm.min),
-                                      Nec::texte(Defauts::PlageEchelleCm.max))
+                                      Nec::texteLisible(Defauts::PlageEchelleCm.min),
+                                      Nec::texteLisible(Defauts::PlageEchelleCm.max))
         << true;
     QTest::newRow("Z0 of a megohm")
         << QStringList{"--z0", "1e6"}
         << Textes::NecHorsPlage().arg("Impédance Z0 (Ω)", "1000000",
-                                      Nec::texte(Defauts::PlageZ0Ohms.min),
-                                      Nec::texte(Defauts::PlageZ0Ohms.max))
+                                      Nec::texteLisible(Defauts::PlageZ0Ohms.min),
+                                      Nec::texteLisible(Defauts::PlageZ0Ohms.max))
         << true;
     QTest::newRow("Z0 of 1e300") << QStringList{"--z0", "1e300"}
-                                 << Textes::NecHorsPlage().arg("Impédance Z0 (Ω)", "1e+300",
-                                                               Nec::texte(Defauts::PlageZ0Ohms.min),
-                                                               Nec::texte(Defauts::PlageZ0Ohms.max))
+                                 << Textes::NecHorsPlage().arg(
+                                        "Impédance Z0 (Ω)", "1e+300",
+                                        Nec::texteLisible(Defauts::PlageZ0Ohms.min),
+                                        Nec::texteLisible(Defauts::PlageZ0Ohms.max))
                                  << true;
     QTest::newRow("1000 km high") << QStringList{"--hauteur", "1e6"}
                                   << Textes::NecHorsPlage().arg(
                                          "Hauteur (m)", "1000000",
-                                         Nec::texte(Defauts::PlageHauteurM.min),
-                                         Nec::texte(Defauts::PlageHauteurM.max))
+                                         Nec::texteLisible(Defauts::PlageHauteurM.min),
+                                         Nec::texteLisible(Defauts::PlageHauteurM.max))
                                   << true;
     QTest::newRow("wire thicker than the branch")
         << QStringList{"--branche", "10", "--diametre", "100"}
         << Textes::NecHorsPlage().arg("Diamètre du fil (mm)", "100",
-                                      Nec::texte(Defauts::PlageDiametreMm.min),
-                                      Nec::texte(Defauts::PlageDiametreMm.max))
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.min),
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.max))
         << true;
     QTest::newRow("height 0 over ground")
         << QStringList{"--hauteur", "0"}
-        << Textes::NecHorsPlage().arg("Hauteur (m)", "0", Nec::texte(Defauts::PlageHauteurM.min),
-                                      Nec::texte(Defauts::PlageHauteurM.max))
+        << Textes::NecHorsPlage().arg("Hauteur (m)", "0",
+                                      Nec::texteLisible(Defauts::PlageHauteurM.min),
+                                      Nec::texteLisible(Defauts::PlageHauteurM.max))
         << true;
     QTest::newRow("negative Z0") << QStringList{"--z0", "-450"}
-                                 << Textes::NecHorsPlage().arg("Impédance Z0 (Ω)", "-450",
-                                                               Nec::texte(Defauts::PlageZ0Ohms.min),
-                                                               Nec::texte(Defauts::PlageZ0Ohms.max))
+                                 << Textes::NecHorsPlage().arg(
+                                        "Impédance Z0 (Ω)", "-450",
+                                        Nec::texteLisible(Defauts::PlageZ0Ohms.min),
+                                        Nec::texteLisible(Defauts::PlageZ0Ohms.max))
                                  << true;
     QTest::newRow("negative loss")
         << QStringList{"--perte", "-1"}
         << Textes::NecHorsPlage().arg("Perte de l'échelle (dB/100 m à 10 MHz)", "-1",
-                                      Nec::texte(Defauts::PlagePerteDb100m.min),
-                                      Nec::texte(Defauts::PlagePerteDb100m.max))
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.min),
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.max))
         << true;
     QTest::newRow("zero limit") << QStringList{"--classe", "haute", "--limite", "0"}
                                 << Textes::NecHorsPlage().arg(
                                        "Limite haute (Ω)", "0",
-                                       Nec::texte(Defauts::PlageLimiteOhms.min),
-                                       Nec::texte(Defauts::PlageLimiteOhms.max))
+                                       Nec::texteLisible(Defauts::PlageLimiteOhms.min),
+                                       Nec::texteLisible(Defauts::PlageLimiteOhms.max))
                                 << true;
     QTest::newRow("velocity factor above 1")
         << QStringList{"--coef-echelle", "1.2"}
         << Textes::NecHorsPlage().arg("Coefficient de vélocité de l'échelle", "1.2",
-                                      Nec::texte(Defauts::PlageCoefEchelle.min),
-                                      Nec::texte(Defauts::PlageCoefEchelle.max))
+                                      Nec::texteLisible(Defauts::PlageCoefEchelle.min),
+                                      Nec::texteLisible(Defauts::PlageCoefEchelle.max))
         << true;
     QTest::newRow("too many segments")
         << QStringList{"--branche", "50000"}
@@ -437,6 +440,8 @@ void TstLigneCommande::moteurFautif()
     QCOMPARE(libre.code, 0);
     QCOMPARE(lignes(libre.sortie).size(), 2);
     QCOMPARE(Nec::verdictMoteur(debian).etat, Nec::EtatMoteur::Fautif);
+    // The engine the tests run, Kesu's own, passes the same check.
+    QCOMPARE(Nec::verdictMoteur(Nec::programmeNec()).etat, Nec::EtatMoteur::Sain);
 }
 
 void TstLigneCommande::echecNec()

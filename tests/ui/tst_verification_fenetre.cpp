@@ -204,50 +204,52 @@ void TstVerificationFenetre::entreesIncorrectes_data()
                                 << "0"
                                 << Textes::NecHorsPlage().arg(
                                        "Diamètre du fil (mm)", "0",
-                                       Nec::texte(Defauts::PlageDiametreMm.min),
-                                       Nec::texte(Defauts::PlageDiametreMm.max));
+                                       Nec::texteLisible(Defauts::PlageDiametreMm.min),
+                                       Nec::texteLisible(Defauts::PlageDiametreMm.max));
     QTest::newRow("diameter of the branch")
         << "Diametre"
         << "20620"
         << Textes::NecHorsPlage().arg("Diamètre du fil (mm)", "20620",
-                                      Nec::texte(Defauts::PlageDiametreMm.min),
-                                      Nec::texte(Defauts::PlageDiametreMm.max));
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.min),
+                                      Nec::texteLisible(Defauts::PlageDiametreMm.max));
     QTest::newRow("height 0") << "Hauteur"
                               << "0"
-                              << Textes::NecHorsPlage().arg("Hauteur (m)", "0",
-                                                            Nec::texte(Defauts::PlageHauteurM.min),
-                                                            Nec::texte(Defauts::PlageHauteurM.max));
+                              << Textes::NecHorsPlage().arg(
+                                     "Hauteur (m)", "0",
+                                     Nec::texteLisible(Defauts::PlageHauteurM.min),
+                                     Nec::texteLisible(Defauts::PlageHauteurM.max));
     QTest::newRow("Z0 0") << "Z0"
                           << "0"
-                          << Textes::NecHorsPlage().arg("Impédance Z0 (Ω)", "0",
-                                                        Nec::texte(Defauts::PlageZ0Ohms.min),
-                                                        Nec::texte(Defauts::PlageZ0Ohms.max));
+                          << Textes::NecHorsPlage().arg(
+                                 "Impédance Z0 (Ω)", "0",
+                                 Nec::texteLisible(Defauts::PlageZ0Ohms.min),
+                                 Nec::texteLisible(Defauts::PlageZ0Ohms.max));
     QTest::newRow("Z0 empty") << "Z0"
                               << "" << Textes::NecPasUnNombre().arg("Impédance Z0 (Ω)", "");
     QTest::newRow("negative loss")
         << "Perte"
         << "-0.5"
         << Textes::NecHorsPlage().arg("Perte de l'échelle (dB/100 m à 10 MHz)", "-0.5",
-                                      Nec::texte(Defauts::PlagePerteDb100m.min),
-                                      Nec::texte(Defauts::PlagePerteDb100m.max));
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.min),
+                                      Nec::texteLisible(Defauts::PlagePerteDb100m.max));
     QTest::newRow("low limit 0") << "LimiteBasse"
                                  << "0"
                                  << Textes::NecHorsPlage().arg(
                                         "Limite basse (Ω)", "0",
-                                        Nec::texte(Defauts::PlageLimiteOhms.min),
-                                        Nec::texte(Defauts::PlageLimiteOhms.max));
+                                        Nec::texteLisible(Defauts::PlageLimiteOhms.min),
+                                        Nec::texteLisible(Defauts::PlageLimiteOhms.max));
     QTest::newRow("high limit negative")
         << "LimiteHaute"
         << "-1000"
         << Textes::NecHorsPlage().arg("Limite haute (Ω)", "-1000",
-                                      Nec::texte(Defauts::PlageLimiteOhms.min),
-                                      Nec::texte(Defauts::PlageLimiteOhms.max));
+                                      Nec::texteLisible(Defauts::PlageLimiteOhms.min),
+                                      Nec::texteLisible(Defauts::PlageLimiteOhms.max));
     QTest::newRow("map end 0") << "LongueurMax"
                                << "0"
                                << Textes::NecHorsPlage().arg(
                                       "Longueur maximale de la carte (cm)", "0",
-                                      Nec::texte(Defauts::PlageLongueurMaxCm.min),
-                                      Nec::texte(Defauts::PlageLongueurMaxCm.max));
+                                      Nec::texteLisible(Defauts::PlageLongueurMaxCm.min),
+                                      Nec::texteLisible(Defauts::PlageLongueurMaxCm.max));
 }
 
 // The message names the field; nothing is computed, nothing typed is lost.
