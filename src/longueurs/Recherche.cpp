@@ -81,9 +81,7 @@ impedancesBande(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, s
     r.emplace_back(e.bandes[j].frequenceKHz * 1e3, zB[j].z);
     if (!surLaBande)
         return r;
-    std::size_t suivant = e.bandes.size();
-    for (std::size_t i = 0; i < j; ++i)
-        suivant += Nec::balayageKHz(e, e.bandes[i]).size();
+    std::size_t suivant = Nec::debutBalayage(e, j);
     for (double kHz : Nec::balayageKHz(e, e.bandes[j]))
         if (suivant < zB.size())
             r.emplace_back(kHz * 1e3, zB[suivant++].z);
@@ -100,27 +98,13 @@ void ecarte(Antennes &a)
     a.echecs.clear();
     if (!a.avecNec())
         return;
-    for (std::size_t v = 0; v < a.entrees.size(); ++v) {
-        const Nec::Entrees &e = a.entrees[v];
-        // The deck's answers: every band's own frequency, then the sweeps.
-        std::size_t suivant = nb;
-        for (std::size_t j = 0; j < nb; ++j) {
-            // Its answers and the frequencies (MHz) they were asked at; what
-            // the list lacks is judged as the check judges it.
-            std::vector<std::pair<std::size_t, double>> rangs{{j, e.bandes[j].frequenceKHz / 1e3}};
-            for (double kHz : Nec::balayageKHz(e, e.bandes[j]))
-                rangs.emplace_back(suivant++, kHz / 1e3);
-            for (const auto &[i, mhz] : rangs) {
-                if (i >= a.zB[v].size())
-                    continue;
-                const auto faute = Nec::fauteReponse(a.zB[v][i], mhz);
-                if (!faute || a.ecartees[j])
-                    continue;
+    for (std::size_t v = 0; v < a.entrees.size(); ++v)
+        for (std::size_t j = 0; j < nb; ++j)
+            if (const auto faute = Nec::fauteBande(a.entrees[v], a.zB[v], j);
+                faute && !a.ecartees[j]) {
                 a.ecartees[j] = true;
-                a.echecs.push_back({e.bandes[j], *faute});
+                a.echecs.push_back({a.entrees[v].bandes[j], *faute});
             }
-        }
-    }
 }
 
 bool ecartee(const Antennes &a, std::size_t j)

@@ -139,6 +139,29 @@ std::optional<QString> fauteReponse(const ImpedanceB &z, double frequenceMHz)
     return std::nullopt;
 }
 
+std::size_t debutBalayage(const Entrees &e, std::size_t j)
+{
+    std::size_t debut = e.bandes.size();
+    for (std::size_t i = 0; i < j; ++i)
+        debut += balayageKHz(e, e.bandes[i]).size();
+    return debut;
+}
+
+std::optional<QString> fauteBande(const Entrees &e, const std::vector<ImpedanceB> &zB,
+                                  std::size_t j)
+{
+    const BandeVerifiee &b = e.bandes[j];
+    const double mhz = b.frequenceKHz / 1000.0;
+    if (j >= zB.size())
+        return Textes::NecSansReponse().arg(texte(mhz));
+    std::optional<QString> faute = fauteReponse(zB[j], mhz);
+    const std::vector<double> balayage = balayageKHz(e, b);
+    const std::size_t debut = debutBalayage(e, j);
+    for (std::size_t i = 0; i < balayage.size() && debut + i < zB.size() && !faute; ++i)
+        faute = fauteReponse(zB[debut + i], balayage[i] / 1000);
+    return faute;
+}
+
 namespace {
 
 bool finie(Complexe z)
@@ -204,31 +227,16 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
     r.cle = {e.longElecDip, e.echelle.coefVelocite, e.classe, e.seuils, e.longueurMaxCm};
     const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
     const double longueurM = e.echelleCm / 100.0;
-    // Where each band's sweep starts among the answers: after every band's
-    // own frequency, then the sweeps in the bands' order.
-    std::vector<std::size_t> debuts;
-    std::size_t debut = e.bandes.size();
-    for (const BandeVerifiee &b : e.bandes) {
-        debuts.push_back(debut);
-        debut += balayageKHz(e, b).size();
-    }
     for (std::size_t j = 0; j < e.bandes.size(); ++j) {
         const BandeVerifiee &b = e.bandes[j];
-        // The band's answers, its own frequency first: any that cannot be
-        // used leaves the band out, with the first reason. A list of
-        // answers shorter than the deck (the sweeps not given) judges the
-        // band by what it holds; a run marks what nec2c left unanswered.
+        // Any answer of the band that cannot be used leaves it out.
+        const std::optional<QString> faute = fauteBande(e, zB, j);
         const std::vector<double> balayage = balayageKHz(e, b);
-        std::optional<QString> faute =
-            j < zB.size() ? fauteReponse(zB[j], b.frequenceKHz / 1000.0)
-                          : Textes::NecSansReponse().arg(texte(b.frequenceKHz / 1000.0));
-        for (std::size_t i = 0; i < balayage.size() && debuts[j] + i < zB.size() && !faute; ++i)
-            faute = fauteReponse(zB[debuts[j] + i], balayage[i] / 1000);
         if (faute) {
             r.echecs.push_back({b, *faute});
             continue;
         }
-        std::size_t suivant = debuts[j];
+        std::size_t suivant = debutBalayage(e, j);
         const double f = b.frequenceKHz * 1e3;
         const CarteBande *avant = bandePrecedente(precedent, r.cle, b);
         CarteBande c{b.k,

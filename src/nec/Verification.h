@@ -131,6 +131,17 @@ struct Resultat {
 // (a passive antenna takes power at its feed).
 std::optional<QString> fauteReponse(const ImpedanceB &z, double frequenceMHz);
 
+// Where band j's sweep starts among a deck's answers: after every band's own
+// frequency, then the sweeps in the bands' order.
+std::size_t debutBalayage(const Entrees &e, std::size_t j);
+
+// Why band j cannot be computed from these answers (its own frequency first,
+// then its sweep), or nothing. Answers shorter than the deck (the sweeps not
+// given) judge the band by what they hold; a run marks what nec2c left
+// unanswered.
+std::optional<QString> fauteBande(const Entrees &e, const std::vector<ImpedanceB> &zB,
+                                  std::size_t j);
+
 // zB holds one impedance per frequency of the deck, in its order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,
 // loss or limits costs no sine. A band whose answer, at its reference
