@@ -10,7 +10,7 @@ for deck in "$@"; do
     dossier=$(mktemp -d)
     cp "$deck" "$dossier/kesu.nec"
     (cd "$dossier" && "$moteur" -i kesu.nec -o kesu.out)
-    grep -v -e 'STRUCTURE SPECIFICATION' -e 'COORDINATES MUST BE INPUT IN' \
+    grep -v -e 'STRUCTURE S[A-Z]*ATION' -e 'COORDINATES MUST BE INPUT IN' \
         -e 'METERS OR BE SCALED TO METERS' -e 'BEFORE STRUCTURE INPUT IS ENDED' \
         "$dossier/kesu.out" >"${deck%.nec}.out"
     rm -rf "$dossier"

@@ -97,6 +97,17 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     auto *fa = new QFormLayout(antenne);
     Diametre = champ(fa, QT_TR_NOOP("Diamètre du fil (mm)"), "Diametre",
                      Nec::texte(defaut.antenne.diametreMm), Nec::Champ::Diametre);
+    Fil = new QComboBox;
+    Fil->setObjectName(QStringLiteral("Fil"));
+    Fil->addItem(tr("Cuivre"), QString::fromLatin1(Nec::NomsFils[0]));
+    Fil->addItem(tr("Aluminium"), QString::fromLatin1(Nec::NomsFils[1]));
+    Fil->addItem(tr("Acier cuivré"), QString::fromLatin1(Nec::NomsFils[2]));
+    Fil->setCurrentIndex(static_cast<int>(defaut.antenne.fil));
+    Fil->setToolTip(tr("Sa résistance chauffe le fil : la part de la puissance perdue est dans "
+                       "la colonne « Perte fil » du tableau"));
+    libelles << new QLabel(tr("Fil"));
+    libelles.back()->setBuddy(Fil);
+    fa->addRow(libelles.back(), Fil);
     Hauteur = champ(fa, QT_TR_NOOP("Hauteur (m)"), "Hauteur", Nec::texte(defaut.antenne.hauteurM),
                     Nec::Champ::Hauteur);
     Sol = new QComboBox;
@@ -114,17 +125,6 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     libelles << new QLabel(tr("Forme"));
     libelles.back()->setBuddy(Forme);
     fa->addRow(libelles.back(), Forme);
-    Fil = new QComboBox;
-    Fil->setObjectName(QStringLiteral("Fil"));
-    Fil->addItem(tr("Cuivre"), QString::fromLatin1(Nec::NomsFils[0]));
-    Fil->addItem(tr("Aluminium"), QString::fromLatin1(Nec::NomsFils[1]));
-    Fil->addItem(tr("Acier cuivré"), QString::fromLatin1(Nec::NomsFils[2]));
-    Fil->setCurrentIndex(static_cast<int>(defaut.antenne.fil));
-    Fil->setToolTip(tr("Sa résistance chauffe le fil : la part de la puissance perdue est dans "
-                       "la colonne « Perte fil » du tableau"));
-    libelles << new QLabel(tr("Fil"));
-    libelles.back()->setBuddy(Fil);
-    fa->addRow(libelles.back(), Fil);
     Angle = champ(fa, QT_TR_NOOP("Angle entre les branches (°)"), "Angle",
                   Nec::texte(defaut.antenne.angleDeg), Nec::Champ::Angle);
     Angle->setToolTip(tr("V inversé : la hauteur est celle du sommet"));
