@@ -3,8 +3,8 @@
 // a child that sets up the application as the program does, shows the
 // window and tells the moment it was shown on the monotonic clock, which the
 // parent compares with the moment it started the child.
-#include "ui/fenetres/A_Propos.h"
-#include "ui/fenetres/L_Main.h"
+#include "ui/fenetres/apropos/A_Propos.h"
+#include "ui/fenetres/principale/L_Main.h"
 #include "ui/plateforme/Application.h"
 #include "ui/plateforme/PlateformeQt.h"
 

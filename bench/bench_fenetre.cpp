@@ -5,7 +5,7 @@
 #include "DefautsTest.h"
 #include "calc/TraceGraphe.h"
 #include "state/EtatCalcul.h"
-#include "ui/fenetres/DernierGraphe.h"
+#include "ui/fenetres/principale/controles/DernierGraphe.h"
 #include "ui/plateforme/Application.h"
 #include "ui/plateforme/PoliceEcran.h"
 

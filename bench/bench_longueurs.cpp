@@ -3,8 +3,8 @@
 // shown (three nec2c runs), the same from the command line, a new search
 // after a change of range or criterion (no nec2c run), and a branch search
 // over 50 branch lengths.
-#include "longueurs/CommandeLongueurs.h"
-#include "ui/fenetres/LongueursConseillees.h"
+#include "commande/CommandeLongueurs.h"
+#include "ui/fenetres/longueurs/LongueursConseillees.h"
 
 #include "Lancement.h"
 #include "ParDefaut.h"
@@ -61,7 +61,7 @@ void commande(benchmark::State &etat)
         sortie.clear();
         QTextStream s(&sortie), e(&erreurs);
         const int code = Longueurs::ligneCommande(
-            {QStringLiteral("--longueurs")}, Nec::litKesuIni, s, e,
+            {QStringLiteral("--longueurs")}, Commande::litKesuIni, s, e,
             [](const std::vector<QByteArray> &decks, double delaiS) {
                 return Nec::ExecutionNec::executeBloquants(decks, Defauts::ExecutionsParalleles,
                                                            Nec::programmeNec(), delaiS);

@@ -2,11 +2,11 @@
 // from "Calculer" to the map painted (nec2c's run is most of it), and the
 // map recomputed and painted after a change of Z0, which runs no nec2c; and
 // "kesu --nec" as a script runs it beside the engine alone on the same deck.
+#include "commande/CommandeNec.h"
 #include "nec/ExecutionNec.h"
-#include "nec/LigneCommande.h"
 #include "nec/Moteur.h"
-#include "ui/fenetres/CarteNec.h"
-#include "ui/fenetres/VerificationNec.h"
+#include "ui/fenetres/verification/CarteNec.h"
+#include "ui/fenetres/verification/VerificationNec.h"
 
 #include "Lancement.h"
 #include "ParDefaut.h"

@@ -1,5 +1,5 @@
-#include "ui/fenetres/A_Propos.h"
-#include "ui/fenetres/L_Main.h"
+#include "ui/fenetres/apropos/A_Propos.h"
+#include "ui/fenetres/principale/L_Main.h"
 #include "ui/plateforme/Application.h"
 #include "ui/plateforme/Arguments.h"
 #include "ui/plateforme/HandlerGarde.h"

@@ -3,6 +3,7 @@
 #include "nec/Nombres.h"
 #include "nec/Regle.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesLongueurs.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "nec/ErreurChamp.h"
 #include "nec/Nombres.h"
-#include "regles/Erreurs.h"
+#include "regles/TextesNec.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
-#include "regles/Erreurs.h"
+#include "regles/TextesNec.h"
 
 #include <QDir>
 #include <QEventLoop>

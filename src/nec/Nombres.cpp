@@ -1,6 +1,7 @@
 #include "nec/Nombres.h"
 
 #include "regles/Erreurs.h"
+#include "regles/TextesNec.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,8 +3,8 @@
 #include "nec/Nombres.h"
 #include "nec/PlanBandes.h"
 #include "regles/Defauts.h"
-#include "regles/Erreurs.h"
 #include "regles/TextesMoteur.h"
+#include "regles/TextesNec.h"
 
 #include <QStringList>
 #include <algorithm>

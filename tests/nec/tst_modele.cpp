@@ -4,6 +4,7 @@
 #include "nec/Verification.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesNec.h"
 
 #include <QTest>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "print/Impression.h"
 #include "print/Legendes.h"
 #include "print/SurfacePage.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/CopieEcran.h"
 #include "ui/plateforme/PlateformeQt.h"
 

@@ -3,8 +3,8 @@
 #include "DefautsTest.h"
 #include "PlateformeTest.h"
 #include "state/EtatCalcul.h"
-#include "ui/fenetres/A_Propos.h"
-#include "ui/fenetres/L_Main.h"
+#include "ui/fenetres/apropos/A_Propos.h"
+#include "ui/fenetres/principale/L_Main.h"
 
 #include <QDir>
 #include <QFile>

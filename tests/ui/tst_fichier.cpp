@@ -3,7 +3,7 @@
 #include "GrapheDirect.h"
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/PoliceEcran.h"
 
 #include <QAction>

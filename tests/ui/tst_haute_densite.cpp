@@ -1,6 +1,6 @@
 #include "FenetreTest.h"
 #include "GrapheDirect.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/Application.h"
 #include "ui/plateforme/PoliceEcran.h"
 

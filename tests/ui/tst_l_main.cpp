@@ -1,9 +1,9 @@
 #include "FenetreTest.h"
 #include "Francais.h"
-#include "ui/fenetres/LongueursConseillees.h"
-#include "ui/fenetres/Modal.h"
-#include "ui/fenetres/VerificationNec.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/editeur/Modal.h"
+#include "ui/fenetres/longueurs/LongueursConseillees.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
+#include "ui/fenetres/verification/VerificationNec.h"
 #include "ui/plateforme/AideViewer.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "FenetreTest.h"
 #include "Francais.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "FenetreTest.h"
 #include "Francais.h"
 #include "resources/Ressources.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 
 #include <QCheckBox>
 #include <QPushButton>

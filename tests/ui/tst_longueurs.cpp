@@ -1,7 +1,7 @@
 #include "FenetreTest.h"
 #include "Francais.h"
 #include "chart/TraceCourbes.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 
 #include <QApplication>
 #include <QComboBox>

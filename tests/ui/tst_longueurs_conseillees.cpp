@@ -1,7 +1,7 @@
 #include "FenetreTest.h"
 #include "Francais.h"
-#include "ui/fenetres/LongueursConseillees.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/longueurs/LongueursConseillees.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/AideViewer.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
 #include "state/FichierBandes.h"
-#include "ui/fenetres/Modal.h"
+#include "ui/fenetres/editeur/Modal.h"
 #include "ui/plateforme/Application.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "FenetreTest.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
 
 #include <QGroupBox>
 #include <QLabel>

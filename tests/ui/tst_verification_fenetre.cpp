@@ -3,10 +3,11 @@
 #include "ProgrammeFactice.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
-#include "ui/fenetres/CarteNec.h"
-#include "ui/fenetres/TableauNec.h"
-#include "ui/fenetres/VerificationNec.h"
-#include "ui/fenetres/ZoneImage.h"
+#include "regles/TextesNec.h"
+#include "ui/fenetres/principale/controles/ZoneImage.h"
+#include "ui/fenetres/verification/CarteNec.h"
+#include "ui/fenetres/verification/TableauNec.h"
+#include "ui/fenetres/verification/VerificationNec.h"
 #include "ui/plateforme/AideViewer.h"
 
 #include <QAction>

@@ -1,13 +1,12 @@
 #include "ui/plateforme/Arguments.h"
 
-#include "longueurs/CommandeLongueurs.h"
-#include "longueurs/OptionsLongueurs.h"
-#include "nec/LigneCommande.h"
+#include "commande/CommandeLongueurs.h"
+#include "commande/CommandeNec.h"
+#include "commande/Ouverture.h"
 #include "nec/Moteur.h"
-#include "nec/OptionsNec.h"
-#include "regles/Commande.h"
-#include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
+#include "regles/TextesLigne.h"
+#include "regles/TextesLongueurs.h"
 #include "ui/plateforme/Langue.h"
 
 #include <QCommandLineParser>

@@ -1,0 +1,391 @@
+#include "commande/CommandeNec.h"
+
+#include "commande/Ouverture.h"
+#include "nec/Interruption.h"
+#include "nec/Nombres.h"
+#include "regles/Defauts.h"
+#include "regles/Erreurs.h"
+#include "regles/TextesCommande.h"
+#include "regles/TextesLigne.h"
+#include "regles/TextesMoteur.h"
+#include "regles/TextesNec.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <type_traits>
+
+namespace Nec {
+
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte)
+{
+    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
+}
+
+double reelOption(const QString &option, const QString &texte)
+{
+    const auto v = nombre(texte);
+    if (!v)
+        valeurIncorrecte(option, texte);
+    return *v;
+}
+
+std::int32_t entierOption(const QString &option, const QString &texte)
+{
+    const double v = reelOption(option, texte);
+    if (v != std::floor(v) || std::fabs(v) > 1e9)
+        valeurIncorrecte(option, texte);
+    return static_cast<std::int32_t>(v);
+}
+
+namespace {
+
+struct OptionNec {
+    QString nom;         // without its dashes
+    QString valeur;      // the value's name in the help; none for a switch
+    QString description; // what it sets, its unit and allowed values
+    std::function<QString(const Demande &)> defaut; // none shown when empty
+    // Reads the value typed after the option: throws when it is bad.
+    std::function<void(Demande &, const QString &option, const QString &texte)> lit;
+};
+
+// An accessor gives the input an option sets, from a Demande const or not:
+// the default is shown from it and the value read into it.
+template <class Champ>
+OptionNec optionReelle(const char *nom, const char *valeur, const QString &description, Champ champ)
+{
+    return {
+        QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
+        [champ](const Demande &d) { return texte(champ(d)); },
+        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = reelOption(o, t); }};
+}
+
+template <class Champ>
+OptionNec optionCentimetres(const char *nom, const QString &description, Champ champ)
+{
+    return {
+        QString::fromLatin1(nom), QStringLiteral("CM"), description,
+        [champ](const Demande &d) { return texte(static_cast<double>(champ(d))); },
+        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = entierOption(o, t); }};
+}
+
+template <class Champ>
+OptionNec optionEntiere(const char *nom, const char *valeur, const QString &description,
+                        Champ champ)
+{
+    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
+            [champ](const Demande &d) { return QString::number(champ(d)); },
+            [champ](Demande &d, const QString &o, const QString &t) {
+                const double v = reelOption(o, t);
+                if (v != std::floor(v) || std::fabs(v) > 1e6)
+                    valeurIncorrecte(o, t);
+                champ(d) = static_cast<int>(v);
+            }};
+}
+
+// The class names the chart's three classes, or the user's tuner, which
+// leaves the chart's class as it is.
+OptionNec optionClasse()
+{
+    QStringList liste;
+    for (const char *n : NomsClasses)
+        liste << QString::fromLatin1(n);
+    return {QStringLiteral("classe"), QCoreApplication::translate("Commande", "CLASSE"),
+            Textes::AideClasse().arg(Commande::enumeration(liste)),
+            [liste](const Demande &d) {
+                return d.entrees.critere == Critere::Boite
+                           ? liste.back()
+                           : liste[static_cast<int>(d.entrees.classe)];
+            },
+            [liste](Demande &d, const QString &o, const QString &t) {
+                for (qsizetype i = 0; i < liste.size(); ++i)
+                    if (liste[i].compare(t, Qt::CaseInsensitive) == 0) {
+                        const bool boite = i + 1 == liste.size();
+                        d.entrees.critere = boite ? Critere::Boite : Critere::Limite;
+                        if (!boite)
+                            d.entrees.classe = static_cast<Classe>(i);
+                        return;
+                    }
+                valeurIncorrecte(o, t);
+            }};
+}
+
+// A value chosen by name, in any case; the names are the enum's, in its order.
+template <std::size_t N, class Champ>
+OptionNec optionNommee(const char *nom, const char *valeur, const QString &description,
+                       const char *const (&noms)[N], Champ champ)
+{
+    using Enum = std::remove_cvref_t<decltype(champ(std::declval<Demande &>()))>;
+    QStringList liste;
+    for (const char *n : noms)
+        liste << QString::fromLatin1(n);
+    return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur),
+            description.arg(Commande::enumeration(liste)),
+            [champ, liste](const Demande &d) { return liste[static_cast<int>(champ(d))]; },
+            [champ, liste](Demande &d, const QString &o, const QString &t) {
+                for (qsizetype i = 0; i < liste.size(); ++i)
+                    if (liste[i].compare(t, Qt::CaseInsensitive) == 0) {
+                        champ(d) = static_cast<Enum>(i);
+                        return;
+                    }
+                valeurIncorrecte(o, t);
+            }};
+}
+
+// The description with the range it states (its %1 and %2).
+QString avecPlage(const QString &description, Defauts::Plage plage)
+{
+    return description.arg(texteLisible(plage.min), texteLisible(plage.max));
+}
+
+template <class Limites> auto &limiteDeClasse(Classe classe, Limites &l)
+{
+    return classe == Classe::Basse ? l.basse : classe == Classe::Moyenne ? l.moyenne : l.haute;
+}
+
+// Every option of the check. They are read in this order: --limite sets the
+// limit of the class that --classe chose.
+const std::vector<OptionNec> &table()
+{
+    static const std::vector<OptionNec> t = [] {
+        OptionNec limite = optionReelle(
+            "limite", "OHM", avecPlage(Textes::AideLimite(), Defauts::PlageLimiteOhms),
+            [](auto &d) -> auto & { return limiteDeClasse(d.entrees.classe, d.entrees.limites); });
+        limite.defaut = [](const Demande &d) {
+            const LimitesAccord &l = d.entrees.limites;
+            return Textes::AideDefautLimite().arg(texte(l.basse), texte(l.moyenne), texte(l.haute));
+        };
+        const OptionNec bandes{
+            QStringLiteral("bandes"), QCoreApplication::translate("Commande", "LISTE"),
+            Textes::AideBandes(), [](const Demande &) { return Textes::AideToutesBandes(); },
+            [](Demande &d, const QString &o, const QString &t) {
+                d.bandes.clear();
+                for (const QString &b : t.split(u','))
+                    d.bandes.push_back({reelOption(o, b), b});
+            }};
+        return std::vector<OptionNec>{
+            optionCentimetres(
+                "branche", avecPlage(Textes::AideBranche(), Defauts::PlageBrancheCm),
+                [](auto &d) -> auto & { return d.entrees.antenne.brancheCm; }),
+            optionCentimetres(
+                "echelle", avecPlage(Textes::AideEchelle(), Defauts::PlageEchelleCm),
+                [](auto &d) -> auto & { return d.entrees.echelleCm; }),
+            optionReelle(
+                "coef-echelle", "VF",
+                avecPlage(Textes::AideCoefEchelle(), Defauts::PlageCoefEchelle),
+                [](auto &d) -> auto & { return d.entrees.echelle.coefVelocite; }),
+            optionReelle(
+                "diametre", "MM", avecPlage(Textes::AideDiametre(), Defauts::PlageDiametreMm),
+                [](auto &d) -> auto & { return d.entrees.antenne.diametreMm; }),
+            optionReelle(
+                "hauteur", "M", avecPlage(Textes::AideHauteur(), Defauts::PlageHauteurM),
+                [](auto &d) -> auto & { return d.entrees.antenne.hauteurM; }),
+            optionNommee(
+                "sol", QT_TRANSLATE_NOOP("Commande", "SOL"), Textes::AideSol(), NomsSols,
+                [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
+            optionReelle(
+                "ecartement", "MM", avecPlage(Textes::AideEcartement(), Defauts::PlageEcartementMm),
+                [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
+            optionNommee(
+                "forme", QT_TRANSLATE_NOOP("Commande", "FORME"), Textes::AideForme(), NomsFormes,
+                [](auto &d) -> auto & { return d.entrees.antenne.forme; }),
+            optionNommee(
+                "fil", QT_TRANSLATE_NOOP("Commande", "FIL"), Textes::AideFil(), NomsFils,
+                [](auto &d) -> auto & { return d.entrees.antenne.fil; }),
+            optionReelle(
+                "angle", QT_TRANSLATE_NOOP("Commande", "DEGRES"), Textes::AideAngle(),
+                [](auto &d) -> auto & { return d.entrees.antenne.angleDeg; }),
+            optionReelle(
+                "z0", "OHM", avecPlage(Textes::AideZ0(), Defauts::PlageZ0Ohms),
+                [](auto &d) -> auto & { return d.entrees.echelle.z0; }),
+            optionReelle(
+                "perte", "DB", avecPlage(Textes::AidePerte(), Defauts::PlagePerteDb100m),
+                [](auto &d) -> auto & { return d.entrees.echelle.perteDb100m; }),
+            optionClasse(),
+            limite,
+            optionEntiere(
+                "balun", QT_TRANSLATE_NOOP("Commande", "RAPPORT"), Textes::AideBalun(),
+                [](auto &d) -> auto & { return d.entrees.boite.balun; }),
+            optionReelle(
+                "ros-max", QT_TRANSLATE_NOOP("Commande", "ROS"),
+                avecPlage(Textes::AideRosMax(), Defauts::PlageRosMax),
+                [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
+            optionEntiere(
+                "region", QT_TRANSLATE_NOOP("Commande", "REGION"), Textes::AideRegion(),
+                [](auto &d) -> auto & { return d.entrees.region; }),
+            optionEntiere(
+                "points", "N", Textes::AidePoints(),
+                [](auto &d) -> auto & { return d.entrees.points; }),
+            bandes,
+            optionReelle(
+                "delai", "S", avecPlage(Textes::AideDelai(), Defauts::PlageDelaiS),
+                [](auto &d) -> auto & { return d.delaiS; }),
+        };
+    }();
+    return t;
+}
+
+QString tape(const OptionNec &o)
+{
+    return QStringLiteral("--") + o.nom;
+}
+
+} // namespace
+
+Demande demandeParDefaut()
+{
+    Demande d;
+    d.entrees.antenne.brancheCm = Defauts::BrancheCm;
+    d.entrees.echelleCm = Defauts::EchelleCm;
+    d.entrees.echelle.coefVelocite = Defauts::CoefEchelle;
+    return d;
+}
+
+QCommandLineOption optionNec()
+{
+    return QCommandLineOption(QStringLiteral("nec"), Textes::AideOptionNec());
+}
+
+QList<QCommandLineOption> optionsNec()
+{
+    const Demande defaut = demandeParDefaut();
+    QList<QCommandLineOption> r;
+    for (const OptionNec &o : table())
+        r << QCommandLineOption(o.nom,
+                                o.defaut ? Textes::AideDefaut().arg(o.description, o.defaut(defaut))
+                                         : o.description,
+                                o.valeur);
+    return r;
+}
+
+QString optionNecDonnee(const QCommandLineParser &parseur)
+{
+    for (const OptionNec &o : table())
+        if (parseur.isSet(o.nom))
+            return tape(o);
+    return {};
+}
+
+Demande demande(const QCommandLineParser &parseur)
+{
+    Demande d = demandeParDefaut();
+    for (const OptionNec &o : table())
+        if (parseur.isSet(o.nom))
+            o.lit(d, tape(o), parseur.value(o.nom));
+    Entrees &e = d.entrees;
+    e.longElecDip =
+        positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), Defauts::CoefDipole);
+    e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
+    if (!Defauts::PlageDelaiS.contient(d.delaiS))
+        valeurIncorrecte(QStringLiteral("--delai"), parseur.value(QStringLiteral("delai")));
+    try {
+        valide(e);
+    } catch (const KesuErreur &erreur) {
+        // The one fault that is not one yet: the bands come from Kesu.ini.
+        if (erreur.texte() != Textes::NecAucuneBande())
+            throw;
+    }
+    return d;
+}
+
+static std::vector<BandeVerifiee> bandes(const std::vector<BandeDemandee> &demandees,
+                                         const FichierBandes::Table &table)
+{
+    std::vector<BandeVerifiee> r;
+    const auto ajoute = [&](int k) {
+        r.push_back({k, table[k - 1].Bande, table[k - 1].Frequence});
+    };
+    if (demandees.empty())
+        for (int k = 1; k <= NombreBandes; ++k)
+            ajoute(k);
+    for (const BandeDemandee &b : demandees) {
+        int k = 1;
+        while (k <= NombreBandes && table[k - 1].Bande != b.bande)
+            ++k;
+        if (k > NombreBandes)
+            leveErreur(Textes::NecBandeInconnue().arg(b.texte));
+        ajoute(k);
+    }
+    return r;
+}
+
+void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
+                    const FichierBandes::Table &table)
+{
+    e.bandes = bandes(demandees, table);
+    // The antenna is cut for the table's highest band, ticked or not, so
+    // that a band's impedance does not depend on the others asked.
+    for (const auto &ligne : table)
+        e.frequenceMaxTableKHz = std::max(e.frequenceMaxTableKHz, ligne.Frequence);
+    valide(e);
+}
+
+int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &litBandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
+{
+    const QList<QCommandLineOption> options =
+        QList{Commande::optionAide(), Commande::optionVersion()} + optionsNec();
+    QCommandLineParser parseur;
+    if (const auto fin =
+            Commande::ouvre(parseur, options, optionNec(), arguments, Textes::AideUtilisationNec(),
+                            Textes::AideNec(), sortie, erreurs, texteMoteurEnUsage))
+        return *fin;
+    Entrees e;
+    std::vector<BandeDemandee> demandees;
+    double delaiS = DelaiBloquantS;
+    try {
+        const Demande d = demande(parseur);
+        e = d.entrees;
+        demandees = d.bandes;
+        delaiS = d.delaiS;
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return Commande::Refus;
+    }
+    const auto table = Commande::tableDeLaCommande(litBandes, erreurs);
+    if (!table)
+        return Commande::Echec;
+    QByteArray d;
+    try {
+        completeBandes(e, demandees, *table);
+        // Too many segments: a value the check refuses.
+        d = deck(e);
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return Commande::Refus;
+    }
+    const Bilan bilan = calcule(d, nombreFrequences(e), delaiS);
+    if (const auto *message = std::get_if<QString>(&bilan)) {
+        erreurs << *message << '\n';
+        return Commande::Echec;
+    }
+    // The bands computed are written; each one left out is named with its
+    // reason, and the exit status says the table is not whole.
+    const Resultat r = evalue(e, std::get<std::vector<ImpedanceB>>(bilan));
+    sortie << QString::fromUtf8(csv(r.lignes));
+    for (const BandeEchouee &echec : r.echecs)
+        erreurs << Textes::BandeEchouee().arg(echec.bande.bande).arg(echec.raison) << '\n';
+    return r.echecs.empty() ? Commande::Reussite : Commande::Echec;
+}
+
+int ligneCommande(const QStringList &arguments, const FichierBandes::Table &table,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
+{
+    return ligneCommande(
+        arguments, [&] { return table; }, sortie, erreurs, calcule);
+}
+
+int ligneCommande(const QStringList &arguments)
+{
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    installeInterruptions();
+    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
+                         [](const QByteArray &d, int n, double delaiS) {
+                             return ExecutionNec::executeBloquant(d, n, programmeNec(), delaiS);
+                         });
+}
+
+} // namespace Nec

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "commande/Ouverture.h"
+#include "nec/ExecutionNec.h"
+#include "nec/Verification.h"
+#include "state/FichierBandes.h"
+
+#include <QCommandLineOption>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QCommandLineParser;
+
+// The check's options on the command line, in one table: each one's name, its
+// value's name, its help and the input it sets.
+
+// "kesu --nec [options]": the check's table as CSV on standard output, no window.
+namespace Nec {
+
+// A band named on the command line, as typed for the message that may name it.
+struct BandeDemandee {
+    double bande;
+    QString texte;
+};
+
+// What the command line asks for before the band table is read: every input
+// but the bands, which are rows of Kesu.ini.
+struct Demande {
+    Entrees entrees;                   // its bands left empty
+    std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
+    double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
+};
+
+// An option's value as a number, or as a whole number (centimetres, counts):
+// a text that is not one throws the message naming the option and the text.
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte);
+double reelOption(const QString &option, const QString &texte);
+std::int32_t entierOption(const QString &option, const QString &texte);
+
+// The main window's start-up values: what an absent option leaves.
+Demande demandeParDefaut();
+
+// "--nec" itself.
+QCommandLineOption optionNec();
+
+// The check's options, for a parser; their help gives each one's unit, allowed
+// values and default.
+QList<QCommandLineOption> optionsNec();
+
+// The first of them the parser found, as typed ("--z0"), or nothing.
+QString optionNecDonnee(const QCommandLineParser &parseur);
+
+// The inputs a parsed line asks for. Throws the message of the first bad
+// value; every input but the bands is also checked against its limits here,
+// so that a bad value is told even where there is no band table.
+Demande demande(const QCommandLineParser &parseur);
+
+// Computes a deck's impedances at B (nec2c, or a stand-in in tests), giving up
+// after delaiS seconds (never when 0).
+using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences, double delaiS)>;
+
+// The bands named on the line (all when none is), from the band table, and the
+// table's highest frequency; throws when a band is unknown or the inputs are bad.
+void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
+                    const FichierBandes::Table &table);
+
+// The arguments after the program's name, "--nec" included. Every option and
+// value is checked before the band table is read. --help and --version print
+// on sortie. Returns the exit status: 0, 1 when the band table cannot be read
+// or the computation fails, 2 for a bad option or value.
+int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &bandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule);
+
+// The same with a band table at hand.
+int ligneCommande(const QStringList &arguments, const FichierBandes::Table &bandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule);
+
+// The same with Kesu.ini from the working folder and the real nec2c; SIGINT or
+// SIGTERM during the run stops nec2c and removes its folder.
+int ligneCommande(const QStringList &arguments);
+
+} // namespace Nec

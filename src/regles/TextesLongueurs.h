@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// What the advised lengths' search says when it refuses its range or count.
+namespace Textes {
+
+// The advised lengths' search. Functions, so that each is translated when said.
+inline QString LongueursPlage()
+{
+    return QCoreApplication::translate(
+        "Textes", "Échelle : la longueur de départ doit être positive ou nulle, et au plus celle "
+                  "de fin, qui ne dépasse pas %1 cm");
+}
+inline QString LongueursTolerance()
+{
+    return QCoreApplication::translate(
+        "Textes", "Tolérance sur les branches : elle doit être comprise entre 0 et %1 %");
+}
+inline QString LongueursBranches()
+{
+    return QCoreApplication::translate(
+        "Textes", "Branches : la longueur de départ doit être positive et au plus celle de fin, "
+                  "avec un pas d'au moins %1 cm et au plus %2 longueurs");
+}
+inline QString LongueursNombre()
+{
+    return QCoreApplication::translate("Textes", "Nombre de fenêtres : il doit être positif");
+}
+inline QString OptionSansLongueurs()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --longueurs");
+}
+
+} // namespace Textes

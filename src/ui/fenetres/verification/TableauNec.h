@@ -1,0 +1,18 @@
+#pragma once
+
+#include "nec/Verification.h"
+#include "ui/fenetres/communs/TableauEtale.h"
+
+#include <vector>
+
+// The NEC-2 check's table, a line per band. Greyed, it still shows results
+// that no longer match the inputs. A band the run could not compute keeps its
+// line, with the reason across the values.
+class TableauNec : public TableauEtale {
+    Q_OBJECT
+public:
+    explicit TableauNec(QWidget *parent = nullptr);
+
+    void montre(const std::vector<Nec::LigneTableau> &lignes,
+                const std::vector<Nec::BandeEchouee> &echecs, bool grise);
+};

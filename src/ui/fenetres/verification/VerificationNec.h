@@ -1,0 +1,120 @@
+#pragma once
+
+#include "nec/ExecutionNec.h"
+#include "nec/Verification.h"
+#include "ui/fenetres/communs/ErreursChamps.h"
+
+#include <QDialog>
+#include <functional>
+
+class CarteNec;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class TableauNec;
+
+// The "Vérification NEC-2" window: gathers the check's own inputs, starts the
+// computation and shows its map and table. nec2c runs as a separate process,
+// so the program stays responsive meanwhile. The results shown always match
+// the inputs shown: a change that needs no new run redraws them at once, any
+// other greys them until "Calculer" computes them again.
+class VerificationNec : public QDialog {
+    Q_OBJECT
+public:
+    // What the main window gives: branch, ladder, velocity factor, class,
+    // thresholds and ticked bands; throws a Nec::ErreurChamp naming the main
+    // window's box that is bad.
+    using EntreesPrincipales = std::function<Nec::Entrees()>;
+
+    explicit VerificationNec(EntreesPrincipales principales, QWidget *parent = nullptr);
+    ~VerificationNec() override;
+
+    // The check's own inputs (antenna, ladder, tuner, region) as this window
+    // last saved them in the user's settings, its defaults where none was,
+    // over the main window's: what another window computes the same antenna from.
+    static Nec::Entrees entreesReglees(Nec::Entrees e);
+
+    // What the map's end box takes, as when empty, for twice the ladder.
+    static inline const QString Auto = QStringLiteral("auto");
+
+    QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
+        *LimiteHaute, *LongueurMax, *RosMax;
+    QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict;
+    QLabel *Principale, *Classe, *Etat, *Survol;
+    QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
+    QProgressBar *Progression;
+    CarteNec *Carte;
+    TableauNec *Tableau;
+
+    Nec::ExecutionNec &execution() { return *execution_; }
+    const Nec::Resultat &resultat() const { return resultat_; }
+    // The inputs the results shown were computed from.
+    const Nec::Entrees &entreesResultat() const { return entrees_; }
+    // True while the results shown no longer match the inputs.
+    bool perime() const { return perime_; }
+    // The error shown beside an input's box; empty when none is.
+    QString erreur(Nec::Champ champ) const { return erreurs_.texte(champ); }
+
+    void CalculerClick();
+    void AnnulerClick();
+    void ExporterClick();
+    // Brings the results shown in line with the inputs: redrawn when they
+    // need no new nec2c run (Z0, loss, limits, end of the map, the ladder, the
+    // class), greyed otherwise or while an input is bad.
+    void actualise();
+
+signals:
+    void longueurChoisie(std::int32_t cm);
+    // "Calculer" met a bad box of the main window: it is that window's to focus.
+    void champPrincipalIncorrect(Nec::Champ champ);
+
+protected:
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    enum class Ton { Info, Perime, Erreur };
+
+    // The inputs as they stand and their deck. `carteAuto` is the map's end
+    // when its box says "auto"; 0 takes the default for the current ladder.
+    Nec::Entrees entrees(std::int32_t carteAuto, QByteArray &deck) const;
+    void termine(const std::vector<Nec::ImpedanceB> &z);
+    void echec(const QString &texte);
+    void enCours(bool oui);
+    void arrete();
+    void montre();
+    void grise(const QString &raison);
+    void montreErreur(const Nec::ErreurChamp &erreur, bool focalise);
+    void afficheEtat(const QString &texte, Ton ton = Ton::Info);
+    void afficheEchecs();
+    // Choosing an inverted V whose ends would reach the ground at the height
+    // typed raises the apex to the lowest height that keeps them clear, and
+    // says so: the user is never greeted by a refusal of the values as they
+    // were.
+    void proposeSommet();
+    void afficheContexteCourant();
+    void vide(const QString &etat);
+    void litReglages();
+    void sauveReglages() const;
+    QSize tailleOuverture() const;
+
+    EntreesPrincipales principales_;
+    Nec::ExecutionNec *execution_;
+    ErreursChamps erreurs_;
+    QByteArray deckDemande_;
+    Nec::Entrees demandees_;
+    // The last result: the deck nec2c computed, its impedances at B, the
+    // inputs they are shown for.
+    QByteArray deck_;
+    std::vector<Nec::ImpedanceB> zB_;
+    Nec::Entrees entrees_;
+    Nec::Resultat resultat_;
+    bool perime_ = false;
+    // The map's "auto" end, fixed by the last computation: a length clicked
+    // on the map must not rescale it under the mouse.
+    std::int32_t carteAuto_ = 0;
+};

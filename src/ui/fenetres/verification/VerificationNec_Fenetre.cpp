@@ -1,0 +1,379 @@
+// The NEC-2 window's layout, its opening size and the settings it keeps.
+#include "ui/fenetres/communs/TailleOuverture.h"
+#include "ui/fenetres/verification/VerificationNec.h"
+
+#include "nec/Nombres.h"
+#include "ui/fenetres/verification/CarteNec.h"
+#include "ui/fenetres/verification/TableauNec.h"
+#include "ui/plateforme/AideViewer.h"
+#include "ui/plateforme/HandlerGarde.h"
+#include "ui/plateforme/PoliceEcran.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+
+// The user's settings, never Kesu.ini: ~/.config/Kesu/Kesu.conf on Linux.
+const QString Organisation = QStringLiteral("Kesu");
+const QString Groupe = QStringLiteral("VerificationNec");
+
+QString Legende()
+{
+    return QCoreApplication::translate(
+        "VerificationNec",
+        "En couleur : C ne doit pas tomber là ; vide : C peut y tomber ; trait rouge : "
+        "le graphe laisse C tomber là où la boîte ne l'accorde pas. Un clic reporte "
+        "la longueur dans l'échelle.");
+}
+
+// What the ground list shows, in the order of Nec::Sol.
+constexpr const char *NomsAffiches[] = {QT_TRANSLATE_NOOP("VerificationNec", "Espace libre"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol pauvre"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol moyen"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol bon"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Eau de mer")};
+static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
+
+QString libelleSol(Nec::Sol sol)
+{
+    QString t = QCoreApplication::translate("VerificationNec", NomsAffiches[static_cast<int>(sol)]);
+    if (const auto c = Nec::constantes(sol))
+        t += QStringLiteral(" (εr %1, σ %2 S/m)")
+                 .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
+    return t;
+}
+
+} // namespace
+
+VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent)
+    : QDialog(parent), principales_(std::move(principales)), execution_(new Nec::ExecutionNec(this))
+{
+    setObjectName(QStringLiteral("VerificationNec"));
+    setWindowTitle(tr("Vérification NEC-2"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setModal(false);
+    // A scalable font: the main window's bitmap one has neither "ε" nor "|",
+    // and does not grow on a finer screen.
+    setFont(PoliceVectorielle());
+
+    // The defaults are those of the computation's own inputs.
+    const Nec::Entrees defaut;
+    QList<QLabel *> libelles;
+    const auto champ = [&](QFormLayout *forme, const char *libelle, const char *nom,
+                           const QString &texte, Nec::Champ cle) {
+        auto *e = new QLineEdit(texte);
+        e->setObjectName(QString::fromLatin1(nom));
+        e->setAccessibleName(tr(libelle));
+        auto *l = new QLabel(tr(libelle));
+        l->setBuddy(e);
+        libelles << l;
+        forme->addRow(l, e);
+        erreurs_.ajoute(cle, forme, e);
+        return e;
+    };
+    const auto lecture = [](QFormLayout *forme, const char *nom) {
+        auto *l = new QLabel;
+        l->setObjectName(QString::fromLatin1(nom));
+        l->setWordWrap(true);
+        forme->addRow(l);
+        return l;
+    };
+
+    auto *antenne = new QGroupBox(tr("Antenne"));
+    auto *fa = new QFormLayout(antenne);
+    Diametre = champ(fa, QT_TR_NOOP("Diamètre du fil (mm)"), "Diametre",
+                     Nec::texte(defaut.antenne.diametreMm), Nec::Champ::Diametre);
+    Fil = new QComboBox;
+    Fil->setObjectName(QStringLiteral("Fil"));
+    Fil->addItem(tr("Cuivre"), QString::fromLatin1(Nec::NomsFils[0]));
+    Fil->addItem(tr("Aluminium"), QString::fromLatin1(Nec::NomsFils[1]));
+    Fil->addItem(tr("Acier cuivré"), QString::fromLatin1(Nec::NomsFils[2]));
+    Fil->setCurrentIndex(static_cast<int>(defaut.antenne.fil));
+    Fil->setToolTip(tr("Sa résistance chauffe le fil : la part de la puissance perdue est dans "
+                       "la colonne « Perte fil » du tableau"));
+    libelles << new QLabel(tr("Fil"));
+    libelles.back()->setBuddy(Fil);
+    fa->addRow(libelles.back(), Fil);
+    Hauteur = champ(fa, QT_TR_NOOP("Hauteur (m)"), "Hauteur", Nec::texte(defaut.antenne.hauteurM),
+                    Nec::Champ::Hauteur);
+    Sol = new QComboBox;
+    Sol->setObjectName(QStringLiteral("Sol"));
+    for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
+        Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
+    Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
+    libelles << new QLabel(tr("Sol"));
+    fa->addRow(libelles.back(), Sol);
+    Forme = new QComboBox;
+    Forme->setObjectName(QStringLiteral("Forme"));
+    Forme->addItem(tr("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
+    Forme->addItem(tr("V inversé"), QString::fromLatin1(Nec::NomsFormes[1]));
+    Forme->setCurrentIndex(static_cast<int>(defaut.antenne.forme));
+    libelles << new QLabel(tr("Forme"));
+    libelles.back()->setBuddy(Forme);
+    fa->addRow(libelles.back(), Forme);
+    Angle = champ(fa, QT_TR_NOOP("Angle entre les branches (°)"), "Angle",
+                  Nec::texte(defaut.antenne.angleDeg), Nec::Champ::Angle);
+    Angle->setToolTip(tr("V inversé : la hauteur est celle du sommet"));
+
+    auto *echelle = new QGroupBox(tr("Échelle"));
+    auto *fe = new QFormLayout(echelle);
+    Z0 = champ(fe, QT_TR_NOOP("Impédance Z0 (Ω)"), "Z0", Nec::texte(defaut.echelle.z0),
+               Nec::Champ::Z0);
+    Perte = champ(fe, QT_TR_NOOP("Perte (dB/100 m à 10 MHz)"), "Perte",
+                  Nec::texte(defaut.echelle.perteDb100m), Nec::Champ::Perte);
+    Ecartement = champ(fe, QT_TR_NOOP("Écartement de l'échelle (mm)"), "Ecartement",
+                       Nec::texte(defaut.antenne.ecartementMm), Nec::Champ::Ecartement);
+    // What the main window gives, shown where the ladder's own inputs are;
+    // the errors of its boxes are said under it.
+    Principale = lecture(fe, "Principale");
+    erreurs_.ajoute(Nec::Champ::Branche, fe, Principale);
+    for (Nec::Champ c :
+         {Nec::Champ::Echelle, Nec::Champ::CoefEchelle, Nec::Champ::CoefDipole, Nec::Champ::Bandes})
+        erreurs_.ajoute(c, Nec::Champ::Branche);
+
+    auto *accord = new QGroupBox(tr("Accord"));
+    auto *fc = new QFormLayout(accord);
+    Classe = lecture(fc, "Classe");
+    LimiteBasse = champ(fc, QT_TR_NOOP("Limite basse, |Z| ≤ (Ω)"), "LimiteBasse",
+                        Nec::texte(defaut.limites.basse), Nec::Champ::LimiteBasse);
+    LimiteMoyenne = champ(fc, QT_TR_NOOP("Limite moyenne, |Z| ≤ (Ω)"), "LimiteMoyenne",
+                          Nec::texte(defaut.limites.moyenne), Nec::Champ::LimiteMoyenne);
+    LimiteHaute = champ(fc, QT_TR_NOOP("Limite haute, |Z| ≥ (Ω)"), "LimiteHaute",
+                        Nec::texte(defaut.limites.haute), Nec::Champ::LimiteHaute);
+    const auto liste = [&](QFormLayout *forme, const char *libelle, const char *nom,
+                           std::initializer_list<std::pair<const char *, QString>> choix) {
+        auto *c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(nom));
+        for (const auto &[texte, donnee] : choix)
+            c->addItem(tr(texte), donnee);
+        libelles << new QLabel(tr(libelle));
+        libelles.back()->setBuddy(c);
+        forme->addRow(libelles.back(), c);
+        return c;
+    };
+    Critere = liste(fc, QT_TR_NOOP("Critère"), "Critere",
+                    {{QT_TR_NOOP("Limite de |Z| de la classe"), QStringLiteral("limite")},
+                     {QT_TR_NOOP("Boîte d'accord"), QStringLiteral("boite")}});
+    Balun = liste(
+        fc, QT_TR_NOOP("Balun"), "Balun",
+        {{"1:1", QStringLiteral("1")}, {"4:1", QStringLiteral("4")}, {"9:1", QStringLiteral("9")}});
+    Balun->setCurrentIndex(Balun->findData(QString::number(defaut.boite.balun)));
+    RosMax = champ(fc, QT_TR_NOOP("ROS maximal de la boîte (50 Ω)"), "RosMax",
+                   Nec::texte(defaut.boite.rosMax), Nec::Champ::RosMax);
+    Region =
+        liste(fc, QT_TR_NOOP("Région IARU"), "Region",
+              {{"1", QStringLiteral("1")}, {"2", QStringLiteral("2")}, {"3", QStringLiteral("3")}});
+    Region->setCurrentIndex(Region->findData(QString::number(defaut.region)));
+    Verdict = liste(fc, QT_TR_NOOP("Verdict"), "Verdict",
+                    {{QT_TR_NOOP("à la fréquence de référence"), QStringLiteral("reference")},
+                     {QT_TR_NOOP("sur toute la bande"), QStringLiteral("bande")}});
+    erreurs_.ajoute(Nec::Champ::Balun, fc, Balun);
+    erreurs_.ajoute(Nec::Champ::Region, fc, Region);
+    LongueurMax = champ(fc, QT_TR_NOOP("Longueur maximale (m)"), "LongueurMax", QString(),
+                        Nec::Champ::LongueurMax);
+    LongueurMax->setPlaceholderText(Auto);
+    LongueurMax->setToolTip(
+        tr("Vide ou « auto » : deux fois la longueur de l'échelle, et 40 m au moins"));
+    // One column of boxes through the three groups.
+    int largeur = 0;
+    for (const QLabel *l : libelles)
+        largeur = std::max(largeur, l->sizeHint().width());
+    for (QLabel *l : libelles)
+        l->setMinimumWidth(largeur);
+
+    Calculer = new QPushButton(tr("Calculer"));
+    Annuler = new QPushButton(tr("Annuler"));
+    Exporter = new QPushButton(tr("Exporter CSV…"));
+    Fermer = new QPushButton(tr("Fermer"));
+    Calculer->setObjectName(QStringLiteral("Calculer"));
+    Annuler->setObjectName(QStringLiteral("Annuler"));
+    Exporter->setObjectName(QStringLiteral("Exporter"));
+    Fermer->setObjectName(QStringLiteral("Fermer"));
+    Calculer->setDefault(true);
+    Progression = new QProgressBar;
+    Progression->setObjectName(QStringLiteral("Progression"));
+    Progression->setTextVisible(false);
+
+    // The inputs keep to a narrow column: the map and the table get the rest.
+    auto *saisies = new QWidget;
+    auto *pile = new QVBoxLayout(saisies);
+    pile->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
+        pile->addWidget(w);
+    auto *boutons = new QHBoxLayout;
+    boutons->addWidget(Calculer);
+    boutons->addWidget(Annuler);
+    pile->addLayout(boutons);
+    pile->addWidget(Progression);
+    pile->addStretch();
+    // On a screen too low for them the inputs scroll; "Exporter" and
+    // "Fermer" stay in sight.
+    auto *defile = new QScrollArea;
+    defile->setWidget(saisies);
+    defile->setWidgetResizable(true);
+    defile->setFrameShape(QFrame::NoFrame);
+    defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *colonne = new QWidget;
+    colonne->setFixedWidth(372);
+    auto *gauche = new QVBoxLayout(colonne);
+    gauche->setContentsMargins(0, 0, 0, 0);
+    gauche->addWidget(defile, 1);
+    auto *bas = new QHBoxLayout;
+    bas->addWidget(Exporter);
+    bas->addWidget(Fermer);
+    gauche->addLayout(bas);
+
+    // The state of the results, said above them.
+    Etat = new QLabel;
+    Etat->setObjectName(QStringLiteral("Etat"));
+    Etat->setWordWrap(true);
+    Etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Carte = new CarteNec;
+    Carte->setObjectName(QStringLiteral("Carte"));
+    Survol = new QLabel(Legende());
+    Survol->setObjectName(QStringLiteral("Survol"));
+    // Wrapped, so that the legend does not hold the window wider than a small
+    // screen.
+    Survol->setWordWrap(true);
+    Tableau = new TableauNec;
+    Tableau->setObjectName(QStringLiteral("Tableau"));
+    // The platform gives headers a font of their own, which the window's does
+    // not replace.
+    Tableau->horizontalHeader()->setFont(font());
+    auto *droite = new QVBoxLayout;
+    droite->addWidget(Etat);
+    droite->addWidget(Carte);
+    droite->addWidget(Survol);
+    droite->addWidget(Tableau, 1);
+
+    auto *tout = new QHBoxLayout(this);
+    tout->addWidget(colonne);
+    tout->addLayout(droite, 1);
+    resize(tailleOuverture());
+
+    litReglages();
+    enCours(false);
+    Exporter->setEnabled(false);
+    Etat->hide();
+
+    connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
+    connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
+    connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
+    connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+        connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
+    for (QComboBox *c : {Sol, Fil, Region, Critere, Balun})
+        connecteGarde(c, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    // The verdict shown changes the map alone.
+    connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {
+        if (!zB_.empty())
+            montre();
+    });
+    // The angle is an inverted V's only.
+    const auto formeChoisie = [this] {
+        Angle->setEnabled(Forme->currentIndex() == static_cast<int>(Nec::Forme::VInversee));
+    };
+    formeChoisie();
+    connecteGarde(Forme, &QComboBox::currentIndexChanged, this, [this, formeChoisie] {
+        formeChoisie();
+        actualise();
+        proposeSommet();
+    });
+    connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
+        Progression->setRange(0, total);
+        Progression->setValue(faites);
+    });
+    connect(execution_, &Nec::ExecutionNec::termine, this,
+            [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
+    connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) { echec(t); });
+    connect(Carte, &CarteNec::survol, Survol,
+            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende() : t); });
+    connect(Carte, &CarteNec::longueurChoisie, this, &VerificationNec::longueurChoisie);
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connecteGarde(f1, &QShortcut::activated, this,
+                  [] { plateforme().aide(AideViewer::document(), AideViewer::ContexteNec); });
+}
+
+VerificationNec::~VerificationNec() = default;
+
+QSize VerificationNec::tailleOuverture() const
+{
+    return ::tailleOuverture(this, QSize(1180, 640));
+}
+
+void VerificationNec::litReglages()
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+        e->setText(s.value(e->objectName(), e->text()).toString());
+    for (QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict}) {
+        const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
+        if (i >= 0)
+            liste->setCurrentIndex(i);
+    }
+}
+
+void VerificationNec::sauveReglages() const
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
+                               LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+        s.setValue(e->objectName(), e->text());
+    for (const QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict})
+        s.setValue(liste->objectName(), liste->currentData());
+}
+
+Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
+{
+    QSettings s(Organisation, Organisation);
+    s.beginGroup(Groupe);
+    const auto reel = [&s](const char *cle, double defaut) {
+        const auto v = Nec::nombre(s.value(QString::fromLatin1(cle)).toString());
+        return v ? *v : defaut;
+    };
+    const auto indice = [&s](const char *cle, const auto &noms, int defaut) {
+        const QString v = s.value(QString::fromLatin1(cle)).toString();
+        for (std::size_t i = 0; i < std::size(noms); ++i)
+            if (v == QString::fromLatin1(noms[i]))
+                return static_cast<int>(i);
+        return defaut;
+    };
+    Nec::Antenne &a = e.antenne;
+    a.diametreMm = reel("Diametre", a.diametreMm);
+    a.hauteurM = reel("Hauteur", a.hauteurM);
+    a.sol = static_cast<Nec::Sol>(indice("Sol", Nec::NomsSols, static_cast<int>(a.sol)));
+    a.ecartementMm = reel("Ecartement", a.ecartementMm);
+    a.forme = static_cast<Nec::Forme>(indice("Forme", Nec::NomsFormes, static_cast<int>(a.forme)));
+    if (a.forme == Nec::Forme::VInversee)
+        a.angleDeg = reel("Angle", a.angleDeg);
+    a.fil = static_cast<Nec::Fil>(indice("Fil", Nec::NomsFils, static_cast<int>(a.fil)));
+    e.echelle.z0 = reel("Z0", e.echelle.z0);
+    e.echelle.perteDb100m = reel("Perte", e.echelle.perteDb100m);
+    e.limites = {reel("LimiteBasse", e.limites.basse), reel("LimiteMoyenne", e.limites.moyenne),
+                 reel("LimiteHaute", e.limites.haute)};
+    e.critere = s.value(QStringLiteral("Critere")).toString() == QLatin1String("boite")
+                    ? Nec::Critere::Boite
+                    : Nec::Critere::Limite;
+    e.boite = {static_cast<int>(reel("Balun", e.boite.balun)), reel("RosMax", e.boite.rosMax)};
+    e.region = static_cast<int>(reel("Region", e.region));
+    return e;
+}
