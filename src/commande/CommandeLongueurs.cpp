@@ -3,6 +3,7 @@
 #include "commande/Ouverture.h"
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
+#include "nec/Nombres.h"
 #include "nec/Moteur.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"

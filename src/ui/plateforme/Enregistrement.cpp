@@ -3,6 +3,7 @@
 #include "ui/plateforme/Emplacements.h"
 #include "ui/plateforme/Reglages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
