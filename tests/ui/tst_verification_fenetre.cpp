@@ -70,6 +70,7 @@ private slots:
     void exportCsv();
     void reglagesRetenus();
     void vInverseRelevee();
+    void entreeCalcule();
 
 private:
     QTemporaryDir dossier_;
@@ -565,6 +566,28 @@ void TstVerificationFenetre::vInverseRelevee()
     t.v->Hauteur->setText("14");
     t.v->Forme->setCurrentIndex(static_cast<int>(Nec::Forme::VInversee));
     QCOMPARE(t.v->Hauteur->text(), "14");
+}
+
+// Enter in a box runs the computation, and during it does nothing: the
+// window, and what was typed, stay.
+void TstVerificationFenetre::entreeCalcule()
+{
+    Verification t;
+    t.v->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.v));
+    // "Calculer" clicked greys out; the focus leaves it for "Fermer".
+    QTest::mouseClick(t.v->Calculer, Qt::LeftButton);
+    QVERIFY(!t.v->Calculer->isEnabled());
+    t.v->Hauteur->setFocus();
+    QTest::keyClick(t.v->Hauteur, Qt::Key_Return);
+    QVERIFY(t.v->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(t.v->Calculer->isEnabled(), 20000);
+    QCOMPARE(t.v->execution().executions(), 1);
+    t.v->Hauteur->setText("12");
+    QTest::keyClick(t.v->Hauteur, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(t.v->execution().executions(), 2, 20000);
+    QVERIFY(t.v->isVisible());
+    QCOMPARE(t.v->Hauteur->text(), "12");
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -5,6 +5,7 @@
 #include "regles/Erreurs.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
+#include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/longueurs/CarteLongueurs.h"
 #include "ui/plateforme/HandlerGarde.h"
 
@@ -276,6 +277,12 @@ void LongueursConseillees::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     criteres();
+}
+
+void LongueursConseillees::keyPressEvent(QKeyEvent *e)
+{
+    if (!traiteEntree(e, *Chercher))
+        QDialog::keyPressEvent(e);
 }
 
 void LongueursConseillees::closeEvent(QCloseEvent *e)

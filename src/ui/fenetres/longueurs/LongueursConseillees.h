@@ -57,6 +57,7 @@ signals:
     void appliquer(std::int32_t echelleCm, std::optional<std::int32_t> brancheCm);
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 

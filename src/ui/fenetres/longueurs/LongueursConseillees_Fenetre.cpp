@@ -4,6 +4,7 @@
 #include "nec/Nombres.h"
 #include "ui/fenetres/communs/TableauEtale.h"
 #include "ui/fenetres/communs/TailleOuverture.h"
+#include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/longueurs/CarteLongueurs.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -119,7 +120,6 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Appliquer->setToolTip(tr("Reporte le centre de la fenêtre choisie dans la longueur de "
                              "l'échelle (et la branche, si elle a été cherchée), puis lance le "
                              "graphe"));
-    Chercher->setDefault(true);
     Appliquer->setEnabled(false);
     Progression = new QProgressBar;
     Progression->setObjectName(QStringLiteral("Progression"));
@@ -189,6 +189,7 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
     connecteGarde(Appliquer, &QPushButton::clicked, this, [this] { AppliquerClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    sansBoutonParDefaut(*this);
     connecteGarde(Liste, &QTableWidget::currentCellChanged, this, [this] { montreChoisie(); });
     connecteGarde(Liste, &QTableWidget::cellDoubleClicked, this, [this] { AppliquerClick(); });
     connect(calculs_, &Longueurs::CalculsNec::progression, this, [this](int faites, int total) {

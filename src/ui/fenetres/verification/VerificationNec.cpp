@@ -5,6 +5,7 @@
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 #include "state/EcritureFichier.h"
+#include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -372,6 +373,12 @@ void VerificationNec::ExporterClick()
     if (nom.isEmpty())
         return;
     EcritOuSignale(nom, Nec::csv(entrees_, resultat_.lignes), Textes::FichierNonEnregistre());
+}
+
+void VerificationNec::keyPressEvent(QKeyEvent *e)
+{
+    if (!traiteEntree(e, *Calculer))
+        QDialog::keyPressEvent(e);
 }
 
 void VerificationNec::closeEvent(QCloseEvent *e)

@@ -71,6 +71,7 @@ signals:
     void champPrincipalIncorrect(Nec::Champ champ);
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void hideEvent(QHideEvent *e) override;

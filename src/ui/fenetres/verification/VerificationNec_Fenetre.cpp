@@ -1,5 +1,6 @@
 // The NEC-2 window's layout, its opening size and the settings it keeps.
 #include "ui/fenetres/communs/TailleOuverture.h"
+#include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/verification/VerificationNec.h"
 
 #include "nec/Nombres.h"
@@ -203,7 +204,6 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Annuler->setObjectName(QStringLiteral("Annuler"));
     Exporter->setObjectName(QStringLiteral("Exporter"));
     Fermer->setObjectName(QStringLiteral("Fermer"));
-    Calculer->setDefault(true);
     Progression = new QProgressBar;
     Progression->setObjectName(QStringLiteral("Progression"));
     Progression->setTextVisible(false);
@@ -274,6 +274,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    sansBoutonParDefaut(*this);
     for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
                          LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
