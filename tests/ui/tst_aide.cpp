@@ -3,6 +3,7 @@
 #include "ui/plateforme/AideViewer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
@@ -114,6 +115,30 @@ private slots:
         QCOMPARE(vue->verticalScrollBar()->value(), 0);
         if (!suiteEnAnglais())
             QCOMPARE(vue->windowTitle(), QStringLiteral("Aide de Kesu"));
+    }
+
+    // Back and Contents on the bar, Escape and Ctrl+W to close.
+    void navigation()
+    {
+        AideViewer::ouvre(document_, 3);
+        QTextBrowser *vue = AideViewer::fenetre();
+        auto *sommaire = vue->findChild<QAction *>("Sommaire");
+        auto *precedent = vue->findChild<QAction *>("Precedent");
+        QVERIFY(sommaire && precedent);
+        sommaire->trigger();
+        QVERIFY(vue->source().fragment().isEmpty());
+        QCOMPARE(vue->verticalScrollBar()->value(), 0);
+        QVERIFY(precedent->isEnabled());
+        precedent->trigger();
+        QCOMPARE(vue->source().fragment(), AideViewer::ancre(3));
+        for (const QKeySequence touche :
+             {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            vue->show();
+            vue->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(vue));
+            QTest::keySequence(vue, touche);
+            QVERIFY(!vue->isVisible());
+        }
     }
 
     void uneSeuleFenetre()

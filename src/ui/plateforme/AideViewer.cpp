@@ -1,10 +1,10 @@
 #include "ui/plateforme/AideViewer.h"
 
-#include "nec/Moteur.h"
 #include "regles/Erreurs.h"
 
 #include "ui/plateforme/Emplacements.h"
 #include "ui/plateforme/Langue.h"
+#include "ui/plateforme/NavigateurAide.h"
 #include "ui/plateforme/Plateforme.h"
 
 #include <QCoreApplication>
@@ -37,24 +37,6 @@ constexpr std::array<const char *, 16> Ancres = {
 };
 
 constexpr QSize TailleFenetre(620, 560);
-
-// The document shown with what only the running program knows: where it
-// says <!--moteur-->, the NEC-2 engine in use and its verdict.
-class NavigateurAide : public QTextBrowser {
-public:
-    QVariant loadResource(int type, const QUrl &nom) override
-    {
-        QVariant r = QTextBrowser::loadResource(type, nom);
-        if (type != QTextDocument::HtmlResource)
-            return r;
-        QString html =
-            r.typeId() == QMetaType::QString ? r.toString() : QString::fromUtf8(r.toByteArray());
-        constexpr QLatin1StringView Marque("<!--moteur-->");
-        if (!html.contains(Marque))
-            return r;
-        return html.replace(Marque, Nec::texteMoteurEnUsage().toHtmlEscaped());
-    }
-};
 
 QPointer<QTextBrowser> instance;
 
