@@ -125,6 +125,9 @@ QString optionLongueursDonnee(const QCommandLineParser &parseur)
 
 Demande demande(const QCommandLineParser &parseur)
 {
+    // The search runs over a range of ladder lengths: one length means nothing.
+    if (parseur.isSet(QStringLiteral("echelle")))
+        leveErreur(Textes::LongueursSansEchelle());
     Demande d;
     d.nec = Nec::demande(parseur);
     for (const OptionLongueurs &o : table())

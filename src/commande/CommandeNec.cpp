@@ -161,9 +161,14 @@ const std::vector<OptionNec> &table()
             QStringLiteral("bandes"), QCoreApplication::translate("Commande", "LISTE"),
             Textes::AideBandes(), [](const Demande &) { return Textes::AideToutesBandes(); },
             [](Demande &d, const QString &o, const QString &t) {
+                // A piece that is not a band refuses the whole list, as typed.
                 d.bandes.clear();
-                for (const QString &b : t.split(u','))
-                    d.bandes.push_back({reelOption(o, b), b});
+                for (const QString &b : t.split(u',')) {
+                    const auto v = nombre(b);
+                    if (!v)
+                        valeurIncorrecte(o, t);
+                    d.bandes.push_back({*v, b});
+                }
             }};
         return std::vector<OptionNec>{
             optionCentimetres(

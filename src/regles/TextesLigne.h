@@ -35,6 +35,12 @@ inline QString OptionSansNec()
 {
     return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --nec");
 }
+inline QString NecEtLongueurs()
+{
+    return QCoreApplication::translate(
+        "Textes", "--nec et --longueurs sont deux commandes qui ne se combinent pas : donnez "
+                  "l'une ou l'autre");
+}
 // %1 is the parser's own (English) account, for a case none of the above names.
 inline QString CommandeIncorrecte()
 {

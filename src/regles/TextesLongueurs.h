@@ -7,6 +7,12 @@
 namespace Textes {
 
 // The advised lengths' search. Functions, so that each is translated when said.
+inline QString LongueursSansEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes", "--echelle n'a pas de sens avec --longueurs : la recherche parcourt les "
+                  "longueurs d'échelle de --echelle-min à --echelle-max");
+}
 inline QString LongueursPlage()
 {
     return QCoreApplication::translate(

@@ -45,6 +45,10 @@ void TstCommandeLongueurs::sortie_data()
         << Textes::LongueursPlage().arg(100000) << 0;
     QTest::newRow("règle inconnue") << QStringList{"--regle", "nec2"} << false << 2
                                     << Textes::NecValeurIncorrecte().arg("--regle", "nec2") << 0;
+    QTest::newRow("aucune fenêtre")
+        << QStringList{"--nombre", "0"} << false << 2 << Textes::LongueursNombre() << 0;
+    QTest::newRow("une seule échelle")
+        << QStringList{"--echelle", "3000"} << false << 2 << Textes::LongueursSansEchelle() << 0;
     QTest::newRow("aide") << QStringList{"--help"} << false << 0
                           << QStringLiteral("Utilisation : kesu --longueurs [options]") << -1;
 }

@@ -100,6 +100,7 @@ private slots:
     void programme();
     void echecNec();
     void bandeNonPhysique();
+    void classeBoite();
     void moteurFautif();
     void impedanceEnCSuitLaLigne();
     void rosSuitImpedanceEnC();
@@ -149,6 +150,8 @@ void TstLigneCommande::options_data()
                        "FR 0 1 0 0 4 0\nXQ\nEN"};
     QTest::newRow("free space") << QStringList{"--sol", "libre"}
                                 << QStringList{"GW 1 1 -0.0125 0 0 0.0125 0 0 0.001", "GE 0"};
+    QTest::newRow("aluminium wire")
+        << QStringList{"--fil", "ALUMINIUM"} << QStringList{"LD 5 0 0 0 3.5e+07\nEX"};
     QTest::newRow("feed spacing, inverted V at its apex")
         << QStringList{"--ecartement=50", "--forme", "V", "--angle", "120", "--hauteur", "14"}
         << QStringList{"GW 1 1 -0.025 0 14 0.025 0 14 0.001"};
@@ -275,6 +278,9 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::newRow("region 4") << QStringList{"--region", "4"} << Textes::NecRegion() << true;
     QTest::newRow("one point") << QStringList{"--points", "1"}
                                << Textes::NecPoints().arg(2).arg(100) << true;
+    QTest::newRow("an empty band")
+        << QStringList{"--bandes", "80,,40"}
+        << Textes::NecValeurIncorrecte().arg("--bandes", "80,,40") << true;
     QTest::newRow("empty value") << QStringList{"--z0="}
                                  << Textes::NecValeurIncorrecte().arg("--z0", "") << true;
 }
@@ -371,6 +377,8 @@ void TstLigneCommande::programme_data()
                                << Textes::NecValeurIncorrecte().arg("--sol", "sable") + u'\n';
     QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
                                     << Textes::NecOptionInconnue().arg("--aide") + u'\n';
+    QTest::newRow("two commands") << QStringList{"--nec", "--longueurs"} << 2 << QString()
+                                  << Textes::NecEtLongueurs() + u'\n';
     QTest::newRow("check's option without --nec")
         << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec().arg("--z0") + u'\n';
     QTest::newRow("good options, then Kesu.ini looked for")
@@ -413,6 +421,25 @@ void TstLigneCommande::bandeNonPhysique()
     QCOMPARE(e.erreurs, Textes::BandeEchouee().arg(30).arg(
                             Textes::NecResistanceNonPhysique().arg("10.12", "-160.71")) +
                             u'\n');
+}
+
+// The tuner criterion judges C by the SWR behind the balun, not by a |Z| limit.
+void TstLigneCommande::classeBoite()
+{
+    const Execution e =
+        execute({"--classe", "boite", "--balun", "4", "--ros-max", "1.5", "--echelle", "0"});
+    QCOMPARE(e.code, 0);
+    const auto l = lignes(e.sortie);
+    const qsizetype nec = l[0].indexOf("accordable_nec");
+    const qsizetype ros = l[0].indexOf("ros_boite");
+    const qsizetype module = l[0].indexOf("module_c");
+    bool differe = false;
+    for (qsizetype i = 1; i < l.size(); ++i) {
+        const bool accordable = l[i][nec] == "1";
+        QCOMPARE(accordable, l[i][ros].toDouble() <= 1.5);
+        differe = differe || accordable != (l[i][module].toDouble() <= Defauts::LimiteMoyenneOhms);
+    }
+    QVERIFY(differe); // where the medium class's limit would judge otherwise
 }
 
 // Debian's own nec2c computes real grounds wrong: refused over a ground,

@@ -76,6 +76,8 @@ void TstLectureSortie::illisible_data()
     QTest::newRow("not nec2c's") << QByteArray("Segmentation fault\n");
     QTest::newRow("cut in the impedance row") << sortie("sol_moyen_coupee_ligne.out");
     QTest::newRow("cut after a frequency") << sortie("sol_moyen_coupee_frequence.out");
+    QTest::newRow("a frequency twice before its impedance")
+        << QByteArray(complete).replace("FREQUENCY :", "FREQUENCY : 14.1 MHz\n FREQUENCY :");
     QTest::newRow("cut after the block's title")
         << complete.left(complete.lastIndexOf("ANTENNA INPUT PARAMETERS") + 40);
     QTest::newRow("garbled number") << QByteArray(complete).replace("6.5163E+01", "6.5163E+0#");

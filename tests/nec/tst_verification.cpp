@@ -200,6 +200,11 @@ void TstVerification::pointsDUneBande()
     const std::vector<double> f = Nec::frequencesDemandees(Nec::deck(e));
     const std::vector<double> attendu{14.1, 27, 14, 14.0875, 14.175, 14.2625, 14.35};
     QCOMPARE(f, attendu);
+    // Outside region 1, 40 m reaches 7300 kHz.
+    e.bandes = {{2, 40, 7050}};
+    e.points = 2;
+    e.region = 3;
+    QCOMPARE(Nec::frequencesDemandees(Nec::deck(e)), (std::vector<double>{7.05, 7, 7.3}));
 }
 
 // The table's row at C and the map at the ladder's length come by two roads

@@ -64,6 +64,10 @@ Suite traiteArguments(int &argc, char **argv)
     QCommandLineParser parseur;
     const QString faute = Commande::analyse(
         parseur, generales + Nec::optionsNec() + Longueurs::optionsLongueurs(), liste);
+    if (parseur.isSet(longueurs) && parseur.isSet(nec)) {
+        erreurs << Textes::NecEtLongueurs() << '\n';
+        return {false, false, Commande::Refus, langue};
+    }
     if (parseur.isSet(longueurs))
         return {false, false, Longueurs::ligneCommande(liste.mid(1)), langue};
     if (parseur.isSet(nec))
