@@ -3,15 +3,31 @@
 #include "regles/Erreurs.h"
 #include "ui/plateforme/Langue.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+void dossiersUtilisateur(const QString &configuration)
+{
+    const QDir d(configuration);
+    QFile dossiers(d.filePath(QStringLiteral("user-dirs.dirs")));
+    if (d.mkpath(QStringLiteral("Images")) && d.mkpath(QStringLiteral("Documents")) &&
+        dossiers.open(QIODevice::WriteOnly))
+        dossiers.write(
+            QStringLiteral("XDG_PICTURES_DIR=\"%1\"\nXDG_DOCUMENTS_DIR=\"%2\"\n")
+                .arg(d.filePath(QStringLiteral("Images")), d.filePath(QStringLiteral("Documents")))
+                .toUtf8());
+}
 
 PlateformeTest::PlateformeTest()
 {
     // What the program remembers between runs goes to a folder of the tests'
     // own, not to the user's settings, unless the test chose one.
     static const QTemporaryDir reglages;
-    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
         qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
+        dossiersUtilisateur(reglages.path());
+    }
     installePlateforme(this);
     // The suite runs once more in English (KESU_LANGUE=en), as the program
     // starts then.

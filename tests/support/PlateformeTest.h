@@ -8,6 +8,11 @@
 // Platform services for tests: records every message, answers confirmations
 // from a queue and runs modal windows through a scripted function instead of
 // a modal loop.
+// The user's pictures and documents folders under a settings folder (the
+// XDG_CONFIG_HOME of a test), both there and apart, as on a desktop: a
+// picture proposed among the documents shows.
+void dossiersUtilisateur(const QString &configuration);
+
 class PlateformeTest : public Plateforme {
 public:
     PlateformeTest();

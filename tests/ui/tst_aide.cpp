@@ -1,6 +1,8 @@
 #include "Francais.h"
 #include "PlateformeTest.h"
 #include "ui/plateforme/AideViewer.h"
+#include "ui/plateforme/Langue.h"
+#include "ui/plateforme/Reglages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -139,6 +141,24 @@ private slots:
             QTest::keySequence(vue, touche);
             QVERIFY(!vue->isVisible());
         }
+    }
+
+    // The run's own choice beats the one kept: --langue, then KESU_LANGUE,
+    // then the settings.
+    void langueDuDemarrage()
+    {
+        const QByteArray avant = qgetenv("KESU_LANGUE");
+        Reglages::ecrit(Langue::cleReglage(), QStringLiteral("fr"));
+        qputenv("KESU_LANGUE", "en");
+        QCOMPARE(Langue::choisie(), QStringLiteral("en"));
+        qunsetenv("KESU_LANGUE");
+        QCOMPARE(Langue::choisie(QStringLiteral("en")), QStringLiteral("en"));
+        QCOMPARE(Langue::choisie(), QStringLiteral("fr"));
+        Reglages::ecrit(Langue::cleReglage(), QStringLiteral("en"));
+        QCOMPARE(Langue::choisie(QStringLiteral("fr")), QStringLiteral("fr"));
+        Reglages::ecrit(Langue::cleReglage(), QString());
+        if (!avant.isEmpty())
+            qputenv("KESU_LANGUE", avant);
     }
 
     void uneSeuleFenetre()

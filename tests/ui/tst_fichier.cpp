@@ -63,6 +63,7 @@ void TstFichier::initTestCase()
 {
     // The user's settings go to a folder of the test's own.
     qputenv("XDG_CONFIG_HOME", reglages_.path().toLocal8Bit());
+    dossiersUtilisateur(reglages_.path());
 }
 
 // Each test starts with nothing remembered.
@@ -136,6 +137,16 @@ void TstFichier::enregistre()
              QDir(images).filePath(lobes ? "Kesu lobes 2062.png" : "Kesu 2062-3000.png"));
     QVERIFY(f.plateforme.erreursParDefaut.isEmpty());
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"graphe.png"});
+    // The next dialog opens at the size chosen.
+    QString preselection, choisi;
+    f.plateforme.surEnregistrement = [&](const QString &, const QStringList &filtres,
+                                         QString &filtre) {
+        preselection = filtre;
+        choisi = filtres.at(choix);
+        return QString();
+    };
+    f->EnregistrerImage->trigger();
+    QCOMPARE(preselection, choisi);
     QImage png(dossier.filePath("graphe.png"));
     QVERIFY(lobes || png.size() == QSize(785, 330) * facteur);
     png = png.convertToFormat(QImage::Format_RGB32);
@@ -219,16 +230,21 @@ void TstFichier::annule()
 // about the file that would be replaced; refused, the dialog comes back there.
 void TstFichier::nomFinal_data()
 {
+    QTest::addColumn<QString>("tape");
     QTest::addColumn<QStringList>("avant");
     QTest::addColumn<QList<bool>>("reponses");
     QTest::addColumn<QString>("ecrit");
-    QTest::newRow("new") << QStringList{} << QList<bool>{} << "essai4x.png";
-    QTest::newRow("replaced") << QStringList{"essai4x.png"} << QList<bool>{true} << "essai4x.png";
-    QTest::newRow("refused") << QStringList{"essai4x.png"} << QList<bool>{false} << "";
+    QTest::newRow("new") << "essai4x" << QStringList{} << QList<bool>{} << "essai4x.png";
+    QTest::newRow("typed with its dot")
+        << "essai4x." << QStringList{} << QList<bool>{} << "essai4x.png";
+    QTest::newRow("replaced") << "essai4x" << QStringList{"essai4x.png"} << QList<bool>{true}
+                              << "essai4x.png";
+    QTest::newRow("refused") << "essai4x" << QStringList{"essai4x.png"} << QList<bool>{false} << "";
 }
 
 void TstFichier::nomFinal()
 {
+    QFETCH(QString, tape);
     QFETCH(QStringList, avant);
     QFETCH(QList<bool>, reponses);
     QFETCH(QString, ecrit);
@@ -242,7 +258,7 @@ void TstFichier::nomFinal()
     // "essai4x" typed at the first showing; cancelled when shown in that folder.
     f.plateforme.surEnregistrement = [&](const QString &proposition, const QStringList &,
                                          QString &) {
-        return proposition.startsWith(dossier.path()) ? QString() : dossier.filePath("essai4x");
+        return proposition.startsWith(dossier.path()) ? QString() : dossier.filePath(tape);
     };
     f.plateforme.reponsesRemplacement = reponses;
     f->EnregistrerImage->trigger();
@@ -251,6 +267,7 @@ void TstFichier::nomFinal()
         QVERIFY(reponses.isEmpty() || f.plateforme.remplacements[0].contains("« essai4x.png »"));
     QFile png(dossier.filePath("essai4x.png"));
     QVERIFY(png.open(QIODevice::ReadOnly));
+    QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"essai4x.png"});
     QCOMPARE(png.readAll() == "ancien", ecrit.isEmpty());
     // Refused, the dialog comes back at the final name; saved, the next
     // picture is proposed in the same folder.
