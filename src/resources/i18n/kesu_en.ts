@@ -327,6 +327,17 @@
     </message>
 </context>
 <context>
+    <name>NavigateurAide</name>
+    <message>
+        <source>Précédent</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
+</context>
+<context>
     <name>Nec</name>
     <message>
         <source>Longueur de la branche (cm)</source>
@@ -1305,6 +1316,14 @@ SWR</translation>
     <message>
         <source>le calcul le long de l&apos;échelle ne donne pas de valeur finie</source>
         <translation>the computation along the ladder line gives no finite value</translation>
+    </message>
+    <message>
+        <source>--nec et --longueurs sont deux commandes qui ne se combinent pas : donnez l&apos;une ou l&apos;autre</source>
+        <translation>--nec and --longueurs are two commands that do not combine: give one or the other</translation>
+    </message>
+    <message>
+        <source>--echelle n&apos;a pas de sens avec --longueurs : la recherche parcourt les longueurs d&apos;échelle de --echelle-min à --echelle-max</source>
+        <translation>--echelle means nothing with --longueurs: the search runs over the ladder line lengths from --echelle-min to --echelle-max</translation>
     </message>
 </context>
 <context>
