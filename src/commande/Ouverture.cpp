@@ -6,6 +6,7 @@
 #include "regles/Version.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <algorithm>
@@ -183,7 +184,9 @@ std::optional<FichierBandes::Table> tableDeLaCommande(const LecteurBandes &litBa
     try {
         return litBandes();
     } catch (const std::exception &) {
-        erreurs << Textes::FichierBandesIntrouvable() << '\n';
+        erreurs << Textes::FichierBandesIntrouvableLigne().arg(
+                       QDir::toNativeSeparators(QDir::currentPath()))
+                << '\n';
         return std::nullopt;
     }
 }

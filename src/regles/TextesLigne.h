@@ -35,6 +35,18 @@ inline QString OptionSansNec()
 {
     return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --nec");
 }
+// A command's band table missing: the window's own message first, then %1,
+// the working folder, and how to get the default table.
+inline QString FichierBandesIntrouvableLigne()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Fichier KESU.INI introuvable. Kesu lit Kesu.ini dans le dossier de travail, ici %1. "
+        "./run.sh et la commande kesu du paquet travaillent dans ~/.local/share/kesu et y "
+        "placent celui par défaut ; sinon, copiez dans ce dossier celui qui vient avec Kesu "
+        "(src/resources/Kesu.ini dans les sources, /usr/share/kesu/Kesu.ini une fois le paquet "
+        "installé)");
+}
 inline QString NecEtLongueurs()
 {
     return QCoreApplication::translate(

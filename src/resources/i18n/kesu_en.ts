@@ -1325,6 +1325,10 @@ SWR</translation>
         <source>--echelle n&apos;a pas de sens avec --longueurs : la recherche parcourt les longueurs d&apos;échelle de --echelle-min à --echelle-max</source>
         <translation>--echelle means nothing with --longueurs: the search runs over the ladder line lengths from --echelle-min to --echelle-max</translation>
     </message>
+    <message>
+        <source>Fichier KESU.INI introuvable. Kesu lit Kesu.ini dans le dossier de travail, ici %1. ./run.sh et la commande kesu du paquet travaillent dans ~/.local/share/kesu et y placent celui par défaut ; sinon, copiez dans ce dossier celui qui vient avec Kesu (src/resources/Kesu.ini dans les sources, /usr/share/kesu/Kesu.ini une fois le paquet installé)</source>
+        <translation>Fichier KESU.INI introuvable (the band table Kesu.ini cannot be found). Kesu reads Kesu.ini in the working folder, here %1. ./run.sh and the package&apos;s kesu command work in ~/.local/share/kesu and put the default one there; otherwise, copy into this folder the one that comes with Kesu (src/resources/Kesu.ini in the sources, /usr/share/kesu/Kesu.ini once the package is installed)</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
