@@ -71,6 +71,7 @@ private slots:
     void reglagesRetenus();
     void vInverseRelevee();
     void entreeCalcule();
+    void boutonsHorsDefilement();
 
 private:
     QTemporaryDir dossier_;
@@ -588,6 +589,16 @@ void TstVerificationFenetre::entreeCalcule()
     QTRY_COMPARE_WITH_TIMEOUT(t.v->execution().executions(), 2, 20000);
     QVERIFY(t.v->isVisible());
     QCOMPARE(t.v->Hauteur->text(), "12");
+}
+
+// The action buttons never scroll out of sight with the inputs.
+void TstVerificationFenetre::boutonsHorsDefilement()
+{
+    Verification t;
+    for (QWidget *b :
+         std::initializer_list<QWidget *>{t.v->Calculer, t.v->Annuler, t.v->Exporter, t.v->Fermer})
+        for (QWidget *w = b; w; w = w->parentWidget())
+            QVERIFY2(!qobject_cast<QScrollArea *>(w), qPrintable(b->objectName()));
 }
 
 QTEST_MAIN(TstVerificationFenetre)

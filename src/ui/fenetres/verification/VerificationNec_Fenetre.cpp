@@ -214,14 +214,9 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     pile->setContentsMargins(0, 0, 0, 0);
     for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
         pile->addWidget(w);
-    auto *boutons = new QHBoxLayout;
-    boutons->addWidget(Calculer);
-    boutons->addWidget(Annuler);
-    pile->addLayout(boutons);
-    pile->addWidget(Progression);
     pile->addStretch();
-    // On a screen too low for them the inputs scroll; "Exporter" and
-    // "Fermer" stay in sight.
+    // On a screen too low for them the inputs scroll; the buttons and the
+    // progress stay in sight under them, "Calculer" first.
     auto *defile = new QScrollArea;
     defile->setWidget(saisies);
     defile->setWidgetResizable(true);
@@ -232,6 +227,11 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
     gauche->addWidget(defile, 1);
+    auto *boutons = new QHBoxLayout;
+    boutons->addWidget(Calculer);
+    boutons->addWidget(Annuler);
+    gauche->addLayout(boutons);
+    gauche->addWidget(Progression);
     auto *bas = new QHBoxLayout;
     bas->addWidget(Exporter);
     bas->addWidget(Fermer);
