@@ -42,6 +42,9 @@ void TstLobesFenetre::panneauParDefaut()
     for (int k = 1; k <= NombreBandes; ++k) {
         QVERIFY(f->imagesLobes()[k - 1]->isVisible());
         QCOMPARE(diagramme(f->imagesLobes()[k - 1]), attendus[k - 1]);
+        // Each diagram names its band where the pointer rests.
+        QVERIFY(f->imagesLobes()[k - 1]->toolTip().contains(
+            QString::number(EtatCalcul.TableBandes[k - 1].Bande) + " m"));
     }
     QVERIFY(f->Image1->isHidden());
     QVERIFY(!f->ClicAB->isEnabled());

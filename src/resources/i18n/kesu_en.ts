@@ -687,6 +687,10 @@ Do you want to replace it?</translation>
         <source>&amp;Longueurs conseillées…</source>
         <translation>&amp;Advised Lengths…</translation>
     </message>
+    <message>
+        <source>Bande de %1 m</source>
+        <translation>%1 m band</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -2,9 +2,11 @@
 #include "ui/fenetres/principale/L_Main.h"
 
 #include "lobes/AfficheLobes.h"
+#include "state/EtatCalcul.h"
 #include "surface/RasterSurface.h"
 #include "ui/fenetres/principale/controles/ZoneImage.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,6 +28,10 @@ public:
     {
         ZoneImage *zone = w_.imagesLobes()[k - 1];
         zone->setPicture(image);
+        // The diagram names no band on screen (the PNG and the page do): the
+        // pointer resting on it does.
+        zone->setToolTip(QCoreApplication::translate("TForm1", "Bande de %1 m")
+                             .arg(EtatCalcul.TableBandes[k - 1].Bande));
         zone->show();
     }
     void afficheBandeFine(int k, const QImage &fine) override
