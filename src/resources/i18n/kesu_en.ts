@@ -691,6 +691,10 @@ Do you want to replace it?</translation>
         <source>Bande de %1 m</source>
         <translation>%1 m band</translation>
     </message>
+    <message>
+        <source>Coefficient de vélocité du fil des branches (A - B)</source>
+        <translation>Velocity factor of the legs&apos; wire (A - B)</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

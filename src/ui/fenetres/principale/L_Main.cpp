@@ -123,6 +123,11 @@ void TForm1::construitControles()
     CoefDip =
         place(new QLineEdit(QString::number(Defauts::CoefDipole), c), 364, 8, 29, 21, "CoefDip");
     contexte(CoefDip, 2);
+    // The lengths' unit, in the gap before the velocity factors, and which
+    // factor is which: typed in metres, 20 would be a 20 cm antenna.
+    place(new QLabel(QStringLiteral("cm"), c), 236, 12, 20, 13, "UniteLongDip");
+    place(new QLabel(QStringLiteral("cm"), c), 236, 32, 20, 13, "UniteLongEch");
+    CoefDip->setToolTip(tr("Coefficient de vélocité du fil des branches (A - B)"));
     CbCoefEch = place(new QComboBox(c), 364, 28, 45, 21, "CbCoefEch");
     CbCoefEch->setEditable(true);
     // What the user types is the factor used: no completion from the list, and
