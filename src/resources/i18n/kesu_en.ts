@@ -112,11 +112,11 @@
     <name>Legendes</name>
     <message>
         <source>Longueur physique d&apos;une branche : %1cm</source>
-        <translation>Physical length of one leg: %1cm</translation>
+        <translation>Physical length of one leg: %1 cm</translation>
     </message>
     <message>
         <source>Longueur physique de l&apos;échelle : %1cm</source>
-        <translation>Physical length of the ladder line: %1cm</translation>
+        <translation>Physical length of the ladder line: %1 cm</translation>
     </message>
     <message>
         <source>Coefficient de vélocité choisi pour l&apos;échelle : %1</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Coefficient de vélocité choisi pour le dipole: %1</source>
-        <translation>Velocity factor chosen for the dipole: %1</translation>
+        <translation>Velocity factor chosen for the legs: %1</translation>
     </message>
     <message>
         <source>Calcul éffectués pour une impédance moyenne ou basse.</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Coefficient de vélocité choisi pour le dipole : %1</source>
-        <translation>Velocity factor chosen for the dipole: %1</translation>
+        <translation>Velocity factor chosen for the legs: %1</translation>
     </message>
     <message>
         <source>Bande : %1 m</source>
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Nombre de Lamda dans le demi-dipole : %1</source>
-        <translation>Wavelengths in the half dipole: %1</translation>
+        <translation>Wavelengths in one leg: %1</translation>
     </message>
 </context>
 <context>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Longueurs conseillées</source>
-        <translation>Advised Lengths</translation>
+        <translation>Advised lengths</translation>
     </message>
     <message>
         <source>Plage</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>En couleur : la bande ne s&apos;accorde pas là ; en vert : les fenêtres proposées, la fenêtre choisie encadrée.</source>
-        <translation>Coloured: the band does not match there; green: the windows proposed, the chosen window framed.</translation>
+        <translation>Coloured: the tuner cannot match the band there; green: the windows proposed, the chosen window framed.</translation>
     </message>
     <message>
         <source>Bande</source>
@@ -685,7 +685,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>&amp;Longueurs conseillées…</source>
-        <translation>&amp;Advised Lengths…</translation>
+        <translation>&amp;Advised lengths…</translation>
     </message>
     <message>
         <source>Bande de %1 m</source>
@@ -811,13 +811,13 @@ SWR</translation>
     <message>
         <source>Libre à tort
 (%)</source>
-        <translation>Wrongly free
+        <translation>Free by mistake
 (%)</translation>
     </message>
     <message>
         <source>Interdit à tort
 (%)</source>
-        <translation>Wrongly barred
+        <translation>Barred by mistake
 (%)</translation>
     </message>
     <message>
