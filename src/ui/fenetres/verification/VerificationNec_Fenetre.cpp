@@ -224,6 +224,12 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *colonne = new QWidget;
     colonne->setFixedWidth(372);
+    // The lists fit the column in any language: a long choice is cut short
+    // in the closed box, never the box under the scroll bar.
+    for (QComboBox *liste : saisies->findChildren<QComboBox *>()) {
+        liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        liste->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("xxxxxxxx")));
+    }
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
     gauche->addWidget(defile, 1);
