@@ -265,7 +265,19 @@ void TstVerificationFenetre::entreesIncorrectes()
     Verification t;
     auto *e = t.v->findChild<QLineEdit *>(champ);
     QVERIFY(e);
+    const auto places = [&] {
+        QList<QRect> r;
+        for (const QWidget *w : t.v->findChildren<QLineEdit *>())
+            r << QRect(w->mapTo(t.v, QPoint()), w->size());
+        return r;
+    };
+    QVERIFY(QTest::qWaitForWindowExposed(t.v));
+    QCoreApplication::processEvents();
+    const QList<QRect> avant = places();
     e->setText(texte);
+    QCoreApplication::processEvents();
+    // No box moves while the note is shown.
+    QCOMPARE(places(), avant);
     // Said beside the box as soon as typed, with no box over the window.
     auto *aCote = t.v->findChild<QLabel *>(champ + "Erreur");
     QVERIFY(aCote);

@@ -3,6 +3,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+
+#include <algorithm>
 
 namespace {
 
@@ -11,23 +14,33 @@ const QColor Teinte(0xff, 0xe4, 0xe4);
 
 } // namespace
 
+namespace {
+
+// The widget the note lies on: the scrolling inputs' own, so that it scrolls
+// with its box; the window when the box does not scroll.
+QWidget *hote(QWidget *champ)
+{
+    for (QWidget *w = champ; w; w = w->parentWidget())
+        if (w->parentWidget() && qobject_cast<QScrollArea *>(w->parentWidget()->parentWidget()))
+            return w;
+    return champ->window();
+}
+
+} // namespace
+
 void ErreursChamps::ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ)
 {
-    auto *message = new QLabel;
+    auto *message = new QLabel(hote(champ));
     message->setObjectName(champ->objectName() + QStringLiteral("Erreur"));
     message->setWordWrap(true);
+    message->setAutoFillBackground(true);
+    message->setMargin(3);
+    message->setFrameShape(QFrame::Box);
     QPalette p = message->palette();
     p.setColor(QPalette::WindowText, Encre);
+    p.setColor(QPalette::Window, QColor(0xff, 0xf4, 0xf4));
     message->setPalette(p);
-    int ligne = -1;
-    QFormLayout::ItemRole role = QFormLayout::FieldRole;
-    forme->getWidgetPosition(champ, &ligne, &role);
-    // Under a box, in the boxes' column; under a line across the form, across.
-    if (role == QFormLayout::SpanningRole)
-        forme->insertRow(ligne + 1, message);
-    else
-        forme->insertRow(ligne + 1, QString(), message);
-    forme->setRowVisible(message, false);
+    message->hide();
     marques_[cle] = {forme, champ, message};
 }
 
@@ -43,7 +56,13 @@ void ErreursChamps::montre(const Nec::ErreurChamp &erreur, bool focalise)
         return;
     const Marque &m = it->second;
     m.message->setText(erreur.texte());
-    m.forme->setRowVisible(m.message, true);
+    // Under the box, from its left edge to the inputs' right edge.
+    QWidget *sur = m.message->parentWidget();
+    const QPoint coin = m.champ->mapTo(sur, QPoint(0, m.champ->height() + 1));
+    const int largeur = std::max(m.champ->width(), sur->width() - coin.x() - 4);
+    m.message->setGeometry(coin.x(), coin.y(), largeur, m.message->heightForWidth(largeur));
+    m.message->raise();
+    m.message->show();
     if (auto *e = qobject_cast<QLineEdit *>(m.champ)) {
         QPalette p = e->palette();
         p.setColor(QPalette::Base, Teinte);
@@ -61,7 +80,7 @@ void ErreursChamps::efface()
         if (m.message->text().isEmpty())
             continue;
         m.message->clear();
-        m.forme->setRowVisible(m.message, false);
+        m.message->hide();
         if (qobject_cast<QLineEdit *>(m.champ))
             m.champ->setPalette(QPalette());
     }

@@ -10,12 +10,14 @@ class QLabel;
 class QWidget;
 
 // The NEC-2 window's one way of saying what is wrong with an input: a red
-// line under its box, the box tinted, and the box focused when the user asked
-// for something (a click on "Calculer") rather than typed.
+// note just under its box, laid over what follows rather than pushing it
+// down, so that no box moves while the user types; the box tinted, and the
+// box focused when the user asked for something (a click on "Calculer")
+// rather than typed.
 class ErreursChamps {
 public:
-    // Adds, in `forme` just under `champ`, the line that shows the errors of
-    // `cle`. Several keys may share a box and its line.
+    // Prepares, for `champ` of `forme`, the note that shows the errors of
+    // `cle`. Several keys may share a box and its note.
     void ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ);
     void ajoute(Nec::Champ cle, Nec::Champ commeCelle);
 
