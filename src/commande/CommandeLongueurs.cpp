@@ -1,6 +1,7 @@
 #include "commande/CommandeLongueurs.h"
 
 #include "commande/Ouverture.h"
+#include "nec/CacheResultats.h"
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Moteur.h"
@@ -153,6 +154,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     Demande d;
     try {
         d = demande(parseur);
+        if (d.nec.sansCache)
+            Nec::CacheResultats::desactive();
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;

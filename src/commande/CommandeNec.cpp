@@ -1,6 +1,7 @@
 #include "commande/CommandeNec.h"
 
 #include "commande/Ouverture.h"
+#include "nec/CacheResultats.h"
 #include "nec/Interruption.h"
 #include "nec/Nombres.h"
 #include "regles/Defauts.h"
@@ -227,6 +228,11 @@ const std::vector<OptionNec> &table()
             optionReelle(
                 "delai", "S", avecPlage(Textes::AideDelai(), Defauts::PlageDelaiS),
                 [](auto &d) -> auto & { return d.delaiS; }),
+            OptionNec{QStringLiteral("sans-cache"),
+                      QString(),
+                      Textes::AideSansCache(),
+                      {},
+                      [](Demande &d, const QString &, const QString &) { d.sansCache = true; }},
         };
     }();
     return t;
@@ -342,6 +348,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     double delaiS = DelaiBloquantS;
     try {
         const Demande d = demande(parseur);
+        if (d.sansCache)
+            CacheResultats::desactive();
         e = d.entrees;
         demandees = d.bandes;
         delaiS = d.delaiS;

@@ -34,6 +34,7 @@ struct Demande {
     Entrees entrees;                   // its bands left empty
     std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
     double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
+    bool sansCache = false;            // compute again what was kept
 };
 
 // An option's value as a number, or as a whole number (centimetres, counts):

@@ -1,5 +1,6 @@
 #include "nec/ExecutionNec.h"
 
+#include "nec/CacheResultats.h"
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
@@ -137,6 +138,8 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
     const GardeInterruption garde;
     if (const auto refus = refusMoteur(programme, deck))
         return *refus;
+    if (auto garde = CacheResultats::lit(programme, deck))
+        return std::move(*garde);
     const auto dossier = prepare(deck);
     if (!dossier)
         return Textes::NecDossierTemporaire();
@@ -173,7 +176,10 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
         p.kill();
         p.waitForFinished(-1);
     }
-    return interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
+    Bilan b = interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
+    if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&b))
+        CacheResultats::ecrit(programme, deck, *z);
+    return b;
 }
 
 ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray> &decks,
@@ -208,10 +214,11 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
         if (auto *texte = std::get_if<QString>(&b))
             return arrete(*texte);
         r[c->i] = std::move(std::get<std::vector<ImpedanceB>>(b));
+        CacheResultats::ecrit(programme, decks[c->i], r[c->i]);
+        // The next decks, some perhaps answered from the cache at once.
+        demarre();
         if (actives == 0 && suivant == decks.size())
             boucle.quit();
-        else
-            demarre();
     };
     demarre = [&] {
         while (faute.isEmpty() && actives < std::max(1, paralleles) && suivant < decks.size()) {
@@ -219,6 +226,11 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
             c->i = suivant++;
             if (const auto refus = refusMoteur(programme, decks[c->i]))
                 return arrete(*refus);
+            // Answered before, by this engine: kept.
+            if (auto garde = CacheResultats::lit(programme, decks[c->i])) {
+                r[c->i] = std::move(*garde);
+                continue;
+            }
             c->dossier = prepare(decks[c->i]);
             if (!c->dossier)
                 return arrete(Textes::NecDossierTemporaire());
@@ -291,6 +303,11 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
         emit echec(*refus);
         return;
     }
+    if (const auto garde = CacheResultats::lit(programme, deck)) {
+        memoire_.insert(deck, *garde);
+        emit termine(*garde);
+        return;
+    }
     dossier_ = prepare(deck);
     if (!dossier_) {
         emit echec(Textes::NecDossierTemporaire());
@@ -343,6 +360,7 @@ void ExecutionNec::fin(bool delaiDepasse)
         if (memoire_.size() >= MemoireMax)
             memoire_.clear();
         memoire_.insert(deck_, *z);
+        CacheResultats::ecrit(programme, deck_, *z);
         emit termine(*z);
     } else {
         emit echec(std::get<QString>(bilan));

@@ -132,6 +132,16 @@ VerdictMoteur verdictMoteur(const QString &programme)
     return v;
 }
 
+QByteArray identiteMoteur(const QString &programme)
+{
+    const QString chemin = trouve(programme);
+    const QFileInfo info(chemin.isEmpty() ? programme : chemin);
+    return (info.absoluteFilePath() + u'\n' +
+            QString::number(info.lastModified().toMSecsSinceEpoch()) + u'\n' +
+            QString::number(info.size()))
+        .toUtf8();
+}
+
 QString descriptionMoteur(const VerdictMoteur &verdict)
 {
     QString etat;

@@ -36,6 +36,11 @@ inline constexpr double EcartMaxPct = 0.5;
 // memory while the file keeps its modification time.
 VerdictMoteur verdictMoteur(const QString &programme);
 
+// What names an engine for the results kept between runs: its path, the
+// time its file was changed and its size, so that a rebuilt engine computes
+// again.
+QByteArray identiteMoteur(const QString &programme);
+
 // What the About box, --version and the help say: the path and the verdict.
 QString descriptionMoteur(const VerdictMoteur &verdict);
 

@@ -126,6 +126,12 @@ inline QString AideForme()
     return QCoreApplication::translate(
         "Textes", "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
 }
+inline QString AideSansCache()
+{
+    return QCoreApplication::translate(
+        "Textes", "Calcule de nouveau ce que le moteur a déjà répondu pour la même antenne, au "
+                  "lieu de le reprendre du cache de l'utilisateur.");
+}
 // %1 lists the materials.
 inline QString AideFil()
 {

@@ -51,6 +51,7 @@ private slots:
     void interruption_data();
     void interruption();
     void memoire();
+    void cache();
 
 private:
     QTemporaryDir dossier_;
@@ -281,6 +282,51 @@ void TstExecutionNec::memoire()
     execution.lance(Nec::deck(autre, 14.1, {3.65, 14.1}), 2);
     QTRY_COMPARE_WITH_TIMEOUT(termine.size(), 3, 10000);
     QCOMPARE(execution.executions(), 2);
+}
+
+// The answers kept between runs: the same deck given to the same engine runs
+// it once; an entry cut short is computed again; a cache that cannot be
+// written only loses the keeping.
+void TstExecutionNec::cache()
+{
+    QTemporaryDir cache;
+    qunsetenv("KESU_SANS_CACHE");
+    qputenv("KESU_CACHE", cache.path().toLocal8Bit());
+    const QString appels = dossier_.filePath("appels");
+    const QString programme = programmeFactice(
+        dossier_, "compte", "echo x >> \"$(dirname \"$0\")/appels\"; exec \"$KESU_NEC2C\" \"$@\"");
+    const auto nombreAppels = [&] {
+        QFile f(appels);
+        return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : 0;
+    };
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    const QByteArray d = Nec::deck(a, 28.5, {7.05, 14.1});
+    const auto calcule = [&] {
+        const auto b = Nec::ExecutionNec::executeBloquant(d, 2, programme);
+        return std::get<std::vector<ImpedanceB>>(b);
+    };
+    const std::vector<ImpedanceB> premier = calcule();
+    QCOMPARE(nombreAppels(), 1);
+    const std::vector<ImpedanceB> garde = calcule();
+    QCOMPARE(nombreAppels(), 1);
+    QCOMPARE(garde.size(), premier.size());
+    for (std::size_t i = 0; i < premier.size(); ++i) {
+        QCOMPARE(garde[i].z, premier[i].z);
+        QCOMPARE(garde[i].perteFilPct, premier[i].perteFilPct);
+    }
+    const QStringList entrees = QDir(cache.path()).entryList(QDir::Files);
+    QCOMPARE(entrees.size(), 1);
+    QFile entree(QDir(cache.path()).filePath(entrees.front()));
+    QVERIFY(entree.resize(entree.size() / 2));
+    QCOMPARE(calcule().front().z, premier.front().z);
+    QCOMPARE(nombreAppels(), 2);
+    // A cache folder that cannot be made: the computation is all the same.
+    qputenv("KESU_CACHE", (appels + "/cache").toLocal8Bit());
+    QCOMPARE(calcule().front().z, premier.front().z);
+    QCOMPARE(nombreAppels(), 3);
+    qunsetenv("KESU_CACHE");
+    qputenv("KESU_SANS_CACHE", "1");
 }
 
 QTEST_GUILESS_MAIN(TstExecutionNec)

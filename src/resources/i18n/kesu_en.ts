@@ -1337,6 +1337,10 @@ SWR</translation>
         <source>Fichier KESU.INI introuvable. Kesu lit Kesu.ini dans le dossier de travail, ici %1. ./run.sh et la commande kesu du paquet travaillent dans ~/.local/share/kesu et y placent celui par défaut ; sinon, copiez dans ce dossier celui qui vient avec Kesu (src/resources/Kesu.ini dans les sources, /usr/share/kesu/Kesu.ini une fois le paquet installé)</source>
         <translation>Fichier KESU.INI introuvable (the band table Kesu.ini cannot be found). Kesu reads Kesu.ini in the working folder, here %1. ./run.sh and the package&apos;s kesu command work in ~/.local/share/kesu and put the default one there; otherwise, copy into this folder the one that comes with Kesu (src/resources/Kesu.ini in the sources, /usr/share/kesu/Kesu.ini once the package is installed)</translation>
     </message>
+    <message>
+        <source>Calcule de nouveau ce que le moteur a déjà répondu pour la même antenne, au lieu de le reprendre du cache de l&apos;utilisateur.</source>
+        <translation>Computes again what the engine already answered for the same antenna, instead of taking it from the user&apos;s cache.</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
