@@ -62,6 +62,17 @@ std::vector<OptionLongueurs> table()
              [](Demande &d, const QString &o, const QString &t) {
                  d.parametres.tolerancePct = Nec::reelOption(o, t);
              }},
+            {QStringLiteral("tolerance-echelle"),
+             QCoreApplication::translate("Commande", "POURCENT"), Textes::AideToleranceEchelle(),
+             [](const Demande &d) { return Nec::texte(d.parametres.toleranceEchellePct); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.parametres.toleranceEchellePct = Nec::reelOption(o, t);
+             }},
+            {QStringLiteral("largeur-min"), QStringLiteral("CM"), Textes::AideLargeurMin(),
+             [nombre](const Demande &d) { return nombre(d.parametres.largeurMinCm); },
+             [](Demande &d, const QString &o, const QString &t) {
+                 d.parametres.largeurMinCm = Nec::entierOption(o, t);
+             }},
             {QStringLiteral("branche-min"), QStringLiteral("CM"), Textes::AideBrancheMin(),
              [nombre, b](const Demande &) { return nombre(b.minCm); },
              [](Demande &d, const QString &o, const QString &t) {

@@ -19,6 +19,10 @@ void valide(const Parametres &p)
         leveErreur(Textes::LongueursPlage().arg(Defauts::RechercheEchelleMaxCm));
     if (!(p.tolerancePct >= 0 && p.tolerancePct <= Defauts::ToleranceBrancheMaxPct))
         leveErreur(Textes::LongueursTolerance().arg(Defauts::ToleranceBrancheMaxPct));
+    if (!(p.toleranceEchellePct >= 0 && p.toleranceEchellePct <= Defauts::ToleranceBrancheMaxPct))
+        leveErreur(Textes::LongueursToleranceEchelle().arg(Defauts::ToleranceBrancheMaxPct));
+    if (!(p.largeurMinCm >= 1 && p.largeurMinCm <= Defauts::RechercheEchelleMaxCm))
+        leveErreur(Textes::LongueursLargeurMin().arg(Defauts::RechercheEchelleMaxCm));
 }
 
 void valide(const Branches &b)
@@ -64,7 +68,12 @@ Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p)
         base = variante(e, brancheCm / e.antenne.brancheCm, e.longueurMaxCm);
     base.antenne.brancheCm = brancheCm;
     for (double f : facteurs(p.tolerancePct))
-        a.entrees.push_back(variante(base, f, p.echelleMaxCm));
+        for (double g : facteurs(p.toleranceEchellePct)) {
+            Nec::Entrees v = variante(base, f, p.echelleMaxCm);
+            // No line is faster than light.
+            v.echelle.coefVelocite = std::min(1.0, base.echelle.coefVelocite * g);
+            a.entrees.push_back(v);
+        }
     return a;
 }
 
@@ -287,6 +296,7 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
         for (Fenetre &f : fenetres(x, p))
             toutes.push_back(std::move(f));
     }
+    std::erase_if(toutes, [&](const Fenetre &f) { return f.largeurCm() < p.largeurMinCm; });
     return classe(std::move(toutes), nombre);
 }
 

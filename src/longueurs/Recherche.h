@@ -24,6 +24,10 @@ struct Parametres {
     std::int32_t echelleMinCm = Defauts::EchelleMinCm;
     std::int32_t echelleMaxCm = Defauts::EchelleMaxCm;
     double tolerancePct = Defauts::ToleranceBranchePct;
+    // On the ladder's velocity factor: a window holds at the branch and the
+    // factor each a little lower, as typed and a little higher (nine cases).
+    double toleranceEchellePct = Defauts::ToleranceEchellePct;
+    std::int32_t largeurMinCm = Defauts::LargeurMinCm; // narrower windows are left out
     Regle regle = Regle::Nec;
     // Across each band (its plan's sweep) rather than at its reference frequency.
     bool surLaBande = true;
@@ -52,11 +56,13 @@ std::vector<double> facteurs(double tolerancePct);
 // chart's electrical length alike. The map reaches at least finCm.
 Nec::Entrees variante(const Nec::Entrees &e, double facteur, std::int32_t finCm);
 
-// One branch length: the inputs at each factor, with nec2c's impedances at B
-// when they are known (none under the chart's rule without nec2c).
+// One branch length: the inputs at each factor of the branch and of the
+// ladder's velocity factor, with nec2c's impedances at B when they are known
+// (none under the chart's rule without nec2c). The velocity factor changes no
+// deck: only the branch asks nec2c anything.
 struct Antennes {
     double brancheCm = 0;
-    std::vector<Nec::Entrees> entrees;            // one per factor, as typed first
+    std::vector<Nec::Entrees> entrees;            // one per pair of factors, as typed first
     std::vector<std::vector<Nec::ImpedanceB>> zB; // the same order, or empty
     // Each band's verdict along the range, as the last search found it.
     std::vector<std::vector<bool>> rangees;

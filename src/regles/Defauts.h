@@ -72,6 +72,11 @@ inline constexpr std::int32_t EchelleMaxCm = 4000;
 inline constexpr std::int32_t RechercheEchelleMaxCm = 100'000; // a kilometre of ladder
 inline constexpr double ToleranceBranchePct = 2;
 inline constexpr double ToleranceBrancheMaxPct = 20;
+// The ladder's velocity factor is known no better: window line moves from
+// about 0.95 dry to 0.88 wet, and from one make to the next.
+inline constexpr double ToleranceEchellePct = 3;
+// A window narrower than this is no length a person cuts to.
+inline constexpr std::int32_t LargeurMinCm = 10;
 inline constexpr std::int32_t BrancheMinCm = 1800;
 inline constexpr std::int32_t BrancheMaxCm = 2300;
 inline constexpr std::int32_t PasBrancheCm = 10;

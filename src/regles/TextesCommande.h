@@ -256,6 +256,19 @@ inline QString AideTolerance()
         "Textes", "Tolérance sur les branches, en % : l'antenne est aussi calculée avec des "
                   "branches plus courtes et plus longues d'autant ; 0 : telles que données.");
 }
+inline QString AideToleranceEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Tolérance sur le coefficient de vélocité de l'échelle, en % : une longueur "
+                  "n'est conseillée que si chaque bande y tient aussi avec un coefficient plus "
+                  "petit et plus grand d'autant, pour chaque branche ; 0 : tel que donné.");
+}
+inline QString AideLargeurMin()
+{
+    return QCoreApplication::translate(
+        "Textes", "Largeur la plus petite d'une fenêtre proposée, en centimètres : une fenêtre "
+                  "plus étroite n'est pas une longueur que l'on coupe.");
+}
 inline QString AideBrancheMin()
 {
     return QCoreApplication::translate(

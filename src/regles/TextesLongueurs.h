@@ -24,6 +24,17 @@ inline QString LongueursTolerance()
     return QCoreApplication::translate(
         "Textes", "Tolérance sur les branches : elle doit être comprise entre 0 et %1 %");
 }
+inline QString LongueursToleranceEchelle()
+{
+    return QCoreApplication::translate(
+        "Textes", "Tolérance sur le coefficient de l'échelle : elle doit être comprise entre 0 "
+                  "et %1 %");
+}
+inline QString LongueursLargeurMin()
+{
+    return QCoreApplication::translate(
+        "Textes", "Largeur minimale : elle doit être comprise entre 1 et %1 cm");
+}
 inline QString LongueursBranches()
 {
     return QCoreApplication::translate(

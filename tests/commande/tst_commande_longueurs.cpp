@@ -32,7 +32,10 @@ void TstCommandeLongueurs::sortie_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("debut"); // of standard output, or of the error
     QTest::addColumn<int>("lignes");    // of standard output
-    QTest::newRow("défauts") << QStringList{} << false << 0 << EnTete << 4;
+    // The ladder's velocity factor ±3 % and windows of 10 cm at least.
+    QTest::newRow("défauts") << QStringList{} << false << 0 << EnTete << 3;
+    QTest::newRow("échelle exacte") << QStringList{"--tolerance-echelle", "0", "--largeur-min", "1"}
+                                    << false << 0 << EnTete << 4;
     QTest::newRow("dix au plus") << QStringList{"--classe", "haute", "--nombre", "2"} << false << 0
                                  << EnTete << 3;
     QTest::newRow("graphe sans nec2c")

@@ -63,10 +63,13 @@ void TstRecherche::centresAccordes()
     });
     QVERIFY(!f.empty());
     const std::vector<double> facteurs = Longueurs::facteurs(tolerance);
-    QCOMPARE(a.front().zB.size(), facteurs.size());
+    // The ladder's velocity factor varies too: nine cases with both tolerances.
+    const std::vector<double> coefs = Longueurs::facteurs(p.toleranceEchellePct);
+    QCOMPARE(a.front().zB.size(), facteurs.size() * coefs.size());
     for (std::size_t i = 0; i < f.size(); ++i) {
         const Longueurs::Fenetre &w = f[i];
         QCOMPARE(w.largeurCm(), w.finCm - w.debutCm + 1);
+        QVERIFY(w.largeurCm() >= p.largeurMinCm);
         QVERIFY(w.debutCm >= p.echelleMinCm && w.finCm <= p.echelleMaxCm);
         QCOMPARE(w.accordables.size() + w.manquantes.size(), e.bandes.size());
         if (i > 0) {
@@ -76,9 +79,11 @@ void TstRecherche::centresAccordes()
         for (std::size_t j = 0; j < e.bandes.size(); ++j) {
             const Nec::BandeVerifiee &b = e.bandes[j];
             bool partout = true;
-            for (std::size_t v = 0; v < facteurs.size(); ++v) {
-                const Nec::Entrees x = Longueurs::variante(e, facteurs[v], p.echelleMaxCm);
-                QCOMPARE(x.antenne.brancheCm, e.antenne.brancheCm * facteurs[v]);
+            for (std::size_t v = 0; v < facteurs.size() * coefs.size(); ++v) {
+                Nec::Entrees x = Longueurs::variante(e, facteurs[v / coefs.size()], p.echelleMaxCm);
+                x.echelle.coefVelocite =
+                    std::min(1.0, e.echelle.coefVelocite * coefs[v % coefs.size()]);
+                QCOMPARE(x.antenne.brancheCm, e.antenne.brancheCm * facteurs[v / coefs.size()]);
                 if (regle == Longueurs::Regle::Graphe) {
                     partout = partout && !Nec::grapheMarque(
                                              b.frequenceKHz,

@@ -325,6 +325,14 @@
         <source>Perte de l&apos;échelle (dB)</source>
         <translation>Ladder loss (dB)</translation>
     </message>
+    <message>
+        <source>Tolérance sur le coefficient de l&apos;échelle</source>
+        <translation>Tolerance on the ladder line&apos;s velocity factor</translation>
+    </message>
+    <message>
+        <source>Largeur minimale</source>
+        <translation>Minimum width</translation>
+    </message>
 </context>
 <context>
     <name>NavigateurAide</name>
@@ -1340,6 +1348,22 @@ SWR</translation>
     <message>
         <source>Calcule de nouveau ce que le moteur a déjà répondu pour la même antenne, au lieu de le reprendre du cache de l&apos;utilisateur.</source>
         <translation>Computes again what the engine already answered for the same antenna, instead of taking it from the user&apos;s cache.</translation>
+    </message>
+    <message>
+        <source>Tolérance sur le coefficient de vélocité de l&apos;échelle, en % : une longueur n&apos;est conseillée que si chaque bande y tient aussi avec un coefficient plus petit et plus grand d&apos;autant, pour chaque branche ; 0 : tel que donné.</source>
+        <translation>Tolerance on the ladder line&apos;s velocity factor, in %: a length is advised only when every band also holds there with a factor that much smaller and larger, for every leg; 0: as given.</translation>
+    </message>
+    <message>
+        <source>Largeur la plus petite d&apos;une fenêtre proposée, en centimètres : une fenêtre plus étroite n&apos;est pas une longueur que l&apos;on coupe.</source>
+        <translation>Smallest width of a window proposed, in centimetres: a narrower window is no length one cuts to.</translation>
+    </message>
+    <message>
+        <source>Tolérance sur le coefficient de l&apos;échelle : elle doit être comprise entre 0 et %1 %</source>
+        <translation>Tolerance on the ladder line&apos;s velocity factor: it must be between 0 and %1 %</translation>
+    </message>
+    <message>
+        <source>Largeur minimale : elle doit être comprise entre 1 et %1 cm</source>
+        <translation>Minimum width: it must be between 1 and %1 cm</translation>
     </message>
 </context>
 <context>

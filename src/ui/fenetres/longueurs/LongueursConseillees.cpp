@@ -81,6 +81,8 @@ Longueurs::Parametres LongueursConseillees::parametres() const
     p.echelleMinCm = entier(EchelleMin);
     p.echelleMaxCm = entier(EchelleMax);
     p.tolerancePct = nombre(Tolerance);
+    p.toleranceEchellePct = nombre(ToleranceEchelle);
+    p.largeurMinCm = entier(LargeurMin);
     p.regle = Critere->currentIndex() == 0 ? Longueurs::Regle::Graphe : Longueurs::Regle::Nec;
     p.surLaBande = SurLaBande->isChecked();
     Longueurs::valide(p);

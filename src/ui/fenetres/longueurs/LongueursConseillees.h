@@ -33,7 +33,8 @@ public:
     explicit LongueursConseillees(EntreesPrincipales principales, QWidget *parent = nullptr);
     ~LongueursConseillees() override;
 
-    QLineEdit *EchelleMin, *EchelleMax, *Tolerance, *BrancheMin, *BrancheMax, *Pas;
+    QLineEdit *EchelleMin, *EchelleMax, *Tolerance, *ToleranceEchelle, *LargeurMin, *BrancheMin,
+        *BrancheMax, *Pas;
     QComboBox *Critere;
     QCheckBox *SurLaBande;
     QGroupBox *ChercherBranche;

@@ -76,6 +76,10 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     EchelleMax = champ(fp, tr("à"), "EchelleMax", cm(Defauts::EchelleMaxCm), tr("cm"));
     Tolerance = champ(fp, tr("&Tolérance sur les branches"), "Tolerance",
                       Nec::texte(Defauts::ToleranceBranchePct), tr("%"));
+    ToleranceEchelle = champ(fp, tr("Tolérance sur le coefficient de l'échelle"),
+                             "ToleranceEchelle", Nec::texte(Defauts::ToleranceEchellePct), tr("%"));
+    LargeurMin = champ(fp, tr("Largeur minimale"), "LargeurMin",
+                       QString::number(Defauts::LargeurMinCm), tr("cm"));
     // The boxes after "à" are named in full in the messages that name them.
     EchelleMax->setAccessibleName(tr("Échelle à"));
     Critere = new QComboBox;
@@ -216,7 +220,8 @@ void LongueursConseillees::litReglages()
 {
     QSettings s(OrganisationLc, OrganisationLc);
     s.beginGroup(GroupeLc);
-    for (QLineEdit *e : {EchelleMin, EchelleMax, Tolerance, BrancheMin, BrancheMax, Pas})
+    for (QLineEdit *e : {EchelleMin, EchelleMax, Tolerance, ToleranceEchelle, LargeurMin,
+                         BrancheMin, BrancheMax, Pas})
         e->setText(s.value(e->objectName(), e->text()).toString());
     const int i = Critere->findData(s.value(Critere->objectName(), Critere->currentData()));
     if (i >= 0)
@@ -230,7 +235,8 @@ void LongueursConseillees::sauveReglages() const
 {
     QSettings s(OrganisationLc, OrganisationLc);
     s.beginGroup(GroupeLc);
-    for (const QLineEdit *e : {EchelleMin, EchelleMax, Tolerance, BrancheMin, BrancheMax, Pas})
+    for (const QLineEdit *e : {EchelleMin, EchelleMax, Tolerance, ToleranceEchelle, LargeurMin,
+                               BrancheMin, BrancheMax, Pas})
         s.setValue(e->objectName(), e->text());
     s.setValue(Critere->objectName(), Critere->currentData());
     s.setValue(SurLaBande->objectName(), SurLaBande->isChecked());
