@@ -213,14 +213,21 @@ void complete(Fenetre &f, const Antennes &a, const Parametres &p)
         d.bande = e.bandes[j].bande;
         d.accordable =
             std::find(f.accordables.begin(), f.accordables.end(), d.bande) != f.accordables.end();
-        d.rosBoiteMax = d.perteDb = Inconnu;
+        d.rosBoiteMax = d.moduleCPire = d.perteDb = Inconnu;
         if (a.avecNec()) {
+            const bool haute = e.classe == Nec::Classe::Haute;
             d.rosBoiteMax = 0;
+            d.moduleCPire = haute ? std::numeric_limits<double>::infinity() : 0;
+            // Each case with its own ladder: the velocity factor varies too.
             for (std::size_t v = 0; v < a.entrees.size(); ++v)
-                for (const auto &[hz, z] : impedancesBande(a.entrees[v], a.zB[v], j, p.surLaBande))
-                    d.rosBoiteMax = std::max(
-                        d.rosBoiteMax, Nec::rosBoite(Nec::impedanceEnC(z, e.echelle, hz, longueurM),
-                                                     e.boite.balun));
+                for (const auto &[hz, z] :
+                     impedancesBande(a.entrees[v], a.zB[v], j, p.surLaBande)) {
+                    const Nec::Complexe zC =
+                        Nec::impedanceEnC(z, a.entrees[v].echelle, hz, longueurM);
+                    d.rosBoiteMax = std::max(d.rosBoiteMax, Nec::rosBoite(zC, e.boite.balun));
+                    d.moduleCPire = haute ? std::min(d.moduleCPire, std::abs(zC))
+                                          : std::max(d.moduleCPire, std::abs(zC));
+                }
             d.perteDb = Nec::perteDb(a.zB.front().at(j).z, e.echelle,
                                      e.bandes[j].frequenceKHz * 1e3, longueurM);
             if (d.accordable) {

@@ -81,7 +81,10 @@ struct DetailBande {
     std::int32_t bande = 0; // metres
     bool accordable = false;
     double rosBoiteMax = 0; // what the tuner sees, worst over the band and the branches
-    double perteDb = 0;     // the ladder's, at the reference frequency, branch as typed
+    // |Z| at C at its worst for the class: the largest for a low or medium
+    // class, the smallest for the high one.
+    double moduleCPire = 0;
+    double perteDb = 0; // the ladder's, at the reference frequency, branch as typed
 };
 
 struct Fenetre {

@@ -318,10 +318,6 @@
         <translation>Tunable</translation>
     </message>
     <message>
-        <source>ROS vu par la boîte</source>
-        <translation>Tuner SWR</translation>
-    </message>
-    <message>
         <source>Perte de l&apos;échelle (dB)</source>
         <translation>Ladder loss (dB)</translation>
     </message>
@@ -332,6 +328,44 @@
     <message>
         <source>Largeur minimale</source>
         <translation>Minimum width</translation>
+    </message>
+    <message>
+        <source>ROS vu par la boîte
+(le pire)</source>
+        <translation>SWR the tuner sees
+(the worst)</translation>
+    </message>
+    <message>
+        <source>|Z| en C, le plus petit (Ω)</source>
+        <translation>|Z| at C, the smallest (Ω)</translation>
+    </message>
+    <message>
+        <source>|Z| en C, le plus grand (Ω)</source>
+        <translation>|Z| at C, the largest (Ω)</translation>
+    </message>
+    <message>
+        <source>|Z| en C : %1 Ω</source>
+        <translation>|Z| at C: %1 Ω</translation>
+    </message>
+    <message>
+        <source>ROS boîte : %1</source>
+        <translation>Tuner SWR: %1</translation>
+    </message>
+    <message>
+        <source>Valeur jugée</source>
+        <translation>Value judged</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Marge</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Pour information</source>
+        <translation>For information</translation>
     </message>
 </context>
 <context>

@@ -228,15 +228,36 @@ void LongueursConseillees::montreChoisie()
         Carte->efface();
         return;
     }
+    if (antennes_.empty() || antennes_.front().entrees.empty())
+        return;
     const Longueurs::Fenetre &f = fenetres_[i];
+    // One criterion, shown as such: the SWR behind the balun against the
+    // tuner's maximum, or |Z| at C against the class's limit.
+    const Nec::Entrees &e = antennes_.front().entrees.front();
+    const bool boite = e.critere == Nec::Critere::Boite;
+    const bool haute = e.classe == Nec::Classe::Haute;
+    const double limite = boite                            ? e.boite.rosMax
+                          : e.classe == Nec::Classe::Basse ? e.limites.basse
+                          : haute                          ? e.limites.haute
+                                                           : e.limites.moyenne;
+    Detail->horizontalHeaderItem(2)->setText(boite   ? tr("ROS vu par la boîte\n(le pire)")
+                                             : haute ? tr("|Z| en C, le plus petit (Ω)")
+                                                     : tr("|Z| en C, le plus grand (Ω)"));
     for (std::size_t j = 0; j < f.details.size(); ++j) {
         const Longueurs::DetailBande &d = f.details[j];
+        const double valeur = boite ? d.rosBoiteMax : d.moduleCPire;
+        const double marge = haute && !boite ? valeur - limite : limite - valeur;
+        const QString info = boite ? tr("|Z| en C : %1 Ω").arg(valeurOuTiret(d.moduleCPire, 0))
+                                   : tr("ROS boîte : %1").arg(valeurOuTiret(d.rosBoiteMax, 2));
         const int r = static_cast<int>(j);
         Detail->insertRow(r);
         Detail->setItem(r, 0, celluleLongueurs(QStringLiteral("%1 m").arg(d.bande)));
         Detail->setItem(r, 1, celluleLongueurs(d.accordable ? tr("oui") : tr("non")));
-        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(d.rosBoiteMax, 2)));
-        Detail->setItem(r, 3, celluleLongueurs(valeurOuTiret(d.perteDb, 2)));
+        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(valeur, boite ? 2 : 0)));
+        Detail->setItem(r, 3, celluleLongueurs(Nec::texteLisible(limite)));
+        Detail->setItem(r, 4, celluleLongueurs(valeurOuTiret(marge, boite ? 2 : 0)));
+        Detail->setItem(r, 5, celluleLongueurs(info));
+        Detail->setItem(r, 6, celluleLongueurs(valeurOuTiret(d.perteDb, 2)));
     }
     Detail->ajusteColonnes();
     // The map of the chosen window's branch, with the windows proposed for it.

@@ -162,8 +162,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
                            "proposées, la fenêtre choisie encadrée."));
     Survol->setObjectName(QStringLiteral("Survol"));
     Survol->setWordWrap(true);
-    Detail = tableauLongueurs("Detail", {tr("Bande"), tr("Accordable"), tr("ROS vu par la boîte"),
-                                         tr("Perte de l'échelle (dB)")});
+    // The quantity the criterion judges, its limit and the margin; the other
+    // quantity follows, for information only. The heading of the third
+    // column names what is judged.
+    Detail = tableauLongueurs("Detail",
+                              {tr("Bande"), tr("Accordable"), tr("Valeur jugée"), tr("Limite"),
+                               tr("Marge"), tr("Pour information"), tr("Perte de l'échelle (dB)")});
     // The platform gives headers a font of their own, which the window's does
     // not replace.
     for (QTableWidget *t : {Liste, Detail}) {
