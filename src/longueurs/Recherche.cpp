@@ -245,10 +245,18 @@ std::vector<Fenetre> classe(std::vector<Fenetre> toutes, std::size_t nombre)
     for (const Fenetre &f : toutes)
         plus = std::max(plus, f.accordables.size());
     std::erase_if(toutes, [plus](const Fenetre &f) { return f.accordables.size() < plus; });
-    // Widest first; between equals, the shorter ladder, then the shorter branch.
+    // Widest first; between equals, the lowest worst SWR the tuner sees (a
+    // window without nec2c's answers has none: it comes after), then the
+    // shorter ladder, then the shorter branch.
     std::stable_sort(toutes.begin(), toutes.end(), [](const Fenetre &a, const Fenetre &b) {
         if (a.largeurCm() != b.largeurCm())
             return a.largeurCm() > b.largeurCm();
+        const bool ra = std::isfinite(a.rosBoiteMax);
+        const bool rb = std::isfinite(b.rosBoiteMax);
+        if (ra != rb)
+            return ra;
+        if (ra && a.rosBoiteMax != b.rosBoiteMax)
+            return a.rosBoiteMax < b.rosBoiteMax;
         if (a.debutCm != b.debutCm)
             return a.debutCm < b.debutCm;
         return a.brancheCm < b.brancheCm;

@@ -91,8 +91,12 @@ void TstLongueursConseillees::avecNec2c()
     QVERIFY(l->Detail->item(0, 2)->text().toDouble() >= 1);
     // The tuner's criterion is the one shown: the SWR behind the balun, its
     // maximum and the margin to it; |Z| at C for information only.
-    if (!suiteEnAnglais())
+    if (!suiteEnAnglais()) {
         QVERIFY(l->Detail->horizontalHeaderItem(2)->text().startsWith("ROS"));
+        // The first line says which bands the best window misses, and how close.
+        if (!l->fenetres().front().manquantes.empty())
+            QVERIFY2(l->Etat->text().contains("pour 10 au plus"), qPrintable(l->Etat->text()));
+    }
     for (int r = 0; r < 8; ++r) {
         QCOMPARE(l->Detail->item(r, 3)->text(), QStringLiteral("10"));
         QVERIFY(qAbs(l->Detail->item(r, 4)->text().toDouble() -

@@ -367,6 +367,26 @@
         <source>Pour information</source>
         <translation>For information</translation>
     </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>%1 m : ROS %2 pour %3 au plus</source>
+        <translation>%1 m: SWR %2 for %3 at most</translation>
+    </message>
+    <message>
+        <source>%1 m : |Z| %2 Ω pour %3 au moins</source>
+        <translation>%1 m: |Z| %2 Ω for %3 at least</translation>
+    </message>
+    <message>
+        <source>%1 m : |Z| %2 Ω pour %3 au plus</source>
+        <translation>%1 m: |Z| %2 Ω for %3 at most</translation>
+    </message>
+    <message>
+        <source>Manquent : %1.</source>
+        <translation>Missed: %1.</translation>
+    </message>
 </context>
 <context>
     <name>NavigateurAide</name>

@@ -29,6 +29,28 @@ QString valeurOuTiret(double v, int decimales)
     return std::isfinite(v) ? Nec::texte(v, decimales) : QStringLiteral("—");
 }
 
+// What the search's criterion judges a band by, its worst value at a window
+// and the limit it is held to: the SWR behind the balun against the tuner's
+// maximum, or |Z| at C against the class's limit (a floor for the high class).
+struct Jugement {
+    bool boite;
+    bool plancher;
+    double valeur;
+    double limite;
+    double marge() const { return plancher ? valeur - limite : limite - valeur; }
+};
+
+Jugement juge(const Nec::Entrees &e, const Longueurs::DetailBande &d)
+{
+    const bool boite = e.critere == Nec::Critere::Boite;
+    const bool haute = e.classe == Nec::Classe::Haute;
+    const double limite = boite                            ? e.boite.rosMax
+                          : e.classe == Nec::Classe::Basse ? e.limites.basse
+                          : haute                          ? e.limites.haute
+                                                           : e.limites.moyenne;
+    return {boite, haute && !boite, boite ? d.rosBoiteMax : d.moduleCPire, limite};
+}
+
 QString nomsBandes(const std::vector<std::int32_t> &bandes)
 {
     QStringList r;
@@ -162,6 +184,30 @@ void LongueursConseillees::termine()
                   "accordent le plus (%1 sur %2).")
                    .arg(fenetres_.front().accordables.size())
                    .arg(bandes);
+    // The bands the best window misses, and how close each comes.
+    if (!fenetres_.empty() && !antennes_.empty() && !antennes_.front().entrees.empty()) {
+        QStringList manquees;
+        const Nec::Entrees &e = antennes_.front().entrees.front();
+        for (const Longueurs::DetailBande &d : fenetres_.front().details) {
+            if (d.accordable)
+                continue;
+            const Jugement jg = juge(e, d);
+            manquees << (!std::isfinite(jg.valeur) ? tr("%1 m").arg(d.bande)
+                         : jg.boite
+                             ? tr("%1 m : ROS %2 pour %3 au plus")
+                                   .arg(d.bande)
+                                   .arg(Nec::texte(jg.valeur, 1), Nec::texteLisible(jg.limite))
+                         : jg.plancher
+                             ? tr("%1 m : |Z| %2 Ω pour %3 au moins")
+                                   .arg(d.bande)
+                                   .arg(Nec::texte(jg.valeur, 0), Nec::texteLisible(jg.limite))
+                             : tr("%1 m : |Z| %2 Ω pour %3 au plus")
+                                   .arg(d.bande)
+                                   .arg(Nec::texte(jg.valeur, 0), Nec::texteLisible(jg.limite)));
+        }
+        if (!manquees.isEmpty())
+            etat += u' ' + tr("Manquent : %1.").arg(manquees.join(QStringLiteral(" ; ")));
+    }
     if (!calculs_->disponible())
         etat += u' ' + sansNec();
     // The bands nec2c could not compute weigh on no window: said.
@@ -231,31 +277,26 @@ void LongueursConseillees::montreChoisie()
     if (antennes_.empty() || antennes_.front().entrees.empty())
         return;
     const Longueurs::Fenetre &f = fenetres_[i];
-    // One criterion, shown as such: the SWR behind the balun against the
-    // tuner's maximum, or |Z| at C against the class's limit.
+    // One criterion, shown as such: the quantity it judges, its limit and the
+    // margin; the other quantity for information only.
     const Nec::Entrees &e = antennes_.front().entrees.front();
     const bool boite = e.critere == Nec::Critere::Boite;
-    const bool haute = e.classe == Nec::Classe::Haute;
-    const double limite = boite                            ? e.boite.rosMax
-                          : e.classe == Nec::Classe::Basse ? e.limites.basse
-                          : haute                          ? e.limites.haute
-                                                           : e.limites.moyenne;
-    Detail->horizontalHeaderItem(2)->setText(boite   ? tr("ROS vu par la boîte\n(le pire)")
-                                             : haute ? tr("|Z| en C, le plus petit (Ω)")
-                                                     : tr("|Z| en C, le plus grand (Ω)"));
+    Detail->horizontalHeaderItem(2)->setText(boite ? tr("ROS vu par la boîte\n(le pire)")
+                                             : e.classe == Nec::Classe::Haute
+                                                 ? tr("|Z| en C, le plus petit (Ω)")
+                                                 : tr("|Z| en C, le plus grand (Ω)"));
     for (std::size_t j = 0; j < f.details.size(); ++j) {
         const Longueurs::DetailBande &d = f.details[j];
-        const double valeur = boite ? d.rosBoiteMax : d.moduleCPire;
-        const double marge = haute && !boite ? valeur - limite : limite - valeur;
+        const Jugement jg = juge(e, d);
         const QString info = boite ? tr("|Z| en C : %1 Ω").arg(valeurOuTiret(d.moduleCPire, 0))
                                    : tr("ROS boîte : %1").arg(valeurOuTiret(d.rosBoiteMax, 2));
         const int r = static_cast<int>(j);
         Detail->insertRow(r);
         Detail->setItem(r, 0, celluleLongueurs(QStringLiteral("%1 m").arg(d.bande)));
         Detail->setItem(r, 1, celluleLongueurs(d.accordable ? tr("oui") : tr("non")));
-        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(valeur, boite ? 2 : 0)));
-        Detail->setItem(r, 3, celluleLongueurs(Nec::texteLisible(limite)));
-        Detail->setItem(r, 4, celluleLongueurs(valeurOuTiret(marge, boite ? 2 : 0)));
+        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(jg.valeur, boite ? 2 : 0)));
+        Detail->setItem(r, 3, celluleLongueurs(Nec::texteLisible(jg.limite)));
+        Detail->setItem(r, 4, celluleLongueurs(valeurOuTiret(jg.marge(), boite ? 2 : 0)));
         Detail->setItem(r, 5, celluleLongueurs(info));
         Detail->setItem(r, 6, celluleLongueurs(valeurOuTiret(d.perteDb, 2)));
     }
