@@ -85,7 +85,9 @@ void TstLongueursConseillees::avecNec2c()
     l->Tolerance->setText(QStringLiteral("0"));
     l->Critere->setCurrentIndex(2);
     l->Chercher->click();
+    QVERIFY(!l->Liste->isEnabled()); // greyed until the search has its own results
     QTRY_VERIFY_WITH_TIMEOUT(l->Chercher->isEnabled(), 30000);
+    QVERIFY(l->Liste->isEnabled());
     QVERIFY(!l->fenetres().empty());
     QCOMPARE(l->Detail->rowCount(), 8);
     QVERIFY(l->Detail->item(0, 2)->text().toDouble() >= 1);

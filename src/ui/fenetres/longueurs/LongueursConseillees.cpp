@@ -5,6 +5,7 @@
 #include "regles/Erreurs.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
+#include "ui/fenetres/communs/TailleOuverture.h"
 #include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/longueurs/CarteLongueurs.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -241,6 +242,9 @@ void LongueursConseillees::AppliquerClick()
     if (brancheCherchee_)
         branche = static_cast<std::int32_t>(std::lround(f.brancheCm));
     emit appliquer(f.centreCm(), branche);
+    // The chart drawn for the length chosen is in the main window: out of its way.
+    if (QWidget *principale = parentWidget())
+        metACote(*this, *principale->window());
 }
 
 void LongueursConseillees::montreListe()
@@ -321,6 +325,10 @@ void LongueursConseillees::montreChoisie()
 
 void LongueursConseillees::enCours(bool oui)
 {
+    // The results of the search before stay in sight, greyed, until the new
+    // one has its own.
+    for (QWidget *w : std::initializer_list<QWidget *>{Liste, Detail, Carte})
+        w->setEnabled(!oui);
     Chercher->setEnabled(!oui);
     Annuler->setEnabled(oui);
     Progression->setVisible(oui);
