@@ -59,7 +59,8 @@ Nec::Entrees variante(const Nec::Entrees &e, double facteur, std::int32_t finCm)
     return r;
 }
 
-Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p)
+Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p,
+                  const std::optional<Branches> &grille)
 {
     Antennes a;
     a.brancheCm = brancheCm;
@@ -67,13 +68,22 @@ Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p)
     if (e.antenne.brancheCm > 0 && brancheCm != e.antenne.brancheCm)
         base = variante(e, brancheCm / e.antenne.brancheCm, e.longueurMaxCm);
     base.antenne.brancheCm = brancheCm;
-    for (double f : facteurs(p.tolerancePct))
+    for (double f : facteurs(p.tolerancePct)) {
+        if (grille && grille->pasCm > 0 && f != 1) {
+            const double pas = grille->pasCm;
+            const double sur =
+                grille->minCm + std::round((brancheCm * f - grille->minCm) / pas) * pas;
+            // A step too coarse for the tolerance keeps the length asked.
+            if (sur != brancheCm)
+                f = sur / brancheCm;
+        }
         for (double g : facteurs(p.toleranceEchellePct)) {
             Nec::Entrees v = variante(base, f, p.echelleMaxCm);
             // No line is faster than light.
             v.echelle.coefVelocite = std::min(1.0, base.echelle.coefVelocite * g);
             a.entrees.push_back(v);
         }
+    }
     return a;
 }
 
@@ -275,7 +285,7 @@ std::vector<Antennes> prepare(const Nec::Entrees &e, const Parametres &p,
         return r;
     }
     for (std::int32_t b : longueurs(*branches))
-        r.push_back(antennes(e, b, p));
+        r.push_back(antennes(e, b, p, branches));
     return r;
 }
 

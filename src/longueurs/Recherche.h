@@ -73,8 +73,12 @@ struct Antennes {
     bool avecNec() const { return !zB.empty() && zB.size() == entrees.size(); }
 };
 
-// The inputs at each factor for a branch length.
-Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p);
+// The inputs at each factor for a branch length. With a grid (the branch
+// search's), a shorter or longer branch is the grid's nearest length, so that
+// it is another branch of the search and nec2c computes it once: the
+// tolerance is then the grid's, within half a step of the one asked.
+Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p,
+                  const std::optional<Branches> &grille = std::nullopt);
 
 // A band at a window's centre. Without nec2c's impedances the values are NaN.
 struct DetailBande {

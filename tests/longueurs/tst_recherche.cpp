@@ -4,6 +4,7 @@
 #include "nec/Regle.h"
 
 #include <QTest>
+#include <cmath>
 
 // On the defaults, at the centre of each window proposed, every band it names
 // is tunable across the band at each of the three branch lengths, computed
@@ -14,6 +15,7 @@ class TstRecherche : public QObject {
 private slots:
     void centresAccordes_data();
     void centresAccordes();
+    void brancheCalculeeUneFois();
 };
 
 Q_DECLARE_METATYPE(Longueurs::Regle)
@@ -118,6 +120,20 @@ void TstRecherche::centresAccordes()
                                                        .arg(i + 1)));
         }
     }
+}
+
+// In a branch search, a branch 2 % shorter or longer is another branch of
+// the grid: 11 branches from 20 to 21 m by 10 cm ask 19 decks, not 33.
+void TstRecherche::brancheCalculeeUneFois()
+{
+    const Longueurs::Parametres p;
+    const std::vector<Longueurs::Antennes> a =
+        Longueurs::prepare(antenneDefaut(), p, Longueurs::Branches{2000, 2100, 10});
+    QCOMPARE(a.size(), std::size_t(11));
+    QCOMPARE(Longueurs::decks(a).size(), std::size_t(19));
+    for (const Longueurs::Antennes &x : a)
+        for (const Nec::Entrees &v : x.entrees)
+            QCOMPARE(std::fmod(v.antenne.brancheCm + 1e-9, 10.0) < 1e-6, true);
 }
 
 QTEST_GUILESS_MAIN(TstRecherche)
