@@ -69,16 +69,23 @@ Antennes antennes(const Nec::Entrees &e, double brancheCm, const Parametres &p,
         base = variante(e, brancheCm / e.antenne.brancheCm, e.longueurMaxCm);
     base.antenne.brancheCm = brancheCm;
     for (double f : facteurs(p.tolerancePct)) {
+        // On the grid the length is the grid's own, to the bit: its deck is
+        // then that branch's.
+        std::optional<double> sur;
         if (grille && grille->pasCm > 0 && f != 1) {
             const double pas = grille->pasCm;
-            const double sur =
+            const double l =
                 grille->minCm + std::round((brancheCm * f - grille->minCm) / pas) * pas;
             // A step too coarse for the tolerance keeps the length asked.
-            if (sur != brancheCm)
-                f = sur / brancheCm;
+            if (l != brancheCm) {
+                f = l / brancheCm;
+                sur = l;
+            }
         }
         for (double g : facteurs(p.toleranceEchellePct)) {
             Nec::Entrees v = variante(base, f, p.echelleMaxCm);
+            if (sur)
+                v.antenne.brancheCm = *sur;
             // No line is faster than light.
             v.echelle.coefVelocite = std::min(1.0, base.echelle.coefVelocite * g);
             a.entrees.push_back(v);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,6 +73,10 @@ void TstLongueursConseillees::sansNec2cAppliquer()
     QCOMPARE(f.plateforme.aides.size(), 1);
     QCOMPARE(f.plateforme.aides[0].contexte, AideViewer::ContexteLongueurs);
     QCOMPARE(AideViewer::ancre(AideViewer::ContexteLongueurs), QStringLiteral("longueurs"));
+    // A branch search says its cost before it starts: 51 branches, each a
+    // tolerance shorter and longer taken on the grid, 60 runs.
+    l->ChercherBranche->setChecked(true);
+    QVERIFY2(l->Cout->text().startsWith("60"), qPrintable(l->Cout->text()));
 }
 
 // nec2c in the background, one branch length and no tolerance: each band's

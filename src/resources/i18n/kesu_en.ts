@@ -387,6 +387,18 @@
         <source>Manquent : %1.</source>
         <translation>Missed: %1.</translation>
     </message>
+    <message>
+        <source>%1 calculs NEC-2 à faire</source>
+        <translation>%1 NEC-2 runs to make</translation>
+    </message>
+    <message>
+        <source>, environ %1 s d&apos;après les derniers</source>
+        <translation>, about %1 s judging by the last ones</translation>
+    </message>
+    <message>
+        <source>reste environ %1 s</source>
+        <translation>about %1 s left</translation>
+    </message>
 </context>
 <context>
     <name>NavigateurAide</name>

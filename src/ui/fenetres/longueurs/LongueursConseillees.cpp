@@ -162,12 +162,42 @@ void LongueursConseillees::ChercherClick()
     }
     enCours(true);
     afficheEtat(tr("Calcul NEC-2 en cours…"));
-    calculs_->lance(Longueurs::decks(antennes_));
+    const std::vector<QByteArray> d = Longueurs::decks(antennes_);
+    decksLances_ = static_cast<int>(std::count_if(d.begin(), d.end(), [this](const QByteArray &x) {
+        return calculs_->impedances(x) == nullptr;
+    }));
+    chrono_.start();
+    calculs_->lance(d);
+}
+
+void LongueursConseillees::estimeCout()
+{
+    Cout->clear();
+    if (!ChercherBranche->isChecked())
+        return;
+    try {
+        const std::vector<QByteArray> d =
+            Longueurs::decks(Longueurs::prepare(principales_(), parametres(), branches()));
+        const auto aFaire = std::count_if(d.begin(), d.end(), [this](const QByteArray &x) {
+            return calculs_->impedances(x) == nullptr;
+        });
+        QString t = tr("%1 calculs NEC-2 à faire").arg(aFaire);
+        if (secondesParDeck_ > 0 && aFaire > 0)
+            t += tr(", environ %1 s d'après les derniers")
+                     .arg(std::lround(secondesParDeck_ * static_cast<double>(aFaire)));
+        Cout->setText(t + u'.');
+    } catch (const KesuErreur &) {
+        // A box being typed: said when "Chercher" is pressed.
+    }
 }
 
 void LongueursConseillees::termine()
 {
+    if (decksLances_ > 0 && chrono_.isValid())
+        secondesParDeck_ = chrono_.elapsed() / 1000.0 / decksLances_;
+    decksLances_ = 0;
     enCours(false);
+    estimeCout();
     fenetres_ =
         Longueurs::cherche(antennes_, parametres_, Defauts::FenetresListees,
                            [this](const QByteArray &deck) { return calculs_->impedances(deck); });

@@ -5,6 +5,7 @@
 #include "ui/fenetres/communs/TableauEtale.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -38,7 +39,7 @@ public:
     QComboBox *Critere;
     QCheckBox *SurLaBande;
     QGroupBox *ChercherBranche;
-    QLabel *Antenne, *Etat, *Survol;
+    QLabel *Antenne, *Etat, *Survol, *Cout;
     QPushButton *Chercher, *Annuler, *Appliquer, *Fermer;
     QProgressBar *Progression;
     TableauEtale *Liste, *Detail;
@@ -76,6 +77,9 @@ private:
     void criteres();
     void litReglages();
     void sauveReglages() const;
+    // What a branch search would cost, said before it starts: the engine's
+    // runs still to make and, once some were timed, how long they take.
+    void estimeCout();
 
     EntreesPrincipales principales_;
     Longueurs::CalculsNec *calculs_;
@@ -83,4 +87,7 @@ private:
     bool brancheCherchee_ = false;
     std::vector<Longueurs::Antennes> antennes_;
     std::vector<Longueurs::Fenetre> fenetres_;
+    QElapsedTimer chrono_;       // since the search's runs started
+    int decksLances_ = 0;        // how many decks they are
+    double secondesParDeck_ = 0; // as the last search measured it
 };

@@ -107,6 +107,10 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     BrancheMax = champ(fb, tr("à"), "BrancheMax", cm(Defauts::BrancheMaxCm), tr("cm"));
     BrancheMax->setAccessibleName(tr("Branche à"));
     Pas = champ(fb, tr("&Pas"), "Pas", cm(Defauts::PasBrancheCm), tr("cm"));
+    Cout = new QLabel;
+    Cout->setObjectName(QStringLiteral("Cout"));
+    Cout->setWordWrap(true);
+    fb->addRow(Cout);
 
     Antenne = new QLabel(tr("L'antenne, l'échelle et la boîte sont celles de la fenêtre "
                             "principale et de la vérification NEC-2."));
@@ -203,7 +207,16 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     connect(calculs_, &Longueurs::CalculsNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
         Progression->setValue(faites);
+        // The time left, from the pace so far.
+        Progression->setTextVisible(faites > 0);
+        if (faites > 0)
+            Progression->setFormat(
+                tr("reste environ %1 s")
+                    .arg(std::lround(chrono_.elapsed() / 1000.0 * (total - faites) / faites)));
     });
+    for (QLineEdit *e : {BrancheMin, BrancheMax, Pas, Tolerance})
+        connecteGarde(e, &QLineEdit::textChanged, this, [this] { estimeCout(); });
+    connecteGarde(ChercherBranche, &QGroupBox::toggled, this, [this] { estimeCout(); });
     connect(calculs_, &Longueurs::CalculsNec::termine, this,
             [this] { executeGarde([this] { termine(); }); });
     connect(calculs_, &Longueurs::CalculsNec::echec, this, [this](const QString &t) { echec(t); });
