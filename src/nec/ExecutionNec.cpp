@@ -49,18 +49,10 @@ std::unique_ptr<QTemporaryDir> prepare(const QByteArray &deck)
     return dossier;
 }
 
-// Where the program is; empty when it is nowhere to be found.
-QString chemin(const QString &programme)
-{
-    if (const QString trouve = QStandardPaths::findExecutable(programme); !trouve.isEmpty())
-        return trouve;
-    return QFile::exists(programme) ? programme : QString();
-}
-
 // Sets the process up; false when the program is nowhere to be found.
 bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossier)
 {
-    const QString c = chemin(programme);
+    const QString c = cheminProgramme(programme);
     if (c.isEmpty())
         return false;
     p.setProgram(c);
@@ -128,7 +120,7 @@ Bilan interprete(const FinExecution &fin)
 
 bool disponible(const QString &programme)
 {
-    return !chemin(programme).isEmpty();
+    return !cheminProgramme(programme).isEmpty();
 }
 
 Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &programme,

@@ -77,15 +77,15 @@ std::optional<std::complex<double>> calculeControle(const QString &chemin, const
     return z->front().z;
 }
 
-QString trouve(const QString &programme)
+} // namespace
+
+QString cheminProgramme(const QString &programme)
 {
     if (const QString c = QStandardPaths::findExecutable(programme); !c.isEmpty())
         return c;
     const QFileInfo i(programme);
     return i.isFile() && i.isExecutable() ? i.absoluteFilePath() : QString();
 }
-
-} // namespace
 
 QString programmeNec()
 {
@@ -103,16 +103,14 @@ QString programmeNec()
 VerdictMoteur verdictMoteur(const QString &programme)
 {
     VerdictMoteur v{programme, EtatMoteur::Introuvable, 0};
-    const QString chemin = trouve(programme);
+    const QString chemin = cheminProgramme(programme);
     if (chemin.isEmpty())
         return v;
     v.chemin = chemin;
     // A rebuilt or replaced engine is judged again.
-    const QFileInfo info(chemin);
-    const QString cle = chemin + u'\n' + QString::number(info.lastModified().toMSecsSinceEpoch()) +
-                        u'\n' + QString::number(info.size());
+    const QByteArray cle = identiteMoteur(chemin);
     static QMutex garde;
-    static QHash<QString, VerdictMoteur> connus;
+    static QHash<QByteArray, VerdictMoteur> connus;
     const QMutexLocker verrou(&garde);
     if (const auto c = connus.constFind(cle); c != connus.cend())
         return *c;
@@ -134,7 +132,7 @@ VerdictMoteur verdictMoteur(const QString &programme)
 
 QByteArray identiteMoteur(const QString &programme)
 {
-    const QString chemin = trouve(programme);
+    const QString chemin = cheminProgramme(programme);
     const QFileInfo info(chemin.isEmpty() ? programme : chemin);
     return (info.absoluteFilePath() + u'\n' +
             QString::number(info.lastModified().toMSecsSinceEpoch()) + u'\n' +

@@ -16,6 +16,10 @@ inline constexpr auto VariableMoteur = "KESU_NEC2C";
 inline constexpr auto MoteurKesu = "nec2c-kesu";
 QString programmeNec();
 
+// Where a program is, by name on the PATH or by its path; empty when it is
+// nowhere to be found.
+QString cheminProgramme(const QString &programme);
+
 enum class EtatMoteur {
     Introuvable,
     Sain,       // both check decks within the tolerance

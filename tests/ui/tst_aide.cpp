@@ -127,6 +127,7 @@ private slots:
         auto *sommaire = vue->findChild<QAction *>("Sommaire");
         auto *precedent = vue->findChild<QAction *>("Precedent");
         QVERIFY(sommaire && precedent);
+        QCOMPARE(sommaire->text(), suiteEnAnglais() ? "Contents" : "Sommaire");
         sommaire->trigger();
         QVERIFY(vue->source().fragment().isEmpty());
         QCOMPARE(vue->verticalScrollBar()->value(), 0);

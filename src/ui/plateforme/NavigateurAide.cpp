@@ -9,27 +9,20 @@
 #include <QStyle>
 #include <QToolBar>
 
-namespace {
-
-QString tr(const char *texte)
-{
-    return QCoreApplication::translate("AideViewer", texte);
-}
-
-} // namespace
-
 NavigateurAide::NavigateurAide(QWidget *parent) : QTextBrowser(parent), barre_(new QToolBar(this))
 {
     barre_->setObjectName(QStringLiteral("BarreAide"));
     barre_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction *precedent = barre_->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                           tr("Précédent"), this, &QTextBrowser::backward);
+    QAction *precedent = barre_->addAction(
+        style()->standardIcon(QStyle::SP_ArrowBack),
+        QCoreApplication::translate("NavigateurAide", "Précédent"), this, &QTextBrowser::backward);
     precedent->setObjectName(QStringLiteral("Precedent"));
     precedent->setShortcut(QKeySequence::Back);
     precedent->setEnabled(false);
     connect(this, &QTextBrowser::backwardAvailable, precedent, &QAction::setEnabled);
     QAction *sommaire = barre_->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
-                                          tr("Sommaire"), this, [this] { this->sommaire(); });
+                                          QCoreApplication::translate("NavigateurAide", "Sommaire"),
+                                          this, [this] { this->sommaire(); });
     sommaire->setObjectName(QStringLiteral("Sommaire"));
     // The bar sits above the text, outside what scrolls.
     setViewportMargins(0, barre_->sizeHint().height(), 0, 0);

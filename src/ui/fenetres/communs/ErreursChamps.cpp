@@ -1,6 +1,5 @@
 #include "ui/fenetres/communs/ErreursChamps.h"
 
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -28,7 +27,7 @@ QWidget *hote(QWidget *champ)
 
 } // namespace
 
-void ErreursChamps::ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ)
+void ErreursChamps::ajoute(Nec::Champ cle, QWidget *champ)
 {
     auto *message = new QLabel(hote(champ));
     message->setObjectName(champ->objectName() + QStringLiteral("Erreur"));
@@ -41,7 +40,7 @@ void ErreursChamps::ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ)
     p.setColor(QPalette::Window, QColor(0xff, 0xf4, 0xf4));
     message->setPalette(p);
     message->hide();
-    marques_[cle] = {forme, champ, message};
+    marques_[cle] = {champ, message};
 }
 
 void ErreursChamps::ajoute(Nec::Champ cle, Nec::Champ commeCelle)

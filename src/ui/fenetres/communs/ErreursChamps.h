@@ -5,7 +5,6 @@
 #include <QString>
 #include <map>
 
-class QFormLayout;
 class QLabel;
 class QWidget;
 
@@ -16,9 +15,9 @@ class QWidget;
 // rather than typed.
 class ErreursChamps {
 public:
-    // Prepares, for `champ` of `forme`, the note that shows the errors of
-    // `cle`. Several keys may share a box and its note.
-    void ajoute(Nec::Champ cle, QFormLayout *forme, QWidget *champ);
+    // Prepares, for `champ`, the note that shows the errors of `cle`.
+    // Several keys may share a box and its note.
+    void ajoute(Nec::Champ cle, QWidget *champ);
     void ajoute(Nec::Champ cle, Nec::Champ commeCelle);
 
     void montre(const Nec::ErreurChamp &erreur, bool focalise);
@@ -28,7 +27,6 @@ public:
 
 private:
     struct Marque {
-        QFormLayout *forme;
         QWidget *champ;
         QLabel *message;
     };

@@ -83,7 +83,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
         l->setBuddy(e);
         libelles << l;
         forme->addRow(l, e);
-        erreurs_.ajoute(cle, forme, e);
+        erreurs_.ajoute(cle, e);
         return e;
     };
     const auto lecture = [](QFormLayout *forme, const char *nom) {
@@ -141,7 +141,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     // What the main window gives, shown where the ladder's own inputs are;
     // the errors of its boxes are said under it.
     Principale = lecture(fe, "Principale");
-    erreurs_.ajoute(Nec::Champ::Branche, fe, Principale);
+    erreurs_.ajoute(Nec::Champ::Branche, Principale);
     for (Nec::Champ c :
          {Nec::Champ::Echelle, Nec::Champ::CoefEchelle, Nec::Champ::CoefDipole, Nec::Champ::Bandes})
         erreurs_.ajoute(c, Nec::Champ::Branche);
@@ -182,8 +182,8 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Verdict = liste(fc, QT_TR_NOOP("Verdict"), "Verdict",
                     {{QT_TR_NOOP("à la fréquence de référence"), QStringLiteral("reference")},
                      {QT_TR_NOOP("sur toute la bande"), QStringLiteral("bande")}});
-    erreurs_.ajoute(Nec::Champ::Balun, fc, Balun);
-    erreurs_.ajoute(Nec::Champ::Region, fc, Region);
+    erreurs_.ajoute(Nec::Champ::Balun, Balun);
+    erreurs_.ajoute(Nec::Champ::Region, Region);
     LongueurMax = champ(fc, QT_TR_NOOP("Longueur maximale (m)"), "LongueurMax", QString(),
                         Nec::Champ::LongueurMax);
     LongueurMax->setPlaceholderText(Auto);
