@@ -19,13 +19,18 @@ namespace {
 std::atomic<bool> desactivee{false};
 constexpr auto EnTete = "kesu-resultats 1";
 
-QString chemin(const QString &programme, const QByteArray &deck)
+QByteArray empreinte(const QString &programme, const QByteArray &deck)
 {
     QCryptographicHash h(QCryptographicHash::Sha256);
     h.addData(identiteMoteur(programme));
     h.addData(QByteArrayView("\n"));
     h.addData(deck);
-    return QDir(dossier()).filePath(QString::fromLatin1(h.result().toHex()));
+    return h.result().toHex();
+}
+
+QString chemin(const QString &programme, const QByteArray &deck)
+{
+    return QDir(dossier()).filePath(QString::fromLatin1(empreinte(programme, deck)));
 }
 
 // One answer a line: frequency, R, X, the wire's loss, whether it is missing.
@@ -67,13 +72,15 @@ std::optional<std::vector<ImpedanceB>> lu(const QByteArray &t)
 }
 
 // The oldest entries go once there are too many.
-void elague()
+void elague(const QString &chemin, int max)
 {
-    QDir d(dossier());
+    QDir d(chemin);
     const QFileInfoList entrees = d.entryInfoList(QDir::Files, QDir::Time);
-    for (qsizetype i = EntreesMax; i < entrees.size(); ++i)
+    for (qsizetype i = max; i < entrees.size(); ++i)
         QFile::remove(entrees[i].filePath());
 }
+
+constexpr auto Grilles = "grilles";
 
 } // namespace
 
@@ -116,7 +123,25 @@ void ecrit(const QString &programme, const QByteArray &deck, const std::vector<I
     QSaveFile f(chemin(programme, deck));
     if (!f.open(QIODevice::WriteOnly) || f.write(texte(z)) < 0 || !f.commit())
         return;
-    elague();
+    elague(dossier(), EntreesMax);
+}
+
+QString dossierGrilles(const QString &programme)
+{
+    if (!actif())
+        return {};
+    // Grids from another build of the engine are not this one's.
+    const QString nom = QString::fromLatin1(empreinte(programme, {}).left(16));
+    QDir grilles(QDir(dossier()).filePath(QString::fromLatin1(Grilles)));
+    if (!grilles.exists(nom)) {
+        for (const QString &autre : grilles.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QDir(grilles.filePath(autre)).removeRecursively();
+        if (!grilles.mkpath(nom))
+            return {};
+    }
+    const QString chemin = grilles.filePath(nom);
+    elague(chemin, GrillesMax);
+    return chemin;
 }
 
 } // namespace Nec::CacheResultats

@@ -27,8 +27,15 @@ QString dossier();
 std::optional<std::vector<ImpedanceB>> lit(const QString &programme, const QByteArray &deck);
 void ecrit(const QString &programme, const QByteArray &deck, const std::vector<ImpedanceB> &z);
 
+// The folder where the engine keeps its ground grids between runs (they
+// depend on the ground and the frequency only, not on the antenna), one per
+// engine; empty when the cache is off or cannot be written.
+QString dossierGrilles(const QString &programme);
+
 // At most this many entries (a default search writes three, a branch search
 // up to 150): beyond, the oldest go.
 inline constexpr int EntreesMax = 2000;
+// A grid is 17 kB, one per ground and frequency: 34 MB at most.
+inline constexpr int GrillesMax = 2000;
 
 } // namespace Nec::CacheResultats

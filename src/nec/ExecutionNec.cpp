@@ -59,6 +59,13 @@ bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossi
     p.setArguments({QStringLiteral("-i"), QString::fromLatin1(NomDeck), QStringLiteral("-o"),
                     QString::fromLatin1(NomSortie)});
     p.setWorkingDirectory(dossier.path());
+    // Our engine keeps its ground grids there for the next runs; another
+    // nec2c ignores the variable.
+    if (const QString grilles = CacheResultats::dossierGrilles(programme); !grilles.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("NEC2C_GRILLES"), QDir::toNativeSeparators(grilles));
+        p.setProcessEnvironment(env);
+    }
     // Its error stream is kept: a refusal may be explained there.
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.setStandardOutputFile(QProcess::nullDevice());

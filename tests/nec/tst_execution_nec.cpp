@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
@@ -52,6 +53,7 @@ private slots:
     void interruption();
     void memoire();
     void cache();
+    void grillesSol();
 
 private:
     QTemporaryDir dossier_;
@@ -325,6 +327,47 @@ void TstExecutionNec::cache()
     qputenv("KESU_CACHE", (appels + "/cache").toLocal8Bit());
     QCOMPARE(calcule().front().z, premier.front().z);
     QCOMPARE(nombreAppels(), 3);
+    qunsetenv("KESU_CACHE");
+    qputenv("KESU_SANS_CACHE", "1");
+}
+
+// The engine's ground grids kept between runs give, bit for bit, what it
+// computes without them; a grid cut short is computed again and made whole.
+void TstExecutionNec::grillesSol()
+{
+    Nec::Antenne a; // average ground, 10 m high
+    const QByteArray d = Nec::deck(a, 14.1, {7.05, 14.1});
+    const auto calcule = [&] {
+        return std::get<std::vector<ImpedanceB>>(
+            Nec::ExecutionNec::executeBloquant(d, 2, Nec::programmeNec()));
+    };
+    const std::vector<ImpedanceB> sans = calcule();
+    QTemporaryDir cache;
+    qunsetenv("KESU_SANS_CACHE");
+    qputenv("KESU_CACHE", cache.path().toLocal8Bit());
+    const auto grilles = [&] {
+        QDirIterator i(cache.path() + "/grilles", QDir::Files, QDirIterator::Subdirectories);
+        QFileInfoList l;
+        while (i.hasNext())
+            l << QFileInfo(i.next());
+        return l;
+    };
+    const auto oublieReponses = [&] {
+        for (const QFileInfo &f : QDir(cache.path()).entryInfoList(QDir::Files))
+            QFile::remove(f.filePath());
+    };
+    for (int tour = 0; tour < 3; ++tour) {
+        const std::vector<ImpedanceB> avec = calcule();
+        QCOMPARE(avec.size(), sans.size());
+        for (std::size_t i = 0; i < sans.size(); ++i)
+            QCOMPARE(avec[i].z, sans[i].z);
+        QFileInfoList l = grilles();
+        QCOMPARE(l.size(), 2); // one per frequency
+        QCOMPARE(l.front().size(), l.back().size());
+        oublieReponses();
+        if (tour == 1)
+            QVERIFY(QFile(l.front().filePath()).resize(l.front().size() / 3));
+    }
     qunsetenv("KESU_CACHE");
     qputenv("KESU_SANS_CACHE", "1");
 }
