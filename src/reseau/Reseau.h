@@ -1,0 +1,76 @@
+#pragma once
+
+#include <complex>
+#include <limits>
+
+// The tuner the user owns, as a network of real parts after its balun: what
+// setting matches 50 ohms, what it loses, and what its parts must stand.
+namespace Reseau {
+
+using Complexe = std::complex<double>;
+
+// A high-pass T (series C1 on the transmitter's side, shunt L, series C2 on
+// the antenna's), or an L (series L and shunt C, the C on either side: the
+// switch real boxes have, both tried).
+enum class Type { T, L };
+
+// The user's parts, the transmitter's power and what the box may lose and
+// stand. Qs of 0 are ideal parts.
+struct Pieces {
+    Type type = Type::T;
+    double cMinPf = 10;
+    double cMaxPf = 250;
+    double lMinUh = 0.5;
+    double lMaxUh = 28;
+    double qBobine = 150;
+    double qCondensateur = 2000;
+    double puissanceW = 100;
+    double perteMaxDb = 1;
+    double tensionMaxV = 1500;
+    bool operator==(const Pieces &) const = default;
+};
+
+// The capacitors' range an L-network starts from: its shunt C matches wider.
+inline constexpr double CMaxPfL = 1000;
+
+// Why no setting serves: the part that reaches a limit (named by where it
+// sits), the network that cannot match such a load at all, or the loss or a
+// capacitor's voltage over what the user allows.
+enum class Limite { Aucune, C1Min, C1Max, LMin, LMax, C2Min, C2Max, Perte, Tension };
+
+// Where an L-network's capacitor sits.
+enum class Montage { T, CCoteEmetteur, CCoteAntenne };
+
+inline constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+
+// A setting and what it gives at the user's power; the parts a network lacks
+// are NaN (an L has C1 when its C is on the transmitter's side, else C2).
+struct Reglage {
+    bool trouve = false; // a setting within the parts' ranges matches
+    Montage montage = Montage::T;
+    double c1Pf = Nan;
+    double lUh = Nan;
+    double c2Pf = Nan;
+    double ros = Nan; // at 50 ohms, the parts' losses included
+    double perteDb = Nan;
+    double puissanceBobineW = Nan;
+    double tensionC1V = Nan; // peak
+    double tensionC2V = Nan;
+    double courantBobineA = Nan; // RMS
+    Limite limite = Limite::Aucune;
+    // Found, within the loss and the voltages the user allows.
+    bool accordable() const { return trouve && limite == Limite::Aucune; }
+};
+
+inline constexpr double Z0Emetteur = 50;
+// What "matches" means: the SWR at 50 ohms no higher than this.
+inline constexpr double RosAccord = 1.2;
+
+// The least-loss setting matching zCharge (after the balun) at frequenceHz.
+Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz);
+
+// Whether a setting exists within the limits: regle's verdict, stopping at the
+// first setting that serves (the map asks it at every centimetre).
+bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
+
+} // namespace Reseau
