@@ -1,6 +1,6 @@
 #!/bin/sh
 # section-commande.sh <page> <option> <title> <include>: the page help2man
-# writes for "kesu --<option>" (the NEC-2 check or the advised lengths, run
+# writes for "kesu --<option>" (the NEC-2 check, the tuner or the advised lengths, run
 # without a window) made into one section of kesu(1), in help2man's include
 # format: its own synopsis, then its description and options as they came.
 set -eu

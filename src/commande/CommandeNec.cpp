@@ -6,6 +6,7 @@
 #include "nec/Nombres.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesBoite.h"
 #include "regles/TextesCommande.h"
 #include "regles/TextesLigne.h"
 #include "regles/TextesMoteur.h"
@@ -86,8 +87,8 @@ OptionNec optionEntiere(const char *nom, const char *valeur, const QString &desc
             }};
 }
 
-// The class names the chart's three classes, or the user's tuner, which
-// leaves the chart's class as it is.
+// The class names the chart's three classes, or the user's tuner (by its SWR,
+// or as a T or an L), which leaves the chart's class as it is.
 OptionNec optionClasse()
 {
     QStringList liste;
@@ -96,17 +97,16 @@ OptionNec optionClasse()
     return {QStringLiteral("classe"), QCoreApplication::translate("Commande", "CLASSE"),
             Textes::AideClasse().arg(Commande::enumeration(liste)),
             [liste](const Demande &d) {
-                return d.entrees.critere == Critere::Boite
-                           ? liste.back()
-                           : liste[static_cast<int>(d.entrees.classe)];
+                return liste[rangCritere(d.entrees.critere, d.entrees.classe)];
             },
             [liste](Demande &d, const QString &o, const QString &t) {
                 for (qsizetype i = 0; i < liste.size(); ++i)
                     if (liste[i].compare(t, Qt::CaseInsensitive) == 0) {
-                        const bool boite = i + 1 == liste.size();
-                        d.entrees.critere = boite ? Critere::Boite : Critere::Limite;
-                        if (!boite)
-                            d.entrees.classe = static_cast<Classe>(i);
+                        depuisRang(static_cast<int>(i), d.entrees.critere, d.entrees.classe);
+                        if (critereReseau(d.entrees.critere))
+                            d.entrees.pieces.type = d.entrees.critere == Critere::ReseauT
+                                                        ? Reseau::Type::T
+                                                        : Reseau::Type::L;
                         return;
                     }
                 valeurIncorrecte(o, t);
@@ -218,6 +218,37 @@ const std::vector<OptionNec> &table()
                 "ros-max", QT_TRANSLATE_NOOP("Commande", "ROS"),
                 avecPlage(Textes::AideRosMax(), Defauts::PlageRosMax),
                 [](auto &d) -> auto & { return d.entrees.boite.rosMax; }),
+            optionNommee(
+                "reseau", QT_TRANSLATE_NOOP("Commande", "RESEAU"), Textes::AideReseau(),
+                Reseau::NomsReseaux, [](auto &d) -> auto & { return d.entrees.pieces.type; }),
+            optionReelle(
+                "c-min", "PF", avecPlage(Textes::AideCMin(), Defauts::PlageCapacitePf),
+                [](auto &d) -> auto & { return d.entrees.pieces.cMinPf; }),
+            optionReelle(
+                "c-max", "PF", avecPlage(Textes::AideCMax(), Defauts::PlageCapacitePf),
+                [](auto &d) -> auto & { return d.entrees.pieces.cMaxPf; }),
+            optionReelle(
+                "l-min", "UH", avecPlage(Textes::AideLMin(), Defauts::PlageInductanceUh),
+                [](auto &d) -> auto & { return d.entrees.pieces.lMinUh; }),
+            optionReelle(
+                "l-max", "UH", avecPlage(Textes::AideLMax(), Defauts::PlageInductanceUh),
+                [](auto &d) -> auto & { return d.entrees.pieces.lMaxUh; }),
+            optionReelle(
+                "q-bobine", "Q", avecPlage(Textes::AideQBobine(), Defauts::PlageQ),
+                [](auto &d) -> auto & { return d.entrees.pieces.qBobine; }),
+            optionReelle(
+                "q-condensateur", "Q", avecPlage(Textes::AideQCondensateur(), Defauts::PlageQ),
+                [](auto &d) -> auto & { return d.entrees.pieces.qCondensateur; }),
+            optionReelle(
+                "puissance", "W", avecPlage(Textes::AidePuissance(), Defauts::PlagePuissanceW),
+                [](auto &d) -> auto & { return d.entrees.pieces.puissanceW; }),
+            optionReelle(
+                "perte-boite-max", "DB",
+                avecPlage(Textes::AidePerteBoiteMax(), Defauts::PlagePerteBoiteDb),
+                [](auto &d) -> auto & { return d.entrees.pieces.perteMaxDb; }),
+            optionReelle(
+                "tension-max", "V", avecPlage(Textes::AideTensionMax(), Defauts::PlageTensionV),
+                [](auto &d) -> auto & { return d.entrees.pieces.tensionMaxV; }),
             optionEntiere(
                 "region", QT_TRANSLATE_NOOP("Commande", "REGION"), Textes::AideRegion(),
                 [](auto &d) -> auto & { return d.entrees.region; }),
@@ -286,6 +317,9 @@ Demande demande(const QCommandLineParser &parseur)
         if (parseur.isSet(o.nom))
             o.lit(d, tape(o), parseur.value(o.nom));
     Entrees &e = d.entrees;
+    // An L's shunt C matches wider: its range starts there unless typed.
+    if (e.pieces.type == Reseau::Type::L && !parseur.isSet(QStringLiteral("c-max")))
+        e.pieces.cMaxPf = Defauts::CMaxPfL;
     e.longElecDip =
         positionElectrique(0, static_cast<std::int32_t>(e.antenne.brancheCm), Defauts::CoefDipole);
     e.longueurMaxCm = longueurMaxParDefaut(e.echelleCm);
@@ -336,12 +370,22 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
 int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &litBandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
 {
+    return commandeCalculee({optionNec(), Textes::AideUtilisationNec(), Textes::AideNec(),
+                             [](const Entrees &, const std::vector<ImpedanceB> &,
+                                const Resultat &r) { return csv(r.lignes); }},
+                            arguments, litBandes, sortie, erreurs, calcule);
+}
+
+int commandeCalculee(const CommandeCalculee &commande, const QStringList &arguments,
+                     const Commande::LecteurBandes &litBandes, QTextStream &sortie,
+                     QTextStream &erreurs, const Calculateur &calcule)
+{
     const QList<QCommandLineOption> options =
         QList{Commande::optionAide(), Commande::optionVersion()} + optionsNec();
     QCommandLineParser parseur;
     if (const auto fin =
-            Commande::ouvre(parseur, options, optionNec(), arguments, Textes::AideUtilisationNec(),
-                            Textes::AideNec(), sortie, erreurs, texteMoteurEnUsage))
+            Commande::ouvre(parseur, options, commande.option, arguments, commande.utilisation,
+                            commande.description, sortie, erreurs, texteMoteurEnUsage))
         return *fin;
     Entrees e;
     std::vector<BandeDemandee> demandees;
@@ -376,8 +420,9 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     }
     // The bands computed are written; each one left out is named with its
     // reason, and the exit status says the table is not whole.
-    const Resultat r = evalue(e, std::get<std::vector<ImpedanceB>>(bilan));
-    sortie << QString::fromUtf8(csv(r.lignes));
+    const auto &zB = std::get<std::vector<ImpedanceB>>(bilan);
+    const Resultat r = evalue(e, zB);
+    sortie << QString::fromUtf8(commande.ecrit(e, zB, r));
     for (const BandeEchouee &echec : r.echecs)
         erreurs << Textes::BandeEchouee().arg(echec.bande.bande).arg(echec.raison) << '\n';
     return r.echecs.empty() ? Commande::Reussite : Commande::Echec;

@@ -70,6 +70,19 @@ using Calculateur = std::function<Bilan(const QByteArray &deck, int frequences, 
 void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
                     const FichierBandes::Table &table);
 
+// A command that computes the antenna as --nec does, with the same options,
+// checks and exit codes, and writes its own table from the answers.
+struct CommandeCalculee {
+    QCommandLineOption option; // "--nec", "--boite"
+    QString utilisation;
+    QString description;
+    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB, const Resultat &)>
+        ecrit;
+};
+int commandeCalculee(const CommandeCalculee &commande, const QStringList &arguments,
+                     const Commande::LecteurBandes &bandes, QTextStream &sortie,
+                     QTextStream &erreurs, const Calculateur &calcule);
+
 // The arguments after the program's name, "--nec" included. Every option and
 // value is checked before the band table is read. --help and --version print
 // on sortie. Returns the exit status: 0, 1 when the band table cannot be read

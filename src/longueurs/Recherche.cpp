@@ -235,6 +235,18 @@ void complete(Fenetre &f, const Antennes &a, const Parametres &p)
             const bool haute = e.classe == Nec::Classe::Haute;
             d.rosBoiteMax = 0;
             d.moduleCPire = haute ? std::numeric_limits<double>::infinity() : 0;
+            const bool reseau = Nec::critereReseau(e.critere);
+            // No setting is worse than one over the limits, which is worse
+            // than one that serves; then the greater loss.
+            const auto pire = [](const Reseau::Reglage &a, const Reseau::Reglage &b) {
+                const auto rang = [](const Reseau::Reglage &r) {
+                    return r.accordable() ? 0 : r.trouve ? 1 : 2;
+                };
+                if (rang(a) != rang(b))
+                    return rang(a) > rang(b);
+                return a.perteDb > b.perteDb;
+            };
+            bool premier = true;
             // Each case with its own ladder: the velocity factor varies too.
             for (std::size_t v = 0; v < a.entrees.size(); ++v)
                 for (const auto &[hz, z] :
@@ -244,6 +256,12 @@ void complete(Fenetre &f, const Antennes &a, const Parametres &p)
                     d.rosBoiteMax = std::max(d.rosBoiteMax, Nec::rosBoite(zC, e.boite.balun));
                     d.moduleCPire = haute ? std::min(d.moduleCPire, std::abs(zC))
                                           : std::max(d.moduleCPire, std::abs(zC));
+                    if (reseau) {
+                        const Reseau::Reglage r = Nec::reglageC(a.entrees[v], zC, hz);
+                        if (premier || pire(r, d.reglagePire))
+                            d.reglagePire = r;
+                        premier = false;
+                    }
                 }
             d.perteDb = Nec::perteDb(a.zB.front().at(j).z, e.echelle,
                                      e.bandes[j].frequenceKHz * 1e3, longueurM);

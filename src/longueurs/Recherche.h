@@ -89,6 +89,9 @@ struct DetailBande {
     // class, the smallest for the high one.
     double moduleCPire = 0;
     double perteDb = 0; // the ladder's, at the reference frequency, branch as typed
+    // Under the T and L criteria: the network's setting at the worst point of
+    // the band and the cases (one that does not serve, else the greatest loss).
+    Reseau::Reglage reglagePire;
 };
 
 struct Fenetre {

@@ -29,6 +29,15 @@ enum class Champ {
     RosMax,
     Region,
     Points,
+    CMin,
+    CMax,
+    LMin,
+    LMax,
+    QBobine,
+    QCondensateur,
+    Puissance,
+    PerteBoiteMax,
+    TensionMax,
 };
 
 class ErreurChamp : public KesuErreur {

@@ -12,12 +12,32 @@ namespace Nec {
 enum class Classe { Basse, Moyenne, Haute };
 
 // Each class's short name (command line, exported table), in the enum's order,
-// then the tuner the user owns, which the chart has no class for.
-inline constexpr const char *NomsClasses[] = {"basse", "moyenne", "haute", "boite"};
+// then the tuner the user owns, which the chart has no class for: by the SWR
+// it sees, or as a T or an L network of real parts.
+inline constexpr const char *NomsClasses[] = {"basse", "moyenne",  "haute",
+                                              "boite", "reseau-t", "reseau-l"};
 
 // What decides where the tuner matches C: a limit on |Z| of the chart's class,
-// or the user's own tuner behind its balun.
-enum class Critere { Limite, Boite };
+// the user's own tuner behind its balun, judged by the SWR it sees or as a
+// network of the user's parts.
+enum class Critere { Limite, Boite, ReseauT, ReseauL };
+
+// A criterion's place in NomsClasses (and in the windows' lists), and back:
+// the chart's class is kept when the criterion is not a class.
+inline int rangCritere(Critere critere, Classe classe)
+{
+    return critere == Critere::Limite ? static_cast<int>(classe) : 2 + static_cast<int>(critere);
+}
+inline void depuisRang(int rang, Critere &critere, Classe &classe)
+{
+    critere = rang < 3 ? Critere::Limite : static_cast<Critere>(rang - 2);
+    if (rang < 3)
+        classe = static_cast<Classe>(rang);
+}
+inline bool critereReseau(Critere c)
+{
+    return c == Critere::ReseauT || c == Critere::ReseauL;
+}
 
 inline constexpr int Baluns[] = {1, 4, 9};
 

@@ -3,6 +3,7 @@
 #include "nec/Nombres.h"
 #include "nec/PlanBandes.h"
 #include "regles/Defauts.h"
+#include "regles/TextesBoite.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 
@@ -57,12 +58,36 @@ void valide(const Entrees &e)
          Defauts::PlageRosMax},
         {Champ::LongueurMax, QT_TRANSLATE_NOOP("Nec", "Longueur maximale de la carte (cm)"),
          double(e.longueurMaxCm), Defauts::PlageLongueurMaxCm},
+        {Champ::CMin, QT_TRANSLATE_NOOP("Nec", "Capacité minimale (pF)"), e.pieces.cMinPf,
+         Defauts::PlageCapacitePf},
+        {Champ::CMax, QT_TRANSLATE_NOOP("Nec", "Capacité maximale (pF)"), e.pieces.cMaxPf,
+         Defauts::PlageCapacitePf},
+        {Champ::LMin, QT_TRANSLATE_NOOP("Nec", "Self minimale (µH)"), e.pieces.lMinUh,
+         Defauts::PlageInductanceUh},
+        {Champ::LMax, QT_TRANSLATE_NOOP("Nec", "Self maximale (µH)"), e.pieces.lMaxUh,
+         Defauts::PlageInductanceUh},
+        {Champ::QBobine, QT_TRANSLATE_NOOP("Nec", "Q de la self"), e.pieces.qBobine,
+         Defauts::PlageQ},
+        {Champ::QCondensateur, QT_TRANSLATE_NOOP("Nec", "Q des condensateurs"),
+         e.pieces.qCondensateur, Defauts::PlageQ},
+        {Champ::Puissance, QT_TRANSLATE_NOOP("Nec", "Puissance de l'émetteur (W)"),
+         e.pieces.puissanceW, Defauts::PlagePuissanceW},
+        {Champ::PerteBoiteMax, QT_TRANSLATE_NOOP("Nec", "Perte maximale de la boîte (dB)"),
+         e.pieces.perteMaxDb, Defauts::PlagePerteBoiteDb},
+        {Champ::TensionMax, QT_TRANSLATE_NOOP("Nec", "Tension maximale des condensateurs (V)"),
+         e.pieces.tensionMaxV, Defauts::PlageTensionV},
     };
     for (const Borne &b : bornes)
         if (!b.plage.contient(b.valeur))
             refuse(b.champ, Textes::NecHorsPlage().arg(
                                 QCoreApplication::translate("Nec", b.nom), texteLisible(b.valeur),
                                 texteLisible(b.plage.min), texteLisible(b.plage.max)));
+    if (!(e.pieces.cMinPf < e.pieces.cMaxPf))
+        refuse(Champ::CMax, Textes::NecPiecesOrdre().arg(
+                                QCoreApplication::translate("Nec", "Capacité maximale (pF)")));
+    if (!(e.pieces.lMinUh < e.pieces.lMaxUh))
+        refuse(Champ::LMax, Textes::NecPiecesOrdre().arg(
+                                QCoreApplication::translate("Nec", "Self maximale (µH)")));
     if (std::find(std::begin(Baluns), std::end(Baluns), e.boite.balun) == std::end(Baluns))
         refuse(Champ::Balun, Textes::NecBalun());
     if (e.region < RegionMin || e.region > RegionMax)
@@ -110,10 +135,32 @@ QByteArray deck(const Entrees &e)
     return deckBalaye(e.antenne, frequenceGeometrieMHz(e), frequences, balayage);
 }
 
-bool accordableC(const Entrees &e, Complexe zC)
+Reseau::Pieces piecesJugees(const Entrees &e)
 {
-    return e.critere == Critere::Boite ? accordable(e.boite, zC)
-                                       : accordable(std::abs(zC), e.classe, e.limites);
+    Reseau::Pieces p = e.pieces;
+    if (critereReseau(e.critere))
+        p.type = e.critere == Critere::ReseauT ? Reseau::Type::T : Reseau::Type::L;
+    return p;
+}
+
+Reseau::Reglage reglageC(const Entrees &e, Complexe zC, double frequenceHz)
+{
+    return Reseau::regle(piecesJugees(e), zC / static_cast<double>(e.boite.balun), frequenceHz);
+}
+
+bool accordableC(const Entrees &e, Complexe zC, double frequenceHz)
+{
+    switch (e.critere) {
+    case Critere::Boite:
+        return accordable(e.boite, zC);
+    case Critere::ReseauT:
+    case Critere::ReseauL:
+        return Reseau::accordable(piecesJugees(e), zC / static_cast<double>(e.boite.balun),
+                                  frequenceHz);
+    case Critere::Limite:
+        break;
+    }
+    return accordable(std::abs(zC), e.classe, e.limites);
 }
 
 std::vector<bool> rangeeGraphe(const Entrees &e, const BandeVerifiee &b, std::size_t n)
@@ -162,6 +209,22 @@ std::optional<QString> fauteBande(const Entrees &e, const std::vector<ImpedanceB
     return faute;
 }
 
+std::vector<PointC> pointsC(const Entrees &e, const std::vector<ImpedanceB> &zB, std::size_t j)
+{
+    const double longueurM = e.echelleCm / 100.0;
+    const BandeVerifiee &b = e.bandes[j];
+    std::vector<PointC> r;
+    const auto ajoute = [&](double hz, std::size_t k) {
+        if (k < zB.size())
+            r.push_back({hz, impedanceEnC(zB[k].z, e.echelle, hz, longueurM)});
+    };
+    ajoute(b.frequenceKHz * 1e3, j);
+    std::size_t k = debutBalayage(e, j);
+    for (double kHz : balayageKHz(e, b))
+        ajoute(kHz * 1e3, k++);
+    return r;
+}
+
 namespace {
 
 bool finie(Complexe z)
@@ -192,9 +255,9 @@ void etendRangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::vect
 {
     Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
     const std::size_t n = r.size();
-    if (e.critere == Critere::Boite) {
+    if (e.critere != Critere::Limite) {
         for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
-            if (r[l] && !accordable(e.boite, ligne.impedance()))
+            if (r[l] && !accordableC(e, ligne.impedance(), frequenceHz))
                 r[l] = false;
             if (module)
                 module[l] = static_cast<float>(ligne.module());
@@ -258,7 +321,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             zB[j].z,
             zC,
             rapport,
-            accordableC(e, zC),
+            accordableC(e, zC, f),
             !grapheMarque(b.frequenceKHz,
                           positionElectrique(e.longElecDip, e.echelleCm, e.echelle.coefVelocite),
                           e.classe, e.seuils),
@@ -267,6 +330,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             0,
             perte,
             100 * std::pow(10.0, -perte / 10),
+            reglageC(e, zC, f),
             zB[j].perteFilPct,
             0,
             0};
@@ -280,7 +344,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             const Complexe zCf = impedanceEnC(z, e.echelle, kHz * 1e3, longueurM);
             fini = fini && finie(z) && finie(zCf);
             t.rosBoiteMaxBande = std::max(t.rosBoiteMaxBande, rosBoite(zCf, e.boite.balun));
-            t.accordableBande = t.accordableBande && accordableC(e, zCf);
+            t.accordableBande = t.accordableBande && accordableC(e, zCf, kHz * 1e3);
             etendRangeeNec(e, z, kHz * 1e3, c.libreNecBande, nullptr);
         }
         if (!fini) {
@@ -363,8 +427,7 @@ QByteArray csv(const Entrees &e, const std::vector<LigneTableau> &lignes)
         texte(e.echelle.z0),
         texte(e.echelle.perteDb100m),
         QString::fromLatin1(
-            NomsClasses[e.critere == Critere::Boite ? std::size(NomsClasses) - 1
-                                                    : static_cast<std::size_t>(e.classe)]),
+            NomsClasses[static_cast<std::size_t>(rangCritere(e.critere, e.classe))]),
         texte(limite),
         texte(e.seuils.bas),
         texte(e.seuils.moyen),

@@ -6,6 +6,7 @@
 #include "nec/Modele.h"
 #include "nec/Regle.h"
 #include "regles/Erreurs.h"
+#include "reseau/Reseau.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -30,6 +31,9 @@ struct Entrees {
     Critere critere = Critere::Limite;
     LimitesAccord limites;
     Boite boite;
+    // The tuner's parts, for the T and L criteria and kesu --boite (its
+    // network: the criterion's, else this type).
+    Reseau::Pieces pieces;
     int region = Defauts::RegionIaru;
     int points = Defauts::PointsParBande; // per planned band
     SeuilsGraphe seuils;
@@ -65,8 +69,14 @@ int nombreFrequences(const Entrees &e);
 // every band's reference frequency, in order, then each band's sweep.
 QByteArray deck(const Entrees &e);
 
-// Whether the tuner matches C, by the inputs' criterion.
-bool accordableC(const Entrees &e, Complexe zC);
+// The parts as the criterion judges them: its network type when it is one.
+Reseau::Pieces piecesJugees(const Entrees &e);
+
+// The network's setting for C at a frequency, behind the balun.
+Reseau::Reglage reglageC(const Entrees &e, Complexe zC, double frequenceHz);
+
+// Whether the tuner matches C at a frequency, by the inputs' criterion.
+bool accordableC(const Entrees &e, Complexe zC, double frequenceHz);
 
 // The chart's row of a band along the ladder, n centimetres from B: true where
 // it lets C fall.
@@ -84,7 +94,8 @@ struct LigneTableau {
     double rosBoiteMaxBande;
     double perteDb; // the ladder's, standing waves included
     double rendementPct;
-    double perteFilPct; // the share of the power at B the wire heats, NaN when untold
+    Reseau::Reglage reglage; // the network's, at the reference frequency
+    double perteFilPct;      // the share of the power at B the wire heats, NaN when untold
     // Shares of the map's lengths where the chart and the tuner across the
     // band disagree: the chart lets C fall where the tuner cannot match (the
     // dangerous kind), or forbids a length the tuner matches.
@@ -141,6 +152,15 @@ std::size_t debutBalayage(const Entrees &e, std::size_t j);
 // unanswered.
 std::optional<QString> fauteBande(const Entrees &e, const std::vector<ImpedanceB> &zB,
                                   std::size_t j);
+
+// Z at C at one frequency of a band.
+struct PointC {
+    double frequenceHz;
+    Complexe zC;
+};
+// Band j's Z at C from a run's answers: at its reference frequency, then at
+// each point of its sweep.
+std::vector<PointC> pointsC(const Entrees &e, const std::vector<ImpedanceB> &zB, std::size_t j);
 
 // zB holds one impedance per frequency of the deck, in its order. A previous result
 // for the same chart inputs lends its chart rows, so that a change of Z0,

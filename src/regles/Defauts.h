@@ -33,6 +33,17 @@ inline constexpr double RosMaxBoite = 10; // the tuner's, at 50 ohms
 inline constexpr double LimiteBasseOhms = 150;
 inline constexpr double LimiteMoyenneOhms = 500;
 inline constexpr double LimiteHauteOhms = 1000;
+// The tuner as a network: the user's parts, power and limits.
+inline constexpr double CMinPf = 10;
+inline constexpr double CMaxPfT = 250;  // a T's variable capacitors
+inline constexpr double CMaxPfL = 1000; // an L's shunt capacitor matches wider
+inline constexpr double LMinUh = 0.5;
+inline constexpr double LMaxUh = 28;
+inline constexpr double QBobine = 150;        // unloaded
+inline constexpr double QCondensateur = 2000; // air variable
+inline constexpr double PuissanceW = 100;
+inline constexpr double PerteBoiteMaxDb = 1;
+inline constexpr double TensionMaxV = 1500; // the capacitors' peak rating
 // The map's end when none is given: twice the ladder, never less than this.
 inline constexpr std::int32_t LongueurMaxMinCm = 4000;
 
@@ -58,6 +69,14 @@ inline constexpr Plage PlageRosMax{1, 100};
 // The map's end: a kilometre, the advised lengths' longest range.
 inline constexpr Plage PlageLongueurMaxCm{1, 100'000};
 inline constexpr Plage PlageDelaiS{0, 1'000'000};
+// The tuner's parts: from trimmers to vacuum capacitors and roller coils; a Q
+// of 0 is an ideal part.
+inline constexpr Plage PlageCapacitePf{1, 10'000};
+inline constexpr Plage PlageInductanceUh{0.01, 1000};
+inline constexpr Plage PlageQ{0, 100'000};
+inline constexpr Plage PlagePuissanceW{1, 10'000};
+inline constexpr Plage PlagePerteBoiteDb{0.01, 20};
+inline constexpr Plage PlageTensionV{10, 100'000};
 
 // nec2c's run from the command line, in seconds (0: no limit), and the most
 // segments the check hands it.

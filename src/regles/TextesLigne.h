@@ -47,10 +47,11 @@ inline QString FichierBandesIntrouvableLigne()
         "(src/resources/Kesu.ini dans les sources, /usr/share/kesu/Kesu.ini une fois le paquet "
         "installé)");
 }
-inline QString NecEtLongueurs()
+// %1 and %2 are two commands given together ("--nec", "--longueurs").
+inline QString CommandesCombinees()
 {
     return QCoreApplication::translate(
-        "Textes", "--nec et --longueurs sont deux commandes qui ne se combinent pas : donnez "
+        "Textes", "%1 et %2 sont deux commandes qui ne se combinent pas : donnez "
                   "l'une ou l'autre");
 }
 // %1 is the parser's own (English) account, for a case none of the above names.

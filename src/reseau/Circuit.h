@@ -21,7 +21,7 @@ struct Element {
 struct Analyse {
     Complexe zEntree;
     double perteDb;
-    std::array<double, 3> courantA{}; // RMS, in each part
+    std::array<double, 3> courantA{};      // RMS, in each part
     std::array<double, 3> tensionCreteV{}; // peak, across each part's reactance
     std::array<double, 3> puissanceW{};    // heating each part
 };

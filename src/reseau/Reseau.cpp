@@ -234,7 +234,9 @@ Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
     Candidat meilleurC;
     double meilleurT = 0;
     bool premier = true;
-    for (int i = 0; i <= PasBalayage; ++i) {
+    // From the largest C2 down: the T loses least with the most capacitance,
+    // so the first setting that serves usually comes at once.
+    for (int i = PasBalayage; i >= 0; --i) {
         const double t = static_cast<double>(i) / PasBalayage;
         const Candidat c = candidatT(p, z, omega, c2(t));
         const Reglage r = juge(p, c, z, omega);

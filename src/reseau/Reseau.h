@@ -1,5 +1,7 @@
 #pragma once
 
+#include "regles/Defauts.h"
+
 #include <complex>
 #include <limits>
 
@@ -13,25 +15,27 @@ using Complexe = std::complex<double>;
 // the antenna's), or an L (series L and shunt C, the C on either side: the
 // switch real boxes have, both tried).
 enum class Type { T, L };
+// Their short names (command line, files), in the enum's order.
+inline constexpr const char *NomsReseaux[] = {"t", "l"};
 
 // The user's parts, the transmitter's power and what the box may lose and
 // stand. Qs of 0 are ideal parts.
 struct Pieces {
     Type type = Type::T;
-    double cMinPf = 10;
-    double cMaxPf = 250;
-    double lMinUh = 0.5;
-    double lMaxUh = 28;
-    double qBobine = 150;
-    double qCondensateur = 2000;
-    double puissanceW = 100;
-    double perteMaxDb = 1;
-    double tensionMaxV = 1500;
+    double cMinPf = Defauts::CMinPf;
+    double cMaxPf = Defauts::CMaxPfT;
+    double lMinUh = Defauts::LMinUh;
+    double lMaxUh = Defauts::LMaxUh;
+    double qBobine = Defauts::QBobine;
+    double qCondensateur = Defauts::QCondensateur;
+    double puissanceW = Defauts::PuissanceW;
+    double perteMaxDb = Defauts::PerteBoiteMaxDb;
+    double tensionMaxV = Defauts::TensionMaxV;
     bool operator==(const Pieces &) const = default;
 };
 
 // The capacitors' range an L-network starts from: its shunt C matches wider.
-inline constexpr double CMaxPfL = 1000;
+inline constexpr double CMaxPfL = Defauts::CMaxPfL;
 
 // Why no setting serves: the part that reaches a limit (named by where it
 // sits), the network that cannot match such a load at all, or the loss or a

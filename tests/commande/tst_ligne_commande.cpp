@@ -378,7 +378,13 @@ void TstLigneCommande::programme_data()
     QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
                                     << Textes::NecOptionInconnue().arg("--aide") + u'\n';
     QTest::newRow("two commands") << QStringList{"--nec", "--longueurs"} << 2 << QString()
-                                  << Textes::NecEtLongueurs() + u'\n';
+                                  << Textes::CommandesCombinees().arg("--nec", "--longueurs") +
+                                         u'\n';
+    QTest::newRow("tuner and check")
+        << QStringList{"--boite", "--nec"} << 2 << QString()
+        << Textes::CommandesCombinees().arg("--nec", "--boite") + u'\n';
+    QTest::newRow("the tuner's help")
+        << QStringList{"--boite", "-h"} << 0 << "--tension-max <V>" << QString();
     QTest::newRow("check's option without --nec")
         << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec().arg("--z0") + u'\n';
     QTest::newRow("good options, then Kesu.ini looked for")

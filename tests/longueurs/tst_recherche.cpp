@@ -109,7 +109,7 @@ void TstRecherche::centresAccordes()
                 for (const auto &[hz, zB] : points) {
                     const Nec::Complexe zC = Nec::impedance(
                         zB, x.echelle.z0, Nec::propagation(x.echelle, hz), w.centreCm() / 100.0);
-                    partout = partout && Nec::accordableC(x, zC);
+                    partout = partout && Nec::accordableC(x, zC, hz);
                 }
             }
             const bool nommee = std::find(w.accordables.begin(), w.accordables.end(), b.bande) !=

@@ -1,8 +1,8 @@
 # Every long option the program's help shows, and those of "kesu --nec
-# --help" and "kesu --longueurs --help", is named in the manual page PAGE
+# --help", "kesu --boite --help" and "kesu --longueurs --help", is named in the manual page PAGE
 # written from them.
 file(READ ${PAGE} page)
-foreach(aide "--help" "--nec;--help" "--longueurs;--help")
+foreach(aide "--help" "--nec;--help" "--boite;--help" "--longueurs;--help")
     execute_process(COMMAND ${KESU} ${aide} OUTPUT_VARIABLE texte RESULT_VARIABLE code)
     if(NOT code EQUAL 0)
         message(FATAL_ERROR "kesu ${aide} ended with ${code}")

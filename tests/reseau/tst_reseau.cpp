@@ -40,10 +40,10 @@ Pieces ideales(Type t)
 // The network the setting prints, from the transmitter's side.
 std::vector<Element> circuit(const Reglage &r)
 {
-    const Element c1{Genre::Condensateur, r.montage == Montage::T ? Place::Serie : Place::Derivation,
-                     r.c1Pf * 1e-12};
-    const Element c2{Genre::Condensateur, r.montage == Montage::T ? Place::Serie : Place::Derivation,
-                     r.c2Pf * 1e-12};
+    const Element c1{Genre::Condensateur,
+                     r.montage == Montage::T ? Place::Serie : Place::Derivation, r.c1Pf * 1e-12};
+    const Element c2{Genre::Condensateur,
+                     r.montage == Montage::T ? Place::Serie : Place::Derivation, r.c2Pf * 1e-12};
     const Element l{Genre::Bobine, r.montage == Montage::T ? Place::Derivation : Place::Serie,
                     r.lUh * 1e-6};
     switch (r.montage) {
@@ -236,16 +236,16 @@ void TstReseau::limites_data()
     QTest::addColumn<double>("f");
     QTest::addColumn<double>("puissance");
     QTest::addColumn<int>("limite");
-    QTest::newRow("T, 80 m à 10 ohms : perte") << int(Type::T) << 10.0 << 0.0 << 1.85e6 << 100.0
-                                               << int(Limite::Perte);
-    QTest::newRow("L, 160 m à 10 ohms : C1") << int(Type::L) << 10.0 << 0.0 << 1.85e6 << 100.0
-                                             << int(Limite::C1Max);
-    QTest::newRow("T, 160 m haute : bobine") << int(Type::T) << 5000.0 << -2000.0 << 1.85e6
-                                             << 100.0 << int(Limite::LMax);
-    QTest::newRow("L, très capacitive : C2") << int(Type::L) << 50.0 << -400.0 << 3.6e6 << 100.0
-                                              << int(Limite::C2Min);
-    QTest::newRow("T, haute impédance à 1500 W") << int(Type::T) << 3000.0 << 0.0 << 3.6e6
-                                                 << 1500.0 << int(Limite::Tension);
+    QTest::newRow("T, 80 m à 10 ohms : perte")
+        << int(Type::T) << 10.0 << 0.0 << 1.85e6 << 100.0 << int(Limite::Perte);
+    QTest::newRow("L, 160 m à 10 ohms : C1")
+        << int(Type::L) << 10.0 << 0.0 << 1.85e6 << 100.0 << int(Limite::C1Max);
+    QTest::newRow("T, 160 m haute : bobine")
+        << int(Type::T) << 5000.0 << -2000.0 << 1.85e6 << 100.0 << int(Limite::LMax);
+    QTest::newRow("L, très capacitive : C2")
+        << int(Type::L) << 50.0 << -400.0 << 3.6e6 << 100.0 << int(Limite::C2Min);
+    QTest::newRow("T, haute impédance à 1500 W")
+        << int(Type::T) << 3000.0 << 0.0 << 3.6e6 << 1500.0 << int(Limite::Tension);
     QTest::newRow("T sert") << int(Type::T) << 200.0 << 100.0 << 14.2e6 << 100.0
                             << int(Limite::Aucune);
 }

@@ -5,6 +5,7 @@
 #include "regles/Erreurs.h"
 #include "regles/TextesNec.h"
 #include "ui/fenetres/principale/controles/ZoneImage.h"
+#include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/fenetres/verification/VerificationNec.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +26,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 
 namespace {
@@ -73,6 +76,7 @@ private slots:
     void vInverseRelevee();
     void entreeCalcule();
     void boutonsHorsDefilement();
+    void boiteEnTEtEnL();
 
 private:
     QTemporaryDir dossier_;
@@ -612,6 +616,49 @@ void TstVerificationFenetre::boutonsHorsDefilement()
          std::initializer_list<QWidget *>{t.v->Calculer, t.v->Annuler, t.v->Exporter, t.v->Fermer})
         for (QWidget *w = b; w; w = w->parentWidget())
             QVERIFY2(!qobject_cast<QScrollArea *>(w), qPrintable(b->objectName()));
+}
+
+// The T and L criteria: no new run; the parts' group comes alive, an L's
+// capacitors start at 1000 pF, the table gives each band's setting, and the
+// Smith chart reads a band's point at its pixel.
+void TstVerificationFenetre::boiteEnTEtEnL()
+{
+    Verification t;
+    t.calcule();
+    QVERIFY(!t.v->Pieces->isEnabled());
+    QVERIFY(t.v->Tableau->isColumnHidden(15));
+    t.v->Critere->setCurrentIndex(2); // Boîte en T
+    QCOMPARE(t.v->execution().executions(), 1);
+    QVERIFY(t.v->Pieces->isEnabled());
+    QVERIFY(!t.v->Tableau->isColumnHidden(15));
+    QCOMPARE(t.v->entreesResultat().critere, Nec::Critere::ReseauT);
+    for (int r = 0; r < t.v->Tableau->rowCount(); ++r) {
+        const Nec::LigneTableau &l = t.v->resultat().lignes[static_cast<std::size_t>(r)];
+        QCOMPARE(l.accordableNec, l.reglage.accordable());
+        QCOMPARE(t.v->Tableau->item(r, 15)->text(), TableauNec::texteReglage(l.reglage));
+        if (l.reglage.trouve && !suiteEnAnglais())
+            QVERIFY(t.v->Tableau->item(r, 15)->text().startsWith("C1 "));
+    }
+    t.v->Critere->setCurrentIndex(3); // Boîte en L
+    QCOMPARE(t.v->CMax->text(), "1000");
+    QCOMPARE(t.v->entreesResultat().pieces.type, Reseau::Type::L);
+    t.v->Critere->setCurrentIndex(2);
+    QCOMPARE(t.v->CMax->text(), "250");
+    // A bad part is said beside its box and greys the results.
+    t.v->CMin->setText("400");
+    QVERIFY(!t.v->erreur(Nec::Champ::CMax).isEmpty());
+    QVERIFY(t.v->perime());
+    t.v->CMin->setText("10");
+    QVERIFY(!t.v->perime());
+
+    t.v->Onglets->setCurrentIndex(1);
+    QTRY_VERIFY(t.v->Abaque->isVisible());
+    const Nec::LigneTableau &l = t.v->resultat().lignes.front();
+    const Nec::Complexe z = l.zC / 4.0;
+    const QPoint p = t.v->Abaque->pixel((z - 50.0) / (z + 50.0)).toPoint();
+    const QString lu = t.v->Abaque->texteSurvol(p);
+    QVERIFY2(lu.startsWith(QStringLiteral("80 m, 3650 kHz")) || suiteEnAnglais(), qPrintable(lu));
+    QVERIFY(!t.v->Abaque->grab().isNull());
 }
 
 QTEST_MAIN(TstVerificationFenetre)

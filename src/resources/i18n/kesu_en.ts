@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AbaqueSmith</name>
+    <message>
+        <source>Normalisé à 50 Ω après le balun %1:1</source>
+        <translation>Normalised to 50 Ω behind the %1:1 balun</translation>
+    </message>
+    <message>
+        <source>Tirets : ROS %1</source>
+        <translation>Dashes: SWR %1</translation>
+    </message>
+    <message>
+        <source>Vert : ce que la boîte en T accorde à %1 m</source>
+        <translation>Green: what the T tuner matches on %1 m</translation>
+    </message>
+    <message>
+        <source>Vert : ce que la boîte en L accorde à %1 m</source>
+        <translation>Green: what the L tuner matches on %1 m</translation>
+    </message>
+    <message>
+        <source>%1 m, %2 kHz : Z en C %3 Ω ; après le balun %4 Ω, ROS %5</source>
+        <translation>%1 m, %2 kHz: Z at C %3 Ω; behind the balun %4 Ω, SWR %5</translation>
+    </message>
+</context>
+<context>
     <name>AfficheLobes</name>
     <message>
         <source>fr</source>
@@ -95,6 +118,10 @@
     <message>
         <source>FIL</source>
         <translation>WIRE</translation>
+    </message>
+    <message>
+        <source>RESEAU</source>
+        <translation>NETWORK</translation>
     </message>
 </context>
 <context>
@@ -399,6 +426,28 @@
         <source>reste environ %1 s</source>
         <translation>about %1 s left</translation>
     </message>
+    <message>
+        <source>%1 m : %2</source>
+        <translation>%1 m: %2</translation>
+    </message>
+    <message>
+        <source>%1 m : perte %2 dB pour %3 au plus</source>
+        <translation>%1 m: loss %2 dB for %3 at most</translation>
+    </message>
+    <message>
+        <source>Perte de la boîte (dB)
+(la pire)</source>
+        <translation>Tuner loss (dB)
+(the worst)</translation>
+    </message>
+    <message>
+        <source>NEC-2 : boîte en T</source>
+        <translation>NEC-2: T tuner</translation>
+    </message>
+    <message>
+        <source>NEC-2 : boîte en L</source>
+        <translation>NEC-2: L tuner</translation>
+    </message>
 </context>
 <context>
     <name>NavigateurAide</name>
@@ -464,6 +513,42 @@
     <message>
         <source>Longueur maximale de la carte (cm)</source>
         <translation>Map length (cm)</translation>
+    </message>
+    <message>
+        <source>Capacité minimale (pF)</source>
+        <translation>Minimum capacitance (pF)</translation>
+    </message>
+    <message>
+        <source>Capacité maximale (pF)</source>
+        <translation>Maximum capacitance (pF)</translation>
+    </message>
+    <message>
+        <source>Self minimale (µH)</source>
+        <translation>Minimum inductance (µH)</translation>
+    </message>
+    <message>
+        <source>Self maximale (µH)</source>
+        <translation>Maximum inductance (µH)</translation>
+    </message>
+    <message>
+        <source>Q de la self</source>
+        <translation>Coil Q</translation>
+    </message>
+    <message>
+        <source>Q des condensateurs</source>
+        <translation>Capacitors&apos; Q</translation>
+    </message>
+    <message>
+        <source>Puissance de l&apos;émetteur (W)</source>
+        <translation>Transmitter power (W)</translation>
+    </message>
+    <message>
+        <source>Perte maximale de la boîte (dB)</source>
+        <translation>Tuner&apos;s maximum loss (dB)</translation>
+    </message>
+    <message>
+        <source>Tension maximale des condensateurs (V)</source>
+        <translation>Capacitors&apos; maximum voltage (V)</translation>
     </message>
 </context>
 <context>
@@ -899,6 +984,30 @@ SWR</translation>
 (%)</source>
         <translation>Wire loss
 (%)</translation>
+    </message>
+    <message>
+        <source>Réglage de la boîte
+(pF, µH)</source>
+        <translation>Tuner setting
+(pF, µH)</translation>
+    </message>
+    <message>
+        <source>Perte boîte
+(dB)</source>
+        <translation>Tuner loss
+(dB)</translation>
+    </message>
+    <message>
+        <source>C côté émetteur</source>
+        <translation>C on the transmitter&apos;s side</translation>
+    </message>
+    <message>
+        <source>C côté antenne</source>
+        <translation>C on the antenna&apos;s side</translation>
+    </message>
+    <message>
+        <source>Tension de crête des condensateurs : %1 V ; self : %2 A efficaces, %3 W dissipés</source>
+        <translation>Capacitors&apos; peak voltage: %1 V; coil: %2 A RMS, %3 W dissipated</translation>
     </message>
 </context>
 <context>
@@ -1400,10 +1509,6 @@ SWR</translation>
         <translation>the computation along the ladder line gives no finite value</translation>
     </message>
     <message>
-        <source>--nec et --longueurs sont deux commandes qui ne se combinent pas : donnez l&apos;une ou l&apos;autre</source>
-        <translation>--nec and --longueurs are two commands that do not combine: give one or the other</translation>
-    </message>
-    <message>
         <source>--echelle n&apos;a pas de sens avec --longueurs : la recherche parcourt les longueurs d&apos;échelle de --echelle-min à --echelle-max</source>
         <translation>--echelle means nothing with --longueurs: the search runs over the ladder line lengths from --echelle-min to --echelle-max</translation>
     </message>
@@ -1430,6 +1535,102 @@ SWR</translation>
     <message>
         <source>Largeur minimale : elle doit être comprise entre 1 et %1 cm</source>
         <translation>Minimum width: it must be between 1 and %1 cm</translation>
+    </message>
+    <message>
+        <source>%1 : elle doit être supérieure à la valeur minimale</source>
+        <translation>%1: it must be above the minimum value</translation>
+    </message>
+    <message>
+        <source>%1 sous son minimum</source>
+        <translation>%1 below its minimum</translation>
+    </message>
+    <message>
+        <source>%1 au-delà de son maximum</source>
+        <translation>%1 above its maximum</translation>
+    </message>
+    <message>
+        <source>Perte au-delà du maximum</source>
+        <translation>Loss above the maximum</translation>
+    </message>
+    <message>
+        <source>Tension au-delà de la tenue des condensateurs</source>
+        <translation>Voltage above the capacitors&apos; rating</translation>
+    </message>
+    <message>
+        <source>Self</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>C côté émetteur</source>
+        <translation>C on the transmitter&apos;s side</translation>
+    </message>
+    <message>
+        <source>C côté antenne</source>
+        <translation>C on the antenna&apos;s side</translation>
+    </message>
+    <message>
+        <source>Boîte en T</source>
+        <translation>T tuner</translation>
+    </message>
+    <message>
+        <source>Boîte en L</source>
+        <translation>L tuner</translation>
+    </message>
+    <message>
+        <source>Réglages de la boîte d&apos;accord sans fenêtre : écrit en CSV, pour chaque bande et chaque point, le réglage qui accorde C. « kesu --boite --help » en donne les options.</source>
+        <translation>The tuner&apos;s settings without a window: writes as CSV, for each band and each point, the setting that matches C. “kesu --boite --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>kesu --boite [options]</source>
+        <translation>kesu --boite [options]</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec nec2c comme kesu --nec, puis, pour chaque bande à sa fréquence de référence et à chaque point de son plan de bande, le réglage de la boîte (un T passe-haut C1, L, C2, ou un L, série L et C en parallèle d&apos;un côté ou de l&apos;autre) qui accorde 50 ohms avec le moins de perte dans les plages de ses pièces, derrière le balun : ses valeurs, sa perte, la puissance dissipée dans la self, les tensions de crête des condensateurs et le courant efficace de la self à la puissance de l&apos;émetteur ; ou la pièce qui atteint sa limite. Colonnes vides : pièce absente ou aucun réglage. Mêmes options, contrôles et codes de sortie que kesu --nec.</source>
+        <translation>Computes the antenna with nec2c as kesu --nec does, then, for each band at its reference frequency and at each point of its band plan, the tuner&apos;s setting (a high-pass T C1, L, C2, or an L, series L and shunt C on one side or the other) that matches 50 ohms with the least loss within its parts&apos; ranges, behind the balun: its values, its loss, the power the coil dissipates, the capacitors&apos; peak voltages and the coil&apos;s RMS current at the transmitter&apos;s power; or the part that reaches its limit. Empty columns: a part the network lacks, or no setting. Same options, checks and exit codes as kesu --nec.</translation>
+    </message>
+    <message>
+        <source>Réseau de la boîte pour kesu --boite, quand la classe n&apos;en choisit pas : %1.</source>
+        <translation>The tuner&apos;s network for kesu --boite, when the class chooses none: %1.</translation>
+    </message>
+    <message>
+        <source>Capacité minimale de chaque condensateur variable, en pF, de %1 à %2.</source>
+        <translation>Minimum capacitance of each variable capacitor, in pF, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Capacité maximale de chaque condensateur variable, en pF, de %1 à %2 ; par défaut 250 pour un T, 1000 pour un L.</source>
+        <translation>Maximum capacitance of each variable capacitor, in pF, from %1 to %2; by default 250 for a T, 1000 for an L.</translation>
+    </message>
+    <message>
+        <source>Self minimale de la bobine, en µH, de %1 à %2.</source>
+        <translation>The coil&apos;s minimum inductance, in µH, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Self maximale de la bobine, en µH, de %1 à %2.</source>
+        <translation>The coil&apos;s maximum inductance, in µH, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Coefficient de qualité à vide de la bobine, de %1 à %2 ; 0 pour une bobine sans perte.</source>
+        <translation>The coil&apos;s unloaded quality factor, from %1 to %2; 0 for a lossless coil.</translation>
+    </message>
+    <message>
+        <source>Coefficient de qualité des condensateurs, de %1 à %2 ; 0 pour des condensateurs sans perte.</source>
+        <translation>The capacitors&apos; quality factor, from %1 to %2; 0 for lossless capacitors.</translation>
+    </message>
+    <message>
+        <source>Puissance de l&apos;émetteur, en watts, de %1 à %2.</source>
+        <translation>The transmitter&apos;s power, in watts, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Perte maximale de la boîte en classe reseau-t ou reseau-l, en dB, de %1 à %2.</source>
+        <translation>The tuner&apos;s maximum loss in class reseau-t or reseau-l, in dB, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Tension de crête que les condensateurs tiennent, en volts, de %1 à %2.</source>
+        <translation>The peak voltage the capacitors stand, in volts, from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>%1 et %2 sont deux commandes qui ne se combinent pas : donnez l&apos;une ou l&apos;autre</source>
+        <translation>%1 and %2 are two commands that do not combine: give one or the other</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1918,70 @@ SWR</translation>
     <message>
         <source>Fil</source>
         <translation>Wire</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>Boîte en T ou en L</source>
+        <translation>T or L tuner</translation>
+    </message>
+    <message>
+        <source>Capacité minimale (pF)</source>
+        <translation>Minimum capacitance (pF)</translation>
+    </message>
+    <message>
+        <source>Capacité maximale (pF)</source>
+        <translation>Maximum capacitance (pF)</translation>
+    </message>
+    <message>
+        <source>De chaque condensateur variable : 250 pF pour un T, 1000 pF pour un L par défaut</source>
+        <translation>Of each variable capacitor: 250 pF for a T, 1000 pF for an L by default</translation>
+    </message>
+    <message>
+        <source>Self minimale (µH)</source>
+        <translation>Minimum inductance (µH)</translation>
+    </message>
+    <message>
+        <source>Self maximale (µH)</source>
+        <translation>Maximum inductance (µH)</translation>
+    </message>
+    <message>
+        <source>Q de la self</source>
+        <translation>Coil Q</translation>
+    </message>
+    <message>
+        <source>Q des condensateurs</source>
+        <translation>Capacitors&apos; Q</translation>
+    </message>
+    <message>
+        <source>0 : pièce sans perte</source>
+        <translation>0: lossless part</translation>
+    </message>
+    <message>
+        <source>Puissance de l&apos;émetteur (W)</source>
+        <translation>Transmitter power (W)</translation>
+    </message>
+    <message>
+        <source>Perte maximale de la boîte (dB)</source>
+        <translation>Tuner&apos;s maximum loss (dB)</translation>
+    </message>
+    <message>
+        <source>Tension des condensateurs (V crête)</source>
+        <translation>Capacitors&apos; voltage (V peak)</translation>
+    </message>
+    <message>
+        <source>Zone accordable à</source>
+        <translation>Tunable zone at</translation>
+    </message>
+    <message>
+        <source>Carte le long de l&apos;échelle</source>
+        <translation>Map along the ladder line</translation>
+    </message>
+    <message>
+        <source>Abaque de Smith</source>
+        <translation>Smith chart</translation>
     </message>
 </context>
 </TS>

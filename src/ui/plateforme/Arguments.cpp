@@ -1,5 +1,6 @@
 #include "ui/plateforme/Arguments.h"
 
+#include "commande/CommandeBoite.h"
 #include "commande/CommandeLongueurs.h"
 #include "commande/CommandeNec.h"
 #include "commande/Ouverture.h"
@@ -58,20 +59,28 @@ Suite traiteArguments(int &argc, char **argv)
     const QCommandLineOption choix(
         Langue::nomOption(), Textes::AideOptionLangue().arg(Commande::enumeration(Langue::codes())),
         QCoreApplication::translate("Commande", "LANGUE"));
-    const QList<QCommandLineOption> generales{aide, version, nec, longueurs, choix, quitte};
+    const QCommandLineOption boite = Nec::optionBoite();
+    const QList<QCommandLineOption> generales{aide, version, nec, boite, longueurs, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
     const QString faute = Commande::analyse(
         parseur, generales + Nec::optionsNec() + Longueurs::optionsLongueurs(), liste);
-    if (parseur.isSet(longueurs) && parseur.isSet(nec)) {
-        erreurs << Textes::NecEtLongueurs() << '\n';
+    // One command at a time.
+    QStringList commandes;
+    for (const QCommandLineOption *c : {&nec, &boite, &longueurs})
+        if (parseur.isSet(*c))
+            commandes << QStringLiteral("--") + c->names().constFirst();
+    if (commandes.size() > 1) {
+        erreurs << Textes::CommandesCombinees().arg(commandes[0], commandes[1]) << '\n';
         return {false, false, Commande::Refus, langue};
     }
     if (parseur.isSet(longueurs))
         return {false, false, Longueurs::ligneCommande(liste.mid(1)), langue};
     if (parseur.isSet(nec))
         return {false, false, Nec::ligneCommande(liste.mid(1)), langue};
+    if (parseur.isSet(boite))
+        return {false, false, Nec::ligneCommandeBoite(liste.mid(1)), langue};
     const QString sansNec = Nec::optionNecDonnee(parseur);
     const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
     if (!faute.isEmpty() || !sansNec.isEmpty() || !sansLongueurs.isEmpty()) {

@@ -2,6 +2,7 @@
 #include "ui/fenetres/communs/TableauEtale.h"
 
 #include "nec/Nombres.h"
+#include "nec/TexteReseau.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
@@ -35,6 +36,7 @@ QString valeurOuTiret(double v, int decimales)
 // maximum, or |Z| at C against the class's limit (a floor for the high class).
 struct Jugement {
     bool boite;
+    bool reseau = false; // the network's loss against the user's maximum
     bool plancher;
     double valeur;
     double limite;
@@ -45,11 +47,16 @@ Jugement juge(const Nec::Entrees &e, const Longueurs::DetailBande &d)
 {
     const bool boite = e.critere == Nec::Critere::Boite;
     const bool haute = e.classe == Nec::Classe::Haute;
+    if (Nec::critereReseau(e.critere))
+        return {false, true, false,
+                d.reglagePire.trouve ? d.reglagePire.perteDb
+                                     : std::numeric_limits<double>::quiet_NaN(),
+                e.pieces.perteMaxDb};
     const double limite = boite                            ? e.boite.rosMax
                           : e.classe == Nec::Classe::Basse ? e.limites.basse
                           : haute                          ? e.limites.haute
                                                            : e.limites.moyenne;
-    return {boite, haute && !boite, boite ? d.rosBoiteMax : d.moduleCPire, limite};
+    return {boite, false, haute && !boite, boite ? d.rosBoiteMax : d.moduleCPire, limite};
 }
 
 QString nomsBandes(const std::vector<std::int32_t> &bandes)
@@ -132,8 +139,17 @@ void LongueursConseillees::ChercherClick()
     const Longueurs::Parametres p = parametres();
     const std::optional<Longueurs::Branches> b = branches();
     Nec::Entrees e = principales_();
-    if (Critere->currentIndex() > 0)
-        e.critere = Critere->currentIndex() == 2 ? Nec::Critere::Boite : Nec::Critere::Limite;
+    // After the chart's rule, the criteria in the order of the class names
+    // that follow the chart's three classes.
+    if (Critere->currentIndex() > 1)
+        Nec::depuisRang(Critere->currentIndex() + 1, e.critere, e.classe);
+    else if (Critere->currentIndex() == 1)
+        e.critere = Nec::Critere::Limite;
+    // An L's capacitors start wider than a T's, as in the NEC-2 window.
+    const auto defautAutre =
+        e.critere == Nec::Critere::ReseauL ? Defauts::CMaxPfT : Defauts::CMaxPfL;
+    if (Nec::critereReseau(e.critere) && e.pieces.cMaxPf == defautAutre)
+        e.pieces.cMaxPf = e.critere == Nec::Critere::ReseauL ? Defauts::CMaxPfL : Defauts::CMaxPfT;
     std::vector<Longueurs::Antennes> a = Longueurs::prepare(e, p, b);
     // NEC-2 gives the SWR and the loss under the chart's rule too, when the
     // antenna is one it computes.
@@ -223,7 +239,14 @@ void LongueursConseillees::termine()
             if (d.accordable)
                 continue;
             const Jugement jg = juge(e, d);
-            manquees << (!std::isfinite(jg.valeur) ? tr("%1 m").arg(d.bande)
+            const bool perteSeule = d.reglagePire.limite == Reseau::Limite::Perte;
+            manquees << (jg.reseau && !perteSeule
+                             ? tr("%1 m : %2").arg(d.bande).arg(Nec::texteLimite(d.reglagePire))
+                         : !std::isfinite(jg.valeur) ? tr("%1 m").arg(d.bande)
+                         : jg.reseau
+                             ? tr("%1 m : perte %2 dB pour %3 au plus")
+                                   .arg(d.bande)
+                                   .arg(Nec::texte(jg.valeur, 2), Nec::texteLisible(jg.limite))
                          : jg.boite
                              ? tr("%1 m : ROS %2 pour %3 au plus")
                                    .arg(d.bande)
@@ -315,22 +338,27 @@ void LongueursConseillees::montreChoisie()
     // margin; the other quantity for information only.
     const Nec::Entrees &e = antennes_.front().entrees.front();
     const bool boite = e.critere == Nec::Critere::Boite;
-    Detail->horizontalHeaderItem(2)->setText(boite ? tr("ROS vu par la boîte\n(le pire)")
+    const bool reseau = Nec::critereReseau(e.critere);
+    Detail->horizontalHeaderItem(2)->setText(reseau  ? tr("Perte de la boîte (dB)\n(la pire)")
+                                             : boite ? tr("ROS vu par la boîte\n(le pire)")
                                              : e.classe == Nec::Classe::Haute
                                                  ? tr("|Z| en C, le plus petit (Ω)")
                                                  : tr("|Z| en C, le plus grand (Ω)"));
     for (std::size_t j = 0; j < f.details.size(); ++j) {
         const Longueurs::DetailBande &d = f.details[j];
         const Jugement jg = juge(e, d);
-        const QString info = boite ? tr("|Z| en C : %1 Ω").arg(valeurOuTiret(d.moduleCPire, 0))
-                                   : tr("ROS boîte : %1").arg(valeurOuTiret(d.rosBoiteMax, 2));
+        const QString info = reseau && !d.reglagePire.accordable() ? Nec::texteLimite(d.reglagePire)
+                             : boite || reseau
+                                 ? tr("|Z| en C : %1 Ω").arg(valeurOuTiret(d.moduleCPire, 0))
+                                 : tr("ROS boîte : %1").arg(valeurOuTiret(d.rosBoiteMax, 2));
         const int r = static_cast<int>(j);
         Detail->insertRow(r);
         Detail->setItem(r, 0, celluleLongueurs(QStringLiteral("%1 m").arg(d.bande)));
         Detail->setItem(r, 1, celluleLongueurs(d.accordable ? tr("oui") : tr("non")));
-        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(jg.valeur, boite ? 2 : 0)));
+        const int decimales = boite || reseau ? 2 : 0;
+        Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(jg.valeur, decimales)));
         Detail->setItem(r, 3, celluleLongueurs(Nec::texteLisible(jg.limite)));
-        Detail->setItem(r, 4, celluleLongueurs(valeurOuTiret(jg.marge(), boite ? 2 : 0)));
+        Detail->setItem(r, 4, celluleLongueurs(valeurOuTiret(jg.marge(), decimales)));
         Detail->setItem(r, 5, celluleLongueurs(info));
         Detail->setItem(r, 6, celluleLongueurs(valeurOuTiret(d.perteDb, 2)));
     }

@@ -87,6 +87,8 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Critere->addItem(tr("Graphe (classe de la fenêtre principale)"), QStringLiteral("graphe"));
     Critere->addItem(tr("NEC-2 : limite de |Z| de la classe"), QStringLiteral("limite"));
     Critere->addItem(tr("NEC-2 : boîte d'accord"), QStringLiteral("boite"));
+    Critere->addItem(tr("NEC-2 : boîte en T"), QStringLiteral("reseau-t"));
+    Critere->addItem(tr("NEC-2 : boîte en L"), QStringLiteral("reseau-l"));
     Critere->setCurrentIndex(1);
     // Its longest choice is read whole: the panel widens for it.
     Critere->setSizeAdjustPolicy(QComboBox::AdjustToContents);

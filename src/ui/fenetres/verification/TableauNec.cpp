@@ -2,6 +2,7 @@
 
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
+#include "nec/TexteReseau.h"
 #include "ui/fenetres/verification/CarteNec.h"
 
 #include <QCoreApplication>
@@ -10,10 +11,13 @@
 
 namespace {
 
-constexpr int Colonnes = 15;
+constexpr int Colonnes = 17;
+constexpr int ColonneReglage = 15;
 constexpr int ChiffresZ = 3;
 
-QString complexe(Nec::Complexe z)
+} // namespace
+
+QString TableauNec::complexe(Nec::Complexe z)
 {
     const QString signe = z.imag() < 0 ? QStringLiteral(" − j") : QStringLiteral(" + j");
     // Three figures: near a high impedance, 1 % more branch moves Z at B by
@@ -21,6 +25,8 @@ QString complexe(Nec::Complexe z)
     return Nec::texteSignificatif(z.real(), ChiffresZ) + signe +
            Nec::texteSignificatif(std::abs(z.imag()), ChiffresZ);
 }
+
+namespace {
 
 QString ouiNon(bool v)
 {
@@ -46,12 +52,43 @@ TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
                                tr("Z en C\n(Ω)"), tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"),
                                tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
                                tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Perte fil\n(%)"),
-                               tr("Libre à tort\n(%)"), tr("Interdit à tort\n(%)")});
+                               tr("Libre à tort\n(%)"), tr("Interdit à tort\n(%)"),
+                               tr("Réglage de la boîte\n(pF, µH)"), tr("Perte boîte\n(dB)")});
+    setColumnHidden(ColonneReglage, true);
+    setColumnHidden(ColonneReglage + 1, true);
+}
+
+QString TableauNec::texteReglage(const Reseau::Reglage &r)
+{
+    if (!r.trouve)
+        return Nec::texteLimite(r);
+    const auto pf = [](double c) { return Nec::texteSignificatif(c, 3); };
+    QStringList parties;
+    if (std::isfinite(r.c1Pf))
+        parties << (r.montage == Reseau::Montage::T ? QStringLiteral("C1 ")
+                                                    : QStringLiteral("C ")) +
+                       pf(r.c1Pf);
+    parties << QStringLiteral("L ") + Nec::texteSignificatif(r.lUh, 3);
+    if (std::isfinite(r.c2Pf))
+        parties << (r.montage == Reseau::Montage::T ? QStringLiteral("C2 ")
+                                                    : QStringLiteral("C ")) +
+                       pf(r.c2Pf);
+    QString t = parties.join(QStringLiteral(" · "));
+    if (r.montage != Reseau::Montage::T)
+        t += QStringLiteral(" (") +
+             (r.montage == Reseau::Montage::CCoteEmetteur ? tr("C côté émetteur")
+                                                          : tr("C côté antenne")) +
+             u')';
+    if (!r.accordable())
+        t += QStringLiteral(" : ") + Nec::texteLimite(r);
+    return t;
 }
 
 void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
-                        const std::vector<Nec::BandeEchouee> &echecs, bool grise)
+                        const std::vector<Nec::BandeEchouee> &echecs, bool grise, bool reseau)
 {
+    setColumnHidden(ColonneReglage, !reseau);
+    setColumnHidden(ColonneReglage + 1, !reseau);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     clearSpans();
     setRowCount(static_cast<int>(lignes.size() + echecs.size()));
@@ -91,9 +128,25 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                 std::isfinite(l.perteFilPct) ? Nec::texte(l.perteFilPct, 2) : QString(),
                 Nec::texte(l.libreATortPct, 1),
                 Nec::texte(l.interditATortPct, 1),
+                texteReglage(l.reglage),
+                l.reglage.trouve ? Nec::texte(l.reglage.perteDb, 2) : QString(),
             };
             for (int c = 0; c < Colonnes; ++c)
                 place(r, c, textes[c], encre);
+            // What the parts must stand at the user's power.
+            if (l.reglage.trouve) {
+                QTableWidgetItem *reglage = item(r, ColonneReglage);
+                reglage->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                QStringList tensions;
+                for (double v : {l.reglage.tensionC1V, l.reglage.tensionC2V})
+                    if (std::isfinite(v))
+                        tensions << Nec::texte(v, 0);
+                reglage->setToolTip(tr("Tension de crête des condensateurs : %1 V ; self : %2 A "
+                                       "efficaces, %3 W dissipés")
+                                        .arg(tensions.join(QStringLiteral(", ")),
+                                             Nec::texte(l.reglage.courantBobineA, 2),
+                                             Nec::texte(l.reglage.puissanceBobineW, 1)));
+            }
             pastille(r, l.bande.k);
             continue;
         }

@@ -7,12 +7,18 @@
 
 // The NEC-2 check's table, a line per band. Greyed, it still shows results
 // that no longer match the inputs. A band the run could not compute keeps its
-// line, with the reason across the values.
+// line, with the reason across the values. Under the T and L criteria two
+// more columns give the network's setting and its loss.
 class TableauNec : public TableauEtale {
     Q_OBJECT
 public:
     explicit TableauNec(QWidget *parent = nullptr);
 
     void montre(const std::vector<Nec::LigneTableau> &lignes,
-                const std::vector<Nec::BandeEchouee> &echecs, bool grise);
+                const std::vector<Nec::BandeEchouee> &echecs, bool grise, bool reseau = false);
+
+    // Z with three significant figures, as the table writes it.
+    static QString complexe(Nec::Complexe z);
+    // A setting as the table writes it: its parts, or why none serves.
+    static QString texteReglage(const Reseau::Reglage &r);
 };

@@ -6,6 +6,7 @@
 #include "regles/TextesNec.h"
 #include "state/EcritureFichier.h"
 #include "ui/fenetres/communs/ToucheEntree.h"
+#include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -121,7 +122,20 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
                  valeur(LimiteMoyenne, Nec::Champ::LimiteMoyenne),
                  valeur(LimiteHaute, Nec::Champ::LimiteHaute)};
     e.region = Region->currentData().toInt();
-    e.critere = Critere->currentIndex() == 1 ? Nec::Critere::Boite : Nec::Critere::Limite;
+    // The list holds the criteria in the order of the class names after the
+    // chart's three classes.
+    if (Critere->currentIndex() > 0)
+        Nec::depuisRang(Critere->currentIndex() + 2, e.critere, e.classe);
+    e.pieces = {e.critere == Nec::Critere::ReseauL ? Reseau::Type::L : Reseau::Type::T,
+                valeur(CMin, Nec::Champ::CMin),
+                valeur(CMax, Nec::Champ::CMax),
+                valeur(LMin, Nec::Champ::LMin),
+                valeur(LMax, Nec::Champ::LMax),
+                valeur(QBobine, Nec::Champ::QBobine),
+                valeur(QCondensateur, Nec::Champ::QCondensateur),
+                valeur(Puissance, Nec::Champ::Puissance),
+                valeur(PerteBoiteMax, Nec::Champ::PerteBoiteMax),
+                valeur(TensionMax, Nec::Champ::TensionMax)};
     e.boite = {Balun->currentData().toInt(), valeur(RosMax, Nec::Champ::RosMax)};
     const QString fin = LongueurMax->text().trimmed();
     if (fin.isEmpty() || fin.compare(Auto, Qt::CaseInsensitive) == 0) {
@@ -353,6 +367,7 @@ void VerificationNec::vide(const QString &etat)
     deck_.clear();
     perime_ = false;
     Carte->efface();
+    Abaque->efface();
     Tableau->setRowCount(0);
     Exporter->setEnabled(false);
     afficheEtat(etat);
@@ -361,7 +376,29 @@ void VerificationNec::vide(const QString &etat)
 void VerificationNec::montre()
 {
     Carte->montre(resultat_, entrees_.echelleCm, perime_, Verdict->currentIndex() == 1);
-    Tableau->montre(resultat_.lignes, resultat_.echecs, perime_);
+    Tableau->montre(resultat_.lignes, resultat_.echecs, perime_,
+                    Nec::critereReseau(entrees_.critere));
+    // The Smith chart's bands, and the list of those whose zone it shades.
+    std::vector<AbaqueSmith::Bande> bandes;
+    QStringList noms;
+    for (const Nec::LigneTableau &l : resultat_.lignes) {
+        const auto j = static_cast<std::size_t>(
+            std::find(entrees_.bandes.begin(), entrees_.bandes.end(), l.bande) -
+            entrees_.bandes.begin());
+        bandes.push_back({l.bande, Nec::pointsC(entrees_, zB_, j)});
+        noms << tr("%1 m").arg(l.bande.bande);
+    }
+    Abaque->montre(entrees_, std::move(bandes), perime_);
+    QStringList avant;
+    for (int i = 0; i < ZoneBande->count(); ++i)
+        avant << ZoneBande->itemText(i);
+    if (avant != noms) {
+        const int j = std::max(0, ZoneBande->currentIndex());
+        ZoneBande->clear();
+        ZoneBande->addItems(noms);
+        ZoneBande->setCurrentIndex(std::min(j, static_cast<int>(noms.size()) - 1));
+    }
+    ZoneBande->setEnabled(Nec::critereReseau(entrees_.critere));
     Exporter->setEnabled(!perime_ && !resultat_.lignes.empty());
 }
 

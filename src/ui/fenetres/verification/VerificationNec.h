@@ -7,7 +7,10 @@
 #include <QDialog>
 #include <functional>
 
+class AbaqueSmith;
 class CarteNec;
+class QGroupBox;
+class QTabWidget;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -41,7 +44,13 @@ public:
 
     QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
         *LimiteHaute, *LongueurMax, *RosMax;
-    QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict;
+    // The tuner as a network: its parts, the transmitter's power, its limits.
+    QLineEdit *CMin, *CMax, *LMin, *LMax, *QBobine, *QCondensateur, *Puissance, *PerteBoiteMax,
+        *TensionMax;
+    QGroupBox *Pieces;
+    QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict, *ZoneBande;
+    QTabWidget *Onglets;
+    AbaqueSmith *Abaque;
     QLabel *Principale, *Classe, *Etat, *Survol;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;
@@ -88,6 +97,10 @@ private:
     void enCours(bool oui);
     void arrete();
     void montre();
+    // An L's capacitor range starts wider than a T's: the default follows
+    // the network chosen, a range the user typed stays.
+    void critereChoisi();
+    QList<QLineEdit *> champsSaisis() const;
     void grise(const QString &raison);
     void montreErreur(const Nec::ErreurChamp &erreur, bool focalise);
     void afficheEtat(const QString &texte, Ton ton = Ton::Info);

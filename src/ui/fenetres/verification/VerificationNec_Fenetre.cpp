@@ -4,6 +4,8 @@
 #include "ui/fenetres/verification/VerificationNec.h"
 
 #include "nec/Nombres.h"
+#include "regles/TextesBoite.h"
+#include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/plateforme/AideViewer.h"
@@ -24,6 +26,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -169,6 +172,8 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Critere = liste(fc, QT_TR_NOOP("Critère"), "Critere",
                     {{QT_TR_NOOP("Limite de |Z| de la classe"), QStringLiteral("limite")},
                      {QT_TR_NOOP("Boîte d'accord"), QStringLiteral("boite")}});
+    Critere->addItem(Textes::CritereReseauT(), QString::fromLatin1(Nec::NomsClasses[4]));
+    Critere->addItem(Textes::CritereReseauL(), QString::fromLatin1(Nec::NomsClasses[5]));
     Balun = liste(
         fc, QT_TR_NOOP("Balun"), "Balun",
         {{"1:1", QStringLiteral("1")}, {"4:1", QStringLiteral("4")}, {"9:1", QStringLiteral("9")}});
@@ -189,6 +194,34 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     LongueurMax->setPlaceholderText(Auto);
     LongueurMax->setToolTip(
         tr("Vide ou « auto » : deux fois la longueur de l'échelle, et 40 m au moins"));
+
+    // The tuner as a network, judged under "Boîte en T" and "Boîte en L".
+    Pieces = new QGroupBox(tr("Boîte en T ou en L"));
+    Pieces->setObjectName(QStringLiteral("Pieces"));
+    auto *fp = new QFormLayout(Pieces);
+    const Reseau::Pieces pieces;
+    CMin = champ(fp, QT_TR_NOOP("Capacité minimale (pF)"), "CMin", Nec::texte(pieces.cMinPf),
+                 Nec::Champ::CMin);
+    CMax = champ(fp, QT_TR_NOOP("Capacité maximale (pF)"), "CMax", Nec::texte(pieces.cMaxPf),
+                 Nec::Champ::CMax);
+    CMax->setToolTip(tr("De chaque condensateur variable : 250 pF pour un T, 1000 pF pour un L "
+                        "par défaut"));
+    LMin = champ(fp, QT_TR_NOOP("Self minimale (µH)"), "LMin", Nec::texte(pieces.lMinUh),
+                 Nec::Champ::LMin);
+    LMax = champ(fp, QT_TR_NOOP("Self maximale (µH)"), "LMax", Nec::texte(pieces.lMaxUh),
+                 Nec::Champ::LMax);
+    QBobine = champ(fp, QT_TR_NOOP("Q de la self"), "QBobine", Nec::texte(pieces.qBobine),
+                    Nec::Champ::QBobine);
+    QCondensateur = champ(fp, QT_TR_NOOP("Q des condensateurs"), "QCondensateur",
+                          Nec::texte(pieces.qCondensateur), Nec::Champ::QCondensateur);
+    for (QLineEdit *q : {QBobine, QCondensateur})
+        q->setToolTip(tr("0 : pièce sans perte"));
+    Puissance = champ(fp, QT_TR_NOOP("Puissance de l'émetteur (W)"), "Puissance",
+                      Nec::texte(pieces.puissanceW), Nec::Champ::Puissance);
+    PerteBoiteMax = champ(fp, QT_TR_NOOP("Perte maximale de la boîte (dB)"), "PerteBoiteMax",
+                          Nec::texte(pieces.perteMaxDb), Nec::Champ::PerteBoiteMax);
+    TensionMax = champ(fp, QT_TR_NOOP("Tension des condensateurs (V crête)"), "TensionMax",
+                       Nec::texte(pieces.tensionMaxV), Nec::Champ::TensionMax);
     // One column of boxes through the three groups.
     int largeur = 0;
     for (const QLabel *l : libelles)
@@ -212,7 +245,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     auto *saisies = new QWidget;
     auto *pile = new QVBoxLayout(saisies);
     pile->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord})
+    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord, Pieces})
         pile->addWidget(w);
     pile->addStretch();
     // On a screen too low for them the inputs scroll; the buttons and the
@@ -260,9 +293,33 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     // The platform gives headers a font of their own, which the window's does
     // not replace.
     Tableau->horizontalHeader()->setFont(font());
+    // The Smith chart beside the map, with the band whose reachable loads it
+    // shades.
+    Abaque = new AbaqueSmith;
+    Abaque->setObjectName(QStringLiteral("Abaque"));
+    ZoneBande = new QComboBox;
+    ZoneBande->setObjectName(QStringLiteral("ZoneBande"));
+    auto *pageAbaque = new QWidget;
+    auto *pa = new QVBoxLayout(pageAbaque);
+    auto *choixZone = new QHBoxLayout;
+    auto *libelleZone = new QLabel(tr("Zone accordable à"));
+    libelleZone->setBuddy(ZoneBande);
+    choixZone->addWidget(libelleZone);
+    choixZone->addWidget(ZoneBande);
+    choixZone->addStretch();
+    pa->addLayout(choixZone);
+    pa->addWidget(Abaque, 1);
+    Onglets = new QTabWidget;
+    Onglets->setObjectName(QStringLiteral("Onglets"));
+    Onglets->addTab(Carte, tr("Carte le long de l'échelle"));
+    Onglets->addTab(pageAbaque, tr("Abaque de Smith"));
     auto *droite = new QVBoxLayout;
     droite->addWidget(Etat);
-    droite->addWidget(Carte);
+    droite->addWidget(Onglets);
+    // The map's strips leave the table its room; the chart shares it.
+    connect(Onglets, &QTabWidget::currentChanged, this, [droite, this](int courant) {
+        droite->setStretchFactor(Onglets, courant == 0 ? 0 : 2);
+    });
     droite->addWidget(Survol);
     droite->addWidget(Tableau, 1);
 
@@ -281,11 +338,19 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
     sansBoutonParDefaut(*this);
-    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+    for (QLineEdit *e : champsSaisis())
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
-    for (QComboBox *c : {Sol, Fil, Region, Critere, Balun})
+    for (QComboBox *c : {Sol, Fil, Region, Balun})
         connecteGarde(c, &QComboBox::currentIndexChanged, this, [this] { actualise(); });
+    connecteGarde(Critere, &QComboBox::currentIndexChanged, this, [this] {
+        critereChoisi();
+        actualise();
+    });
+    critereChoisi();
+    connecteGarde(ZoneBande, &QComboBox::currentIndexChanged, this,
+                  [this](int j) { Abaque->choisitZone(j); });
+    connect(Abaque, &AbaqueSmith::survol, Survol,
+            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende() : t); });
     // The verdict shown changes the map alone.
     connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {
         if (!zB_.empty())
@@ -319,6 +384,25 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
 
 VerificationNec::~VerificationNec() = default;
 
+QList<QLineEdit *> VerificationNec::champsSaisis() const
+{
+    return {Diametre, Hauteur,       Angle,         Ecartement,    Z0,
+            Perte,    LimiteBasse,   LimiteMoyenne, LimiteHaute,   LongueurMax,
+            RosMax,   CMin,          CMax,          LMin,          LMax,
+            QBobine,  QCondensateur, Puissance,     PerteBoiteMax, TensionMax};
+}
+
+void VerificationNec::critereChoisi()
+{
+    const bool reseau = Critere->currentIndex() >= 2;
+    Pieces->setEnabled(reseau);
+    // The default range of the network chosen, unless the user typed another.
+    const bool l = Critere->currentIndex() == 3;
+    const QString t = Nec::texte(l ? Defauts::CMaxPfT : Defauts::CMaxPfL);
+    if (reseau && CMax->text() == t)
+        CMax->setText(Nec::texte(l ? Defauts::CMaxPfL : Defauts::CMaxPfT));
+}
+
 QSize VerificationNec::tailleOuverture() const
 {
     return ::tailleOuverture(this, QSize(1180, 640));
@@ -328,8 +412,7 @@ void VerificationNec::litReglages()
 {
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
-    for (QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                         LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+    for (QLineEdit *e : champsSaisis())
         e->setText(s.value(e->objectName(), e->text()).toString());
     for (QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict}) {
         const int i = liste->findData(s.value(liste->objectName(), liste->currentData()));
@@ -342,8 +425,7 @@ void VerificationNec::sauveReglages() const
 {
     QSettings s(Organisation, Organisation);
     s.beginGroup(Groupe);
-    for (const QLineEdit *e : {Diametre, Hauteur, Angle, Ecartement, Z0, Perte, LimiteBasse,
-                               LimiteMoyenne, LimiteHaute, LongueurMax, RosMax})
+    for (const QLineEdit *e : champsSaisis())
         s.setValue(e->objectName(), e->text());
     for (const QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict})
         s.setValue(liste->objectName(), liste->currentData());
@@ -377,9 +459,20 @@ Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
     e.echelle.perteDb100m = reel("Perte", e.echelle.perteDb100m);
     e.limites = {reel("LimiteBasse", e.limites.basse), reel("LimiteMoyenne", e.limites.moyenne),
                  reel("LimiteHaute", e.limites.haute)};
-    e.critere = s.value(QStringLiteral("Critere")).toString() == QLatin1String("boite")
-                    ? Nec::Critere::Boite
-                    : Nec::Critere::Limite;
+    e.critere = Nec::Critere::Limite;
+    for (int i = 3; i < static_cast<int>(std::size(Nec::NomsClasses)); ++i)
+        if (s.value(QStringLiteral("Critere")).toString() == QLatin1String(Nec::NomsClasses[i]))
+            Nec::depuisRang(i, e.critere, e.classe);
+    Reseau::Pieces &p = e.pieces;
+    p.cMinPf = reel("CMin", p.cMinPf);
+    p.cMaxPf = reel("CMax", e.critere == Nec::Critere::ReseauL ? Defauts::CMaxPfL : p.cMaxPf);
+    p.lMinUh = reel("LMin", p.lMinUh);
+    p.lMaxUh = reel("LMax", p.lMaxUh);
+    p.qBobine = reel("QBobine", p.qBobine);
+    p.qCondensateur = reel("QCondensateur", p.qCondensateur);
+    p.puissanceW = reel("Puissance", p.puissanceW);
+    p.perteMaxDb = reel("PerteBoiteMax", p.perteMaxDb);
+    p.tensionMaxV = reel("TensionMax", p.tensionMaxV);
     e.boite = {static_cast<int>(reel("Balun", e.boite.balun)), reel("RosMax", e.boite.rosMax)};
     e.region = static_cast<int>(reel("Region", e.region));
     return e;

@@ -1,0 +1,86 @@
+#include "commande/CommandeBoite.h"
+
+#include "nec/Interruption.h"
+#include "nec/Nombres.h"
+#include "nec/TexteReseau.h"
+#include "regles/TextesBoite.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Nec {
+
+namespace {
+
+const QString EnTete = QStringLiteral(
+    "bande,frequence_khz,r_c,x_c,reseau,c1_pf,l_uh,c2_pf,perte_boite_db,puissance_bobine_w,"
+    "tension_c1_v,tension_c2_v,courant_bobine_a,accordable,limite");
+
+// A part the network lacks, or a setting not found, leaves its column empty.
+QString valeur(double v, int decimales)
+{
+    return std::isfinite(v) ? texte(v, decimales) : QString();
+}
+
+QString ligne(const BandeVerifiee &b, double kHz, Complexe zC, const Reseau::Reglage &r)
+{
+    const auto si = [&r](double v, int d) { return r.trouve ? valeur(v, d) : QString(); };
+    return QStringList{QString::number(b.bande),
+                       texte(kHz),
+                       texte(zC.real(), 2),
+                       texte(zC.imag(), 2),
+                       nomMontage(r.montage),
+                       si(r.c1Pf, 2),
+                       si(r.lUh, 3),
+                       si(r.c2Pf, 2),
+                       si(r.perteDb, 3),
+                       si(r.puissanceBobineW, 2),
+                       si(r.tensionC1V, 0),
+                       si(r.tensionC2V, 0),
+                       si(r.courantBobineA, 3),
+                       QString::number(r.accordable() ? 1 : 0),
+                       nomLimite(r.limite)}
+               .join(u',') +
+           u'\n';
+}
+
+} // namespace
+
+QCommandLineOption optionBoite()
+{
+    return QCommandLineOption(QStringLiteral("boite"), Textes::AideOptionBoite());
+}
+
+QByteArray csvBoite(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat &r)
+{
+    QString t = EnTete + u'\n';
+    for (const LigneTableau &l : r.lignes) {
+        const auto j = static_cast<std::size_t>(
+            std::find(e.bandes.begin(), e.bandes.end(), l.bande) - e.bandes.begin());
+        for (const PointC &p : pointsC(e, zB, j))
+            t += ligne(l.bande, p.frequenceHz / 1e3, p.zC, reglageC(e, p.zC, p.frequenceHz));
+    }
+    return t.toUtf8();
+}
+
+int ligneCommandeBoite(const QStringList &arguments, const Commande::LecteurBandes &bandes,
+                       QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
+{
+    return commandeCalculee(
+        {optionBoite(), Textes::AideUtilisationBoite(), Textes::AideBoite(), csvBoite}, arguments,
+        bandes, sortie, erreurs, calcule);
+}
+
+int ligneCommandeBoite(const QStringList &arguments)
+{
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    installeInterruptions();
+    return ligneCommandeBoite(arguments, Commande::litKesuIni, sortie, erreurs,
+                              [](const QByteArray &d, int n, double delaiS) {
+                                  return ExecutionNec::executeBloquant(d, n, programmeNec(),
+                                                                       delaiS);
+                              });
+}
+
+} // namespace Nec

@@ -1,0 +1,161 @@
+#include "commande/CommandeBoite.h"
+#include "nec/Nombres.h"
+#include "regles/Defauts.h"
+#include "regles/TextesBoite.h"
+#include "regles/TextesLigne.h"
+#include "regles/TextesNec.h"
+#include "reseau/Circuit.h"
+
+#include <QFile>
+#include <QTest>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+FichierBandes::Table bandesLivrees()
+{
+    QFile f(QStringLiteral(KESU_INI_LIVRE));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("missing %s", KESU_INI_LIVRE);
+    return FichierBandes::lit(f.readAll());
+}
+
+struct Execution {
+    int code;
+    QList<QStringList> lignes;
+    QString erreurs;
+};
+
+// kesu --boite with a stand-in nec2c answering 20 + 15 k - j 40 k ohms at B
+// for the k-th frequency asked.
+Execution execute(const QStringList &options)
+{
+    Execution r{};
+    QString sortie;
+    QTextStream s(&sortie);
+    QTextStream e(&r.erreurs);
+    const auto calcule = [](const QByteArray &, int n, double) -> Nec::Bilan {
+        std::vector<Nec::ImpedanceB> z;
+        for (int k = 0; k < n; ++k)
+            z.push_back({0, {20.0 + 15 * k, -40.0 * k}});
+        return z;
+    };
+    const FichierBandes::Table table = bandesLivrees();
+    r.code = Nec::ligneCommandeBoite(
+        QStringList{"--boite"} + options, [&] { return table; }, s, e, calcule);
+    s.flush();
+    e.flush();
+    for (const QString &l : sortie.split(u'\n', Qt::SkipEmptyParts))
+        r.lignes << l.split(u',');
+    return r;
+}
+
+} // namespace
+
+class TstCommandeBoite : public QObject {
+    Q_OBJECT
+private slots:
+    void tableau_data();
+    void tableau();
+    void refus_data();
+    void refus();
+};
+
+// Every row's printed parts, put back into the circuit with the load behind
+// the balun, match 50 ohms (SWR within 1.2) and lose what the row says; a row
+// that serves names no limit, one that does not names one.
+void TstCommandeBoite::tableau_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("reseaux");
+    QTest::newRow("T par défaut") << QStringList{} << QStringList{"t"};
+    QTest::newRow("L") << QStringList{"--reseau", "l"} << QStringList{"l-emetteur", "l-antenne"};
+    QTest::newRow("critère reseau-l, 1:1") << QStringList{"--classe", "reseau-l", "--balun", "1"}
+                                           << QStringList{"l-emetteur", "l-antenne"};
+    QTest::newRow("T, pièces réelles à 400 W")
+        << QStringList{"--q-bobine", "80",  "--q-condensateur", "500", "--puissance", "400",
+                       "--c-max",    "500", "--l-max",          "40"}
+        << QStringList{"t"};
+}
+
+void TstCommandeBoite::tableau()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, reseaux);
+    const Execution e = execute(options);
+    QCOMPARE(e.code, 0);
+    QCOMPARE(e.lignes.front().join(u','),
+             QStringLiteral("bande,frequence_khz,r_c,x_c,reseau,c1_pf,l_uh,c2_pf,perte_boite_db,"
+                            "puissance_bobine_w,tension_c1_v,tension_c2_v,courant_bobine_a,"
+                            "accordable,limite"));
+    Reseau::Pieces p;
+    const auto option = [&](const char *nom, double defaut) {
+        const qsizetype i = options.indexOf(QString::fromLatin1(nom));
+        return i < 0 ? defaut : options[i + 1].toDouble();
+    };
+    p.qBobine = option("--q-bobine", p.qBobine);
+    p.qCondensateur = option("--q-condensateur", p.qCondensateur);
+    p.puissanceW = option("--puissance", p.puissanceW);
+    const double balun = option("--balun", Defauts::Balun);
+    // Eight bands, each at its reference frequency and its plan's points.
+    QVERIFY(e.lignes.size() > 8 * 2);
+    int servent = 0;
+    for (qsizetype i = 1; i < e.lignes.size(); ++i) {
+        const QStringList &l = e.lignes[i];
+        QCOMPARE(l.size(), 15);
+        QVERIFY2(reseaux.contains(l[4]), qPrintable(l[4]));
+        QCOMPARE(l[14].isEmpty(), l[13] == "1");
+        if (l[5].isEmpty() && l[7].isEmpty())
+            continue; // no setting in range
+        const double w = 2 * std::numbers::pi * l[1].toDouble() * 1e3;
+        const Reseau::Complexe z(l[2].toDouble() / balun, l[3].toDouble() / balun);
+        using Reseau::Element, Reseau::Genre, Reseau::Place;
+        const Element bobine{Genre::Bobine, l[4] == "t" ? Place::Derivation : Place::Serie,
+                             l[6].toDouble() * 1e-6};
+        std::vector<Element> c;
+        if (l[4] == "t")
+            c = {{Genre::Condensateur, Place::Serie, l[5].toDouble() * 1e-12},
+                 bobine,
+                 {Genre::Condensateur, Place::Serie, l[7].toDouble() * 1e-12}};
+        else if (l[4] == "l-emetteur")
+            c = {{Genre::Condensateur, Place::Derivation, l[5].toDouble() * 1e-12}, bobine};
+        else
+            c = {bobine, {Genre::Condensateur, Place::Derivation, l[7].toDouble() * 1e-12}};
+        QCOMPARE(l[4] == "l-emetteur", l[7].isEmpty());
+        const Reseau::Analyse a = Reseau::analyse(c.data(), static_cast<int>(c.size()), z, w, p);
+        QVERIFY2(Reseau::rosSur50(a.zEntree) <= Reseau::RosAccord, qPrintable(l.join(u',')));
+        QVERIFY2(std::abs(a.perteDb - l[8].toDouble()) < 0.01, qPrintable(l.join(u',')));
+        servent += l[13] == "1";
+    }
+    QVERIFY(servent > 0);
+}
+
+// The parts' values checked as every other input: refused at once, exit 2.
+void TstCommandeBoite::refus_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("C min above C max")
+        << QStringList{"--c-min", "300"} << Textes::NecPiecesOrdre().arg("Capacité maximale (pF)");
+    QTest::newRow("no power") << QStringList{"--puissance", "0"}
+                              << Textes::NecHorsPlage().arg(
+                                     "Puissance de l'émetteur (W)", "0",
+                                     Nec::texteLisible(Defauts::PlagePuissanceW.min),
+                                     Nec::texteLisible(Defauts::PlagePuissanceW.max));
+    QTest::newRow("unknown network")
+        << QStringList{"--reseau", "pi"} << Textes::NecValeurIncorrecte().arg("--reseau", "pi");
+}
+
+void TstCommandeBoite::refus()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, message);
+    const Execution e = execute(options);
+    QCOMPARE(e.code, 2);
+    QVERIFY(e.lignes.isEmpty());
+    QCOMPARE(e.erreurs, message + u'\n');
+}
+
+QTEST_GUILESS_MAIN(TstCommandeBoite)
+#include "tst_commande_boite.moc"
