@@ -372,7 +372,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
 {
     return commandeCalculee({optionNec(), Textes::AideUtilisationNec(), Textes::AideNec(),
                              [](const Entrees &, const std::vector<ImpedanceB> &,
-                                const Resultat &r) { return csv(r.lignes); }},
+                                const Resultat &r,
+                                const QCommandLineParser &) { return csv(r.lignes); }},
                             arguments, litBandes, sortie, erreurs, calcule);
 }
 
@@ -381,7 +382,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
                      QTextStream &erreurs, const Calculateur &calcule)
 {
     const QList<QCommandLineOption> options =
-        QList{Commande::optionAide(), Commande::optionVersion()} + optionsNec();
+        QList{Commande::optionAide(), Commande::optionVersion()} + optionsNec() + commande.propres;
     QCommandLineParser parseur;
     if (const auto fin =
             Commande::ouvre(parseur, options, commande.option, arguments, commande.utilisation,
@@ -408,12 +409,13 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     try {
         completeBandes(e, demandees, *table);
         // Too many segments: a value the check refuses.
-        d = deck(e);
+        d = commande.deck ? commande.deck(e) : deck(e);
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;
     }
-    const Bilan bilan = calcule(d, nombreFrequences(e), delaiS);
+    const Bilan bilan =
+        calcule(d, commande.frequences ? commande.frequences(e) : nombreFrequences(e), delaiS);
     if (const auto *message = std::get_if<QString>(&bilan)) {
         erreurs << *message << '\n';
         return Commande::Echec;
@@ -422,7 +424,12 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     // reason, and the exit status says the table is not whole.
     const auto &zB = std::get<std::vector<ImpedanceB>>(bilan);
     const Resultat r = evalue(e, zB);
-    sortie << QString::fromUtf8(commande.ecrit(e, zB, r));
+    try {
+        sortie << QString::fromUtf8(commande.ecrit(e, zB, r, parseur));
+    } catch (const KesuErreur &erreur) {
+        erreurs << erreur.texte() << '\n';
+        return Commande::Echec;
+    }
     for (const BandeEchouee &echec : r.echecs)
         erreurs << Textes::BandeEchouee().arg(echec.bande.bande).arg(echec.raison) << '\n';
     return r.echecs.empty() ? Commande::Reussite : Commande::Echec;

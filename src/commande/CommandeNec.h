@@ -72,12 +72,18 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
 
 // A command that computes the antenna as --nec does, with the same options,
 // checks and exit codes, and writes its own table from the answers.
+// Its table may throw a KesuErreur, which ends it with Echec.
 struct CommandeCalculee {
-    QCommandLineOption option; // "--nec", "--boite"
+    QCommandLineOption option; // "--nec", "--boite", "--diagrammes"
     QString utilisation;
     QString description;
-    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB, const Resultat &)>
+    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB,
+                             const Resultat &, const QCommandLineParser &)>
         ecrit;
+    QList<QCommandLineOption> propres = {}; // the options of this command alone
+    // The deck and its number of frequencies: the check's when not given.
+    std::function<QByteArray(const Entrees &)> deck = {};
+    std::function<int(const Entrees &)> frequences = {};
 };
 int commandeCalculee(const CommandeCalculee &commande, const QStringList &arguments,
                      const Commande::LecteurBandes &bandes, QTextStream &sortie,

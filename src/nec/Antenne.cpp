@@ -17,6 +17,7 @@ std::optional<ConstantesSol> constantes(Sol sol)
     case Sol::Mer:
         return ConstantesSol{80, 5};
     case Sol::Libre:
+    case Sol::Parfait:
         break;
     }
     return std::nullopt;

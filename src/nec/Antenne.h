@@ -12,17 +12,19 @@ namespace Nec {
 
 inline constexpr double VitesseLumiere = 299'792'458.0; // m/s
 
-enum class Sol { Libre, Pauvre, Moyen, Bon, Mer };
+// The perfect ground is a reference (the textbook's image antenna), not one a
+// station stands on.
+enum class Sol { Libre, Pauvre, Moyen, Bon, Mer, Parfait };
 
 // Each ground's short name (command line, user's settings), in the enum's order.
-inline constexpr const char *NomsSols[] = {"libre", "pauvre", "moyen", "bon", "mer"};
+inline constexpr const char *NomsSols[] = {"libre", "pauvre", "moyen", "bon", "mer", "parfait"};
 
 struct ConstantesSol {
     double permittivite; // relative
     double conductivite; // S/m
 };
 
-// Nothing for free space.
+// Nothing for free space and the perfect ground.
 std::optional<ConstantesSol> constantes(Sol sol);
 
 enum class Forme { Horizontale, VInversee };

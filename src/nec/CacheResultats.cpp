@@ -82,6 +82,13 @@ void elague(const QString &chemin, int max)
 
 constexpr auto Grilles = "grilles";
 
+// A deck asking for radiation patterns: its answers are more than the
+// impedances an entry keeps, so it is computed each time.
+bool avecDiagrammes(const QByteArray &deck)
+{
+    return deck.startsWith("RP ") || deck.contains("\nRP ");
+}
+
 } // namespace
 
 void desactive()
@@ -104,7 +111,7 @@ QString dossier()
 
 std::optional<std::vector<ImpedanceB>> lit(const QString &programme, const QByteArray &deck)
 {
-    if (!actif())
+    if (!actif() || avecDiagrammes(deck))
         return std::nullopt;
     QFile f(chemin(programme, deck));
     if (!f.open(QIODevice::ReadOnly))
@@ -118,7 +125,7 @@ std::optional<std::vector<ImpedanceB>> lit(const QString &programme, const QByte
 
 void ecrit(const QString &programme, const QByteArray &deck, const std::vector<ImpedanceB> &z)
 {
-    if (!actif() || !QDir().mkpath(dossier()))
+    if (!actif() || avecDiagrammes(deck) || !QDir().mkpath(dossier()))
         return;
     QSaveFile f(chemin(programme, deck));
     if (!f.open(QIODevice::WriteOnly) || f.write(texte(z)) < 0 || !f.commit())

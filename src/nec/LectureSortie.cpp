@@ -11,6 +11,11 @@ constexpr std::string_view MarqueFrequence = "FREQUENCY :";
 constexpr std::string_view MarqueEntree = "ANTENNA INPUT PARAMETERS";
 constexpr std::string_view MarquePuissance = "INPUT POWER";
 constexpr std::string_view MarquePerte = "STRUCTURE LOSS";
+constexpr std::string_view MarqueDiagramme = "RADIATION PATTERNS";
+constexpr std::string_view MarqueMoyenne = "AVERAGE POWER GAIN:";
+constexpr std::string_view MarqueAngleSolide = "(";
+// The pattern's rows start after its five lines of headings.
+constexpr int EntetesDiagramme = 4;
 
 // Splits off the next line; the view shrinks past it.
 std::string_view ligneSuivante(std::string_view &reste)
@@ -72,6 +77,29 @@ std::optional<double> apresEgal(std::string_view ligne)
     return m.empty() ? std::nullopt : reel(m[0]);
 }
 
+// A pattern's rows, up to the first line that is not one; false when a row
+// is garbled.
+bool lignesDiagramme(std::string_view &reste, Diagramme &d)
+{
+    for (int i = 0; i < EntetesDiagramme; ++i)
+        ligneSuivante(reste);
+    while (!reste.empty()) {
+        std::string_view avant = reste;
+        const auto m = mots(ligneSuivante(reste));
+        if (m.size() < 5 || !reel(m[0])) {
+            reste = avant;
+            return true;
+        }
+        const auto t = reel(m[0]);
+        const auto p = reel(m[1]);
+        const auto g = reel(m[4]);
+        if (!t || !p || !g)
+            return false;
+        d.points.push_back({*t, *p, *g});
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
@@ -103,6 +131,29 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
                    ligne.find(MarquePerte) != std::string_view::npos) {
             if (const auto perte = apresEgal(ligne))
                 resultat.back().perteFilPct = 100 * *perte / puissance;
+        } else if (!enAttente && !resultat.empty() &&
+                   ligne.find(MarqueDiagramme) != std::string_view::npos) {
+            // A frequency's cards add to its pattern.
+            auto d = std::make_shared<Diagramme>(resultat.back().diagramme
+                                                     ? *resultat.back().diagramme
+                                                     : Diagramme());
+            if (!lignesDiagramme(sortie, *d))
+                return std::nullopt;
+            resultat.back().diagramme = std::move(d);
+        } else if (!enAttente && resultat.size() > 0 && resultat.back().diagramme &&
+                   ligne.find(MarqueMoyenne) != std::string_view::npos) {
+            const auto m = mots(ligne.substr(ligne.find(MarqueMoyenne) + MarqueMoyenne.size()));
+            const auto p = ligne.find(MarqueAngleSolide);
+            auto d = std::make_shared<Diagramme>(*resultat.back().diagramme);
+            d->gainMoyen = m.empty() ? d->gainMoyen : reel(m[0]).value_or(d->gainMoyen);
+            if (p != std::string_view::npos) {
+                const auto fin = ligne.find(')', p);
+                std::string_view a = ligne.substr(p + 1, fin - p - 1);
+                if (!a.empty() && a.front() == '+')
+                    a.remove_prefix(1);
+                d->angleSolidePi = reel(a).value_or(d->angleSolidePi);
+            }
+            resultat.back().diagramme = std::move(d);
         }
     }
     if (enAttente || resultat.empty())

@@ -53,7 +53,8 @@ QByteArray deckCoupe(const Antenne &antenne, double frequenceMaxMHz,
     verifiePose(antenne);
     const auto sol = constantes(antenne.sol);
     // In free space the height changes nothing; the feed stays at z = 0.
-    const double z = sol ? antenne.hauteurM : 0;
+    const bool auSol = antenne.sol != Sol::Libre;
+    const double z = auSol ? antenne.hauteurM : 0;
     const double demiEcart = antenne.ecartementMm / 2000;
     const QString rayon = texte(antenne.diametreMm / 2000);
     const Direction d = direction(antenne);
@@ -64,6 +65,8 @@ QByteArray deckCoupe(const Antenne &antenne, double frequenceMaxMHz,
     if (sol) {
         t += QStringLiteral("GE 1\nGN 2 0 0 0 %1 %2\n")
                  .arg(texte(sol->permittivite), texte(sol->conductivite));
+    } else if (auSol) {
+        t += QStringLiteral("GE 1\nGN 1\n");
     } else {
         t += QStringLiteral("GE 0\n");
     }

@@ -167,7 +167,9 @@ QString texteMoteurEnUsage()
 
 std::optional<QString> refusMoteur(const QString &programme, const QByteArray &deck)
 {
-    if (!deck.startsWith("GN ") && !deck.contains("\nGN "))
+    // The faults are in the Sommerfeld ground's code: a perfect ground (GN 1)
+    // and free space run on any engine.
+    if (!deck.startsWith("GN 2") && !deck.contains("\nGN 2"))
         return std::nullopt;
     const VerdictMoteur v = verdictMoteur(programme);
     if (v.etat != EtatMoteur::Fautif)

@@ -111,7 +111,8 @@ inline QString AideHauteur()
 inline QString AideSol()
 {
     return QCoreApplication::translate("Textes",
-                                       "Sol sous l'antenne : %1 (libre : espace libre, sans sol).");
+                                       "Sol sous l'antenne : %1 (libre : espace libre, sans sol ; "
+                                       "parfait : sol parfaitement conducteur, une référence).");
 }
 inline QString AideEcartement()
 {

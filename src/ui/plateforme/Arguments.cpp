@@ -1,6 +1,7 @@
 #include "ui/plateforme/Arguments.h"
 
 #include "commande/CommandeBoite.h"
+#include "commande/CommandeDiagrammes.h"
 #include "commande/CommandeLongueurs.h"
 #include "commande/CommandeNec.h"
 #include "commande/Ouverture.h"
@@ -60,15 +61,20 @@ Suite traiteArguments(int &argc, char **argv)
         Langue::nomOption(), Textes::AideOptionLangue().arg(Commande::enumeration(Langue::codes())),
         QCoreApplication::translate("Commande", "LANGUE"));
     const QCommandLineOption boite = Nec::optionBoite();
-    const QList<QCommandLineOption> generales{aide, version, nec, boite, longueurs, choix, quitte};
+    const QCommandLineOption diagrammes = Rayonnement::optionDiagrammes();
+    const QList<QCommandLineOption> generales{aide,       version, nec,   boite,
+                                              diagrammes, longueurs, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
     const QString faute = Commande::analyse(
-        parseur, generales + Nec::optionsNec() + Longueurs::optionsLongueurs(), liste);
+        parseur,
+        generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
+            QList{Rayonnement::optionPoints()},
+        liste);
     // One command at a time.
     QStringList commandes;
-    for (const QCommandLineOption *c : {&nec, &boite, &longueurs})
+    for (const QCommandLineOption *c : {&nec, &boite, &diagrammes, &longueurs})
         if (parseur.isSet(*c))
             commandes << QStringLiteral("--") + c->names().constFirst();
     if (commandes.size() > 1) {
@@ -81,6 +87,8 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, Nec::ligneCommande(liste.mid(1)), langue};
     if (parseur.isSet(boite))
         return {false, false, Nec::ligneCommandeBoite(liste.mid(1)), langue};
+    if (parseur.isSet(diagrammes))
+        return {false, false, Rayonnement::ligneCommande(liste.mid(1)), langue};
     const QString sansNec = Nec::optionNecDonnee(parseur);
     const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
     if (!faute.isEmpty() || !sansNec.isEmpty() || !sansLongueurs.isEmpty()) {

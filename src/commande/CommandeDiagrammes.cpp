@@ -1,0 +1,47 @@
+#include "commande/CommandeDiagrammes.h"
+
+#include "nec/Interruption.h"
+#include "rayonnement/Diagrammes.h"
+#include "regles/TextesRayonnement.h"
+
+#include <QCommandLineParser>
+
+namespace Rayonnement {
+
+QCommandLineOption optionDiagrammes()
+{
+    return QCommandLineOption(QStringLiteral("diagrammes"), Textes::AideOptionDiagrammes());
+}
+
+QCommandLineOption optionPoints()
+{
+    return QCommandLineOption(QStringLiteral("points-diagramme"), Textes::AidePointsDiagramme());
+}
+
+int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &bandes,
+                  QTextStream &sortie, QTextStream &erreurs, const Nec::Calculateur &calcule)
+{
+    return Nec::commandeCalculee(
+        {optionDiagrammes(), Textes::AideUtilisationDiagrammes(), Textes::AideDiagrammes(),
+         [](const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, const Nec::Resultat &,
+            const QCommandLineParser &parseur) {
+             const auto d = lit(e, zB);
+             return parseur.isSet(optionPoints()) ? csvPoints(d) : csvChiffres(d);
+         },
+         {optionPoints()}, deck, nombreFrequences},
+        arguments, bandes, sortie, erreurs, calcule);
+}
+
+int ligneCommande(const QStringList &arguments)
+{
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    Nec::installeInterruptions();
+    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
+                         [](const QByteArray &d, int n, double delaiS) {
+                             return Nec::ExecutionNec::executeBloquant(d, n, Nec::programmeNec(),
+                                                                       delaiS);
+                         });
+}
+
+} // namespace Rayonnement

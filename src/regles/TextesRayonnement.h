@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// The radiation patterns: what their command says, and what fails.
+namespace Textes {
+
+// %1 is the frequency in MHz.
+inline QString DiagrammeAbsent()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c n'a pas donné de diagramme de rayonnement à %1 MHz : ce moteur ne "
+                  "calcule pas le champ lointain");
+}
+inline QString AideOptionDiagrammes()
+{
+    return QCoreApplication::translate(
+        "Textes", "Diagrammes de rayonnement NEC-2 sans fenêtre : écrit leurs chiffres en CSV. "
+                  "« kesu --diagrammes --help » en donne les options.");
+}
+inline QString AideUtilisationDiagrammes()
+{
+    return QCoreApplication::translate("Textes", "kesu --diagrammes [options]");
+}
+inline QString AideDiagrammes()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Calcule l'antenne avec nec2c comme kesu --nec, avec son champ lointain à la fréquence de "
+        "référence de chaque bande et au centre de son plan de bande, et écrit sur la sortie "
+        "standard une ligne par bande et fréquence : le gain maximal en dBi au-dessus du sol "
+        "(sur toute la sphère en espace libre), son élévation et son azimut (depuis l'axe du "
+        "fil), l'ouverture à -3 dB du lobe en élévation, le gain à 10, 20 et 30 degrés "
+        "d'élévation en travers du fil, et la part de la puissance perdue dans le sol. Mêmes "
+        "options, contrôles et codes de sortie que kesu --nec.");
+}
+inline QString AidePointsDiagramme()
+{
+    return QCoreApplication::translate(
+        "Textes", "Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en "
+                  "travers (travers) et le long du fil (long), et la coupe en azimut à "
+                  "l'élévation du lobe principal (azimut).");
+}
+
+} // namespace Textes
