@@ -33,6 +33,7 @@ constexpr int ContexteEditeur = 12;
 constexpr int ContexteAPropos = 13;
 constexpr int ContexteNec = 14;
 constexpr int ContexteLongueurs = 15;
+constexpr int ContexteDiagrammes = 16;
 
 // The anchor of a help context's section in the document; empty for 0 (the
 // contents) and for a number the document does not know.

@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class TForm3;
 class LongueursConseillees;
+class DiagrammesNec;
 class VerificationNec;
 class ZoneImage;
 
@@ -69,12 +70,14 @@ public:
     // "Outils" > "Vérification NEC-2…", enabled once a "Lancer" has succeeded.
     QMenu *MenuOutils;
     QAction *VerifNec;
+    QAction *DiagNec;
     // "Outils" > "Langue / Language": French or English, from the next start.
     QMenu *MenuLangue;
     VerificationNec *verificationNec = nullptr;
     // "Outils" > "Longueurs conseillées…", enabled with the NEC-2 entry.
     QAction *LongConseil;
     LongueursConseillees *longueursConseillees = nullptr;
+    DiagrammesNec *diagrammesNec = nullptr;
 
     TForm3 *Form3 = nullptr;
 
@@ -98,6 +101,7 @@ public:
     void FrqBandeClick();
     void A_ProposClick();
     void VerifNecClick();
+    void DiagNecClick();
     void LangueClick(const QString &code);
     void LongConseilClick();
     // The NEC-2 entry's handler, and its tips saying why it is disabled.

@@ -64,4 +64,5 @@ void TForm1::Button1Click()
     LRayon->setEnabled(true);
     VerifNec->setEnabled(true);
     LongConseil->setEnabled(true);
+    DiagNec->setEnabled(true);
 }

@@ -1,7 +1,9 @@
 // "Outils" > "Longueurs conseillées…": the search of the ladder lengths, fed
-// with the main window's inputs and the NEC-2 check's, and its "Appliquer".
+// with the main window's inputs and the NEC-2 check's, and its "Appliquer";
+// "Diagrammes NEC-2…", the far field of the same antenna.
 #include "ui/fenetres/principale/L_Main.h"
 
+#include "ui/fenetres/diagrammes/DiagrammesNec.h"
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 #include "ui/fenetres/principale/EntreesPrincipales.h"
 #include "ui/fenetres/verification/VerificationNec.h"
@@ -30,4 +32,16 @@ void TForm1::LongConseilClick()
     longueursConseillees->show();
     longueursConseillees->raise();
     longueursConseillees->activateWindow();
+}
+
+void TForm1::DiagNecClick()
+{
+    if (!diagrammesNec) {
+        diagrammesNec = new DiagrammesNec(
+            [this] { return VerificationNec::entreesReglees(entreesPrincipales(*this)); }, this);
+        diagrammesNec->setWindowFlag(Qt::Window);
+    }
+    diagrammesNec->show();
+    diagrammesNec->raise();
+    diagrammesNec->activateWindow();
 }

@@ -64,6 +64,9 @@ void TForm1::construitMenu()
     VerifNec = MenuOutils->addAction(tr("&Vérification NEC-2…"));
     VerifNec->setObjectName(QStringLiteral("VerifNec"));
     VerifNec->setEnabled(false);
+    DiagNec = MenuOutils->addAction(tr("&Diagrammes NEC-2…"));
+    DiagNec->setObjectName(QStringLiteral("DiagNec"));
+    DiagNec->setEnabled(false);
     LongConseil = MenuOutils->addAction(tr("&Longueurs conseillées…"));
     LongConseil->setObjectName(QStringLiteral("LongConseil"));
     LongConseil->setEnabled(false);
@@ -105,6 +108,7 @@ void TForm1::connecteMenus()
                       [this, a] { LangueClick(a->data().toString()); });
     prepareVerifNec();
     connecteGarde(LongConseil, &QAction::triggered, this, [this] { LongConseilClick(); });
+    connecteGarde(DiagNec, &QAction::triggered, this, [this] { DiagNecClick(); });
 }
 
 void TForm1::LangueClick(const QString &code)
