@@ -1,7 +1,8 @@
 // The NEC-2 check of the default antenna over average ground, eight bands:
 // from "Calculer" to the map painted (nec2c's run is most of it), and the
 // map recomputed and painted after a change of Z0, which runs no nec2c; and
-// "kesu --nec" as a script runs it beside the engine alone on the same deck.
+// "kesu --nec" as a script runs it beside the engine alone on the same deck,
+// and beside "kesu --diagrammes", the check with its radiation patterns.
 #include "commande/CommandeNec.h"
 #include "nec/ExecutionNec.h"
 #include "nec/Moteur.h"
@@ -104,7 +105,8 @@ QByteArray deckParDefaut()
 
 // The engine alone on the default deck (0), and "kesu --nec" with its
 // defaults (1), which adds its start, the check of the engine (cached within
-// a run only), the reading of the output and the map along the ladder.
+// a run only), the reading of the output and the map along the ladder; beside
+// them, "kesu --diagrammes" (2), the same check with the radiation patterns.
 void commandeNec(benchmark::State &etat)
 {
     QTemporaryDir dossier;
@@ -122,13 +124,21 @@ void commandeNec(benchmark::State &etat)
                      QStringLiteral("kesu.out")},
                     dossier.path());
         else
-            execute(kesu, {QStringLiteral("--nec")}, dossier.path());
+            execute(kesu,
+                    {etat.range(0) == 1 ? QStringLiteral("--nec") : QStringLiteral("--diagrammes")},
+                    dossier.path());
     }
 }
 
 } // namespace
 
-BENCHMARK(commandeNec)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(commandeNec)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 BENCHMARK(evaluation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(calculComplet)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(recalcul)->Unit(benchmark::kMillisecond)->Repetitions(3);

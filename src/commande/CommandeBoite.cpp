@@ -66,11 +66,11 @@ QByteArray csvBoite(const Entrees &e, const std::vector<ImpedanceB> &zB, const R
 int ligneCommandeBoite(const QStringList &arguments, const Commande::LecteurBandes &bandes,
                        QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
 {
-    return commandeCalculee({optionBoite(), Textes::AideUtilisationBoite(), Textes::AideBoite(),
-                             [](const Entrees &e, const std::vector<ImpedanceB> &zB,
-                                const Resultat &r,
-                                const QCommandLineParser &) { return csvBoite(e, zB, r); }},
-                            arguments, bandes, sortie, erreurs, calcule);
+    return commandeCalculee(
+        {optionBoite(), Textes::AideUtilisationBoite(), Textes::AideBoite(),
+         [](const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat &r,
+            const QCommandLineParser &) { return csvBoite(e, zB, r); }},
+        arguments, bandes, sortie, erreurs, calcule);
 }
 
 int ligneCommandeBoite(const QStringList &arguments)

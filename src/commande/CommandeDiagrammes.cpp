@@ -21,15 +21,19 @@ QCommandLineOption optionPoints()
 int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &bandes,
                   QTextStream &sortie, QTextStream &erreurs, const Nec::Calculateur &calcule)
 {
-    return Nec::commandeCalculee(
-        {optionDiagrammes(), Textes::AideUtilisationDiagrammes(), Textes::AideDiagrammes(),
-         [](const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, const Nec::Resultat &,
-            const QCommandLineParser &parseur) {
-             const auto d = lit(e, zB);
-             return parseur.isSet(optionPoints()) ? csvPoints(d) : csvChiffres(d);
-         },
-         {optionPoints()}, deck, nombreFrequences},
-        arguments, bandes, sortie, erreurs, calcule);
+    return Nec::commandeCalculee({optionDiagrammes(),
+                                  Textes::AideUtilisationDiagrammes(),
+                                  Textes::AideDiagrammes(),
+                                  [](const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB,
+                                     const Nec::Resultat &, const QCommandLineParser &parseur) {
+                                      const auto d = lit(e, zB);
+                                      return parseur.isSet(optionPoints()) ? csvPoints(d)
+                                                                           : csvChiffres(d);
+                                  },
+                                  {optionPoints()},
+                                  deck,
+                                  nombreFrequences},
+                                 arguments, bandes, sortie, erreurs, calcule);
 }
 
 int ligneCommande(const QStringList &arguments)

@@ -371,8 +371,7 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
                   QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
 {
     return commandeCalculee({optionNec(), Textes::AideUtilisationNec(), Textes::AideNec(),
-                             [](const Entrees &, const std::vector<ImpedanceB> &,
-                                const Resultat &r,
+                             [](const Entrees &, const std::vector<ImpedanceB> &, const Resultat &r,
                                 const QCommandLineParser &) { return csv(r.lignes); }},
                             arguments, litBandes, sortie, erreurs, calcule);
 }

@@ -77,8 +77,8 @@ struct CommandeCalculee {
     QCommandLineOption option; // "--nec", "--boite", "--diagrammes"
     QString utilisation;
     QString description;
-    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB,
-                             const Resultat &, const QCommandLineParser &)>
+    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB, const Resultat &,
+                             const QCommandLineParser &)>
         ecrit;
     QList<QCommandLineOption> propres = {}; // the options of this command alone
     // The deck and its number of frequencies: the check's when not given.

@@ -134,9 +134,8 @@ std::optional<std::vector<ImpedanceB>> litSortie(std::string_view sortie)
         } else if (!enAttente && !resultat.empty() &&
                    ligne.find(MarqueDiagramme) != std::string_view::npos) {
             // A frequency's cards add to its pattern.
-            auto d = std::make_shared<Diagramme>(resultat.back().diagramme
-                                                     ? *resultat.back().diagramme
-                                                     : Diagramme());
+            auto d = std::make_shared<Diagramme>(
+                resultat.back().diagramme ? *resultat.back().diagramme : Diagramme());
             if (!lignesDiagramme(sortie, *d))
                 return std::nullopt;
             resultat.back().diagramme = std::move(d);

@@ -35,7 +35,7 @@ struct ImpedanceB {
     double perteFilPct = std::numeric_limits<double>::quiet_NaN();
     // Its radiation pattern when the deck asked for one; shared, not copied,
     // as answers go from run to window.
-    std::shared_ptr<const Diagramme> diagramme;
+    std::shared_ptr<const Diagramme> diagramme = nullptr;
 };
 
 // Reads every frequency's feed impedance from nec2c's output, in order: each

@@ -17,8 +17,8 @@ constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
 // The whole pattern, a quarter of the azimuths (the rest by symmetry) in 2
 // degree steps on rows 4 degrees of elevation apart, the horizon among them,
 // with NEC-2's average power gain; then both elevation cuts in 1 degree steps.
-// A far-field point costs nec2c as much as a few segments' share of a
-// frequency: rows of 2 degrees would make the patterns cost half the check.
+// A far-field point cost nec2c about 14 us for the default antenna: rows of 2
+// degrees would have made the patterns cost 40 % of the check.
 constexpr auto GrilleSol = "RP 0 23 46 1001 2 0 4 2\n";
 constexpr auto GrilleLibre = "RP 0 45 46 1001 2 0 4 2\n";
 constexpr int PasLignes = 4;
@@ -26,8 +26,7 @@ constexpr auto CoupesElevation = "RP 0 91 2 1000 0 0 1 90\n";
 
 QByteArray cartes(const Nec::Entrees &e)
 {
-    return QByteArray(e.antenne.sol == Nec::Sol::Libre ? GrilleLibre : GrilleSol) +
-           CoupesElevation;
+    return QByteArray(e.antenne.sol == Nec::Sol::Libre ? GrilleLibre : GrilleSol) + CoupesElevation;
 }
 
 // Power gain by whole degrees of theta (0..180) and phi (0..90).
@@ -127,7 +126,8 @@ DiagrammeBande analyse(const Nec::BandeVerifiee &b, const FrequenceDiagramme &f,
             coupe.emplace_back(el, g(90 - el, pMax));
     std::size_t i = 0;
     for (std::size_t k = 0; k < coupe.size(); ++k)
-        if (std::abs(coupe[k].first - ch.elevationMaxDeg) < std::abs(coupe[i].first - ch.elevationMaxDeg))
+        if (std::abs(coupe[k].first - ch.elevationMaxDeg) <
+            std::abs(coupe[i].first - ch.elevationMaxDeg))
             i = k;
     ch.ouvertureDeg = coupe.empty() ? Nan : ouverture(coupe, i);
     ch.gain10Dbi = c.travers[10];
@@ -165,7 +165,8 @@ std::vector<FrequenceDiagramme> frequences(const Nec::Entrees &e)
         if (std::abs(centre - b.frequenceKHz) < 0.5)
             continue;
         if (plan.size() % 2 == 1)
-            r.push_back({j, plan[plan.size() / 2], true, Nec::debutBalayage(e, j) + plan.size() / 2});
+            r.push_back(
+                {j, plan[plan.size() / 2], true, Nec::debutBalayage(e, j) + plan.size() / 2});
         else
             r.push_back({j, centre, true, ajoutees++});
     }
@@ -191,8 +192,8 @@ QByteArray deck(const Nec::Entrees &e)
         if (f.reponse < total)
             avecDiagramme[f.reponse] = true;
         else
-            fin += "FR 0 1 0 0 " + Nec::texte(f.frequenceKHz / 1000).toLatin1() + " 0\n" +
-                   cartes(e);
+            fin +=
+                "FR 0 1 0 0 " + Nec::texte(f.frequenceKHz / 1000).toLatin1() + " 0\n" + cartes(e);
     }
     QByteArray r;
     std::size_t k = 0;

@@ -42,7 +42,7 @@ struct Coupes {
     std::array<double, 91> long_{};   // elevation 0..90 along the wire
     std::array<double, 180> azimut{}; // 0..358 by 2, 0 along the wire
     // on the grid's row nearest the strongest lobe's elevation
-    double elevationAzimutDeg = 0;    // the azimuth cut's elevation
+    double elevationAzimutDeg = 0; // the azimuth cut's elevation
 };
 
 struct Chiffres {

@@ -2,7 +2,7 @@
 # --help", "kesu --boite --help" and "kesu --longueurs --help", is named in the manual page PAGE
 # written from them.
 file(READ ${PAGE} page)
-foreach(aide "--help" "--nec;--help" "--boite;--help" "--longueurs;--help")
+foreach(aide "--help" "--nec;--help" "--boite;--help" "--diagrammes;--help" "--longueurs;--help")
     execute_process(COMMAND ${KESU} ${aide} OUTPUT_VARIABLE texte RESULT_VARIABLE code)
     if(NOT code EQUAL 0)
         message(FATAL_ERROR "kesu ${aide} ended with ${code}")

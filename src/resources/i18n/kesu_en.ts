@@ -125,6 +125,152 @@
     </message>
 </context>
 <context>
+    <name>DessinDiagrammes</name>
+    <message>
+        <source>Élévation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimut à %1° d&apos;élévation</source>
+        <translation>Azimuth at %1° of elevation</translation>
+    </message>
+    <message>
+        <source>%1 m — %2 kHz%3</source>
+        <translation>%1 m — %2 kHz%3</translation>
+    </message>
+    <message>
+        <source> (centre de la bande)</source>
+        <translation> (centre of the band)</translation>
+    </message>
+    <message>
+        <source>Gain maximal : %1 dBi</source>
+        <translation>Maximum gain: %1 dBi</translation>
+    </message>
+    <message>
+        <source>à %1° d&apos;élévation, azimut %2°</source>
+        <translation>at %1° of elevation, azimuth %2°</translation>
+    </message>
+    <message>
+        <source>Ouverture à −3 dB : %1°</source>
+        <translation>−3 dB span: %1°</translation>
+    </message>
+    <message>
+        <source>En travers à 10°, 20°, 30° : %1, %2, %3 dBi</source>
+        <translation>Broadside at 10°, 20°, 30°: %1, %2, %3 dBi</translation>
+    </message>
+    <message>
+        <source>Perdu dans le sol : %1 %</source>
+        <translation>Lost in the ground: %1 %</translation>
+    </message>
+    <message>
+        <source>%1 m : élévation %2°, en travers %3 dBi, le long du fil %4 dBi</source>
+        <translation>%1 m: elevation %2°, broadside %3 dBi, along the wire %4 dBi</translation>
+    </message>
+    <message>
+        <source>%1 m : azimut %2° (0° le long du fil), %3 dBi à %4° d&apos;élévation</source>
+        <translation>%1 m: azimuth %2° (0° along the wire), %3 dBi at %4° of elevation</translation>
+    </message>
+</context>
+<context>
+    <name>DiagrammesNec</name>
+    <message>
+        <source>espace libre</source>
+        <translation>free space</translation>
+    </message>
+    <message>
+        <source>sol pauvre</source>
+        <translation>poor ground</translation>
+    </message>
+    <message>
+        <source>sol moyen</source>
+        <translation>average ground</translation>
+    </message>
+    <message>
+        <source>sol bon</source>
+        <translation>good ground</translation>
+    </message>
+    <message>
+        <source>eau de mer</source>
+        <translation>sea water</translation>
+    </message>
+    <message>
+        <source>sol parfait</source>
+        <translation>perfect ground</translation>
+    </message>
+    <message>
+        <source>Diagrammes NEC-2</source>
+        <translation>NEC-2 Patterns</translation>
+    </message>
+    <message>
+        <source>Trait plein : en travers du fil ; tirets : le long du fil. Anneaux à 0, −3, −10 et −20 dB du gain le plus fort de toutes les bandes.</source>
+        <translation>Solid: broadside to the wire; dashed: along the wire. Rings at 0, −3, −10 and −20 dB of the strongest gain of all the bands.</translation>
+    </message>
+    <message>
+        <source>Calculer</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image…</source>
+        <translation>Save the picture…</translation>
+    </message>
+    <message>
+        <source>Imprimer…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Le champ lointain de l&apos;antenne de la vérification NEC-2, avec ses données : appuyez sur « Calculer ».</source>
+        <translation>The far field of the NEC-2 check&apos;s antenna, with its inputs: press “Compute”.</translation>
+    </message>
+    <message>
+        <source>Calcul NEC-2 en cours…</source>
+        <translation>NEC-2 computation running…</translation>
+    </message>
+    <message>
+        <source>Les données de la vérification NEC-2 ont changé : ces diagrammes sont ceux de l&apos;antenne d&apos;avant. Appuyez sur « Calculer ».</source>
+        <translation>The NEC-2 check&apos;s inputs have changed: these patterns are the former antenna&apos;s. Press “Compute”.</translation>
+    </message>
+    <message>
+        <source>V inversé à %1°, sommet à %2 m</source>
+        <translation>inverted V at %1°, apex at %2 m</translation>
+    </message>
+    <message>
+        <source>horizontale à %1 m</source>
+        <translation>horizontal at %1 m</translation>
+    </message>
+    <message>
+        <source>Kesu — branche %1 cm, échelle %2 cm, %3, %4, fil de %5 mm</source>
+        <translation>Kesu — leg %1 cm, ladder line %2 cm, %3, %4, %5 mm wire</translation>
+    </message>
+    <message>
+        <source>dans l&apos;espace libre</source>
+        <translation>in free space</translation>
+    </message>
+    <message>
+        <source>Image PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Document PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Enregistrer les diagrammes</source>
+        <translation>Save the patterns</translation>
+    </message>
+    <message>
+        <source>diagrammes-nec.png</source>
+        <translation>nec-patterns.png</translation>
+    </message>
+</context>
+<context>
     <name>Impression</name>
     <message>
         <source>Répartition des courants</source>
@@ -854,6 +1000,10 @@ Do you want to replace it?</translation>
         <source>Coefficient de vélocité du fil des branches (A - B)</source>
         <translation>Velocity factor of the legs&apos; wire (A - B)</translation>
     </message>
+    <message>
+        <source>&amp;Diagrammes NEC-2…</source>
+        <translation>NEC-2 &amp;patterns…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1301,10 +1451,6 @@ SWR</translation>
         <translation>Computes the antenna with nec2c, without a window, and writes the NEC-2 check&apos;s table as CSV on the standard output: a header line, then one line per band. The bands are those of Kesu.ini, the file the program&apos;s window reads. An option left out keeps the main window&apos;s starting value; numbers are written with a decimal point. Exit status: 0 when the table is written, 1 when Kesu.ini cannot be found or nec2c fails, 2 for an invalid option or value.</translation>
     </message>
     <message>
-        <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol).</source>
-        <translation>Ground under the antenna: %1 (libre: free space, no ground; pauvre: poor; moyen: average; bon: good; mer: sea water).</translation>
-    </message>
-    <message>
         <source>Forme de l&apos;antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).</source>
         <translation>Shape of the antenna: %1 (horizontale: horizontal; v: inverted V, the height is then the apex&apos;s).</translation>
     </message>
@@ -1631,6 +1777,30 @@ SWR</translation>
     <message>
         <source>%1 et %2 sont deux commandes qui ne se combinent pas : donnez l&apos;une ou l&apos;autre</source>
         <translation>%1 and %2 are two commands that do not combine: give one or the other</translation>
+    </message>
+    <message>
+        <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol ; parfait : sol parfaitement conducteur, une référence).</source>
+        <translation>Ground under the antenna: %1 (libre: free space, no ground; parfait: a perfectly conducting ground, a reference).</translation>
+    </message>
+    <message>
+        <source>nec2c n&apos;a pas donné de diagramme de rayonnement à %1 MHz : ce moteur ne calcule pas le champ lointain</source>
+        <translation>nec2c gave no radiation pattern at %1 MHz: this engine does not compute the far field</translation>
+    </message>
+    <message>
+        <source>Diagrammes de rayonnement NEC-2 sans fenêtre : écrit leurs chiffres en CSV. « kesu --diagrammes --help » en donne les options.</source>
+        <translation>NEC-2 radiation patterns without a window: writes their figures as CSV. “kesu --diagrammes --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>kesu --diagrammes [options]</source>
+        <translation>kesu --diagrammes [options]</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec nec2c comme kesu --nec, avec son champ lointain à la fréquence de référence de chaque bande et au centre de son plan de bande, et écrit sur la sortie standard une ligne par bande et fréquence : le gain maximal en dBi au-dessus du sol (sur toute la sphère en espace libre), son élévation et son azimut (depuis l&apos;axe du fil), l&apos;ouverture à -3 dB du lobe en élévation, le gain à 10, 20 et 30 degrés d&apos;élévation en travers du fil, et la part de la puissance perdue dans le sol. Mêmes options, contrôles et codes de sortie que kesu --nec.</source>
+        <translation>Computes the antenna with nec2c as kesu --nec does, with its far field at each band&apos;s reference frequency and at the centre of its band plan, and writes on standard output a line per band and frequency: the maximum gain in dBi over the ground (over the whole sphere in free space), its elevation and azimuth (from the wire&apos;s axis), the lobe&apos;s -3 dB span in elevation, the gain at 10, 20 and 30 degrees of elevation broadside to the wire, and the share of the power lost in the ground. Same options, checks and exit codes as kesu --nec.</translation>
+    </message>
+    <message>
+        <source>Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en travers (travers) et le long du fil (long), et la coupe en azimut à l&apos;élévation du lobe principal (azimut).</source>
+        <translation>Writes every point computed instead of the figures: the elevation cuts broadside (travers) and along the wire (long), and the azimuth cut at the main lobe&apos;s elevation (azimut).</translation>
     </message>
 </context>
 <context>
@@ -1982,6 +2152,10 @@ SWR</translation>
     <message>
         <source>Abaque de Smith</source>
         <translation>Smith chart</translation>
+    </message>
+    <message>
+        <source>Sol parfait</source>
+        <translation>Perfect ground</translation>
     </message>
 </context>
 </TS>

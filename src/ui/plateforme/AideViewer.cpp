@@ -31,8 +31,8 @@ QString nomDocument()
 // Help context k of the main window's controls is the section named after the
 // control that carries it; the other windows' contexts follow.
 constexpr std::array<const char *, 17> Ancres = {
-    "",          "LongDip",   "CoefDip", "LongEch", "CbCoefEch", "ChSerie_bas", "ChSerie_moy",
-    "GroupBox1", "Button1",   "ClicAB",  "ClicBC",  "LRayon",    "editeur",     "apropos",
+    "",          "LongDip",   "CoefDip",    "LongEch", "CbCoefEch", "ChSerie_bas", "ChSerie_moy",
+    "GroupBox1", "Button1",   "ClicAB",     "ClicBC",  "LRayon",    "editeur",     "apropos",
     "nec",       "longueurs", "diagrammes",
 };
 

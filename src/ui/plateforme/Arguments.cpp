@@ -62,16 +62,16 @@ Suite traiteArguments(int &argc, char **argv)
         QCoreApplication::translate("Commande", "LANGUE"));
     const QCommandLineOption boite = Nec::optionBoite();
     const QCommandLineOption diagrammes = Rayonnement::optionDiagrammes();
-    const QList<QCommandLineOption> generales{aide,       version, nec,   boite,
+    const QList<QCommandLineOption> generales{aide,       version,   nec,   boite,
                                               diagrammes, longueurs, choix, quitte};
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
-    const QString faute = Commande::analyse(
-        parseur,
-        generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
-            QList{Rayonnement::optionPoints()},
-        liste);
+    const QString faute =
+        Commande::analyse(parseur,
+                          generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
+                              QList{Rayonnement::optionPoints()},
+                          liste);
     // One command at a time.
     QStringList commandes;
     for (const QCommandLineOption *c : {&nec, &boite, &diagrammes, &longueurs})

@@ -91,7 +91,9 @@ void texte(QPainter &p, QPointF a, const QString &t, Qt::Alignment al = Qt::Alig
 {
     const QFontMetricsF m(p.font());
     const double w = m.horizontalAdvance(t);
-    const double x = al & Qt::AlignHCenter ? a.x() - w / 2 : al & Qt::AlignRight ? a.x() - w : a.x();
+    const double x = al & Qt::AlignHCenter ? a.x() - w / 2
+                     : al & Qt::AlignRight ? a.x() - w
+                                           : a.x();
     p.drawText(QPointF(x, a.y()), t);
 }
 
@@ -108,7 +110,8 @@ Parties parties(QRectF r)
     const double h = r.height();
     const QRectF elevation(r.left(), r.top(), std::min(2 * h, r.width() * 0.42), h);
     const QRectF azimut(elevation.right() + 8, r.top(), std::min(h, r.width() * 0.25), h);
-    return {elevation, azimut, QRectF(azimut.right() + 12, r.top(), r.right() - azimut.right() - 12, h)};
+    return {elevation, azimut,
+            QRectF(azimut.right() + 12, r.top(), r.right() - azimut.right() - 12, h)};
 }
 
 void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double maxDbi, bool grise)
@@ -176,7 +179,8 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
             .arg(Nec::texte(f.elevationMaxDeg), Nec::texte(f.azimutMaxDeg)),
         tr("Ouverture à −3 dB : %1°").arg(Nec::texte(f.ouvertureDeg, 1)),
         tr("En travers à 10°, 20°, 30° : %1, %2, %3 dBi")
-            .arg(Nec::texte(f.gain10Dbi, 1), Nec::texte(f.gain20Dbi, 1), Nec::texte(f.gain30Dbi, 1)),
+            .arg(Nec::texte(f.gain10Dbi, 1), Nec::texte(f.gain20Dbi, 1),
+                 Nec::texte(f.gain30Dbi, 1)),
         tr("Perdu dans le sol : %1 %").arg(Nec::texte(f.perteSolPct, 1)),
     };
     for (const QString &t : lignes) {

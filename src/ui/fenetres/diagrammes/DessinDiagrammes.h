@@ -28,8 +28,7 @@ struct Parties {
 Parties parties(QRectF rangee);
 
 // One band's row. Greyed, it still shows a result whose inputs changed.
-void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double maxDbi,
-            bool grise);
+void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double maxDbi, bool grise);
 
 // A whole page: the caption naming the antenna, ground and height, then the
 // rows, as many as fit the height given.

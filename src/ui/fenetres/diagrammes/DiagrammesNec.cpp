@@ -36,13 +36,12 @@ constexpr int EcartRangees = 8;
 
 QString nomSol(Nec::Sol sol)
 {
-    static const char *const noms[] = {
-        QT_TRANSLATE_NOOP("DiagrammesNec", "espace libre"),
-        QT_TRANSLATE_NOOP("DiagrammesNec", "sol pauvre"),
-        QT_TRANSLATE_NOOP("DiagrammesNec", "sol moyen"),
-        QT_TRANSLATE_NOOP("DiagrammesNec", "sol bon"),
-        QT_TRANSLATE_NOOP("DiagrammesNec", "eau de mer"),
-        QT_TRANSLATE_NOOP("DiagrammesNec", "sol parfait")};
+    static const char *const noms[] = {QT_TRANSLATE_NOOP("DiagrammesNec", "espace libre"),
+                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol pauvre"),
+                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol moyen"),
+                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol bon"),
+                                       QT_TRANSLATE_NOOP("DiagrammesNec", "eau de mer"),
+                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol parfait")};
     static_assert(std::size(noms) == std::size(Nec::NomsSols));
     QString t = QCoreApplication::translate("DiagrammesNec", noms[static_cast<int>(sol)]);
     if (const auto c = Nec::constantes(sol))
@@ -139,8 +138,10 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     Enregistrer = new QPushButton(tr("Enregistrer l'image…"));
     Imprimer = new QPushButton(tr("Imprimer…"));
     Fermer = new QPushButton(tr("Fermer"));
-    for (auto [b, nom] : {std::pair{Calculer, "Calculer"}, {Annuler, "Annuler"},
-                          {Enregistrer, "Enregistrer"}, {Imprimer, "Imprimer"},
+    for (auto [b, nom] : {std::pair{Calculer, "Calculer"},
+                          {Annuler, "Annuler"},
+                          {Enregistrer, "Enregistrer"},
+                          {Imprimer, "Imprimer"},
                           {Fermer, "Fermer"}})
         b->setObjectName(QString::fromLatin1(nom));
     Progression = new QProgressBar;
@@ -190,7 +191,8 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     // The check's inputs live in its window and the main one: looked at
     // while this window is shown.
     surveillance_->setInterval(1000);
-    connect(surveillance_, &QTimer::timeout, this, [this] { executeGarde([this] { actualise(); }); });
+    connect(surveillance_, &QTimer::timeout, this,
+            [this] { executeGarde([this] { actualise(); }); });
     auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WindowShortcut);
     connecteGarde(f1, &QShortcut::activated, this, [] {
@@ -260,9 +262,9 @@ QString DiagrammesNec::legende() const
 {
     const Nec::Antenne &a = calculees_.antenne;
     const bool v = a.forme == Nec::Forme::VInversee;
-    const QString forme = v ? tr("V inversé à %1°, sommet à %2 m")
-                                  .arg(Nec::texte(a.angleDeg), Nec::texte(a.hauteurM))
-                            : tr("horizontale à %1 m").arg(Nec::texte(a.hauteurM));
+    const QString forme =
+        v ? tr("V inversé à %1°, sommet à %2 m").arg(Nec::texte(a.angleDeg), Nec::texte(a.hauteurM))
+          : tr("horizontale à %1 m").arg(Nec::texte(a.hauteurM));
     return tr("Kesu — branche %1 cm, échelle %2 cm, %3, %4, fil de %5 mm")
         .arg(Nec::texte(a.brancheCm), QString::number(calculees_.echelleCm),
              a.sol == Nec::Sol::Libre ? tr("dans l'espace libre") : forme, nomSol(a.sol),
@@ -298,9 +300,8 @@ void DiagrammesNec::EnregistrerClick()
     QString png = tr("Image PNG (*.png)");
     const QString pdf = tr("Document PDF (*.pdf)");
     QString filtre = png;
-    const QString nom = plateforme().fichierAEnregistrer(this, tr("Enregistrer les diagrammes"),
-                                                         tr("diagrammes-nec.png"), {png, pdf},
-                                                         filtre);
+    const QString nom = plateforme().fichierAEnregistrer(
+        this, tr("Enregistrer les diagrammes"), tr("diagrammes-nec.png"), {png, pdf}, filtre);
     if (nom.isEmpty())
         return;
     QByteArray octets;
