@@ -11,6 +11,7 @@
 #include "regles/TextesLigne.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
+#include "regles/TextesProjet.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -285,6 +286,11 @@ Demande demandeParDefaut()
     return d;
 }
 
+QCommandLineOption optionDeck()
+{
+    return QCommandLineOption(QStringLiteral("deck"), Textes::AideDeck());
+}
+
 QCommandLineOption optionNec()
 {
     return QCommandLineOption(QStringLiteral("nec"), Textes::AideOptionNec());
@@ -372,7 +378,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
 {
     return commandeCalculee({optionNec(), Textes::AideUtilisationNec(), Textes::AideNec(),
                              [](const Entrees &, const std::vector<ImpedanceB> &, const Resultat &r,
-                                const QCommandLineParser &) { return csv(r.lignes); }},
+                                const QCommandLineParser &) { return csv(r.lignes); },
+                             {optionDeck()}},
                             arguments, litBandes, sortie, erreurs, calcule);
 }
 
@@ -412,6 +419,12 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;
+    }
+    // The model for another NEC-2 program, instead of the table.
+    if (parseur.optionNames().contains(QStringLiteral("deck"))) {
+        sortie << QString::fromLatin1(
+            deckCommente(e, Commande::texteVersion()));
+        return Commande::Reussite;
     }
     const Bilan bilan =
         calcule(d, commande.frequences ? commande.frequences(e) : nombreFrequences(e), delaiS);

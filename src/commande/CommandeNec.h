@@ -46,8 +46,9 @@ std::int32_t entierOption(const QString &option, const QString &texte);
 // The main window's start-up values: what an absent option leaves.
 Demande demandeParDefaut();
 
-// "--nec" itself.
+// "--nec" itself, and its "--deck", which writes the model instead.
 QCommandLineOption optionNec();
+QCommandLineOption optionDeck();
 
 // The check's options, for a parser; their help gives each one's unit, allowed
 // values and default.

@@ -1,5 +1,8 @@
 #include "commande/Ouverture.h"
 
+#include "projet/Cles.h"
+#include "regles/TextesProjet.h"
+
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
 #include "regles/TextesLigne.h"
@@ -148,18 +151,22 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
                          QTextStream &sortie, QTextStream &erreurs,
                          const std::function<QString()> &etat)
 {
-    // The parser skips a first argument: the program's name.
-    const QString faute = analyse(parseur, options + QList{commande},
-                                  QStringList{QStringLiteral("kesu")} + arguments);
+    const QList<QCommandLineOption> toutes =
+        options + QList{optionProjet(), optionEnregistreProjet()};
+    // The line as typed first; the parser skips a first argument, the
+    // program's name.
+    QCommandLineParser tapee;
+    QString faute =
+        analyse(tapee, toutes + QList{commande}, QStringList{QStringLiteral("kesu")} + arguments);
     if (!faute.isEmpty()) {
         erreurs << faute << '\n';
         return Refus;
     }
-    if (parseur.isSet(optionAide().names().constFirst())) {
-        sortie << aide(utilisation, description, options);
+    if (tapee.isSet(optionAide().names().constFirst())) {
+        sortie << aide(utilisation, description, toutes);
         return Reussite;
     }
-    if (parseur.isSet(optionVersion().names().constFirst())) {
+    if (tapee.isSet(optionVersion().names().constFirst())) {
         sortie << texteVersion() << '\n';
         if (etat) {
             sortie.flush();
@@ -167,7 +174,124 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
         }
         return Reussite;
     }
+    const bool longueurs = commande.names().constFirst() == QLatin1String("longueurs");
+    Projet::Fichier projet;
+    QStringList avant;
+    if (tapee.isSet(optionProjet())) {
+        const QString chemin = tapee.value(optionProjet());
+        QString raison;
+        const auto texte = Projet::charge(chemin, raison);
+        if (!texte) {
+            erreurs << Textes::ProjetIllisible().arg(chemin, raison) << '\n';
+            return Echec;
+        }
+        const Projet::Lecture l = Projet::lit(*texte);
+        // Its faults are said; the command goes on with the rest.
+        for (const QString &f : l.fautes)
+            erreurs << f << '\n';
+        projet = l.fichier;
+        avant = argumentsDuProjet(projet, longueurs);
+    }
+    // The project's inputs first: the line's, read after them, win.
+    faute = analyse(parseur, toutes + QList{commande},
+                    QStringList{QStringLiteral("kesu")} + avant + arguments);
+    if (!faute.isEmpty()) {
+        erreurs << faute << '\n';
+        return Refus;
+    }
+    if (parseur.isSet(optionEnregistreProjet())) {
+        const QString chemin = parseur.value(optionEnregistreProjet());
+        QString raison;
+        if (!Projet::enregistre(chemin, projetDeLaLigne(parseur, projet, longueurs), raison)) {
+            erreurs << Textes::ProjetNonEnregistre().arg(chemin, raison) << '\n';
+            return Echec;
+        }
+    }
     return std::nullopt;
+}
+
+QCommandLineOption optionProjet()
+{
+    return QCommandLineOption(QStringLiteral("projet"), Textes::AideProjet(),
+                              QCoreApplication::translate("Commande", "FICHIER"));
+}
+
+QCommandLineOption optionEnregistreProjet()
+{
+    return QCommandLineOption(QStringLiteral("enregistre-projet"), Textes::AideEnregistreProjet(),
+                              QCoreApplication::translate("Commande", "FICHIER"));
+}
+
+QStringList argumentsDuProjet(const Projet::Fichier &f, bool longueurs)
+{
+    const auto v = [&f](const QString &k) { return f.valeur(k); };
+    const bool branche = v(QStringLiteral("longueurs.chercher_branche")) == QLatin1String("oui");
+    QStringList a;
+    for (const Projet::Cle &c : Projet::cles()) {
+        const QString nom = QString::fromLatin1(c.nom);
+        if (!c.option || (!longueurs && nom.startsWith(QLatin1String("longueurs."))))
+            continue;
+        const bool deBranche = nom.startsWith(QLatin1String("longueurs.branche_")) ||
+                               nom == QLatin1String("longueurs.pas_cm");
+        if (deBranche && !branche)
+            continue;
+        if (const auto x = v(nom))
+            a << QStringLiteral("--") + QLatin1String(c.option) << *x;
+    }
+    QString critere = v(QStringLiteral("nec.critere")).value_or(QStringLiteral("limite"));
+    if (longueurs) {
+        if (const auto lc = v(QStringLiteral("longueurs.critere"))) {
+            const bool graphe = *lc == QLatin1String("graphe");
+            a << QStringLiteral("--regle") << (graphe ? QStringLiteral("graphe") : QStringLiteral("nec"));
+            if (!graphe)
+                critere = *lc;
+        }
+    }
+    const QString classe = v(QStringLiteral("classe")).value_or(QStringLiteral("moyenne"));
+    a << QStringLiteral("--classe") << (critere == QLatin1String("limite") ? classe : critere);
+    if (critere == QLatin1String("limite"))
+        if (const auto l = v(QStringLiteral("nec.limite_%1_ohm").arg(classe)))
+            a << QStringLiteral("--limite") << *l;
+    if (const auto b = v(QStringLiteral("bandes")); b && !b->trimmed().isEmpty())
+        a << QStringLiteral("--bandes") << b->split(u' ', Qt::SkipEmptyParts).join(u',');
+    return a;
+}
+
+Projet::Fichier projetDeLaLigne(const QCommandLineParser &parseur, Projet::Fichier base,
+                                bool longueurs)
+{
+    // Only the options found: asking the parser about one a command lacks warns.
+    const QStringList trouvees = parseur.optionNames();
+    const auto donnee = [&trouvees](const char *o) {
+        return trouvees.contains(QString::fromLatin1(o));
+    };
+    const auto valeur = [&parseur](const char *o) { return parseur.value(QString::fromLatin1(o)); };
+    for (const Projet::Cle &c : Projet::cles())
+        if (c.option && donnee(c.option))
+            base.pose(QString::fromLatin1(c.nom), c.genre == Projet::Genre::Choix
+                                                      ? valeur(c.option).toLower()
+                                                      : valeur(c.option));
+    if (donnee("bandes"))
+        base.pose(QStringLiteral("bandes"), valeur("bandes").split(u',').join(u' '));
+    if (donnee("branche-min") || donnee("branche-max") || donnee("pas"))
+        base.pose(QStringLiteral("longueurs.chercher_branche"), QStringLiteral("oui"));
+    if (donnee("classe")) {
+        const QString v = valeur("classe").toLower();
+        const bool classe = v == QLatin1String("basse") || v == QLatin1String("moyenne") ||
+                            v == QLatin1String("haute");
+        if (classe)
+            base.pose(QStringLiteral("classe"), v);
+        base.pose(QStringLiteral("nec.critere"), classe ? QStringLiteral("limite") : v);
+        if (longueurs)
+            base.pose(QStringLiteral("longueurs.critere"), classe ? QStringLiteral("limite") : v);
+    }
+    if (donnee("limite"))
+        base.pose(QStringLiteral("nec.limite_%1_ohm")
+                      .arg(base.valeur(QStringLiteral("classe")).value_or(QStringLiteral("moyenne"))),
+                  valeur("limite"));
+    if (longueurs && donnee("regle") && valeur("regle").toLower() == QLatin1String("graphe"))
+        base.pose(QStringLiteral("longueurs.critere"), QStringLiteral("graphe"));
+    return base;
 }
 
 QString enumeration(const QStringList &noms)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "projet/FichierProjet.h"
 #include "state/FichierBandes.h"
 
 #include <QCommandLineOption>
@@ -54,6 +55,10 @@ QString aide(const QString &utilisation, const QString &description,
 // The opening every command without a window shares: parses its line (the
 // command's own option among the options, so that it is accepted), answers
 // --help with the usage, the description and the options, and --version.
+// "--projet FICHIER" puts a project's inputs before the line's own options,
+// which win; "--enregistre-projet FICHIER" writes the line's inputs (project
+// and options) to a project file; a project that cannot be read or written
+// ends the command with Echec.
 // Returns the exit status when the command ends there (2 for a refused line,
 // its message written to `erreurs`; 0 after a help or version), or nothing
 // when the command goes on with what the parser read. After --version,
@@ -65,6 +70,15 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
                          const QString &utilisation, const QString &description,
                          QTextStream &sortie, QTextStream &erreurs,
                          const std::function<QString()> &etat = {});
+
+QCommandLineOption optionProjet();
+QCommandLineOption optionEnregistreProjet();
+
+// The options a project's inputs give a command (the advised lengths' too
+// when `longueurs`), and the project a parsed line gives over `base`.
+QStringList argumentsDuProjet(const Projet::Fichier &f, bool longueurs);
+Projet::Fichier projetDeLaLigne(const QCommandLineParser &parseur, Projet::Fichier base,
+                                bool longueurs);
 
 // The allowed names of a value, as a sentence says them: "a, b ou c".
 QString enumeration(const QStringList &noms);

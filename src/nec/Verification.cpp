@@ -135,6 +135,39 @@ QByteArray deck(const Entrees &e)
     return deckBalaye(e.antenne, frequenceGeometrieMHz(e), frequences, balayage);
 }
 
+QByteArray deckCommente(const Entrees &e, const QString &programme)
+{
+    const Antenne &a = e.antenne;
+    QStringList bandes;
+    for (const BandeVerifiee &b : e.bandes)
+        bandes << QStringLiteral("%1 m (%2 kHz)").arg(b.bande).arg(b.frequenceKHz);
+    QString sol = QString::fromLatin1(NomsSols[static_cast<int>(a.sol)]);
+    if (const auto c = constantes(a.sol))
+        sol += QStringLiteral(" (er %1, sigma %2 S/m)")
+                   .arg(texte(c->permittivite), texte(c->conductivite));
+    const QStringList cartes{
+        QStringLiteral("%1 : modele de la verification NEC-2").arg(programme),
+        QStringLiteral("Antenne : deux branches de %1 cm, fil de %2 mm (%3), %4, hauteur %5 m%6")
+            .arg(texte(a.brancheCm), texte(a.diametreMm),
+                 QString::fromLatin1(NomsFils[static_cast<int>(a.fil)]),
+                 QString::fromLatin1(NomsFormes[static_cast<int>(a.forme)]), texte(a.hauteurM),
+                 a.forme == Forme::VInversee
+                     ? QStringLiteral(", angle %1 deg").arg(texte(a.angleDeg))
+                     : QString()),
+        QStringLiteral("Sol : %1").arg(sol),
+        QStringLiteral("Bandes : %1").arg(bandes.join(QStringLiteral(", "))),
+        QStringLiteral("Frequences : celle de chaque bande, puis les points de son plan (region %1)")
+            .arg(e.region),
+        QStringLiteral("Alimentation : segment 1 du fil 1, au centre entre les branches"),
+    };
+    QByteArray d = deck(e);
+    QByteArray cm;
+    for (const QString &c : cartes)
+        cm += "CM " + c.toLatin1() + '\n';
+    const qsizetype apres = d.indexOf('\n') + 1;
+    return d.insert(apres, cm);
+}
+
 Reseau::Pieces piecesJugees(const Entrees &e)
 {
     Reseau::Pieces p = e.pieces;

@@ -75,6 +75,10 @@ Reseau::Pieces piecesJugees(const Entrees &e);
 // The network's setting for C at a frequency, behind the balun.
 Reseau::Reglage reglageC(const Entrees &e, Complexe zC, double frequenceHz);
 
+// The same deck for other NEC-2 programs: comment cards name the program, the
+// antenna, the ground and the bands; the impedances are the same.
+QByteArray deckCommente(const Entrees &e, const QString &programme);
+
 // Whether the tuner matches C at a frequency, by the inputs' criterion.
 bool accordableC(const Entrees &e, Complexe zC, double frequenceHz);
 

@@ -40,6 +40,12 @@ Plateforme::Reponse PlateformeTest::confirmation(const QString &texte)
     return reponses.isEmpty() ? Reponse::Annuler : reponses.takeFirst();
 }
 
+Plateforme::Reponse PlateformeTest::questionEnregistrer(const QString &texte)
+{
+    questionsEnregistrer << texte;
+    return reponses.isEmpty() ? Reponse::Annuler : reponses.takeFirst();
+}
+
 void PlateformeTest::erreurParDefaut(const QString &texte)
 {
     erreursParDefaut << texteBoiteErreur(texte);

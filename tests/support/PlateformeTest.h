@@ -46,6 +46,15 @@ public:
     void avertissement(const QString &texte) override { avertissements << texte; }
     void erreur(const QString &texte) override { erreurs << texte; }
     Reponse confirmation(const QString &texte) override;
+    // Unsaved changes asked about, answered from `reponses` as confirmations.
+    QStringList questionsEnregistrer;
+    Reponse questionEnregistrer(const QString &texte) override;
+    // The file chosen to open, or empty (cancelled).
+    QString fichierAOuvrir;
+    QString dialogueOuverture(QWidget *, const QString &, const QStringList &) override
+    {
+        return fichierAOuvrir;
+    }
     void erreurParDefaut(const QString &texte) override;
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override { aides.append({fichier, contexte}); }

@@ -49,6 +49,20 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, 2, langue};
     }
 
+    // A project named on the line, as a file manager starts the program with
+    // it: the window opens it.
+    QString projet;
+    for (qsizetype i = 1; i < liste.size(); ++i)
+        if (liste[i].endsWith(QStringLiteral(".kesu"), Qt::CaseInsensitive) &&
+            !liste[i].startsWith(u'-') &&
+            !liste[i - 1].startsWith(QStringLiteral("--projet")) &&
+            !liste[i - 1].startsWith(QStringLiteral("--enregistre-projet")) &&
+            !liste.contains(QStringLiteral("--nec")) && !liste.contains(QStringLiteral("--boite")) &&
+            !liste.contains(QStringLiteral("--diagrammes")) &&
+            !liste.contains(QStringLiteral("--longueurs"))) {
+            projet = liste.takeAt(i);
+            break;
+        }
     const QCommandLineOption aide = Commande::optionAide();
     const QCommandLineOption version = Commande::optionVersion();
     const QCommandLineOption nec = Nec::optionNec();
@@ -70,7 +84,8 @@ Suite traiteArguments(int &argc, char **argv)
     const QString faute =
         Commande::analyse(parseur,
                           generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
-                              QList{Rayonnement::optionPoints()},
+                              QList{Rayonnement::optionPoints(), Nec::optionDeck(), Commande::optionProjet(),
+                  Commande::optionEnregistreProjet()},
                           liste);
     // One command at a time.
     QStringList commandes;
@@ -109,5 +124,5 @@ Suite traiteArguments(int &argc, char **argv)
         erreurs << Nec::texteMoteurEnUsage() << '\n';
         return {false, false, 0, langue};
     }
-    return {true, parseur.isSet(quitte), 0, langue};
+    return {true, parseur.isSet(quitte), 0, langue, projet};
 }

@@ -26,6 +26,12 @@ public:
     // Message dialog of the confirmation type: "&Oui" (default), "&Non",
     // "Annuler" (Escape).
     virtual Reponse confirmation(const QString &texte) = 0;
+    // Unsaved changes: "&Enregistrer" (default) answers Oui, "&Ne pas
+    // enregistrer" Non, "Annuler" (Escape) Annuler.
+    virtual Reponse questionEnregistrer(const QString &texte) = 0;
+    // The dialog choosing a file to open: its path, empty when cancelled.
+    virtual QString dialogueOuverture(QWidget *parent, const QString &titre,
+                                      const QStringList &filtres) = 0;
     // The default error box: caption "Kesu", error icon.
     virtual void erreurParDefaut(const QString &texte) = 0;
     // Shows a window modally and returns its result.

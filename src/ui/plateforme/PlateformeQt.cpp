@@ -59,6 +59,32 @@ Plateforme::Reponse PlateformeQt::confirmation(const QString &texte)
     return Reponse::Annuler;
 }
 
+Plateforme::Reponse PlateformeQt::questionEnregistrer(const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Kesu"), texte, QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton *oui = boite.addButton(
+        QCoreApplication::translate("Plateforme", "&Enregistrer"), QMessageBox::AcceptRole);
+    QAbstractButton *non = boite.addButton(
+        QCoreApplication::translate("Plateforme", "&Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QAbstractButton *annuler = boite.addButton(QCoreApplication::translate("Plateforme", "Annuler"),
+                                               QMessageBox::RejectRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == oui)
+        return Reponse::Oui;
+    if (boite.clickedButton() == non)
+        return Reponse::Non;
+    return Reponse::Annuler;
+}
+
+QString PlateformeQt::dialogueOuverture(QWidget *parent, const QString &titre,
+                                        const QStringList &filtres)
+{
+    return QFileDialog::getOpenFileName(parent, titre, QString(), filtres.join(QStringLiteral(";;")));
+}
+
 void PlateformeQt::erreurParDefaut(const QString &texte)
 {
     boite(QMessageBox::Critical, QStringLiteral("Kesu"), texteBoiteErreur(texte),

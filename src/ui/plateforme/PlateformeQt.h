@@ -10,6 +10,9 @@ public:
     void avertissement(const QString &texte) override;
     void erreur(const QString &texte) override;
     Reponse confirmation(const QString &texte) override;
+    Reponse questionEnregistrer(const QString &texte) override;
+    QString dialogueOuverture(QWidget *parent, const QString &titre,
+                              const QStringList &filtres) override;
     void erreurParDefaut(const QString &texte) override;
     int execModal(QDialog &dialogue) override;
     void aide(const QString &fichier, int contexte) override;

@@ -27,6 +27,10 @@ class QPushButton;
 class LongueursConseillees : public QDialog {
     Q_OBJECT
 public:
+    // The inputs as the user's settings keep them: read back, and written
+    // (what a project file and the next opening take).
+    void litReglages();
+    void sauveReglages() const;
     // What the main window and the NEC-2 check's settings give; throws a
     // Nec::ErreurChamp naming a bad box of the main window.
     using EntreesPrincipales = std::function<Nec::Entrees()>;
@@ -75,8 +79,7 @@ private:
     void montreChoisie();
     void afficheEtat(const QString &texte, Ton ton = Ton::Info);
     void criteres();
-    void litReglages();
-    void sauveReglages() const;
+
     // What a branch search would cost, said before it starts: the engine's
     // runs still to make and, once some were timed, how long they take.
     void estimeCout();

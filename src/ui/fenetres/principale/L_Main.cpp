@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,7 +94,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     construitBandes();
     connecteHandlers();
     ordreTabulation();
-    resize(LargeurClient, HauteurClient + menuBar()->sizeHint().height());
+    construitProjet();
+    // The client area keeps its size between the menu and the project's line.
+    resize(LargeurClient,
+           HauteurClient + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     LongDip->setFocus();
 }
 

@@ -5,6 +5,8 @@
 #include "state/EtatCalcul.h"
 #include "ui/fenetres/principale/controles/DernierGraphe.h"
 
+#include "projet/FichierProjet.h"
+
 #include <QMainWindow>
 #include <QRect>
 #include <array>
@@ -65,6 +67,10 @@ public:
     // Menu.
     QMenu *MenuFichier;
     QAction *EnregistrerImage, *Imprimer, *Quitter;
+    // Projects: every input of the three windows and notes, in a .kesu file.
+    QAction *Nouveau, *Ouvrir, *Enregistrer, *EnregistrerSous, *ExporterModele, *NotesProjet;
+    QMenu *MenuRecents;
+    QLabel *EtatProjet;
     QMenu *MenuEdit;
     QAction *FrqBande, *A_Propos;
     // "Outils" > "Vérification NEC-2…", enabled once a "Lancer" has succeeded.
@@ -107,6 +113,20 @@ public:
     // The NEC-2 entry's handler, and its tips saying why it is disabled.
     void prepareVerifNec();
     void EnregistrerImageClick();
+    // Projects (L_Main_Projet.cpp). The questions before losing changes
+    // return false when the user cancels.
+    void NouveauClick();
+    void OuvrirClick();
+    bool EnregistrerClick();
+    bool EnregistrerSousClick();
+    void ExporterModeleClick();
+    void NotesClick();
+    bool ouvreProjet(const QString &chemin);
+    bool abandonAccepte();
+    // The inputs of the three windows as a project, over the one opened.
+    Projet::Fichier projetCourant();
+    bool projetModifie();
+    const QString &cheminProjet() const { return cheminProjet_; }
     // What the picture shows, the chart or the lobe panel, as a picture
     // `facteur` times the size shown; null when it shows neither.
     QImage imageAffichee(int facteur);
@@ -117,6 +137,11 @@ public:
     void aideContextuelle();
 
     bool demarrageFait() const { return demarrageFait_; }
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+public:
 
     // How the chart picture is drawn for the picture's size on this screen,
     // `facteur` times finer.
@@ -129,6 +154,18 @@ protected:
     bool eventFilter(QObject *objet, QEvent *e) override;
 
 private:
+    void construitProjet();
+    void appliqueProjet(const Projet::Fichier &f);
+    void projetEnregistre(const QString &chemin);
+    void afficheEtatProjet();
+    void recents(const QString &chemin);
+    void listeRecents();
+    QString cheminProjet_;
+    Projet::Fichier projet_;    // as opened or saved: unknown keys, notes
+    Projet::Fichier reference_; // what "modified" compares with
+    bool lectureSeule_ = false;
+    std::vector<std::pair<QString, QString>> defautsPrincipale_;
+
     void construitControles();
     void construitSeuils();
     void construitBandes();

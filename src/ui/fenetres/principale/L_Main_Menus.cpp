@@ -44,9 +44,26 @@ void TForm1::construitMenu()
     // another letter, so that the key never ends the program.
     MenuFichier = menuBar()->addMenu(tr("&Fichier"));
     MenuFichier->setObjectName(QStringLiteral("MenuFichier"));
-    EnregistrerImage = MenuFichier->addAction(tr("&Enregistrer l'image…"));
+    Nouveau = MenuFichier->addAction(tr("&Nouveau"));
+    Nouveau->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    Ouvrir = MenuFichier->addAction(tr("&Ouvrir…"));
+    Ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuRecents = MenuFichier->addMenu(tr("Fichiers &récents"));
+    MenuRecents->setObjectName(QStringLiteral("MenuRecents"));
+    Enregistrer = MenuFichier->addAction(tr("&Enregistrer"));
+    Enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EnregistrerSous = MenuFichier->addAction(tr("Enregistrer &sous…"));
+    EnregistrerSous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    NotesProjet = MenuFichier->addAction(tr("No&tes du projet…"));
+    MenuFichier->addSeparator();
+    EnregistrerImage = MenuFichier->addAction(tr("E&xporter l'image…"));
     EnregistrerImage->setObjectName(QStringLiteral("EnregistrerImage"));
-    EnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    ExporterModele = MenuFichier->addAction(tr("Exporter le &modèle NEC-2…"));
+    for (auto [a, nom] : {std::pair{Nouveau, "Nouveau"}, {Ouvrir, "Ouvrir"},
+                          {Enregistrer, "Enregistrer"}, {EnregistrerSous, "EnregistrerSous"},
+                          {NotesProjet, "NotesProjet"}, {ExporterModele, "ExporterModele"}})
+        a->setObjectName(QString::fromLatin1(nom));
     Imprimer = MenuFichier->addAction(tr("&Imprimer…"));
     Imprimer->setObjectName(QStringLiteral("Imprimer"));
     Imprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -95,6 +112,12 @@ void TForm1::connecteMenus()
     new SuitBouton(BitBtn2, Imprimer);
     connecteGarde(Imprimer, &QAction::triggered, this, [this] { Impression1Click(); });
     connecteGarde(EnregistrerImage, &QAction::triggered, this, [this] { EnregistrerImageClick(); });
+    connecteGarde(Nouveau, &QAction::triggered, this, [this] { NouveauClick(); });
+    connecteGarde(Ouvrir, &QAction::triggered, this, [this] { OuvrirClick(); });
+    connecteGarde(Enregistrer, &QAction::triggered, this, [this] { EnregistrerClick(); });
+    connecteGarde(EnregistrerSous, &QAction::triggered, this, [this] { EnregistrerSousClick(); });
+    connecteGarde(NotesProjet, &QAction::triggered, this, [this] { NotesClick(); });
+    connecteGarde(ExporterModele, &QAction::triggered, this, [this] { ExporterModeleClick(); });
     connecteGarde(Quitter, &QAction::triggered, this, [this] { close(); });
     // The open menu shows whether there is a picture to save; Ctrl+S, which a
     // disabled entry would swallow, finds that out when pressed.

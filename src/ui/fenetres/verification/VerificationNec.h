@@ -26,6 +26,10 @@ class TableauNec;
 class VerificationNec : public QDialog {
     Q_OBJECT
 public:
+    // The inputs as the user's settings keep them: read back, and written
+    // (what a project file and the next opening take).
+    void litReglages();
+    void sauveReglages() const;
     // What the main window gives: branch, ladder, velocity factor, class,
     // thresholds and ticked bands; throws a Nec::ErreurChamp naming the main
     // window's box that is bad.
@@ -112,8 +116,7 @@ private:
     void proposeSommet();
     void afficheContexteCourant();
     void vide(const QString &etat);
-    void litReglages();
-    void sauveReglages() const;
+
     QSize tailleOuverture() const;
 
     EntreesPrincipales principales_;

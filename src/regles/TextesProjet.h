@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// Project files: what reading one says, and their commands.
+namespace Textes {
+
+inline QString ProjetEnTete()
+{
+    return QCoreApplication::translate(
+        "Textes", "# Projet Kesu : une valeur par ligne, « clé = valeur », nombres avec un point");
+}
+// %1 is the line's number.
+inline QString ProjetLigneIllisible()
+{
+    return QCoreApplication::translate("Textes", "Ligne %1 : ni « clé = valeur » ni commentaire");
+}
+// %1 the line, %2 the key, %3 the value, %4 what it should be.
+inline QString ProjetValeurIncorrecte()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Ligne %1 : %2 = %3 ne convient pas (%4) ; la valeur "
+                                       "par défaut est gardée");
+}
+inline QString ProjetPasUnNombre()
+{
+    return QCoreApplication::translate("Textes", "un nombre avec un point décimal");
+}
+inline QString ProjetPasUnEntier()
+{
+    return QCoreApplication::translate("Textes", "un nombre entier");
+}
+inline QString ProjetBandes()
+{
+    return QCoreApplication::translate("Textes", "des noms de bandes séparés par des espaces");
+}
+// %1 lists the choices.
+inline QString ProjetChoix()
+{
+    return QCoreApplication::translate("Textes", "l'un de %1");
+}
+inline QString ProjetSansFormat()
+{
+    return QCoreApplication::translate(
+        "Textes", "Le fichier ne dit pas son format : il est lu comme un projet de ce Kesu");
+}
+// %1 the file's format, %2 this program's.
+inline QString ProjetPlusRecent()
+{
+    return QCoreApplication::translate(
+        "Textes", "Ce projet vient d'un Kesu plus récent (format %1, celui-ci lit le format %2) : "
+                  "il est ouvert en lecture seule ; « Enregistrer sous… » en fait une copie au "
+                  "format %2, sans ce que ce Kesu ne connaît pas.");
+}
+// %1 the file, %2 the reason.
+inline QString ProjetIllisible()
+{
+    return QCoreApplication::translate("Textes", "Impossible d'ouvrir le projet %1 : %2");
+}
+inline QString ProjetNonEnregistre()
+{
+    return QCoreApplication::translate("Textes", "Impossible d'enregistrer le projet %1 : %2");
+}
+inline QString AideProjet()
+{
+    return QCoreApplication::translate(
+        "Textes", "Prend les données dans un projet Kesu (.kesu) ; les options de la ligne "
+                  "l'emportent.");
+}
+inline QString AideEnregistreProjet()
+{
+    return QCoreApplication::translate(
+        "Textes", "Écrit les données de cette ligne (projet et options) dans un projet Kesu.");
+}
+inline QString AideDeck()
+{
+    return QCoreApplication::translate(
+        "Textes", "Écrit le modèle NEC-2 que la vérification calcule, avec des cartes de "
+                  "commentaire, au lieu de son tableau.");
+}
+// %1 the option.
+inline QString OptionSeule()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 demande une valeur");
+}
+
+} // namespace Textes
