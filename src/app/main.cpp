@@ -31,8 +31,9 @@ int main(int argc, char *argv[])
     // The start-up sequence, queued when the window was shown, runs first and
     // may still end the run with its own status.
     if (!suite.projet.isEmpty())
-        QTimer::singleShot(0, &Form1,
-                           [&Form1, &suite] { executeGarde([&] { Form1.ouvreProjet(suite.projet); }); });
+        QTimer::singleShot(0, &Form1, [&Form1, &suite] {
+            executeGarde([&] { Form1.ouvreProjet(suite.projet); });
+        });
     if (suite.quitteApresAffichage)
         QTimer::singleShot(0, &Form1, [] { QApplication::exit(0); });
     const int code = QApplication::exec();

@@ -376,7 +376,9 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
 int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &litBandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
 {
-    return commandeCalculee({optionNec(), Textes::AideUtilisationNec(), Textes::AideNec(),
+    return commandeCalculee({optionNec(),
+                             Textes::AideUtilisationNec(),
+                             Textes::AideNec(),
                              [](const Entrees &, const std::vector<ImpedanceB> &, const Resultat &r,
                                 const QCommandLineParser &) { return csv(r.lignes); },
                              {optionDeck()}},
@@ -422,8 +424,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     }
     // The model for another NEC-2 program, instead of the table.
     if (parseur.optionNames().contains(QStringLiteral("deck"))) {
-        sortie << QString::fromLatin1(
-            deckCommente(e, Commande::texteVersion()));
+        sortie << QString::fromLatin1(deckCommente(e, Commande::texteVersion()));
         return Commande::Reussite;
     }
     const Bilan bilan =

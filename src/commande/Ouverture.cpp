@@ -242,7 +242,8 @@ QStringList argumentsDuProjet(const Projet::Fichier &f, bool longueurs)
     if (longueurs) {
         if (const auto lc = v(QStringLiteral("longueurs.critere"))) {
             const bool graphe = *lc == QLatin1String("graphe");
-            a << QStringLiteral("--regle") << (graphe ? QStringLiteral("graphe") : QStringLiteral("nec"));
+            a << QStringLiteral("--regle")
+              << (graphe ? QStringLiteral("graphe") : QStringLiteral("nec"));
             if (!graphe)
                 critere = *lc;
         }
@@ -286,9 +287,10 @@ Projet::Fichier projetDeLaLigne(const QCommandLineParser &parseur, Projet::Fichi
             base.pose(QStringLiteral("longueurs.critere"), classe ? QStringLiteral("limite") : v);
     }
     if (donnee("limite"))
-        base.pose(QStringLiteral("nec.limite_%1_ohm")
-                      .arg(base.valeur(QStringLiteral("classe")).value_or(QStringLiteral("moyenne"))),
-                  valeur("limite"));
+        base.pose(
+            QStringLiteral("nec.limite_%1_ohm")
+                .arg(base.valeur(QStringLiteral("classe")).value_or(QStringLiteral("moyenne"))),
+            valeur("limite"));
     if (longueurs && donnee("regle") && valeur("regle").toLower() == QLatin1String("graphe"))
         base.pose(QStringLiteral("longueurs.critere"), QStringLiteral("graphe"));
     return base;

@@ -156,7 +156,8 @@ QByteArray deckCommente(const Entrees &e, const QString &programme)
                      : QString()),
         QStringLiteral("Sol : %1").arg(sol),
         QStringLiteral("Bandes : %1").arg(bandes.join(QStringLiteral(", "))),
-        QStringLiteral("Frequences : celle de chaque bande, puis les points de son plan (region %1)")
+        QStringLiteral(
+            "Frequences : celle de chaque bande, puis les points de son plan (region %1)")
             .arg(e.region),
         QStringLiteral("Alimentation : segment 1 du fil 1, au centre entre les branches"),
     };

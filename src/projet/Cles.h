@@ -16,8 +16,8 @@ enum class Genre { Reel, Entier, Choix, Bandes, Oui, TexteOuAuto };
 struct Cle {
     const char *nom;
     Genre genre;
-    QStringList choix;  // for Choix
-    const char *groupe; // the settings' group, or nullptr for the main window
+    QStringList choix;   // for Choix
+    const char *groupe;  // the settings' group, or nullptr for the main window
     const char *reglage; // the setting's key, or the main window's box
     const char *option;  // kesu --nec / --longueurs, or nullptr
 };

@@ -52,6 +52,16 @@ std::optional<QString> Fichier::valeur(const QString &cle) const
     return std::nullopt;
 }
 
+bool Fichier::operator==(const Fichier &autre) const
+{
+    if (format != autre.format || notes != autre.notes || valeurs.size() != autre.valeurs.size())
+        return false;
+    for (const Valeur &v : valeurs)
+        if (autre.valeur(v.cle) != v.valeur)
+            return false;
+    return true;
+}
+
 void Fichier::pose(const QString &cle, const QString &valeur)
 {
     for (Valeur &v : valeurs)
@@ -83,8 +93,8 @@ Lecture lit(const QByteArray &texte)
             bool ok = false;
             const int f = valeur.toInt(&ok);
             if (!ok || f < 1)
-                r.fautes << Textes::ProjetValeurIncorrecte().arg(numero).arg(cle, valeur,
-                                                                         Textes::ProjetPasUnEntier());
+                r.fautes << Textes::ProjetValeurIncorrecte().arg(numero).arg(
+                    cle, valeur, Textes::ProjetPasUnEntier());
             else
                 r.fichier.format = f;
             continue;

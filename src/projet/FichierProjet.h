@@ -30,12 +30,13 @@ struct Fichier {
     std::optional<QString> valeur(const QString &cle) const;
     // Replaces the key's value, or adds it at the end.
     void pose(const QString &cle, const QString &valeur);
-    bool operator==(const Fichier &) const = default;
+    // The same values, in whatever order.
+    bool operator==(const Fichier &autre) const;
 };
 
 struct Lecture {
     Fichier fichier;
-    QStringList fautes; // one sentence a bad line, naming it
+    QStringList fautes;        // one sentence a bad line, naming it
     bool lectureSeule = false; // a newer format: saved only under another name
 };
 

@@ -31,13 +31,14 @@ inline QString AideOu()
 // The program.
 inline QString AideUtilisationKesu()
 {
-    return QCoreApplication::translate("Textes", "kesu [options]");
+    return QCoreApplication::translate("Textes", "kesu [options] [projet.kesu]");
 }
 inline QString AideKesu()
 {
     return QCoreApplication::translate(
         "Textes", "Longueurs d'une antenne doublet alimentée par ligne échelle : répartition "
-                  "des courants et impédances. Sans option, ouvre la fenêtre du programme.");
+                  "des courants et impédances. Sans option, ouvre la fenêtre du programme, et le "
+                  "projet nommé s'il y en a un.");
 }
 inline QString AideOptionAide()
 {

@@ -51,7 +51,7 @@ inline QString ProjetPlusRecent()
     return QCoreApplication::translate(
         "Textes", "Ce projet vient d'un Kesu plus récent (format %1, celui-ci lit le format %2) : "
                   "il est ouvert en lecture seule ; « Enregistrer sous… » en fait une copie au "
-                  "format %2, sans ce que ce Kesu ne connaît pas.");
+                  "format %2, qui garde aussi ce que ce Kesu ne connaît pas.");
 }
 // %1 the file, %2 the reason.
 inline QString ProjetIllisible()
@@ -78,11 +78,6 @@ inline QString AideDeck()
     return QCoreApplication::translate(
         "Textes", "Écrit le modèle NEC-2 que la vérification calcule, avec des cartes de "
                   "commentaire, au lieu de son tableau.");
-}
-// %1 the option.
-inline QString OptionSeule()
-{
-    return QCoreApplication::translate("Textes", "L'option %1 demande une valeur");
 }
 
 } // namespace Textes

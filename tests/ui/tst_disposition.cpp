@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
+#include <QStatusBar>
 
 #include <cmath>
 
@@ -50,7 +51,7 @@ QSet<QString> chevauchements(TForm1 &w)
 
 void redimensionne(FenetreTest &f, int largeur, int hauteur)
 {
-    f->resize(largeur, hauteur + f->menuBar()->height());
+    f->resize(largeur, hauteur + f->menuBar()->height() + f->statusBar()->height());
     QTRY_COMPARE(f->centralWidget()->size(), QSize(largeur, hauteur));
 }
 

@@ -80,7 +80,9 @@ void TstFichier::entrees()
                  (QStringList{"&Fichier", "&Editer", "&Outils", "A &Propos"}));
     if (!suiteEnAnglais())
         QCOMPARE(textes(f->MenuFichier->actions()),
-                 (QStringList{"&Enregistrer l'image…", "&Imprimer…", "", "&Quitter"}));
+                 (QStringList{"&Nouveau", "&Ouvrir…", "Fichiers &récents", "&Enregistrer",
+                              "Enregistrer &sous…", "No&tes du projet…", "", "E&xporter l'image…",
+                              "Exporter le &modèle NEC-2…", "&Imprimer…", "", "&Quitter"}));
     f->Quitter->trigger();
     QTRY_VERIFY(!f->isVisible());
 }

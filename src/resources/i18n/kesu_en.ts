@@ -123,6 +123,10 @@
         <source>RESEAU</source>
         <translation>NETWORK</translation>
     </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>FILE</translation>
+    </message>
 </context>
 <context>
     <name>DessinDiagrammes</name>
@@ -733,6 +737,14 @@ Do you want to replace it?</translation>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Ne pas enregistrer</source>
+        <translation>&amp;Don&apos;t save</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -917,10 +929,6 @@ Do you want to replace it?</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <source>&amp;Enregistrer l&apos;image…</source>
-        <translation>&amp;Save Picture…</translation>
-    </message>
-    <message>
         <source>&amp;Imprimer…</source>
         <translation>&amp;Print…</translation>
     </message>
@@ -1003,6 +1011,94 @@ Do you want to replace it?</translation>
     <message>
         <source>&amp;Diagrammes NEC-2…</source>
         <translation>NEC-2 &amp;patterns…</translation>
+    </message>
+    <message>
+        <source>&amp;Nouveau</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>Fichiers &amp;récents</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;sous…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>No&amp;tes du projet…</source>
+        <translation>Project no&amp;tes…</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter l&apos;image…</source>
+        <translation>E&amp;xport the picture…</translation>
+    </message>
+    <message>
+        <source>Exporter le &amp;modèle NEC-2…</source>
+        <translation>Export the NEC-2 &amp;model…</translation>
+    </message>
+    <message>
+        <source>Projet Kesu (*.kesu)</source>
+        <translation>Kesu project (*.kesu)</translation>
+    </message>
+    <message>
+        <source>Nouveau projet</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Projet : %1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source> (lecture seule)</source>
+        <translation> (read-only)</translation>
+    </message>
+    <message>
+        <source> — modifié</source>
+        <translation> — modified</translation>
+    </message>
+    <message>
+        <source>le nouveau projet</source>
+        <translation>the new project</translation>
+    </message>
+    <message>
+        <source>Les changements de %1 ne sont pas enregistrés. Les enregistrer ?</source>
+        <translation>The changes to %1 are not saved. Save them?</translation>
+    </message>
+    <message>
+        <source>Ouvrir un projet</source>
+        <translation>Open a project</translation>
+    </message>
+    <message>
+        <source>antenne-%1.kesu</source>
+        <translation>antenna-%1.kesu</translation>
+    </message>
+    <message>
+        <source>Enregistrer le projet</source>
+        <translation>Save the project</translation>
+    </message>
+    <message>
+        <source>Notes du projet</source>
+        <translation>Project notes</translation>
+    </message>
+    <message>
+        <source>Modèle NEC-2 (*.nec)</source>
+        <translation>NEC-2 model (*.nec)</translation>
+    </message>
+    <message>
+        <source>Exporter le modèle NEC-2</source>
+        <translation>Export the NEC-2 model</translation>
+    </message>
+    <message>
+        <source>antenne-%1.nec</source>
+        <translation>antenna-%1.nec</translation>
     </message>
 </context>
 <context>
@@ -1415,14 +1511,6 @@ SWR</translation>
         <translation>%1 or %2</translation>
     </message>
     <message>
-        <source>kesu [options]</source>
-        <translation>kesu [options]</translation>
-    </message>
-    <message>
-        <source>Longueurs d&apos;une antenne doublet alimentée par ligne échelle : répartition des courants et impédances. Sans option, ouvre la fenêtre du programme.</source>
-        <translation>Lengths of a doublet antenna fed by ladder line: current distribution and impedances. Without an option, opens the program&apos;s window.</translation>
-    </message>
-    <message>
         <source>Affiche cette aide et quitte.</source>
         <translation>Shows this help and quits.</translation>
     </message>
@@ -1801,6 +1889,70 @@ SWR</translation>
     <message>
         <source>Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en travers (travers) et le long du fil (long), et la coupe en azimut à l&apos;élévation du lobe principal (azimut).</source>
         <translation>Writes every point computed instead of the figures: the elevation cuts broadside (travers) and along the wire (long), and the azimuth cut at the main lobe&apos;s elevation (azimut).</translation>
+    </message>
+    <message>
+        <source>kesu [options] [projet.kesu]</source>
+        <translation>kesu [options] [project.kesu]</translation>
+    </message>
+    <message>
+        <source>Longueurs d&apos;une antenne doublet alimentée par ligne échelle : répartition des courants et impédances. Sans option, ouvre la fenêtre du programme, et le projet nommé s&apos;il y en a un.</source>
+        <translation>Lengths of a doublet antenna fed by ladder line: current distribution and impedances. Without an option, opens the program&apos;s window, and the project named if there is one.</translation>
+    </message>
+    <message>
+        <source># Projet Kesu : une valeur par ligne, « clé = valeur », nombres avec un point</source>
+        <translation># Kesu project: one value a line, “key = value”, numbers with a point</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : ni « clé = valeur » ni commentaire</source>
+        <translation>Line %1: neither “key = value” nor a comment</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2 = %3 ne convient pas (%4) ; la valeur par défaut est gardée</source>
+        <translation>Line %1: %2 = %3 does not fit (%4); the default value is kept</translation>
+    </message>
+    <message>
+        <source>un nombre avec un point décimal</source>
+        <translation>a number with a decimal point</translation>
+    </message>
+    <message>
+        <source>un nombre entier</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>des noms de bandes séparés par des espaces</source>
+        <translation>band names separated by spaces</translation>
+    </message>
+    <message>
+        <source>l&apos;un de %1</source>
+        <translation>one of %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas son format : il est lu comme un projet de ce Kesu</source>
+        <translation>The file does not state its format: it is read as this Kesu&apos;s project</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le projet %1 : %2</source>
+        <translation>Cannot open the project %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le projet %1 : %2</source>
+        <translation>Cannot save the project %1: %2</translation>
+    </message>
+    <message>
+        <source>Prend les données dans un projet Kesu (.kesu) ; les options de la ligne l&apos;emportent.</source>
+        <translation>Takes the inputs from a Kesu project (.kesu); the line&apos;s options win.</translation>
+    </message>
+    <message>
+        <source>Écrit les données de cette ligne (projet et options) dans un projet Kesu.</source>
+        <translation>Writes this line&apos;s inputs (project and options) to a Kesu project.</translation>
+    </message>
+    <message>
+        <source>Écrit le modèle NEC-2 que la vérification calcule, avec des cartes de commentaire, au lieu de son tableau.</source>
+        <translation>Writes the NEC-2 model the check computes, with comment cards, instead of its table.</translation>
+    </message>
+    <message>
+        <source>Ce projet vient d&apos;un Kesu plus récent (format %1, celui-ci lit le format %2) : il est ouvert en lecture seule ; « Enregistrer sous… » en fait une copie au format %2, qui garde aussi ce que ce Kesu ne connaît pas.</source>
+        <translation>This project comes from a newer Kesu (format %1, this one reads format %2): it is opened read-only; “Save as…” makes a copy in format %2, which also keeps what this Kesu does not know.</translation>
     </message>
 </context>
 <context>

@@ -54,10 +54,10 @@ Suite traiteArguments(int &argc, char **argv)
     QString projet;
     for (qsizetype i = 1; i < liste.size(); ++i)
         if (liste[i].endsWith(QStringLiteral(".kesu"), Qt::CaseInsensitive) &&
-            !liste[i].startsWith(u'-') &&
-            !liste[i - 1].startsWith(QStringLiteral("--projet")) &&
+            !liste[i].startsWith(u'-') && !liste[i - 1].startsWith(QStringLiteral("--projet")) &&
             !liste[i - 1].startsWith(QStringLiteral("--enregistre-projet")) &&
-            !liste.contains(QStringLiteral("--nec")) && !liste.contains(QStringLiteral("--boite")) &&
+            !liste.contains(QStringLiteral("--nec")) &&
+            !liste.contains(QStringLiteral("--boite")) &&
             !liste.contains(QStringLiteral("--diagrammes")) &&
             !liste.contains(QStringLiteral("--longueurs"))) {
             projet = liste.takeAt(i);
@@ -84,8 +84,8 @@ Suite traiteArguments(int &argc, char **argv)
     const QString faute =
         Commande::analyse(parseur,
                           generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
-                              QList{Rayonnement::optionPoints(), Nec::optionDeck(), Commande::optionProjet(),
-                  Commande::optionEnregistreProjet()},
+                              QList{Rayonnement::optionPoints(), Nec::optionDeck(),
+                                    Commande::optionProjet(), Commande::optionEnregistreProjet()},
                           liste);
     // One command at a time.
     QStringList commandes;

@@ -7,8 +7,8 @@ struct Suite {
     bool fenetre = false;              // open the main window
     bool quitteApresAffichage = false; // and end the run once it is up
     int code = 0;                      // the exit status when there is no window
-    QString langue;                    // the texts' language, "--langue" or the settings'
-    QString projet;                    // a project file to open ("kesu antenne.kesu")
+    QString langue = {};               // the texts' language, "--langue" or the settings'
+    QString projet = {};               // a project file to open ("kesu antenne.kesu")
 };
 
 // Reads the whole command line before any window is made, so that --help,

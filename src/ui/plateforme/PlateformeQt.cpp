@@ -63,10 +63,11 @@ Plateforme::Reponse PlateformeQt::questionEnregistrer(const QString &texte)
 {
     QMessageBox boite(QMessageBox::Warning, QStringLiteral("Kesu"), texte, QMessageBox::NoButton,
                       QApplication::activeWindow());
-    QPushButton *oui = boite.addButton(
-        QCoreApplication::translate("Plateforme", "&Enregistrer"), QMessageBox::AcceptRole);
-    QAbstractButton *non = boite.addButton(
-        QCoreApplication::translate("Plateforme", "&Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton *oui = boite.addButton(QCoreApplication::translate("Plateforme", "&Enregistrer"),
+                                       QMessageBox::AcceptRole);
+    QAbstractButton *non =
+        boite.addButton(QCoreApplication::translate("Plateforme", "&Ne pas enregistrer"),
+                        QMessageBox::DestructiveRole);
     QAbstractButton *annuler = boite.addButton(QCoreApplication::translate("Plateforme", "Annuler"),
                                                QMessageBox::RejectRole);
     boite.setDefaultButton(oui);
@@ -82,7 +83,8 @@ Plateforme::Reponse PlateformeQt::questionEnregistrer(const QString &texte)
 QString PlateformeQt::dialogueOuverture(QWidget *parent, const QString &titre,
                                         const QStringList &filtres)
 {
-    return QFileDialog::getOpenFileName(parent, titre, QString(), filtres.join(QStringLiteral(";;")));
+    return QFileDialog::getOpenFileName(parent, titre, QString(),
+                                        filtres.join(QStringLiteral(";;")));
 }
 
 void PlateformeQt::erreurParDefaut(const QString &texte)

@@ -142,7 +142,6 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 public:
-
     // How the chart picture is drawn for the picture's size on this screen,
     // `facteur` times finer.
     RenduGraphe renduGraphe(qreal facteur = 1) const;
@@ -164,6 +163,7 @@ private:
     Projet::Fichier projet_;    // as opened or saved: unknown keys, notes
     Projet::Fichier reference_; // what "modified" compares with
     bool lectureSeule_ = false;
+    bool referencePrise_ = false;
     std::vector<std::pair<QString, QString>> defautsPrincipale_;
 
     void construitControles();

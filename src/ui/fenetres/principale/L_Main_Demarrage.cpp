@@ -27,4 +27,7 @@ void TForm1::FormActivate()
         plateforme().erreur(Textes::FichierBandesIntrouvable());
         plateforme().termine(1);
     }
+    // The project's "modified" compares with the window as it starts.
+    reference_ = projetCourant();
+    referencePrise_ = true;
 }

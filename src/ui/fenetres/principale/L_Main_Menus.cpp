@@ -60,9 +60,12 @@ void TForm1::construitMenu()
     EnregistrerImage->setObjectName(QStringLiteral("EnregistrerImage"));
     EnregistrerImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     ExporterModele = MenuFichier->addAction(tr("Exporter le &modèle NEC-2…"));
-    for (auto [a, nom] : {std::pair{Nouveau, "Nouveau"}, {Ouvrir, "Ouvrir"},
-                          {Enregistrer, "Enregistrer"}, {EnregistrerSous, "EnregistrerSous"},
-                          {NotesProjet, "NotesProjet"}, {ExporterModele, "ExporterModele"}})
+    for (auto [a, nom] : {std::pair{Nouveau, "Nouveau"},
+                          {Ouvrir, "Ouvrir"},
+                          {Enregistrer, "Enregistrer"},
+                          {EnregistrerSous, "EnregistrerSous"},
+                          {NotesProjet, "NotesProjet"},
+                          {ExporterModele, "ExporterModele"}})
         a->setObjectName(QString::fromLatin1(nom));
     Imprimer = MenuFichier->addAction(tr("&Imprimer…"));
     Imprimer->setObjectName(QStringLiteral("Imprimer"));

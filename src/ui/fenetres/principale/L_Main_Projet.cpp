@@ -4,8 +4,10 @@
 // read from them and written back into them, and the windows open with it.
 #include "ui/fenetres/principale/L_Main.h"
 
+#include "nec/Nombres.h"
 #include "nec/Verification.h"
 #include "projet/Cles.h"
+#include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesProjet.h"
 #include "regles/Version.h"
@@ -55,9 +57,10 @@ void TForm1::construitProjet()
     Projet::Fichier f = projetCourant();
     for (const Projet::Valeur &v : f.valeurs)
         if (!Projet::cle(v.cle)->groupe)
-            defautsPrincipale_.emplace_back(v.cle, v.valeur);
+            defautsPrincipale_.emplace_back(v.cle, v.cle == QLatin1String("coef_echelle")
+                                                       ? Nec::texte(Defauts::CoefEchelle)
+                                                       : v.valeur);
     projet_ = {};
-    reference_ = projetCourant();
     EtatProjet = new QLabel;
     EtatProjet->setObjectName(QStringLiteral("EtatProjet"));
     statusBar()->addPermanentWidget(EtatProjet, 1);
@@ -66,7 +69,8 @@ void TForm1::construitProjet()
     // The modified mark follows every window's inputs.
     auto *suivi = new QTimer(this);
     suivi->setInterval(1000);
-    connect(suivi, &QTimer::timeout, this, [this] { executeGarde([this] { afficheEtatProjet(); }); });
+    connect(suivi, &QTimer::timeout, this,
+            [this] { executeGarde([this] { afficheEtatProjet(); }); });
     suivi->start();
     listeRecents();
 }
@@ -90,9 +94,9 @@ Projet::Fichier TForm1::projetCourant()
             const QVariant v = s.value(QString::fromLatin1(c.groupe) + u'/' + reglage);
             if (!v.isValid())
                 continue;
-            f.pose(nom, c.genre == Projet::Genre::Oui ? (v.toBool() ? QStringLiteral("oui")
-                                                                     : QStringLiteral("non"))
-                                                      : v.toString());
+            f.pose(nom, c.genre == Projet::Genre::Oui
+                            ? (v.toBool() ? QStringLiteral("oui") : QStringLiteral("non"))
+                            : v.toString());
         } else if (nom == QLatin1String("classe")) {
             f.pose(nom, classe);
         } else if (nom == QLatin1String("bandes")) {
@@ -115,8 +119,8 @@ void TForm1::appliqueProjet(const Projet::Fichier &f)
 {
     // The tool windows open again with the project's inputs, their own
     // defaults where it has none.
-    for (QWidget *w : std::initializer_list<QWidget *>{verificationNec, longueursConseillees,
-                                                       diagrammesNec})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{verificationNec, longueursConseillees, diagrammesNec})
         delete w;
     verificationNec = nullptr;
     longueursConseillees = nullptr;
@@ -142,16 +146,18 @@ void TForm1::appliqueProjet(const Projet::Fichier &f)
                                                          : QVariant(*v));
         } else if (nom == QLatin1String("classe")) {
             const QString v = valeur(nom);
-            (v == QLatin1String("haute")  ? ChPara
+            (v == QLatin1String("haute")   ? ChPara
              : v == QLatin1String("basse") ? ChSerie_bas
                                            : ChSerie_moy)
                 ->click();
         } else if (nom == QLatin1String("bandes")) {
-            const QStringList cochees = valeur(nom).split(u' ', Qt::SkipEmptyParts);
+            // Every band ticked, as at start, unless the project says which.
+            const auto v = f.valeur(nom);
+            const QStringList cochees = v ? v->split(u' ', Qt::SkipEmptyParts) : QStringList();
             const auto cases = casesBandes();
             for (int k = 0; k < NombreBandes; ++k)
                 cases[static_cast<std::size_t>(k)]->setChecked(
-                    cochees.contains(QString::number(EtatCalcul.TableBandes[k].Bande)));
+                    !v || cochees.contains(QString::number(EtatCalcul.TableBandes[k].Bande)));
         } else if (auto *e = findChild<QLineEdit *>(reglage)) {
             e->setText(valeur(nom));
         } else if (auto *l = findChild<QComboBox *>(reglage)) {
@@ -163,13 +169,20 @@ void TForm1::appliqueProjet(const Projet::Fichier &f)
 
 bool TForm1::projetModifie()
 {
+    // Compared with the window as its start-up left it.
+    if (!demarrageFait())
+        return false;
+    if (!referencePrise_) {
+        reference_ = projetCourant();
+        referencePrise_ = true;
+    }
     return !(projetCourant() == reference_);
 }
 
 void TForm1::afficheEtatProjet()
 {
-    const QString nom = cheminProjet_.isEmpty() ? tr("Nouveau projet")
-                                                : QFileInfo(cheminProjet_).fileName();
+    const QString nom =
+        cheminProjet_.isEmpty() ? tr("Nouveau projet") : QFileInfo(cheminProjet_).fileName();
     QString t = tr("Projet : %1").arg(nom);
     if (lectureSeule_)
         t += tr(" (lecture seule)");
@@ -184,8 +197,8 @@ bool TForm1::abandonAccepte()
 {
     if (!projetModifie())
         return true;
-    const QString nom = cheminProjet_.isEmpty() ? tr("le nouveau projet")
-                                                : QFileInfo(cheminProjet_).fileName();
+    const QString nom =
+        cheminProjet_.isEmpty() ? tr("le nouveau projet") : QFileInfo(cheminProjet_).fileName();
     switch (plateforme().questionEnregistrer(
         tr("Les changements de %1 ne sont pas enregistrés. Les enregistrer ?").arg(nom))) {
     case Plateforme::Reponse::Oui:
@@ -207,6 +220,7 @@ void TForm1::NouveauClick()
     cheminProjet_.clear();
     lectureSeule_ = false;
     reference_ = projetCourant();
+    referencePrise_ = true;
     afficheEtatProjet();
 }
 
@@ -225,7 +239,8 @@ bool TForm1::ouvreProjet(const QString &chemin)
     QString raison;
     const auto texte = Projet::charge(chemin, raison);
     if (!texte) {
-        plateforme().erreur(Textes::ProjetIllisible().arg(QDir::toNativeSeparators(chemin), raison));
+        plateforme().erreur(
+            Textes::ProjetIllisible().arg(QDir::toNativeSeparators(chemin), raison));
         return false;
     }
     const Projet::Lecture l = Projet::lit(*texte);
@@ -234,6 +249,7 @@ bool TForm1::ouvreProjet(const QString &chemin)
     cheminProjet_ = QFileInfo(chemin).absoluteFilePath();
     lectureSeule_ = l.lectureSeule;
     reference_ = projetCourant();
+    referencePrise_ = true;
     recents(cheminProjet_);
     afficheEtatProjet();
     QStringList dits = l.fautes;
@@ -271,7 +287,8 @@ bool TForm1::EnregistrerSousClick()
         return false;
     QString raison;
     if (!Projet::enregistre(chemin, projetCourant(), raison)) {
-        plateforme().erreur(Textes::ProjetNonEnregistre().arg(QDir::toNativeSeparators(chemin), raison));
+        plateforme().erreur(
+            Textes::ProjetNonEnregistre().arg(QDir::toNativeSeparators(chemin), raison));
         return false;
     }
     lectureSeule_ = false;
@@ -287,6 +304,7 @@ void TForm1::projetEnregistre(const QString &chemin)
     projet_.format = Projet::Format;
     cheminProjet_ = QFileInfo(chemin).absoluteFilePath();
     reference_ = projet_;
+    referencePrise_ = true;
     recents(cheminProjet_);
     afficheEtatProjet();
 }

@@ -1,0 +1,120 @@
+#include "FenetreTest.h"
+#include "Francais.h"
+#include "ui/fenetres/longueurs/LongueursConseillees.h"
+#include "ui/fenetres/verification/VerificationNec.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// Projects in the main window: every input of the three windows saved and
+// read back, a file written by hand, the question before losing changes.
+class TstProjetFenetre : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void allerRetour();
+    void fichierEcritALaMain();
+    void changementsNonEnregistres();
+
+private:
+    QTemporaryDir dossier_;
+};
+
+void TstProjetFenetre::initTestCase()
+{
+    qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+}
+
+void TstProjetFenetre::allerRetour()
+{
+    FenetreTest f;
+    f->Button1->click();
+    f->LongDip->setText("2100");
+    f->ChPara->click();
+    f->Ch10m->setChecked(false);
+    f->VerifNec->trigger();
+    f->verificationNec->Hauteur->setText("12.5");
+    f->verificationNec->Critere->setCurrentIndex(2); // Boîte en T
+    f->verificationNec->CMax->setText("350");
+    f->LongConseil->trigger();
+    f->longueursConseillees->EchelleMin->setText("800");
+    QVERIFY(f->projetModifie());
+    const QString chemin = QDir(f.dossier()).filePath("doublet.kesu");
+    f.plateforme.surEnregistrement = [&](const QString &, const QStringList &, QString &) {
+        return QDir(f.dossier()).filePath("doublet");
+    };
+    QVERIFY(f->EnregistrerSousClick());
+    QVERIFY(!f->projetModifie());
+    const Projet::Fichier avant = f->projetCourant();
+
+    f->NouveauClick();
+    QCOMPARE(f->LongDip->text(), "2062");
+    QVERIFY(f->ChSerie_moy->isChecked());
+    QVERIFY(f->Ch10m->isChecked());
+    QVERIFY(!f->verificationNec);
+
+    QVERIFY(f->ouvreProjet(chemin));
+    QCOMPARE(f->projetCourant(), avant);
+    QCOMPARE(f->LongDip->text(), "2100");
+    QVERIFY(f->ChPara->isChecked());
+    QVERIFY(!f->Ch10m->isChecked());
+    f->VerifNec->trigger();
+    QCOMPARE(f->verificationNec->Hauteur->text(), "12.5");
+    QCOMPARE(f->verificationNec->Critere->currentIndex(), 2);
+    QCOMPARE(f->verificationNec->CMax->text(), "350");
+    f->LongConseil->trigger();
+    QCOMPARE(f->longueursConseillees->EchelleMin->text(), "800");
+    if (!suiteEnAnglais())
+        QCOMPARE(f->EtatProjet->text(), "Projet : doublet.kesu");
+}
+
+// An unknown key and a bad value: the others read, the bad line said, the
+// unknown key written back on saving.
+void TstProjetFenetre::fichierEcritALaMain()
+{
+    FenetreTest f;
+    const QString chemin = QDir(f.dossier()).filePath("main.kesu");
+    QFile fichier(chemin);
+    QVERIFY(fichier.open(QIODevice::WriteOnly));
+    fichier.write("format = 1\nechelle_cm = 2500\nnec.balun = 3\nvenu_d_ailleurs = 1\n"
+                  "nec.sol = mer\nnotes = essai\n");
+    fichier.close();
+    QVERIFY(f->ouvreProjet(chemin));
+    QCOMPARE(f->LongEch->text(), "2500");
+    QCOMPARE(f.plateforme.avertissements.size(), 1);
+    QVERIFY(f.plateforme.avertissements.front().contains("3"));
+    f->LongDip->setText("1990");
+    QVERIFY(f->EnregistrerClick());
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    const QByteArray ecrit = fichier.readAll();
+    QVERIFY(ecrit.contains("venu_d_ailleurs = 1\n"));
+    QVERIFY(ecrit.contains("branche_cm = 1990\n"));
+    QVERIFY(ecrit.contains("nec.sol = mer\n"));
+    QVERIFY(ecrit.contains("notes = essai\n"));
+    QVERIFY(!ecrit.contains("nec.balun"));
+}
+
+void TstProjetFenetre::changementsNonEnregistres()
+{
+    FenetreTest f;
+    QTRY_VERIFY(f->demarrageFait());
+    QVERIFY(!f->projetModifie());
+    f->LongEch->setText("2900");
+    QVERIFY(f->projetModifie());
+    // Annuler keeps the window and the changes; "Ne pas enregistrer" lets it go.
+    f.plateforme.reponses = {Plateforme::Reponse::Annuler};
+    f->close();
+    QVERIFY(f->isVisible());
+    QCOMPARE(f.plateforme.questionsEnregistrer.size(), 1);
+    f.plateforme.reponses = {Plateforme::Reponse::Non};
+    f->close();
+    QVERIFY(!f->isVisible());
+}
+
+QTEST_MAIN(TstProjetFenetre)
+#include "tst_projet_fenetre.moc"
