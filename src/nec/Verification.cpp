@@ -162,9 +162,21 @@ QByteArray deckCommente(const Entrees &e, const QString &programme)
         QStringLiteral("Alimentation : segment 1 du fil 1, au centre entre les branches"),
     };
     QByteArray d = deck(e);
+    // NEC-2 reads a card's first 80 columns: a longer comment runs into the
+    // next card. Each one is wrapped at a word.
+    constexpr qsizetype Colonnes = 80 - 3;
     QByteArray cm;
-    for (const QString &c : cartes)
-        cm += "CM " + c.toLatin1() + '\n';
+    for (const QString &c : cartes) {
+        QString ligne;
+        for (const QString &mot : c.split(u' ', Qt::SkipEmptyParts)) {
+            if (!ligne.isEmpty() && ligne.size() + 1 + mot.size() > Colonnes) {
+                cm += "CM " + ligne.toLatin1() + '\n';
+                ligne.clear();
+            }
+            ligne += (ligne.isEmpty() ? QString() : QStringLiteral(" ")) + mot;
+        }
+        cm += "CM " + ligne.toLatin1() + '\n';
+    }
     const qsizetype apres = d.indexOf('\n') + 1;
     return d.insert(apres, cm);
 }

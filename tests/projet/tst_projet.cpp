@@ -136,9 +136,12 @@ void TstProjet::deckExporte()
     QCOMPARE(deck.code, 0);
     const Execution calcul = nec({"--sol", "mer"});
     QByteArray sansCommentaires;
-    for (const QByteArray &l : deck.sortie.toLatin1().split('\n'))
+    for (const QByteArray &l : deck.sortie.toLatin1().split('\n')) {
+        // NEC-2 reads 80 columns of a card.
+        QVERIFY2(l.size() <= 80, l.constData());
         if (!l.isEmpty() && (!l.startsWith("CM ") || l == "CM Kesu"))
             sansCommentaires += l + '\n';
+    }
     QCOMPARE(sansCommentaires, calcul.deck);
     QVERIFY(deck.sortie.contains("CM Sol : mer"));
 }
