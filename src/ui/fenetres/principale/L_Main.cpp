@@ -18,12 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 
 namespace {
