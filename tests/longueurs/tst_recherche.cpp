@@ -37,6 +37,10 @@ void TstRecherche::centresAccordes_data()
     QTest::newRow("haute, bandes entières") << L::Nec << C::Limite << K::Haute << 2.0 << true;
     QTest::newRow("basse, référence") << L::Nec << C::Limite << K::Basse << 2.0 << false;
     QTest::newRow("boîte, sans tolérance") << L::Nec << C::Boite << K::Moyenne << 0.0 << true;
+    // The tuner as a network of the default parts, at each point's frequency.
+    QTest::newRow("boîte en L, bandes entières")
+        << L::Nec << C::ReseauL << K::Moyenne << 2.0 << true;
+    QTest::newRow("boîte en T, référence") << L::Nec << C::ReseauT << K::Moyenne << 2.0 << false;
     QTest::newRow("graphe moyenne") << L::Graphe << C::Limite << K::Moyenne << 2.0 << true;
     QTest::newRow("graphe haute") << L::Graphe << C::Limite << K::Haute << 2.0 << true;
 }

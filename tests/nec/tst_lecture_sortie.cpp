@@ -32,6 +32,7 @@ private slots:
     void progression();
     void raison_data();
     void raison();
+    void diagramme();
 };
 
 // Outputs of our own nec2c runs on the decks stored beside them.
@@ -118,6 +119,30 @@ void TstLectureSortie::raison()
     QFETCH(QByteArray, texte);
     QFETCH(QByteArray, raison);
     QCOMPARE(QByteArray::fromStdString(Nec::derniereLigne(vue(texte))), raison);
+}
+
+// A pattern follows its frequency's impedance: every row's angles and total
+// gain, and the average gain with its solid angle; the next frequency, asked
+// without one, has none. A garbled row refuses the output.
+void TstLectureSortie::diagramme()
+{
+    const QByteArray texte = sortie("diagramme.out");
+    const auto z = Nec::litSortie(vue(texte));
+    QVERIFY(z);
+    QCOMPARE(z->size(), std::size_t(2));
+    QVERIFY(z->front().diagramme);
+    QVERIFY(!z->back().diagramme);
+    const Nec::Diagramme &d = *z->front().diagramme;
+    QCOMPARE(d.points.size(), std::size_t(6));
+    QCOMPARE(d.points[1].theta, 45.0);
+    QCOMPARE(d.points[1].phi, 0.0);
+    QCOMPARE(d.points[1].gainDbi, -1.84);
+    QCOMPARE(d.points[2].gainDbi, -999.99);
+    QCOMPARE(d.points[5].phi, 90.0);
+    QCOMPARE(d.gainMoyen, 1.0535);
+    QCOMPARE(d.angleSolidePi, 0.5);
+    QVERIFY(!Nec::litSortie(
+        vue(QByteArray(texte).replace("   45.00     90.00", "   45.00     9#.00"))));
 }
 
 QTEST_APPLESS_MAIN(TstLectureSortie)

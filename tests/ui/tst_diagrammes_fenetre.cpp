@@ -5,6 +5,7 @@
 #include "ui/fenetres/verification/VerificationNec.h"
 #include "ui/plateforme/AideViewer.h"
 
+#include "chart/TraceCourbes.h"
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -20,6 +21,9 @@ class TstDiagrammesFenetre : public QObject {
 private slots:
     void initTestCase();
     void calculPerimeEtFichiers();
+    void echelle_data();
+    void echelle();
+    void dessin();
 
 private:
     QTemporaryDir dossier_;
@@ -91,6 +95,72 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     QTest::keyClick(d, Qt::Key_F1);
     QCOMPARE(f.plateforme.aides.size(), 1);
     QCOMPARE(f.plateforme.aides.front().contexte, AideViewer::ContexteDiagrammes);
+}
+
+// The radio amateur's logarithmic scale: each 2 dB below the outer ring
+// shrinks the radius by 0.89; nothing goes past the ring.
+void TstDiagrammesFenetre::echelle_data()
+{
+    QTest::addColumn<double>("sousMax");
+    QTest::addColumn<double>("rayon");
+    QTest::newRow("anneau extérieur") << 0.0 << 1.0;
+    QTest::newRow("-3 dB") << -3.0 << 0.83962;
+    QTest::newRow("-10 dB") << -10.0 << 0.55841;
+    QTest::newRow("-20 dB") << -20.0 << 0.31181;
+    QTest::newRow("au-dessus du maximum") << 2.0 << 1.0;
+}
+
+void TstDiagrammesFenetre::echelle()
+{
+    QFETCH(double, sousMax);
+    QFETCH(double, rayon);
+    QVERIFY(std::abs(DessinDiagrammes::rayon(7 + sousMax, 7) - rayon) < 1e-5);
+}
+
+// A pattern at its maximum all round is drawn on the outer ring: the
+// half-circle's top and the circle's right in the band's colour.
+void TstDiagrammesFenetre::dessin()
+{
+    Rayonnement::DiagrammeBande d{{1, 80, 3650}, 3650, false, {}, {}};
+    d.coupes.travers.fill(5);
+    d.coupes.long_.fill(-999.99);
+    d.coupes.azimut.fill(5);
+    d.chiffres = {5, 45, 90, 90, 5, 5, 5, 0};
+    QImage image(900, 220, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QRectF r(0, 0, 900, 220);
+    {
+        QPainter p(&image);
+        DessinDiagrammes::rangee(p, r, d, 5, false);
+    }
+    const QColor bande = QColor::fromRgb(CouleursBandes[1]);
+    const auto proche = [&](QPointF q) {
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QPoint a = q.toPoint() + QPoint(dx, dy);
+                if (!image.rect().contains(a))
+                    continue;
+                const QColor c = image.pixelColor(a);
+                if (std::abs(c.red() - bande.red()) + std::abs(c.green() - bande.green()) +
+                        std::abs(c.blue() - bande.blue()) <
+                    60)
+                    return true;
+            }
+        return false;
+    };
+    const auto pa = DessinDiagrammes::parties(r);
+    // The elevation half-circle's centre sits on its bottom edge, less its
+    // scale's line: its top is the highest band-coloured point of the part.
+    int haut = -1;
+    for (int y = 0; y < image.height() && haut < 0; ++y)
+        if (proche(QPointF(pa.elevation.center().x(), y)))
+            haut = y;
+    // Near the top: the outer ring spans nearly the whole part's height.
+    QVERIFY2(haut > 0 && haut < pa.elevation.height() / 6, qPrintable(QString::number(haut)));
+    QVERIFY(proche(QPointF(pa.elevation.center().x() - 1, haut)));
+    QVERIFY(!proche(QPointF(pa.elevation.center().x(), pa.elevation.center().y())));
+    // The azimuth circle: its right edge at the ring, its centre bare.
+    QVERIFY(!proche(pa.azimut.center()));
 }
 
 QTEST_MAIN(TstDiagrammesFenetre)
