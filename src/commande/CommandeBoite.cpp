@@ -1,6 +1,5 @@
 #include "commande/CommandeBoite.h"
 
-#include "nec/Interruption.h"
 #include "nec/Nombres.h"
 #include "nec/TexteReseau.h"
 #include "regles/TextesBoite.h"
@@ -75,14 +74,9 @@ int ligneCommandeBoite(const QStringList &arguments, const Commande::LecteurBand
 
 int ligneCommandeBoite(const QStringList &arguments)
 {
-    QTextStream sortie(stdout);
-    QTextStream erreurs(stderr);
-    installeInterruptions();
-    return ligneCommandeBoite(arguments, Commande::litKesuIni, sortie, erreurs,
-                              [](const QByteArray &d, int n, double delaiS) {
-                                  return ExecutionNec::executeBloquant(d, n, programmeNec(),
-                                                                       delaiS);
-                              });
+    return surLeTerminal([&](QTextStream &s, QTextStream &e, const Calculateur &c) {
+        return ligneCommandeBoite(arguments, Commande::litKesuIni, s, e, c);
+    });
 }
 
 } // namespace Nec

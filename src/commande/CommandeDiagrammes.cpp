@@ -1,6 +1,5 @@
 #include "commande/CommandeDiagrammes.h"
 
-#include "nec/Interruption.h"
 #include "rayonnement/Diagrammes.h"
 #include "regles/TextesRayonnement.h"
 
@@ -38,14 +37,9 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &b
 
 int ligneCommande(const QStringList &arguments)
 {
-    QTextStream sortie(stdout);
-    QTextStream erreurs(stderr);
-    Nec::installeInterruptions();
-    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
-                         [](const QByteArray &d, int n, double delaiS) {
-                             return Nec::ExecutionNec::executeBloquant(d, n, Nec::programmeNec(),
-                                                                       delaiS);
-                         });
+    return Nec::surLeTerminal([&](QTextStream &s, QTextStream &e, const Nec::Calculateur &c) {
+        return Rayonnement::ligneCommande(arguments, Commande::litKesuIni, s, e, c);
+    });
 }
 
 } // namespace Rayonnement

@@ -455,15 +455,21 @@ int ligneCommande(const QStringList &arguments, const FichierBandes::Table &tabl
         arguments, [&] { return table; }, sortie, erreurs, calcule);
 }
 
-int ligneCommande(const QStringList &arguments)
+int surLeTerminal(const CommandeSurTerminal &commande)
 {
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
     installeInterruptions();
-    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
-                         [](const QByteArray &d, int n, double delaiS) {
-                             return ExecutionNec::executeBloquant(d, n, programmeNec(), delaiS);
-                         });
+    return commande(sortie, erreurs, [](const QByteArray &d, int n, double delaiS) {
+        return ExecutionNec::executeBloquant(d, n, programmeNec(), delaiS);
+    });
+}
+
+int ligneCommande(const QStringList &arguments)
+{
+    return surLeTerminal([&](QTextStream &s, QTextStream &e, const Calculateur &c) {
+        return ligneCommande(arguments, Commande::litKesuIni, s, e, c);
+    });
 }
 
 } // namespace Nec

@@ -105,4 +105,10 @@ int ligneCommande(const QStringList &arguments, const FichierBandes::Table &band
 // SIGTERM during the run stops nec2c and removes its folder.
 int ligneCommande(const QStringList &arguments);
 
+// A command run from a terminal: its streams, signals and the real nec2c
+// handed to `commande`, as every command of the check family runs.
+using CommandeSurTerminal =
+    std::function<int(QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)>;
+int surLeTerminal(const CommandeSurTerminal &commande);
+
 } // namespace Nec

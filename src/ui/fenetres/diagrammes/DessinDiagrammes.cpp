@@ -2,6 +2,7 @@
 
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
+#include "ui/fenetres/verification/CarteNec.h"
 
 #include <QCoreApplication>
 #include <QPainterPath>
@@ -25,11 +26,8 @@ QString tr(const char *t)
 
 QColor couleur(int k, bool grise)
 {
-    QColor c = QColor::fromRgb(CouleursBandes[k]);
-    if (grise)
-        c = QColor::fromRgbF(0.37f * c.redF() + 0.63f, 0.37f * c.greenF() + 0.63f,
-                             0.37f * c.blueF() + 0.63f);
-    return c;
+    const QColor c = QColor::fromRgb(CouleursBandes[k]);
+    return grise ? CarteNec::fanee(c) : c;
 }
 
 // The half-circle's centre and radius in its rectangle.

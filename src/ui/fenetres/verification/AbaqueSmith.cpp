@@ -20,14 +20,8 @@ constexpr double PresDuPoint = 10;
 
 QColor couleurBande(int k, bool grise)
 {
-    QColor c = QColor::fromRgb(CouleursBandes[k]);
-    if (grise) {
-        constexpr float Reste = 1 - CarteNec::Voile;
-        c = QColor::fromRgbF(Reste * c.redF() + CarteNec::Voile,
-                             Reste * c.greenF() + CarteNec::Voile,
-                             Reste * c.blueF() + CarteNec::Voile);
-    }
-    return c;
+    const QColor c = QColor::fromRgb(CouleursBandes[k]);
+    return grise ? CarteNec::fanee(c) : c;
 }
 
 } // namespace

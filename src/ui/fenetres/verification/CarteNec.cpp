@@ -64,6 +64,13 @@ void CarteNec::montre(const Nec::Resultat &resultat, std::int32_t echelleCm, boo
     update();
 }
 
+QColor CarteNec::fanee(QColor c)
+{
+    constexpr float Reste = 1 - Voile;
+    return QColor::fromRgbF(Reste * c.redF() + Voile, Reste * c.greenF() + Voile,
+                            Reste * c.blueF() + Voile);
+}
+
 void CarteNec::efface()
 {
     carte_.clear();

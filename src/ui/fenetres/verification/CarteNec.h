@@ -22,8 +22,10 @@ public:
     void efface();
     bool grise() const { return grise_; }
 
-    // How much of white veils a greyed map.
+    // How much of white veils a greyed map, and a band's colour so veiled
+    // (the table, the Smith chart and the patterns grey the same way).
     static constexpr float Voile = 0.63f;
+    static QColor fanee(QColor c);
 
     // The ladder length at a column, in cm; -1 off the strips.
     std::int32_t longueurEn(int x) const;

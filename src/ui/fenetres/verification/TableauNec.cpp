@@ -34,15 +34,6 @@ QString ouiNon(bool v)
              : QCoreApplication::translate("TableauNec", "Non");
 }
 
-// A band's colour faded toward white, as the map fades it.
-QColor fanee(QColor c)
-{
-    constexpr float Reste = 1 - CarteNec::Voile;
-    return QColor::fromRgbF(Reste * c.redF() + CarteNec::Voile,
-                            Reste * c.greenF() + CarteNec::Voile,
-                            Reste * c.blueF() + CarteNec::Voile);
-}
-
 } // namespace
 
 TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
@@ -104,7 +95,7 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
     };
     const auto pastille = [&](int r, int k) {
         const QColor couleur = QColor::fromRgb(CouleursBandes[k]);
-        item(r, 0)->setData(Qt::DecorationRole, grise ? fanee(couleur) : couleur);
+        item(r, 0)->setData(Qt::DecorationRole, grise ? CarteNec::fanee(couleur) : couleur);
     };
     // Both kinds in the band table's order.
     std::size_t i = 0;
