@@ -43,7 +43,8 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     DiagrammesNec *d = f->diagrammesNec;
     QVERIFY(d && d->isVisible());
     QVERIFY(!d->Enregistrer->isEnabled());
-    d->Calculer->click();
+    // Enter computes, as in the check's window.
+    QTest::keyClick(d, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(d->Calculer->isEnabled(), 30000);
     // Eight bands, each at its reference and, where it differs, its plan's
     // centre (80 m and 12 m have theirs at the reference).

@@ -5,6 +5,7 @@
 #include "regles/TextesNec.h"
 #include "state/EcritureFichier.h"
 #include "ui/fenetres/communs/TailleOuverture.h"
+#include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/diagrammes/DessinDiagrammes.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -174,6 +175,7 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     connecteGarde(Enregistrer, &QPushButton::clicked, this, [this] { EnregistrerClick(); });
     connecteGarde(Imprimer, &QPushButton::clicked, this, [this] { ImprimerClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    sansBoutonParDefaut(*this);
     connect(execution_, &Nec::ExecutionNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
         Progression->setValue(faites);
@@ -354,6 +356,13 @@ void DiagrammesNec::afficheEtat(const QString &texte, bool erreur)
 {
     Etat->setStyleSheet(erreur ? QStringLiteral("QLabel { color: #c00000; }") : QString());
     Etat->setText(texte);
+}
+
+void DiagrammesNec::keyPressEvent(QKeyEvent *e)
+{
+    // Enter computes, as in the NEC-2 check; Escape closes.
+    if (!traiteEntree(e, *Calculer))
+        QDialog::keyPressEvent(e);
 }
 
 void DiagrammesNec::changeEvent(QEvent *e)

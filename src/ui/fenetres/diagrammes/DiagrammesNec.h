@@ -71,6 +71,7 @@ public:
     void dessinePages(QPagedPaintDevice &support) const;
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void hideEvent(QHideEvent *e) override;
