@@ -178,30 +178,6 @@
 <context>
     <name>DiagrammesNec</name>
     <message>
-        <source>espace libre</source>
-        <translation>free space</translation>
-    </message>
-    <message>
-        <source>sol pauvre</source>
-        <translation>poor ground</translation>
-    </message>
-    <message>
-        <source>sol moyen</source>
-        <translation>average ground</translation>
-    </message>
-    <message>
-        <source>sol bon</source>
-        <translation>good ground</translation>
-    </message>
-    <message>
-        <source>eau de mer</source>
-        <translation>sea water</translation>
-    </message>
-    <message>
-        <source>sol parfait</source>
-        <translation>perfect ground</translation>
-    </message>
-    <message>
         <source>Diagrammes NEC-2</source>
         <translation>NEC-2 Patterns</translation>
     </message>

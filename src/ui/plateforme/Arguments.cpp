@@ -14,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -49,20 +50,6 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, 2, langue};
     }
 
-    // A project named on the line, as a file manager starts the program with
-    // it: the window opens it.
-    QString projet;
-    for (qsizetype i = 1; i < liste.size(); ++i)
-        if (liste[i].endsWith(QStringLiteral(".kesu"), Qt::CaseInsensitive) &&
-            !liste[i].startsWith(u'-') && !liste[i - 1].startsWith(QStringLiteral("--projet")) &&
-            !liste[i - 1].startsWith(QStringLiteral("--enregistre-projet")) &&
-            !liste.contains(QStringLiteral("--nec")) &&
-            !liste.contains(QStringLiteral("--boite")) &&
-            !liste.contains(QStringLiteral("--diagrammes")) &&
-            !liste.contains(QStringLiteral("--longueurs"))) {
-            projet = liste.takeAt(i);
-            break;
-        }
     const QCommandLineOption aide = Commande::optionAide();
     const QCommandLineOption version = Commande::optionVersion();
     const QCommandLineOption nec = Nec::optionNec();
@@ -78,6 +65,25 @@ Suite traiteArguments(int &argc, char **argv)
     const QCommandLineOption diagrammes = Rayonnement::optionDiagrammes();
     const QList<QCommandLineOption> generales{aide,       version,   nec,   boite,
                                               diagrammes, longueurs, choix, quitte};
+    // The commands without a window, one at a time.
+    const auto commandes = {&nec, &boite, &diagrammes, &longueurs};
+    const auto donnee = [&liste](const QCommandLineOption &c) {
+        return liste.contains(QStringLiteral("--") + c.names().constFirst());
+    };
+    // A project named on the line, as a file manager starts the program with
+    // it: the window opens it; not the value of an option taking a file.
+    const auto valeurDe = [](const QString &avant, const QCommandLineOption &o) {
+        return avant == QStringLiteral("--") + o.names().constFirst();
+    };
+    QString projet;
+    if (std::none_of(commandes.begin(), commandes.end(), [&](auto *c) { return donnee(*c); }))
+        for (qsizetype i = 1; i < liste.size(); ++i)
+            if (liste[i].endsWith(QStringLiteral(".kesu"), Qt::CaseInsensitive) &&
+                !liste[i].startsWith(u'-') && !valeurDe(liste[i - 1], Commande::optionProjet()) &&
+                !valeurDe(liste[i - 1], Commande::optionEnregistreProjet())) {
+                projet = liste.takeAt(i);
+                break;
+            }
     // The check's options are known here too, so that the line parses whole;
     // the check reads them again with its own help.
     QCommandLineParser parseur;
@@ -88,12 +94,12 @@ Suite traiteArguments(int &argc, char **argv)
                                     Commande::optionProjet(), Commande::optionEnregistreProjet()},
                           liste);
     // One command at a time.
-    QStringList commandes;
-    for (const QCommandLineOption *c : {&nec, &boite, &diagrammes, &longueurs})
+    QStringList donnees;
+    for (const QCommandLineOption *c : commandes)
         if (parseur.isSet(*c))
-            commandes << QStringLiteral("--") + c->names().constFirst();
-    if (commandes.size() > 1) {
-        erreurs << Textes::CommandesCombinees().arg(commandes[0], commandes[1]) << '\n';
+            donnees << QStringLiteral("--") + c->names().constFirst();
+    if (donnees.size() > 1) {
+        erreurs << Textes::CommandesCombinees().arg(donnees[0], donnees[1]) << '\n';
         return {false, false, Commande::Refus, langue};
     }
     if (parseur.isSet(longueurs))

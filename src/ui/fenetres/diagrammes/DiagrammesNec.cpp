@@ -7,6 +7,7 @@
 #include "ui/fenetres/communs/TailleOuverture.h"
 #include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/diagrammes/DessinDiagrammes.h"
+#include "ui/fenetres/verification/VerificationNec.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
 #include "ui/plateforme/Plateforme.h"
@@ -34,22 +35,6 @@ namespace {
 constexpr int LargeurImage = 1600;
 constexpr qreal DensiteImage = 2;
 constexpr int EcartRangees = 8;
-
-QString nomSol(Nec::Sol sol)
-{
-    static const char *const noms[] = {QT_TRANSLATE_NOOP("DiagrammesNec", "espace libre"),
-                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol pauvre"),
-                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol moyen"),
-                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol bon"),
-                                       QT_TRANSLATE_NOOP("DiagrammesNec", "eau de mer"),
-                                       QT_TRANSLATE_NOOP("DiagrammesNec", "sol parfait")};
-    static_assert(std::size(noms) == std::size(Nec::NomsSols));
-    QString t = QCoreApplication::translate("DiagrammesNec", noms[static_cast<int>(sol)]);
-    if (const auto c = Nec::constantes(sol))
-        t += QStringLiteral(" (εr %1, σ %2 S/m)")
-                 .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
-    return t;
-}
 
 } // namespace
 
@@ -267,9 +252,12 @@ QString DiagrammesNec::legende() const
     const QString forme =
         v ? tr("V inversé à %1°, sommet à %2 m").arg(Nec::texte(a.angleDeg), Nec::texte(a.hauteurM))
           : tr("horizontale à %1 m").arg(Nec::texte(a.hauteurM));
+    // The ground as the check's list names it, inside a sentence.
+    QString sol = VerificationNec::libelleSol(a.sol);
+    sol[0] = sol[0].toLower();
     return tr("Kesu — branche %1 cm, échelle %2 cm, %3, %4, fil de %5 mm")
         .arg(Nec::texte(a.brancheCm), QString::number(calculees_.echelleCm),
-             a.sol == Nec::Sol::Libre ? tr("dans l'espace libre") : forme, nomSol(a.sol),
+             a.sol == Nec::Sol::Libre ? tr("dans l'espace libre") : forme, sol,
              Nec::texte(a.diametreMm));
 }
 

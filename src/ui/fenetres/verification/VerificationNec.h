@@ -43,6 +43,10 @@ public:
     // over the main window's: what another window computes the same antenna from.
     static Nec::Entrees entreesReglees(Nec::Entrees e);
 
+    // A ground as the list names it, with its constants: "Sol moyen (εr 13,
+    // σ 0.005 S/m)".
+    static QString libelleSol(Nec::Sol sol);
+
     // What the map's end box takes, as when empty, for twice the ladder.
     static inline const QString Auto = QStringLiteral("auto");
 

@@ -53,7 +53,9 @@ constexpr const char *NomsAffiches[] = {QT_TRANSLATE_NOOP("VerificationNec", "Es
                                         QT_TRANSLATE_NOOP("VerificationNec", "Sol parfait")};
 static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
 
-QString libelleSol(Nec::Sol sol)
+} // namespace
+
+QString VerificationNec::libelleSol(Nec::Sol sol)
 {
     QString t = QCoreApplication::translate("VerificationNec", NomsAffiches[static_cast<int>(sol)]);
     if (const auto c = Nec::constantes(sol))
@@ -61,6 +63,8 @@ QString libelleSol(Nec::Sol sol)
                  .arg(Nec::texte(c->permittivite), Nec::texte(c->conductivite));
     return t;
 }
+
+namespace {
 
 } // namespace
 
