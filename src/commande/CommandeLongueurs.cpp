@@ -49,12 +49,12 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("echelle-min"), QStringLiteral("CM"), Textes::AideEchelleMin(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMinCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMinCm = Nec::entierOption(o, t);
+                 d.parametres.echelleMinCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
              }},
             {QStringLiteral("echelle-max"), QStringLiteral("CM"), Textes::AideEchelleMax(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMaxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMaxCm = Nec::entierOption(o, t);
+                 d.parametres.echelleMaxCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
              }},
             {QStringLiteral("tolerance"), QCoreApplication::translate("Commande", "POURCENT"),
              Textes::AideTolerance(),
@@ -71,22 +71,22 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("largeur-min"), QStringLiteral("CM"), Textes::AideLargeurMin(),
              [nombre](const Demande &d) { return nombre(d.parametres.largeurMinCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.largeurMinCm = Nec::entierOption(o, t);
+                 d.parametres.largeurMinCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
              }},
             {QStringLiteral("branche-min"), QStringLiteral("CM"), Textes::AideBrancheMin(),
              [nombre, b](const Demande &) { return nombre(b.minCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).minCm = Nec::entierOption(o, t);
+                 branches(d).minCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
              }},
             {QStringLiteral("branche-max"), QStringLiteral("CM"), Textes::AideBrancheMax(),
              [nombre, b](const Demande &) { return nombre(b.maxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).maxCm = Nec::entierOption(o, t);
+                 branches(d).maxCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
              }},
             {QStringLiteral("pas"), QStringLiteral("CM"), Textes::AidePas(),
              [nombre, b](const Demande &) { return nombre(b.pasCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).pasCm = Nec::entierOption(o, t);
+                 branches(d).pasCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
              }},
             {QStringLiteral("regle"), QCoreApplication::translate("Commande", "REGLE"),
              Textes::AideRegle().arg(Commande::enumeration(regles)),
@@ -102,7 +102,7 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("nombre"), QStringLiteral("N"), Textes::AideNombre(),
              [nombre](const Demande &d) { return nombre(d.nombre); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.nombre = Nec::entierOption(o, t);
+                 d.nombre = Nec::entierOption(o, t, {1, 1e9});
                  if (d.nombre < 1)
                      leveErreur(Textes::LongueursNombre());
              }},

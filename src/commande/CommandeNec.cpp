@@ -35,11 +35,16 @@ double reelOption(const QString &option, const QString &texte)
     return *v;
 }
 
-std::int32_t entierOption(const QString &option, const QString &texte)
+std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage)
 {
     const double v = reelOption(option, texte);
-    if (v != std::floor(v) || std::fabs(v) > 1e9)
+    if (v != std::floor(v))
         valeurIncorrecte(option, texte);
+    // A whole number too large to hold is out of its range like any other
+    // value beyond it, and said so.
+    if (std::fabs(v) > 1e9)
+        leveErreur(Textes::NecHorsPlage().arg(option, texte, texteLisible(plage.min),
+                                              texteLisible(plage.max)));
     return static_cast<std::int32_t>(v);
 }
 
@@ -54,6 +59,12 @@ struct OptionNec {
     std::function<void(Demande &, const QString &option, const QString &texte)> lit;
 };
 
+// The description with the range it states (its %1 and %2).
+QString avecPlage(const QString &description, Defauts::Plage plage)
+{
+    return description.arg(texteLisible(plage.min), texteLisible(plage.max));
+}
+
 // An accessor gives the input an option sets, from a Demande const or not:
 // the default is shown from it and the value read into it.
 template <class Champ>
@@ -66,12 +77,14 @@ OptionNec optionReelle(const char *nom, const char *valeur, const QString &descr
 }
 
 template <class Champ>
-OptionNec optionCentimetres(const char *nom, const QString &description, Champ champ)
+OptionNec optionCentimetres(const char *nom, Defauts::Plage plage, const QString &description,
+                            Champ champ)
 {
-    return {
-        QString::fromLatin1(nom), QStringLiteral("CM"), description,
-        [champ](const Demande &d) { return texte(static_cast<double>(champ(d))); },
-        [champ](Demande &d, const QString &o, const QString &t) { champ(d) = entierOption(o, t); }};
+    return {QString::fromLatin1(nom), QStringLiteral("CM"), avecPlage(description, plage),
+            [champ](const Demande &d) { return texte(static_cast<double>(champ(d))); },
+            [champ, plage](Demande &d, const QString &o, const QString &t) {
+                champ(d) = entierOption(o, t, plage);
+            }};
 }
 
 template <class Champ>
@@ -136,12 +149,6 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
             }};
 }
 
-// The description with the range it states (its %1 and %2).
-QString avecPlage(const QString &description, Defauts::Plage plage)
-{
-    return description.arg(texteLisible(plage.min), texteLisible(plage.max));
-}
-
 template <class Limites> auto &limiteDeClasse(Classe classe, Limites &l)
 {
     return classe == Classe::Basse ? l.basse : classe == Classe::Moyenne ? l.moyenne : l.haute;
@@ -163,21 +170,24 @@ const std::vector<OptionNec> &table()
             QStringLiteral("bandes"), QCoreApplication::translate("Commande", "LISTE"),
             Textes::AideBandes(), [](const Demande &) { return Textes::AideToutesBandes(); },
             [](Demande &d, const QString &o, const QString &t) {
-                // A piece that is not a band refuses the whole list, as typed.
+                // A piece that is not a band refuses the whole list, as typed;
+                // a band named twice is computed once, where it first came.
                 d.bandes.clear();
                 for (const QString &b : t.split(u',')) {
                     const auto v = nombre(b);
                     if (!v)
                         valeurIncorrecte(o, t);
-                    d.bandes.push_back({*v, b});
+                    if (std::none_of(d.bandes.begin(), d.bandes.end(),
+                                     [&](const BandeDemandee &x) { return x.bande == *v; }))
+                        d.bandes.push_back({*v, b});
                 }
             }};
         return std::vector<OptionNec>{
             optionCentimetres(
-                "branche", avecPlage(Textes::AideBranche(), Defauts::PlageBrancheCm),
+                "branche", Defauts::PlageBrancheCm, Textes::AideBranche(),
                 [](auto &d) -> auto & { return d.entrees.antenne.brancheCm; }),
             optionCentimetres(
-                "echelle", avecPlage(Textes::AideEchelle(), Defauts::PlageEchelleCm),
+                "echelle", Defauts::PlageEchelleCm, Textes::AideEchelle(),
                 [](auto &d) -> auto & { return d.entrees.echelleCm; }),
             optionReelle(
                 "coef-echelle", "VF",

@@ -41,7 +41,9 @@ struct Demande {
 // a text that is not one throws the message naming the option and the text.
 [[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte);
 double reelOption(const QString &option, const QString &texte);
-std::int32_t entierOption(const QString &option, const QString &texte);
+// A whole number beyond what it can hold is refused with `plage`, the range
+// the value must keep.
+std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage);
 
 // The main window's start-up values: what an absent option leaves.
 Demande demandeParDefaut();

@@ -201,8 +201,23 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
     }
     if (parseur.isSet(optionEnregistreProjet())) {
         const QString chemin = parseur.value(optionEnregistreProjet());
+        // A project of a newer Kesu is not written over with this one's
+        // format: the window opens it read-only for the same reason.
         QString raison;
-        if (!Projet::enregistre(chemin, projetDeLaLigne(parseur, projet, longueurs), raison)) {
+        if (const auto existant = Projet::charge(chemin, raison)) {
+            if (const Projet::Lecture l = Projet::lit(*existant); l.lectureSeule) {
+                erreurs << Textes::ProjetNonEnregistre().arg(chemin,
+                                                             Textes::ProjetPlusRecentConserve()
+                                                                 .arg(l.fichier.format)
+                                                                 .arg(Projet::Format))
+                        << '\n';
+                return Echec;
+            }
+        }
+        raison.clear();
+        // What the project held, and what the line itself typed: the
+        // project's inputs that the parser was handed are in it already.
+        if (!Projet::enregistre(chemin, projetDeLaLigne(tapee, projet, longueurs), raison)) {
             erreurs << Textes::ProjetNonEnregistre().arg(chemin, raison) << '\n';
             return Echec;
         }
@@ -272,8 +287,12 @@ Projet::Fichier projetDeLaLigne(const QCommandLineParser &parseur, Projet::Fichi
             base.pose(QString::fromLatin1(c.nom), c.genre == Projet::Genre::Choix
                                                       ? valeur(c.option).toLower()
                                                       : valeur(c.option));
-    if (donnee("bandes"))
-        base.pose(QStringLiteral("bandes"), valeur("bandes").split(u',').join(u' '));
+    if (donnee("bandes")) {
+        // Each band once, as the command computes it.
+        QStringList bandes = valeur("bandes").split(u',');
+        bandes.removeDuplicates();
+        base.pose(QStringLiteral("bandes"), bandes.join(u' '));
+    }
     if (donnee("branche-min") || donnee("branche-max") || donnee("pas"))
         base.pose(QStringLiteral("longueurs.chercher_branche"), QStringLiteral("oui"));
     if (donnee("classe")) {

@@ -145,6 +145,12 @@ inline QString FichierNonMisEnPlace()
         "Textes",
         "le fichier écrit n'a pas pu prendre son nom dans le dossier, rien n'a été enregistré");
 }
+inline QString FichierNonOrdinaire()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "ce nom désigne un périphérique ou un tube, pas un fichier : il est laissé tel quel");
+}
 inline QString ImageTropGrande()
 {
     return QCoreApplication::translate("Textes",

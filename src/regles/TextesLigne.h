@@ -35,6 +35,11 @@ inline QString OptionSansNec()
 {
     return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --nec");
 }
+// %1 is an option, %2 the commands it goes with ("--nec, --boite ou --diagrammes").
+inline QString OptionSansCommande()
+{
+    return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec %2");
+}
 // A command's band table missing: the window's own message first, then %1,
 // the working folder, and how to get the default table.
 inline QString FichierBandesIntrouvableLigne()

@@ -54,6 +54,13 @@ inline QString ProjetPlusRecent()
                   "format %2, qui garde aussi ce que ce Kesu ne connaît pas.");
 }
 // %1 the file, %2 the reason.
+// The reason a command keeps a project of a newer Kesu: %1 its format, %2 this one's.
+inline QString ProjetPlusRecentConserve()
+{
+    return QCoreApplication::translate(
+        "Textes", "il vient d'un Kesu plus récent (format %1, celui-ci écrit le format %2) ; "
+                  "il est conservé tel quel, enregistrez sous un autre nom");
+}
 inline QString ProjetIllisible()
 {
     return QCoreApplication::translate("Textes", "Impossible d'ouvrir le projet %1 : %2");

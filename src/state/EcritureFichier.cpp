@@ -8,6 +8,11 @@
 
 EchecEcriture EcritEnUneFois(const QString &chemin, const QByteArray &octets)
 {
+    // Renaming over /dev/null or a named pipe would put a file in its place
+    // (root may do it): such a destination is only ever refused.
+    const QFileInfo destination(chemin);
+    if (destination.exists() && !destination.isDir() && !destination.isFile())
+        return EchecEcriture::NonOrdinaire;
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly))
         return EchecEcriture::Ouverture;
@@ -47,6 +52,8 @@ QString RaisonEchec(EchecEcriture echec, const QString &chemin, bool existait)
         return existait ? Textes::EcritureInterrompueConserve() : Textes::EcritureInterrompue();
     case EchecEcriture::Remplacement:
         return existait ? Textes::FichierNonRemplace() : Textes::FichierNonMisEnPlace();
+    case EchecEcriture::NonOrdinaire:
+        return Textes::FichierNonOrdinaire();
     }
     return {};
 }

@@ -11,12 +11,15 @@ enum class EchecEcriture {
     Ouverture,    // the temporary file beside the destination cannot be created
     Ecriture,     // the bytes did not all reach it (disk full, size limit)
     Remplacement, // it cannot take the destination's place
+    NonOrdinaire, // the destination is a device, a pipe or a socket (or a link to one)
 };
 
 // Writes the bytes to a temporary file in the destination's folder, which then
 // replaces the destination in one step: a failure leaves neither a partial
-// file nor a damaged earlier one. The band table, the saved pictures and the
-// exported tables are all written this way.
+// file nor a damaged earlier one. A destination that is not a plain file (a
+// device, a pipe; a link is followed) is refused, never replaced by a file.
+// Every file the program writes goes through here: the band table, projects,
+// pictures, PDFs, exported tables and decks, the kept results.
 EchecEcriture EcritEnUneFois(const QString &chemin, const QByteArray &octets);
 
 // Why writing `chemin` failed, in words for the user; `existait` says whether

@@ -2,11 +2,13 @@
 #include "nec/Ligne.h"
 #include "nec/Moteur.h"
 #include "nec/Nombres.h"
+#include "projet/FichierProjet.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesLigne.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
+#include "regles/TextesProjet.h"
 #include "regles/Version.h"
 #include <QFileInfo>
 
@@ -105,6 +107,7 @@ private slots:
     void impedanceEnCSuitLaLigne();
     void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
+    void projetEnregistre();
 };
 
 void TstLigneCommande::colonnes()
@@ -283,6 +286,10 @@ void TstLigneCommande::mauvaisesOptions_data()
         << Textes::NecValeurIncorrecte().arg("--bandes", "80,,40") << true;
     QTest::newRow("empty value") << QStringList{"--z0="}
                                  << Textes::NecValeurIncorrecte().arg("--z0", "") << true;
+    // A whole number too large to hold is out of range like any other.
+    QTest::newRow("1e308 cm") << QStringList{"--branche", "1e308"}
+                              << Textes::NecHorsPlage().arg("--branche", "1e308", "10", "50000")
+                              << true;
 }
 
 void TstLigneCommande::mauvaisesOptions()
@@ -387,6 +394,16 @@ void TstLigneCommande::programme_data()
         << QStringList{"--boite", "-h"} << 0 << "--tension-max <V>" << QString();
     QTest::newRow("check's option without --nec")
         << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec().arg("--z0") + u'\n';
+    // A command's own option alone would be dropped by the window.
+    for (const auto &[option, avec] :
+         {std::pair{"--deck", "--nec"},
+          {"--points-diagramme", "--diagrammes"},
+          {"--projet=p.kesu", "--nec, --boite, --diagrammes ou --longueurs"},
+          {"--enregistre-projet=p.kesu", "--nec, --boite, --diagrammes ou --longueurs"}})
+        QTest::newRow(option) << QStringList{option} << 2 << QString()
+                              << Textes::OptionSansCommande().arg(
+                                     QString(option).section(u'=', 0, 0), avec) +
+                                     u'\n';
     QTest::newRow("good options, then Kesu.ini looked for")
         << QStringList{"--nec", "--sol", "MER"} << 1 << QString()
         << Textes::FichierBandesIntrouvableLigne().arg("%1") + u'\n';
@@ -542,6 +559,47 @@ void TstLigneCommande::pointDecimalSousLocaleFrancaise()
     QVERIFY(e.sortie.contains("100.00,0.00"));
     if (!cLocale)
         qInfo("no French C locale here: the Qt default locale only was French");
+}
+
+// The project a line saves holds what the line typed and what the project it
+// read held, nothing more; a band typed twice is computed and kept once; a
+// project of a newer Kesu is never written over.
+void TstLigneCommande::projetEnregistre()
+{
+    QTemporaryDir dossier;
+    const QString projet = dossier.filePath("p.kesu");
+    Execution e = execute({"--enregistre-projet", projet});
+    QCOMPARE(e.code, 0);
+    QFile f(projet);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const Projet::Fichier vide = Projet::lit(f.readAll()).fichier;
+    f.close();
+    for (const char *cle : {"classe", "nec.critere", "bandes", "nec.z0_ohm"})
+        QVERIFY2(!vide.valeur(cle), cle);
+
+    e = execute(
+        {"--projet", projet, "--bandes", "40,20,40", "--z0", "600", "--enregistre-projet", projet});
+    QCOMPARE(e.code, 0);
+    QCOMPARE(lignes(e.sortie).size(), 3); // the header, 40 m and 20 m
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const Projet::Fichier lu = Projet::lit(f.readAll()).fichier;
+    f.close();
+    QCOMPARE(lu.valeur("nec.z0_ohm"), "600");
+    QCOMPARE(lu.valeur("bandes"), "40 20");
+    for (const char *cle : {"classe", "nec.critere", "branche_cm"})
+        QVERIFY2(!lu.valeur(cle), cle);
+
+    const QByteArray plusRecent = "format = 2\nbranche_cm = 2000\n";
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(plusRecent);
+    f.close();
+    e = execute({"--projet", projet, "--enregistre-projet", projet});
+    QCOMPARE(e.code, 1);
+    QCOMPARE(e.erreurs, Textes::ProjetNonEnregistre().arg(
+                            projet, Textes::ProjetPlusRecentConserve().arg(2).arg(1)) +
+                            u'\n');
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), plusRecent);
 }
 
 QTEST_GUILESS_MAIN(TstLigneCommande)

@@ -1,11 +1,16 @@
 #include "DefautsTest.h"
 #include "regles/Erreurs.h"
+#include "state/EcritureFichier.h"
 #include "state/FichierBandes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <qplatformdefs.h>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using FichierBandes::Table;
 
@@ -40,6 +45,8 @@ private slots:
     void sauveRemplaceSansLaisserDeTemporaire();
     void sauveEchoueSansToucherLeFichier();
     void sauveRefuseCeQueLeFichierNeGardePas();
+    void ecritJamaisSurUnFichierSpecial_data();
+    void ecritJamaisSurUnFichierSpecial();
 };
 
 void TstFichierBandes::lectureAcceptee_data()
@@ -209,4 +216,46 @@ void TstFichierBandes::sauveRefuseCeQueLeFichierNeGardePas()
 }
 
 QTEST_APPLESS_MAIN(TstFichierBandes)
+// A device, a named pipe, or a link to one is refused with its reason and left
+// as it was: renaming a file over it (root may) would replace the node.
+void TstFichierBandes::ecritJamaisSurUnFichierSpecial_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<bool>("lien");
+    QTest::newRow("named pipe") << "tube" << false;
+    QTest::newRow("link to a pipe") << "tube" << true;
+    QTest::newRow("link to /dev/null") << "/dev/null" << true;
+}
+
+void TstFichierBandes::ecritJamaisSurUnFichierSpecial()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, nom);
+    QFETCH(bool, lien);
+    QTemporaryDir dossier;
+    QString cible = nom;
+    if (!nom.startsWith(u'/')) {
+        cible = dossier.filePath(nom);
+        QCOMPARE(mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
+    }
+    QString chemin = cible;
+    if (lien) {
+        chemin = dossier.filePath("lien");
+        QVERIFY(QFile::link(cible, chemin));
+    }
+    QCOMPARE(EcritEnUneFois(chemin, "80 3650\r\n"), EchecEcriture::NonOrdinaire);
+    QCOMPARE(RaisonEchec(EchecEcriture::NonOrdinaire, chemin, true), Textes::FichierNonOrdinaire());
+    QT_STATBUF etat;
+    QCOMPARE(QT_LSTAT(QFile::encodeName(chemin).constData(), &etat), 0);
+    QCOMPARE(S_ISLNK(etat.st_mode), lien);
+    QCOMPARE(QT_STAT(QFile::encodeName(cible).constData(), &etat), 0);
+    QVERIFY(!S_ISREG(etat.st_mode));
+    QCOMPARE(
+        QDir(dossier.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size(),
+        QDir(dossier.path()).entryList(QDir::System | QDir::NoDotAndDotDot).size());
+#else
+    QSKIP("named pipes and links are Unix's");
+#endif
+}
+
 #include "tst_fichierbandes.moc"

@@ -110,14 +110,37 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, Nec::ligneCommandeBoite(liste.mid(1)), langue};
     if (parseur.isSet(diagrammes))
         return {false, false, Rayonnement::ligneCommande(liste.mid(1)), langue};
+    if (!faute.isEmpty()) {
+        erreurs << faute << '\n';
+        return {false, false, Commande::Refus, langue};
+    }
+    // An option of a command given without it would be silently ignored by
+    // the window: it is refused with the commands it goes with.
+    const auto noms = [](const QList<const QCommandLineOption *> &c) {
+        QStringList r;
+        for (const QCommandLineOption *o : c)
+            r << QStringLiteral("--") + o->names().constFirst();
+        return Commande::enumeration(r);
+    };
+    const QList<std::pair<QCommandLineOption, QString>> propres{
+        {Nec::optionDeck(), noms({&nec})},
+        {Rayonnement::optionPoints(), noms({&diagrammes})},
+        {Commande::optionProjet(), noms({&nec, &boite, &diagrammes, &longueurs})},
+        {Commande::optionEnregistreProjet(), noms({&nec, &boite, &diagrammes, &longueurs})},
+    };
+    QString sansCommande;
+    for (const auto &[o, avec] : propres)
+        if (sansCommande.isEmpty() && parseur.isSet(o))
+            sansCommande = Textes::OptionSansCommande().arg(
+                QStringLiteral("--") + o.names().constFirst(), avec);
     const QString sansNec = Nec::optionNecDonnee(parseur);
     const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
-    if (!faute.isEmpty() || !sansNec.isEmpty() || !sansLongueurs.isEmpty()) {
-        erreurs << (!faute.isEmpty()     ? faute
-                    : !sansNec.isEmpty() ? Textes::OptionSansNec().arg(sansNec)
-                                         : Textes::OptionSansLongueurs().arg(sansLongueurs))
+    if (!sansNec.isEmpty() || !sansLongueurs.isEmpty() || !sansCommande.isEmpty()) {
+        erreurs << (!sansNec.isEmpty()         ? Textes::OptionSansNec().arg(sansNec)
+                    : !sansLongueurs.isEmpty() ? Textes::OptionSansLongueurs().arg(sansLongueurs)
+                                               : sansCommande)
                 << '\n';
-        return {false, false, 2, langue};
+        return {false, false, Commande::Refus, langue};
     }
     if (parseur.isSet(aide)) {
         sortie << Commande::aide(Textes::AideUtilisationKesu(), Textes::AideKesu(), generales);
