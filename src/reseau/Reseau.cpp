@@ -104,9 +104,11 @@ Candidat candidatT(const Pieces &p, Complexe z, double omega, double c2)
     const double u = racineHaute(Z0Emetteur * (a * a + 1), 2 * Z0Emetteur * (g * a - b) - (a + q),
                                  Z0Emetteur * (g * g + b * b) - g + b * q);
     if (std::isnan(u)) {
-        // C2 leaves too much resistance for the shunt coil to bring down.
+        // C2 leaves too much resistance for the shunt coil to bring down:
+        // a load still inductive past C2 wants more of its reactance, so a
+        // smaller C2, and one already capacitive a larger C2.
         c.ecart = Impossible;
-        c.limite = z.imag() - x2 > 0 ? Limite::C2Max : Limite::C2Min;
+        c.limite = z.imag() - x2 > 0 ? Limite::C2Min : Limite::C2Max;
         return c;
     }
     const Complexe y2(g + a * u, b - u);

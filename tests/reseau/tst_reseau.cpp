@@ -246,6 +246,9 @@ void TstReseau::limites_data()
         << int(Type::L) << 50.0 << -400.0 << 3.6e6 << 100.0 << int(Limite::C2Min);
     QTest::newRow("T, haute impédance à 1500 W")
         << int(Type::T) << 3000.0 << 0.0 << 3.6e6 << 1500.0 << int(Limite::Tension);
+    // Only C2 below its 10 pF (7.4 pF) cancels so much inductance.
+    QTest::newRow("T, 40 m, 2 + j3000 : C2 sous son minimum")
+        << int(Type::T) << 2.0 << 3000.0 << 7.1e6 << 100.0 << int(Limite::C2Min);
     QTest::newRow("T sert") << int(Type::T) << 200.0 << 100.0 << 14.2e6 << 100.0
                             << int(Limite::Aucune);
 }
@@ -266,6 +269,28 @@ void TstReseau::limites()
     const Reglage g = regle(p, {r, x}, f);
     QCOMPARE(int(g.limite), limite);
     QCOMPARE(accordable(p, {r, x}, f), limite == int(Limite::Aucune));
+    // The part named is the one in the way: moving that end of its range
+    // far out finds a setting.
+    Pieces large = p;
+    switch (static_cast<Limite>(limite)) {
+    case Limite::C1Min:
+    case Limite::C2Min:
+        large.cMinPf /= 1000;
+        break;
+    case Limite::C1Max:
+    case Limite::C2Max:
+        large.cMaxPf *= 1000;
+        break;
+    case Limite::LMin:
+        large.lMinUh /= 1000;
+        break;
+    case Limite::LMax:
+        large.lMaxUh *= 1000;
+        break;
+    default:
+        return;
+    }
+    QVERIFY(regle(large, {r, x}, f).trouve);
 }
 
 QTEST_GUILESS_MAIN(TstReseau)
