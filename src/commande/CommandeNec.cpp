@@ -486,6 +486,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     }
     // The bands computed are written; each one left out is named with its
     // reason, and the exit status says the table is not whole.
+    const auto &zB = std::get<std::vector<ImpedanceB>>(bilan);
     Resultat r = evalue(e, zB);
     try {
         sortie << QString::fromUtf8(tableSansFaute(commande, e, zB, r, parseur));
