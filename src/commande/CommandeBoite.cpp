@@ -15,19 +15,14 @@ const QString EnTete = QStringLiteral(
     "bande,frequence_khz,r_c,x_c,reseau,c1_pf,l_uh,c2_pf,perte_boite_db,puissance_bobine_w,"
     "tension_c1_v,tension_c2_v,courant_bobine_a,accordable,limite");
 
-// A part the network lacks, or a setting not found, leaves its column empty.
-QString valeur(double v, int decimales)
-{
-    return std::isfinite(v) ? texte(v, decimales) : QString();
-}
-
 QString ligne(const BandeVerifiee &b, double kHz, Complexe zC, const Reseau::Reglage &r)
 {
-    const auto si = [&r](double v, int d) { return r.trouve ? valeur(v, d) : QString(); };
+    // A part the network lacks, or a setting not found, leaves its column empty.
+    const auto si = [&r](double v, int d) { return r.trouve ? champOuVide(v, d) : QString(); };
     return QStringList{QString::number(b.bande),
-                       texte(kHz),
-                       texte(zC.real(), 2),
-                       texte(zC.imag(), 2),
+                       champ(kHz),
+                       champ(zC.real(), 2),
+                       champ(zC.imag(), 2),
                        nomMontage(r.montage),
                        si(r.c1Pf, 2),
                        si(r.lUh, 3),
@@ -65,11 +60,10 @@ QByteArray csvBoite(const Entrees &e, const std::vector<ImpedanceB> &zB, const R
 int ligneCommandeBoite(const QStringList &arguments, const Commande::LecteurBandes &bandes,
                        QTextStream &sortie, QTextStream &erreurs, const Calculateur &calcule)
 {
-    return commandeCalculee(
-        {optionBoite(), Textes::AideUtilisationBoite(), Textes::AideBoite(),
-         [](const Entrees &e, const std::vector<ImpedanceB> &zB, const Resultat &r,
-            const QCommandLineParser &) { return csvBoite(e, zB, r); }},
-        arguments, bandes, sortie, erreurs, calcule);
+    return commandeCalculee({optionBoite(), Textes::AideUtilisationBoite(), Textes::AideBoite(),
+                             [](const Entrees &e, const std::vector<ImpedanceB> &zB, Resultat &r,
+                                const QCommandLineParser &) { return csvBoite(e, zB, r); }},
+                            arguments, bandes, sortie, erreurs, calcule);
 }
 
 int ligneCommandeBoite(const QStringList &arguments)

@@ -20,19 +20,23 @@ QCommandLineOption optionPoints()
 int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &bandes,
                   QTextStream &sortie, QTextStream &erreurs, const Nec::Calculateur &calcule)
 {
-    return Nec::commandeCalculee({optionDiagrammes(),
-                                  Textes::AideUtilisationDiagrammes(),
-                                  Textes::AideDiagrammes(),
-                                  [](const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB,
-                                     const Nec::Resultat &, const QCommandLineParser &parseur) {
-                                      const auto d = lit(e, zB);
-                                      return parseur.isSet(optionPoints()) ? csvPoints(d)
-                                                                           : csvChiffres(d);
-                                  },
-                                  {optionPoints()},
-                                  deck,
-                                  nombreFrequences},
-                                 arguments, bandes, sortie, erreurs, calcule);
+    return Nec::commandeCalculee(
+        {optionDiagrammes(),
+         Textes::AideUtilisationDiagrammes(),
+         Textes::AideDiagrammes(),
+         [](const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB, Nec::Resultat &r,
+            const QCommandLineParser &parseur) {
+             // The bands the check kept, less those
+             // whose patterns cannot be used.
+             Lecture l = lit(e, zB, r);
+             r.echecs.insert(r.echecs.end(), l.echecs.begin(), l.echecs.end());
+             return parseur.isSet(optionPoints()) ? csvPoints(l.diagrammes)
+                                                  : csvChiffres(l.diagrammes);
+         },
+         {optionPoints()},
+         deck,
+         nombreFrequences},
+        arguments, bandes, sortie, erreurs, calcule);
 }
 
 int ligneCommande(const QStringList &arguments)

@@ -389,11 +389,62 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     return commandeCalculee({optionNec(),
                              Textes::AideUtilisationNec(),
                              Textes::AideNec(),
-                             [](const Entrees &, const std::vector<ImpedanceB> &, const Resultat &r,
+                             [](const Entrees &, const std::vector<ImpedanceB> &, Resultat &r,
                                 const QCommandLineParser &) { return csv(r.lignes); },
                              {optionDeck()}},
                             arguments, litBandes, sortie, erreurs, calcule);
 }
+
+namespace {
+
+// The command's table, each band it cannot write left out: when the whole
+// table throws, each band is written alone to find those to blame, and the
+// table is written again without them. r.echecs ends in the bands' order.
+QByteArray tableSansFaute(const CommandeCalculee &commande, const Entrees &e,
+                          const std::vector<ImpedanceB> &zB, Resultat &r,
+                          const QCommandLineParser &parseur)
+{
+    const auto enOrdre = [&] {
+        const auto rang = [&](const BandeEchouee &b) {
+            return std::find(e.bandes.begin(), e.bandes.end(), b.bande) - e.bandes.begin();
+        };
+        std::stable_sort(r.echecs.begin(), r.echecs.end(),
+                         [&](const auto &a, const auto &b) { return rang(a) < rang(b); });
+    };
+    Resultat essai = r;
+    try {
+        QByteArray t = commande.ecrit(e, zB, essai, parseur);
+        r = std::move(essai);
+        enOrdre();
+        return t;
+    } catch (const KesuErreur &) {
+        if (r.lignes.empty())
+            throw;
+    }
+    Resultat gardes = r;
+    gardes.lignes.clear();
+    gardes.carte.clear();
+    for (std::size_t i = 0; i < r.lignes.size(); ++i) {
+        Resultat seule = r;
+        seule.lignes = {r.lignes[i]};
+        seule.carte = {r.carte[i]};
+        seule.echecs.clear();
+        try {
+            commande.ecrit(e, zB, seule, parseur);
+            gardes.lignes.push_back(r.lignes[i]);
+            gardes.carte.push_back(r.carte[i]);
+        } catch (const KesuErreur &erreur) {
+            gardes.echecs.push_back({r.lignes[i].bande, erreur.texte()});
+        }
+    }
+    // A fault that no band alone explains ends the command.
+    QByteArray t = commande.ecrit(e, zB, gardes, parseur);
+    r = std::move(gardes);
+    enOrdre();
+    return t;
+}
+
+} // namespace
 
 int commandeCalculee(const CommandeCalculee &commande, const QStringList &arguments,
                      const Commande::LecteurBandes &litBandes, QTextStream &sortie,
@@ -446,9 +497,9 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     // The bands computed are written; each one left out is named with its
     // reason, and the exit status says the table is not whole.
     const auto &zB = std::get<std::vector<ImpedanceB>>(bilan);
-    const Resultat r = evalue(e, zB);
+    Resultat r = evalue(e, zB);
     try {
-        sortie << QString::fromUtf8(commande.ecrit(e, zB, r, parseur));
+        sortie << QString::fromUtf8(tableSansFaute(commande, e, zB, r, parseur));
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Echec;

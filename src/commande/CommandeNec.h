@@ -74,13 +74,19 @@ void completeBandes(Entrees &e, const std::vector<BandeDemandee> &demandees,
                     const FichierBandes::Table &table);
 
 // A command that computes the antenna as --nec does, with the same options,
-// checks and exit codes, and writes its own table from the answers.
-// Its table may throw a KesuErreur, which ends it with Echec.
+// checks and exit codes, and writes its own table from the answers: the rows
+// of the bands the check kept (Resultat::lignes), every other band named on
+// the error stream with its reason, exit status 1.
 struct CommandeCalculee {
     QCommandLineOption option; // "--nec", "--boite", "--diagrammes"
     QString utilisation;
     QString description;
-    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB, const Resultat &,
+    // The table of the bands in lignes. A band it cannot write for a reason
+    // of its own goes to echecs; a KesuErreur it throws (a value that is not
+    // finite, see champ) leaves out the band whose rows throw it, with the
+    // error as its reason, and ends the command with Echec when no band
+    // is to blame.
+    std::function<QByteArray(const Entrees &, const std::vector<ImpedanceB> &zB, Resultat &,
                              const QCommandLineParser &)>
         ecrit;
     QList<QCommandLineOption> propres = {}; // the options of this command alone

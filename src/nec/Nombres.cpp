@@ -1,6 +1,7 @@
 #include "nec/Nombres.h"
 
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 
 #include <algorithm>
@@ -37,6 +38,25 @@ QString texte(double v, int decimales)
     const bool zero =
         std::all_of(t.begin() + 1, t.end(), [](QChar c) { return c == u'0' || c == u'.'; });
     return t.startsWith(u'-') && zero ? t.mid(1) : t;
+}
+
+QString champ(double v)
+{
+    if (!std::isfinite(v))
+        leveErreur(Textes::ValeurNonFinie());
+    return texte(v);
+}
+
+QString champ(double v, int decimales)
+{
+    if (!std::isfinite(v))
+        leveErreur(Textes::ValeurNonFinie());
+    return texte(v, decimales);
+}
+
+QString champOuVide(double v, int decimales)
+{
+    return std::isnan(v) ? QString() : champ(v, decimales);
 }
 
 QString texteSignificatif(double v, int chiffres)

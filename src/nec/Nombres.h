@@ -20,6 +20,15 @@ QString texteSignificatif(double v, int chiffres);
 QString texteLisible(double v);
 // At most that many decimals, without trailing zeros: for numbers in messages.
 QString texteArrondi(double v, int decimales);
+// A number in a CSV field, shortest or with that many decimals. A table
+// never holds "nan" or "inf", which no spreadsheet reads as the failure it
+// is: a value that is not finite throws, and the command leaves out the band
+// of the row it was writing.
+QString champ(double v);
+QString champ(double v, int decimales);
+// The same for a value that may be absent (NaN): an empty field then, as a
+// part the network lacks. An infinite value is no absence: it throws.
+QString champOuVide(double v, int decimales);
 // The whole text (spaces around allowed, a decimal comma accepted) as a finite
 // number, or nothing.
 std::optional<double> nombre(const QString &texte);

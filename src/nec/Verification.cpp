@@ -393,6 +393,7 @@ Resultat evalue(const Entrees &e, const std::vector<ImpedanceB> &zB, const Resul
             t.accordableBande = t.accordableBande && accordableC(e, zCf, kHz * 1e3);
             etendRangeeNec(e, z, kHz * 1e3, c.libreNecBande, nullptr);
         }
+        fini = fini && std::isfinite(t.rosBoite) && std::isfinite(t.rosBoiteMaxBande);
         if (!fini) {
             r.echecs.push_back({b, Textes::NecLigneNonFinie()});
             continue;
@@ -417,21 +418,21 @@ QStringList champs(const LigneTableau &l)
 {
     return {QString::number(l.bande.bande),
             QString::number(l.bande.frequenceKHz),
-            texte(l.zB.real(), 2),
-            texte(l.zB.imag(), 2),
-            texte(l.zC.real(), 2),
-            texte(l.zC.imag(), 2),
-            texte(std::abs(l.zC), 2),
-            texte(l.ros, 3),
+            champ(l.zB.real(), 2),
+            champ(l.zB.imag(), 2),
+            champ(l.zC.real(), 2),
+            champ(l.zC.imag(), 2),
+            champ(std::abs(l.zC), 2),
+            champ(l.ros, 3),
             QString::number(l.accordableNec ? 1 : 0),
             QString::number(l.accordableGraphe ? 1 : 0),
             QString::number(l.accordableBande ? 1 : 0),
-            texte(l.rosBoite, 3),
-            texte(l.rosBoiteMaxBande, 3),
-            texte(l.perteDb, 3),
-            texte(l.rendementPct, 1),
-            texte(l.libreATortPct, 1),
-            texte(l.interditATortPct, 1)};
+            champ(l.rosBoite, 3),
+            champ(l.rosBoiteMaxBande, 3),
+            champ(l.perteDb, 3),
+            champ(l.rendementPct, 1),
+            champ(l.libreATortPct, 1),
+            champ(l.interditATortPct, 1)};
 }
 
 const QString EnTeteTableau =

@@ -2,12 +2,14 @@
 
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "regles/TextesRayonnement.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace Rayonnement {
 
@@ -217,14 +219,89 @@ QByteArray deck(const Nec::Entrees &e)
     return r;
 }
 
-std::vector<DiagrammeBande> lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB)
+std::size_t directionsDemandees(const Nec::Entrees &e)
 {
-    std::vector<DiagrammeBande> r;
-    for (const FrequenceDiagramme &f : frequences(e)) {
-        if (f.reponse >= zB.size() || !zB[f.reponse].diagramme)
-            leveErreur(Textes::DiagrammeAbsent().arg(Nec::texte(f.frequenceKHz / 1000)));
-        r.push_back(analyse(e.bandes[f.bande], f, zB[f.reponse], e.antenne.sol == Nec::Sol::Libre));
+    // Each RP card asks its NTH times NPH directions.
+    std::size_t n = 0;
+    for (const QByteArray &l : cartes(e).split('\n')) {
+        const QList<QByteArray> c = l.split(' ');
+        if (c.size() > 3 && c[0] == "RP")
+            n += static_cast<std::size_t>(c[2].toInt()) * static_cast<std::size_t>(c[3].toInt());
     }
+    return n;
+}
+
+namespace {
+
+// Why the pattern at f cannot be used, or nothing.
+std::optional<QString> fauteDiagramme(const std::vector<Nec::ImpedanceB> &zB,
+                                      const FrequenceDiagramme &f, std::size_t demandees,
+                                      bool libre)
+{
+    const QString mhz = Nec::texte(f.frequenceKHz / 1000);
+    if (f.reponse >= zB.size() || zB[f.reponse].manquante)
+        return Textes::NecSansReponse().arg(mhz);
+    const Nec::Diagramme *d = zB[f.reponse].diagramme.get();
+    if (!d)
+        return Textes::DiagrammeAbsent().arg(mhz);
+    if (d->points.size() != demandees)
+        return Textes::DiagrammeIncomplet().arg(mhz).arg(d->points.size()).arg(demandees);
+    const bool fini = std::all_of(d->points.begin(), d->points.end(), [](const Nec::PointGain &p) {
+        return std::isfinite(p.theta) && std::isfinite(p.phi) && std::isfinite(p.gainDbi);
+    });
+    // Over a ground, the average gain tells the ground's share.
+    if (!fini || (!libre && !std::isfinite(d->gainMoyen)))
+        return Textes::DiagrammeNonFini().arg(mhz);
+    return std::nullopt;
+}
+
+void enOrdre(const Nec::Entrees &e, std::vector<Nec::BandeEchouee> &echecs)
+{
+    const auto rang = [&](const Nec::BandeEchouee &b) {
+        return std::find(e.bandes.begin(), e.bandes.end(), b.bande) - e.bandes.begin();
+    };
+    std::stable_sort(echecs.begin(), echecs.end(),
+                     [&](const auto &a, const auto &b) { return rang(a) < rang(b); });
+}
+
+} // namespace
+
+Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB,
+            const Nec::Resultat &controle)
+{
+    Lecture r;
+    const bool libre = e.antenne.sol == Nec::Sol::Libre;
+    const std::size_t demandees = directionsDemandees(e);
+    const std::vector<FrequenceDiagramme> fs = frequences(e);
+    for (std::size_t j = 0; j < e.bandes.size(); ++j) {
+        const Nec::BandeVerifiee &b = e.bandes[j];
+        if (std::none_of(controle.lignes.begin(), controle.lignes.end(),
+                         [&](const Nec::LigneTableau &l) { return l.bande == b; }))
+            continue;
+        std::vector<DiagrammeBande> bande;
+        std::optional<QString> faute;
+        for (const FrequenceDiagramme &f : fs) {
+            if (f.bande != j || faute)
+                continue;
+            faute = fauteDiagramme(zB, f, demandees, libre);
+            if (!faute)
+                bande.push_back(analyse(b, f, zB[f.reponse], libre));
+        }
+        if (faute)
+            r.echecs.push_back({b, *faute});
+        else
+            r.diagrammes.insert(r.diagrammes.end(), bande.begin(), bande.end());
+    }
+    return r;
+}
+
+Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB)
+{
+    // The check's verdict alone: the ladder's map is not needed.
+    const Nec::Resultat controle = Nec::evalue(e, zB, nullptr, false);
+    Lecture r = lit(e, zB, controle);
+    r.echecs.insert(r.echecs.end(), controle.echecs.begin(), controle.echecs.end());
+    enOrdre(e, r.echecs);
     return r;
 }
 
@@ -235,11 +312,11 @@ QByteArray csvChiffres(const std::vector<DiagrammeBande> &d)
                                "gain_20deg_dbi,gain_30deg_dbi,perte_sol_pct\n");
     for (const DiagrammeBande &b : d) {
         const Chiffres &c = b.chiffres;
-        t += ligne({QString::number(b.bande.bande), Nec::texte(b.frequenceKHz),
-                    Nec::texte(c.gainMaxDbi, 2), Nec::texte(c.elevationMaxDeg),
-                    Nec::texte(c.azimutMaxDeg), Nec::texte(c.ouvertureDeg, 1),
-                    Nec::texte(c.gain10Dbi, 2), Nec::texte(c.gain20Dbi, 2),
-                    Nec::texte(c.gain30Dbi, 2), Nec::texte(c.perteSolPct, 1)});
+        t += ligne({QString::number(b.bande.bande), Nec::champ(b.frequenceKHz),
+                    Nec::champ(c.gainMaxDbi, 2), Nec::champ(c.elevationMaxDeg),
+                    Nec::champ(c.azimutMaxDeg), Nec::champOuVide(c.ouvertureDeg, 1),
+                    Nec::champ(c.gain10Dbi, 2), Nec::champ(c.gain20Dbi, 2),
+                    Nec::champ(c.gain30Dbi, 2), Nec::champ(c.perteSolPct, 1)});
     }
     return t.toUtf8();
 }
@@ -248,17 +325,17 @@ QByteArray csvPoints(const std::vector<DiagrammeBande> &d)
 {
     QString t = QStringLiteral("bande,frequence_khz,coupe,elevation_deg,azimut_deg,gain_dbi\n");
     for (const DiagrammeBande &b : d) {
-        const QString debut = QString::number(b.bande.bande) + u',' + Nec::texte(b.frequenceKHz);
+        const QString debut = QString::number(b.bande.bande) + u',' + Nec::champ(b.frequenceKHz);
         for (int el = 0; el <= 90; ++el)
             t += ligne({debut, QStringLiteral("travers"), QString::number(el), QStringLiteral("90"),
-                        Nec::texte(b.coupes.travers[static_cast<std::size_t>(el)], 2)});
+                        Nec::champ(b.coupes.travers[static_cast<std::size_t>(el)], 2)});
         for (int el = 0; el <= 90; ++el)
             t += ligne({debut, QStringLiteral("long"), QString::number(el), QStringLiteral("0"),
-                        Nec::texte(b.coupes.long_[static_cast<std::size_t>(el)], 2)});
+                        Nec::champ(b.coupes.long_[static_cast<std::size_t>(el)], 2)});
         for (int k = 0; k < 180; ++k)
-            t += ligne({debut, QStringLiteral("azimut"), Nec::texte(b.coupes.elevationAzimutDeg),
+            t += ligne({debut, QStringLiteral("azimut"), Nec::champ(b.coupes.elevationAzimutDeg),
                         QString::number(2 * k),
-                        Nec::texte(b.coupes.azimut[static_cast<std::size_t>(k)], 2)});
+                        Nec::champ(b.coupes.azimut[static_cast<std::size_t>(k)], 2)});
     }
     return t.toUtf8();
 }

@@ -64,13 +64,33 @@ struct DiagrammeBande {
     Chiffres chiffres;
 };
 
-// The patterns of a run's answers, in the bands' order, each band's
-// reference frequency before its centre. Throws when an answer lacks its
-// pattern, as from an engine that ignores RP cards.
-std::vector<DiagrammeBande> lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB);
+// How many directions the deck's cards ask at each pattern frequency.
+std::size_t directionsDemandees(const Nec::Entrees &e);
+
+// The patterns of the bands a run kept, and the bands left out with their
+// reasons, in the bands' order.
+struct Lecture {
+    std::vector<DiagrammeBande> diagrammes;
+    std::vector<Nec::BandeEchouee> echecs;
+};
+
+// The patterns of the bands the check kept from these answers (controle,
+// Nec::evalue's verdict on them), in the bands' order, each band's reference
+// frequency before its centre. A band is left out, with the first reason, when
+// one of its frequencies has no answer or no pattern (an engine that ignores RP
+// cards), a pattern with fewer or more directions than the cards asked (an
+// output cut short), or a gain that is not finite: never a smaller pattern
+// that would read as a weaker antenna. Only those bands are in echecs.
+Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB,
+            const Nec::Resultat &controle);
+// The same, judged by the check first: its reasons and the patterns' together,
+// in the bands' order.
+Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB);
 
 // The figures as CSV (a line per band and frequency), or every point of the
-// cuts (a line per point, the cut named travers, long or azimut).
+// cuts (a line per point, the cut named travers, long or azimut). A -3 dB span
+// the cut cannot tell is an empty field; any other value that is not finite
+// throws (Nec::champ).
 QByteArray csvChiffres(const std::vector<DiagrammeBande> &d);
 QByteArray csvPoints(const std::vector<DiagrammeBande> &d);
 

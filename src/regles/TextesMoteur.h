@@ -76,5 +76,11 @@ inline QString NecLigneNonFinie()
     return QCoreApplication::translate(
         "Textes", "le calcul le long de l'échelle ne donne pas de valeur finie");
 }
+// A value of a band's row in a table that is not a number.
+inline QString ValeurNonFinie()
+{
+    return QCoreApplication::translate("Textes",
+                                       "le calcul donne une valeur qui n'est pas un nombre fini");
+}
 
 } // namespace Textes

@@ -13,6 +13,19 @@ inline QString DiagrammeAbsent()
         "Textes", "nec2c n'a pas donné de diagramme de rayonnement à %1 MHz : ce moteur ne "
                   "calcule pas le champ lointain");
 }
+// %1 is the frequency in MHz, %2 the directions given, %3 those asked.
+inline QString DiagrammeIncomplet()
+{
+    return QCoreApplication::translate(
+        "Textes", "nec2c a donné %2 directions du diagramme de rayonnement à %1 MHz au lieu des "
+                  "%3 demandées");
+}
+// %1 is the frequency in MHz.
+inline QString DiagrammeNonFini()
+{
+    return QCoreApplication::translate("Textes",
+                                       "nec2c donne à %1 MHz un gain qui n'est pas un nombre fini");
+}
 inline QString AideOptionDiagrammes()
 {
     return QCoreApplication::translate(

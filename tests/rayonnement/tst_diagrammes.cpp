@@ -30,7 +30,10 @@ std::vector<DiagrammeBande> calcule(const Nec::Entrees &e)
     const auto *z = std::get_if<std::vector<Nec::ImpedanceB>>(&b);
     if (!z)
         qFatal("%s", qPrintable(std::get<QString>(b)));
-    return Rayonnement::lit(e, *z);
+    const Rayonnement::Lecture l = Rayonnement::lit(e, *z);
+    if (!l.echecs.empty())
+        qFatal("%s", qPrintable(l.echecs.front().raison));
+    return l.diagrammes;
 }
 
 } // namespace

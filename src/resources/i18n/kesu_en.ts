@@ -1719,6 +1719,10 @@ SWR</translation>
         <translation>the computation along the ladder line gives no finite value</translation>
     </message>
     <message>
+        <source>le calcul donne une valeur qui n&apos;est pas un nombre fini</source>
+        <translation>the computation gives a value that is not a finite number</translation>
+    </message>
+    <message>
         <source>--echelle n&apos;a pas de sens avec --longueurs : la recherche parcourt les longueurs d&apos;échelle de --echelle-min à --echelle-max</source>
         <translation>--echelle means nothing with --longueurs: the search runs over the ladder line lengths from --echelle-min to --echelle-max</translation>
     </message>
@@ -1849,6 +1853,14 @@ SWR</translation>
     <message>
         <source>nec2c n&apos;a pas donné de diagramme de rayonnement à %1 MHz : ce moteur ne calcule pas le champ lointain</source>
         <translation>nec2c gave no radiation pattern at %1 MHz: this engine does not compute the far field</translation>
+    </message>
+    <message>
+        <source>nec2c a donné %2 directions du diagramme de rayonnement à %1 MHz au lieu des %3 demandées</source>
+        <translation>nec2c gave %2 directions of the radiation pattern at %1 MHz instead of the %3 asked</translation>
+    </message>
+    <message>
+        <source>nec2c donne à %1 MHz un gain qui n&apos;est pas un nombre fini</source>
+        <translation>nec2c gives a gain at %1 MHz that is not a finite number</translation>
     </message>
     <message>
         <source>Diagrammes de rayonnement NEC-2 sans fenêtre : écrit leurs chiffres en CSV. « kesu --diagrammes --help » en donne les options.</source>

@@ -2,6 +2,7 @@
 
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 #include "state/EcritureFichier.h"
 #include "ui/fenetres/communs/TailleOuverture.h"
@@ -209,17 +210,16 @@ void DiagrammesNec::CalculerClick()
 void DiagrammesNec::termine(const std::vector<Nec::ImpedanceB> &z)
 {
     enCours(false);
-    std::vector<Rayonnement::DiagrammeBande> d;
-    try {
-        d = Rayonnement::lit(demandees_, z);
-    } catch (const KesuErreur &erreur) {
-        afficheEtat(erreur.texte(), true);
-        return;
-    }
+    // The bands the check or their patterns rule out are not drawn: said.
+    Rayonnement::Lecture l = Rayonnement::lit(demandees_, z);
+    QStringList echecs;
+    for (const Nec::BandeEchouee &b : l.echecs)
+        echecs << Textes::BandeEchouee().arg(b.bande.bande).arg(b.raison);
+    echecs_ = echecs.join(u'\n');
     calculees_ = demandees_;
     deck_ = deckDemande_;
-    Vue->montre(std::move(d), false);
-    afficheEtat(legende());
+    Vue->montre(std::move(l.diagrammes), false);
+    afficheEtat(etat(), !echecs_.isEmpty());
     Enregistrer->setEnabled(true);
     Imprimer->setEnabled(true);
     surveillance_->start();
@@ -242,7 +242,8 @@ void DiagrammesNec::actualise()
     Vue->montre(Vue->diagrammes(), perime);
     afficheEtat(perime ? tr("Les données de la vérification NEC-2 ont changé : ces diagrammes "
                             "sont ceux de l'antenne d'avant. Appuyez sur « Calculer ».")
-                       : legende());
+                       : etat(),
+                !perime && !echecs_.isEmpty());
 }
 
 QString DiagrammesNec::legende() const
@@ -259,6 +260,11 @@ QString DiagrammesNec::legende() const
         .arg(Nec::texte(a.brancheCm), QString::number(calculees_.echelleCm),
              a.sol == Nec::Sol::Libre ? tr("dans l'espace libre") : forme, sol,
              Nec::texte(a.diametreMm));
+}
+
+QString DiagrammesNec::etat() const
+{
+    return echecs_.isEmpty() ? legende() : legende() + u'\n' + echecs_;
 }
 
 void DiagrammesNec::dessinePages(QPagedPaintDevice &support) const

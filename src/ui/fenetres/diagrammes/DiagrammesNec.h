@@ -61,6 +61,8 @@ public:
     bool perime() const { return Vue->grise(); }
     // The caption of the pictures and pages: the antenna, the ground, the height.
     QString legende() const;
+    // The caption, then the bands left out.
+    QString etat() const;
 
     void CalculerClick();
     void EnregistrerClick();
@@ -87,4 +89,7 @@ private:
     QTimer *surveillance_;
     Nec::Entrees demandees_, calculees_;
     QByteArray deckDemande_, deck_;
+    // The bands the last run left out, one a line with its reason: said
+    // under the caption while the patterns are shown.
+    QString echecs_;
 };
