@@ -1,0 +1,299 @@
+#include "nec/CacheResultats.h"
+#include "nec/ExecutionNec.h"
+#include "nec/Modele.h"
+#include "nec/Moteur.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using Nec::ImpedanceB;
+namespace Cache = Nec::CacheResultats;
+
+namespace {
+
+constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+const std::vector<double> Frequences{7.05, 14.1};
+const QByteArray Cle(64, 'a');
+// 14.1 MHz unanswered, as a run that stopped early leaves it.
+const std::vector<ImpedanceB> Reponses{{7.05, {3753.25, -2634.5}, false, 1.25},
+                                       {14.1, {Nan, Nan}, true, Nan}};
+
+QByteArray contenu(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Written `ageMinutes` ago.
+void ecritFichier(const QString &chemin, const QByteArray &octets, int ageMinutes = 0)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.flush() ||
+        !f.setFileTime(QDateTime::currentDateTime().addSecs(-60 * ageMinutes),
+                       QFileDevice::FileModificationTime))
+        qFatal("cannot write %s", qPrintable(chemin));
+}
+
+} // namespace
+
+class TstCache : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void litEntree_data();
+    void litEntree();
+    void entreesDouteuses_data();
+    void entreesDouteuses();
+    void ecritureCoupee();
+    void elagage_data();
+    void elagage();
+    void grillesAutresMoteurs();
+    void grillesControlees_data();
+    void grillesControlees();
+
+private:
+    std::unique_ptr<QTemporaryDir> cache_;
+};
+
+// Each case with the real cache, in a folder of its own.
+void TstCache::init()
+{
+    cache_ = std::make_unique<QTemporaryDir>();
+    qunsetenv("KESU_SANS_CACHE");
+    qputenv("KESU_CACHE", cache_->path().toLocal8Bit());
+}
+
+void TstCache::cleanup()
+{
+    qunsetenv("KESU_CACHE");
+    qputenv("KESU_SANS_CACHE", "1");
+}
+
+void TstCache::litEntree_data()
+{
+    QTest::addColumn<QByteArray>("octets");
+    QTest::addColumn<bool>("lisible");
+    const QByteArray bonne = Cache::entree(Cle, Reponses);
+    const qsizetype somme = bonne.indexOf('\n') - 1;
+    QTest::newRow("good entry") << bonne << true;
+    QTest::newRow("cut at a line boundary") << bonne.left(bonne.lastIndexOf('\n', -2) + 1) << false;
+    QTest::newRow("one line short") << Cache::entree(Cle, {Reponses[0]}) << false;
+    QTest::newRow("one line more")
+        << Cache::entree(Cle, {Reponses[0], Reponses[1], Reponses[1]}) << false;
+    QTest::newRow("other frequencies") << Cache::entree(Cle, {Reponses[0], Reponses[0]}) << false;
+    QTest::newRow("frequencies out of order")
+        << Cache::entree(Cle, {Reponses[1], Reponses[0]}) << false;
+    QTest::newRow("flipped missing flag") << QByteArray(bonne).replace(" 1\n", " 0\n") << false;
+    QTest::newRow("other deck's key") << Cache::entree(QByteArray(64, 'b'), Reponses) << false;
+    QTest::newRow("checksum mismatch")
+        << QByteArray(bonne).replace(somme, 1, bonne[somme] == '0' ? "1" : "0") << false;
+    QTest::newRow("earlier version") << "kesu-resultats 1\n" + bonne.mid(somme + 2) << false;
+}
+
+// An entry is trusted only when whole, for this key, unchanged and answering
+// exactly the deck's frequencies.
+void TstCache::litEntree()
+{
+    QFETCH(QByteArray, octets);
+    QFETCH(bool, lisible);
+    const auto z = Cache::litEntree(octets, Cle, Frequences);
+    QCOMPARE(z.has_value(), lisible);
+    // The values, NaN included, written again give the same digits.
+    if (z)
+        QCOMPARE(Cache::entree(Cle, *z), Cache::entree(Cle, Reponses));
+}
+
+void TstCache::entreesDouteuses_data()
+{
+    QTest::addColumn<bool>("partie");
+    QTest::addColumn<bool>("autreDeck");
+    QTest::addColumn<int>("lignesCoupees");
+    QTest::newRow("good entry") << false << false << 0;
+    QTest::newRow("cut at a line boundary") << false << false << 1;
+    QTest::newRow("another deck's entry") << false << true << 0;
+    QTest::newRow("split deck's part, one line short") << true << false << 1;
+}
+
+// Through the real cache, a doubtful entry is computed again, with the
+// answers of the first run, and replaced by the right one.
+void TstCache::entreesDouteuses()
+{
+    QFETCH(bool, partie);
+    QFETCH(bool, autreDeck);
+    QFETCH(int, lignesCoupees);
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    const QByteArray entier = Nec::deck(a, 28.5, {7.05, 14.1, 21.2});
+    const QByteArray deck = partie ? Nec::partage(entier, 2).back() : entier;
+    const QByteArray autre = Nec::deck(a, 28.5, {3.65, 10.1, 28.5});
+    const QString programme = Nec::programmeNec();
+    const auto calcule = [&](const QByteArray &d) {
+        return Cache::entree({}, std::get<std::vector<ImpedanceB>>(
+                                     Nec::ExecutionNec::executeBloquant(d, 2, programme)));
+    };
+    const auto chemin = [&](const QByteArray &d) {
+        return QDir(Cache::dossier()).filePath(Cache::cle(programme, d));
+    };
+    const QByteArray premier = calcule(deck);
+    calcule(autre);
+    const QByteArray bonne = contenu(chemin(deck));
+    QByteArray alteree = autreDeck ? contenu(chemin(autre)) : bonne;
+    for (int i = 0; i < lignesCoupees; ++i)
+        alteree.truncate(alteree.lastIndexOf('\n', -2) + 1);
+    ecritFichier(chemin(deck), alteree);
+    QCOMPARE(calcule(deck), premier);
+    QCOMPARE(contenu(chemin(deck)), bonne);
+}
+
+// A write cut short (here by a file size limit) leaves no entry at all.
+void TstCache::ecritureCoupee()
+{
+    rlimit limite{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const rlimit avant = limite;
+    limite.rlim_cur = 100; // the folder's mark fits, the entry does not
+    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    Cache::ecrit("nec2c", "FR 0 1 0 0 7.05 0\n", Reponses);
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signalAvant);
+    QCOMPARE(QDir(Cache::dossier()).entryList(QDir::Files), QStringList());
+}
+
+void TstCache::elagage_data()
+{
+    QTest::addColumn<bool>("grilles");
+    QTest::addColumn<bool>("dossierDuProgramme");
+    QTest::newRow("entries, folder made by the program") << false << true;
+    QTest::newRow("entries, folder of the user's") << false << false;
+    QTest::newRow("grids, folder made by the program") << true << true;
+    QTest::newRow("grids, folder of the user's") << true << false;
+}
+
+// Too many of the program's files: the oldest of them go, only in a folder
+// the program made, never a file that is not its own.
+void TstCache::elagage()
+{
+    QFETCH(bool, grilles);
+    QFETCH(bool, dossierDuProgramme);
+    const QString cache = Cache::dossier() + "/kesu";
+    qputenv("KESU_CACHE", cache.toLocal8Bit());
+    const QString dossier =
+        grilles ? cache + "/grilles/" + Cache::cle("nec2c", {}).left(16) : cache;
+    if (!dossierDuProgramme) {
+        QVERIFY(QDir().mkpath(dossier));
+        ecritFichier(cache + "/notes.txt", "mes notes\n");
+        ecritFichier(dossier + "/notes.txt", "mes notes\n");
+    }
+    const auto declenche = [&] {
+        if (grilles)
+            QCOMPARE(Cache::dossierGrilles("nec2c"), dossier);
+        else
+            Cache::ecrit("nec2c", "FR 0 1 0 0 7.05 0\n", {Reponses[0]});
+    };
+    declenche();
+    // The program's files older than the one written, then others older still.
+    const int max = grilles ? Cache::GrillesMax : Cache::EntreesMax;
+    const auto nom = [&](int i) {
+        const QByteArray h =
+            QCryptographicHash::hash(QByteArray::number(i), QCryptographicHash::Sha256).toHex();
+        return dossier + '/' + (grilles ? h.left(16) + '-' + h.mid(16, 16) : h);
+    };
+    const QByteArray entete = grilles ? "nec2c-kesu somnec 2 1069 x\n" : "kesu-resultats 2 x\n";
+    const int nombre = grilles ? max + 1 : max; // an entry was just written
+    for (int i = 0; i < nombre; ++i)
+        ecritFichier(nom(i), entete, i + 10);
+    const QStringList etrangers{nom(-1), dossier + "/photo.jpg", nom(-2) + ".txt"};
+    ecritFichier(etrangers[0], "autre chose\n", max + 20);
+    ecritFichier(etrangers[1], entete, max + 20);
+    ecritFichier(etrangers[2], entete, max + 20);
+    declenche();
+    QStringList gardes = etrangers;
+    gardes << nom(nombre - 2);
+    if (!dossierDuProgramme)
+        gardes << cache + "/notes.txt" << dossier + "/notes.txt";
+    for (const QString &g : gardes)
+        QVERIFY2(QFile::exists(g), qPrintable(g));
+    QCOMPARE(QFile::exists(nom(nombre - 1)), !dossierDuProgramme);
+}
+
+// Another engine's grids go with their folder only when the program made it
+// and it holds nothing else.
+void TstCache::grillesAutresMoteurs()
+{
+    const QString actuel = Cache::dossierGrilles("nec2c");
+    const QString grilles = QFileInfo(actuel).absolutePath();
+    const QString g = "/0123456789abcdef-0123456789abcdef", marque = "/.kesu-cache";
+    // The program's with only grids (one half written), the program's with a
+    // file of the user's, one the user made.
+    for (const char *d : {"ancien", "melange", "etranger"})
+        QVERIFY(QDir(grilles).mkdir(d));
+    for (const QString &f : {"/ancien" + marque, "/melange" + marque})
+        QVERIFY(QFile::copy(actuel + marque, grilles + f));
+    const QStringList gardes{"/melange" + g, "/melange/photo.jpg", "/etranger" + g};
+    for (const QString &f : gardes + QStringList{"/ancien" + g, "/ancien" + g + ".123"})
+        ecritFichier(grilles + f, "nec2c-kesu somnec 2 1069 x\n");
+    // A new build of the engine: its folder is not there yet.
+    QVERIFY(QDir(actuel).removeRecursively());
+    QCOMPARE(Cache::dossierGrilles("nec2c"), actuel);
+    QVERIFY(QFileInfo(actuel).isDir());
+    QVERIFY(!QFileInfo::exists(grilles + "/ancien"));
+    for (const QString &f : gardes + QStringList{"/melange" + marque})
+        QVERIFY2(QFileInfo::exists(grilles + f), qPrintable(f));
+}
+
+void TstCache::grillesControlees_data()
+{
+    QTest::addColumn<double>("hauteurM");
+    for (double h : {10.0, 4.0, 2.0, 0.5})
+        QTest::addRow("%g m", h) << h;
+}
+
+// The engine's kept grids give, byte for byte, the output it computes without
+// them, low wires included; a grid whose body changed on the disk is computed
+// again and replaced.
+void TstCache::grillesControlees()
+{
+    QFETCH(double, hauteurM);
+    Nec::Antenne a;
+    a.hauteurM = hauteurM;
+    const QString grilles = cache_->filePath("g");
+    QVERIFY(QDir().mkpath(grilles));
+    ecritFichier(cache_->filePath("deck.nec"), Nec::deck(a, 14.1, {7.05, 14.1}));
+    const auto lance = [&](bool avecGrilles) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("NEC2C_GRILLES", avecGrilles ? grilles : QString());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(cache_->path());
+        p.start(Nec::cheminProgramme(Nec::programmeNec()), {"-i", "deck.nec", "-o", "sortie"});
+        QByteArray r = p.waitForFinished(60000) && p.exitCode() == 0 ? "" : "failed\n";
+        for (const QByteArray &l : contenu(cache_->filePath("sortie")).split('\n'))
+            if (!l.contains(" msec")) // the timings, the lines that change
+                r += l + '\n';
+        return r;
+    };
+    const QByteArray sans = lance(false);
+    QVERIFY(sans.contains("ANTENNA INPUT PARAMETERS"));
+    QCOMPARE(lance(true), sans); // grids written
+    const QStringList l = QDir(grilles).entryList(QDir::Files);
+    QCOMPARE(l.size(), 2); // one per frequency
+    const QString grille = grilles + '/' + l.front();
+    const QByteArray premiere = contenu(grille);
+    QCOMPARE(lance(true), sans); // grids read back
+    QByteArray abimee = premiere;
+    abimee[abimee.size() / 2] = char(abimee[abimee.size() / 2] ^ 0x04);
+    ecritFichier(grille, abimee);
+    QCOMPARE(lance(true), sans);
+    QCOMPARE(contenu(grille), premiere);
+}
+
+QTEST_GUILESS_MAIN(TstCache)
+#include "tst_cache.moc"
