@@ -1942,6 +1942,18 @@ SWR</translation>
         <source>Ce projet vient d&apos;un Kesu plus récent (format %1, celui-ci lit le format %2) : il est ouvert en lecture seule ; « Enregistrer sous… » en fait une copie au format %2, qui garde aussi ce que ce Kesu ne connaît pas.</source>
         <translation>This project comes from a newer Kesu (format %1, this one reads format %2): it is opened read-only; “Save as…” makes a copy in format %2, which also keeps what this Kesu does not know.</translation>
     </message>
+    <message>
+        <source>ce nom désigne un périphérique ou un tube, pas un fichier : il est laissé tel quel</source>
+        <translation>this name is a device or a pipe, not a file: it is left as it is</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 ne s&apos;emploie qu&apos;avec %2</source>
+        <translation>The option %1 is only used with %2</translation>
+    </message>
+    <message>
+        <source>il vient d&apos;un Kesu plus récent (format %1, celui-ci écrit le format %2) ; il est conservé tel quel, enregistrez sous un autre nom</source>
+        <translation>it comes from a newer Kesu (format %1, this one writes format %2); it is kept as it is, save under another name</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
