@@ -73,6 +73,9 @@ void TstCommandeBoite::tableau_data()
     QTest::newRow("L") << QStringList{"--reseau", "l"} << QStringList{"l-emetteur", "l-antenne"};
     QTest::newRow("critère reseau-l, 1:1") << QStringList{"--classe", "reseau-l", "--balun", "1"}
                                            << QStringList{"l-emetteur", "l-antenne"};
+    // A typed C max holds for an L too, whose own default is larger.
+    QTest::newRow("L, C max 300 pF")
+        << QStringList{"--reseau", "l", "--c-max", "300"} << QStringList{"l-emetteur", "l-antenne"};
     QTest::newRow("T, pièces réelles à 400 W")
         << QStringList{"--q-bobine", "80",  "--q-condensateur", "500", "--puissance", "400",
                        "--c-max",    "500", "--l-max",          "40"}
@@ -98,6 +101,8 @@ void TstCommandeBoite::tableau()
     p.qCondensateur = option("--q-condensateur", p.qCondensateur);
     p.puissanceW = option("--puissance", p.puissanceW);
     const double balun = option("--balun", Defauts::Balun);
+    const double cMax =
+        option("--c-max", reseaux.contains("t") ? Defauts::CMaxPfT : Defauts::CMaxPfL);
     // Eight bands, each at its reference frequency and its plan's points.
     QVERIFY(e.lignes.size() > 8 * 2);
     int servent = 0;
@@ -126,6 +131,21 @@ void TstCommandeBoite::tableau()
         const Reseau::Analyse a = Reseau::analyse(c.data(), static_cast<int>(c.size()), z, w, p);
         QVERIFY2(Reseau::rosSur50(a.zEntree) <= Reseau::RosAccord, qPrintable(l.join(u',')));
         QVERIFY2(std::abs(a.perteDb - l[8].toDouble()) < 0.01, qPrintable(l.join(u',')));
+        // Each part's figures in its own column, at the user's power (to 1 %:
+        // the circuit is rebuilt from the parts as rounded in print).
+        const std::size_t b = l[4] == "l-antenne" ? 0 : 1;
+        const auto egal = [&](int colonne, double attendu, double pas) {
+            QVERIFY2(std::abs(l[colonne].toDouble() - attendu) <= pas / 2 + 0.01 * attendu,
+                     qPrintable(QStringLiteral("%1 : %2").arg(colonne).arg(l.join(u','))));
+        };
+        egal(9, a.puissanceW[b], 0.01);
+        egal(12, a.courantA[b], 0.001);
+        if (l[4] != "l-antenne")
+            egal(10, a.tensionCreteV[0], 1);
+        if (l[4] != "l-emetteur")
+            egal(11, a.tensionCreteV[l[4] == "t" ? 2 : 1], 1);
+        for (const int colonne : {5, 7})
+            QVERIFY(l[colonne].isEmpty() || l[colonne].toDouble() <= cMax + 0.005);
         servent += l[13] == "1";
     }
     QVERIFY(servent > 0);
