@@ -108,6 +108,8 @@ private slots:
     void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
     void projetEnregistre();
+    void argumentsDuProjet_data();
+    void argumentsDuProjet();
 };
 
 void TstLigneCommande::colonnes()
@@ -600,6 +602,38 @@ void TstLigneCommande::projetEnregistre()
                             u'\n');
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), plusRecent);
+}
+
+// A project's inputs as the options they give a command: the branch search's
+// range only while the search is on, the advised lengths' only to them.
+void TstLigneCommande::argumentsDuProjet_data()
+{
+    QTest::addColumn<QString>("chercher");
+    QTest::addColumn<bool>("longueurs");
+    QTest::addColumn<bool>("branche");
+    QTest::addColumn<bool>("echelle");
+    QTest::newRow("search on") << "oui" << true << true << true;
+    QTest::newRow("search off") << "non" << true << false << true;
+    QTest::newRow("the check") << "oui" << false << false << false;
+}
+
+void TstLigneCommande::argumentsDuProjet()
+{
+    QFETCH(QString, chercher);
+    QFETCH(bool, longueurs);
+    Projet::Fichier f;
+    f.pose("longueurs.chercher_branche", chercher);
+    f.pose("longueurs.branche_min_cm", "1800");
+    f.pose("longueurs.pas_cm", "5");
+    f.pose("longueurs.echelle_min_cm", "900");
+    f.pose("nec.z0_ohm", "600");
+    const QStringList a = Commande::argumentsDuProjet(f, longueurs);
+    QFETCH(bool, branche);
+    QFETCH(bool, echelle);
+    QCOMPARE(a.contains("--branche-min"), branche);
+    QCOMPARE(a.contains("--pas"), branche);
+    QCOMPARE(a.contains("--echelle-min"), echelle);
+    QCOMPARE(a.mid(a.indexOf("--z0"), 2), (QStringList{"--z0", "600"}));
 }
 
 QTEST_GUILESS_MAIN(TstLigneCommande)
