@@ -5,6 +5,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 // On the defaults, at the centre of each window proposed, every band it names
 // is tunable across the band at each of the three branch lengths, computed
@@ -16,6 +17,7 @@ private slots:
     void centresAccordes_data();
     void centresAccordes();
     void brancheCalculeeUneFois();
+    void rang();
 };
 
 Q_DECLARE_METATYPE(Longueurs::Regle)
@@ -138,6 +140,38 @@ void TstRecherche::brancheCalculeeUneFois()
     for (const Longueurs::Antennes &x : a)
         for (const Nec::Entrees &v : x.entrees)
             QCOMPARE(std::fmod(v.antenne.brancheCm + 1e-9, 10.0) < 1e-6, true);
+}
+
+// The ranking: the most bands only; then the widest; between equals the
+// lowest worst SWR at the tuner, one without it after; then the shorter
+// ladder, then the shorter branch; at most as many as asked.
+void TstRecherche::rang()
+{
+    const double sans = std::numeric_limits<double>::infinity();
+    const auto f = [](double branche, std::int32_t debut, std::int32_t fin, std::size_t bandes,
+                      double ros) {
+        Longueurs::Fenetre r;
+        r.brancheCm = branche;
+        r.debutCm = debut;
+        r.finCm = fin;
+        r.accordables.assign(bandes, 40);
+        r.rosBoiteMax = ros;
+        return r;
+    };
+    const std::vector<Longueurs::Fenetre> toutes{
+        f(2062, 100, 199, 3, 2.0),                             // 0: wide, fewer bands: left out
+        f(2062, 500, 519, 4, 3.0),                             // 1
+        f(2062, 600, 619, 4, 1.5),                             // 2: as wide, lower SWR
+        f(2062, 700, 719, 4, sans), f(2000, 800, 839, 4, 9.0), // 4: the widest
+        f(2062, 450, 469, 4, 3.0),                             // 5: as 1, shorter ladder
+        f(2050, 450, 469, 4, 3.0),                             // 6: as 5, shorter branch
+        f(2062, 300, 304, 4, 1.0),
+    };
+    std::vector<std::int32_t> debuts;
+    for (const Longueurs::Fenetre &r : Longueurs::classe(toutes, 6))
+        debuts.push_back(r.debutCm * 10000 + static_cast<std::int32_t>(r.brancheCm));
+    QCOMPARE(debuts,
+             (std::vector<std::int32_t>{8002000, 6002062, 4502050, 4502062, 5002062, 7002062}));
 }
 
 QTEST_GUILESS_MAIN(TstRecherche)
