@@ -6,6 +6,7 @@
 #include "ui/plateforme/AideViewer.h"
 
 #include "chart/TraceCourbes.h"
+#include "nec/Nombres.h"
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
+#include <cmath>
 
 // "Diagrammes NEC-2…": computed from the check's inputs, greyed once they
 // change, saved as PNG and PDF, printed, F1.
@@ -59,6 +61,18 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
         QPointF(pa.elevation.center().x() + 20, pa.elevation.center().y()), r,
         d->diagrammes().front(), DessinDiagrammes::maximum(d->diagrammes()));
     QVERIFY2(lu.startsWith(QStringLiteral("80 m")), qPrintable(lu));
+    // At 30 degrees of elevation (the half-circle's centre sits 14 pixels
+    // above the plot's foot): the broadside gain, then the one along the wire.
+    const QPointF pied(pa.elevation.center().x(), pa.elevation.bottom() - 14);
+    const Rayonnement::DiagrammeBande &b = d->diagrammes().front();
+    const QString a30 =
+        DessinDiagrammes::lecture(pied + QPointF(20 * std::cos(M_PI / 6), -20 * std::sin(M_PI / 6)),
+                                  r, b, DessinDiagrammes::maximum(d->diagrammes()));
+    QVERIFY(b.coupes.travers[30] != b.coupes.long_[30]);
+    const qsizetype travers = a30.indexOf(Nec::texte(b.coupes.travers[30], 2) + " dBi");
+    const qsizetype long_ = a30.indexOf(Nec::texte(b.coupes.long_[30], 2) + " dBi");
+    QVERIFY2(a30.contains(QStringLiteral(" 30°")) && travers > 0 && long_ > travers,
+             qPrintable(a30));
 
     // The check's height kept anew: the patterns are greyed.
     {
