@@ -31,10 +31,12 @@ class ProcessusMoteur;
 inline constexpr int SansDelai = 0;
 inline constexpr double DelaiBloquantS = Defauts::DelaiCommandeS;
 
-// The most of an output file read back. The largest the program asks:
-// SegmentsMax segments and 48 frequencies over a ground write MESURE_IMPEDANCES;
-// the patterns' deck, MESURE_DIAGRAMMES. A larger file is no engine's answer
-// to our decks, and is not read.
+// The most of an output file read back. The largest the program asks, as
+// measured with the corrected engine: SegmentsMax segments and 48 frequencies
+// write about 0.3 MB (the geometry's listing, 0.2 MB, then 2 kB a frequency);
+// the patterns' deck adds a far-field grid of 0.27 MB at each of up to 16
+// frequencies, about 5 MB in all. Fifty times that is no engine's answer to
+// our decks: a larger file is not read.
 inline constexpr qsizetype SortieMax = qsizetype(256) * 1024 * 1024;
 
 // How a run ended, as far as the program can tell.

@@ -36,9 +36,11 @@ struct VerdictMoteur {
 // How far the answers may stray from the corrected engine's, in percent.
 inline constexpr double EcartMaxPct = 0.5;
 
-// How long each check deck may take. Each takes about 50 ms of
-// one core, MESURE_CONTROLE; the limit is for an engine that hangs, not for
-// a busy machine, so it is wide. Tests set a short one for their stand-ins.
+// How long each check deck may take. Each took the corrected engine 60 to
+// 130 ms, and at most 1.2 s with both cores of the machine kept busy (two
+// other programs spinning, the engine at a lower priority): the limit is for
+// an engine that hangs, not for a loaded machine, and keeps 25 times that.
+// Tests set a short one for their stand-ins.
 inline constexpr int DelaiControleMs = 30000;
 void fixeDelaiControleMs(int ms);
 
