@@ -22,7 +22,18 @@ namespace Nec {
 #ifdef Q_OS_UNIX
 namespace {
 
-// In the child, between fork and exec: async-signal-safe calls only.
+// In the child, between fork and exec: async-signal-safe calls only. Qt may
+// start the child as vfork does, in the program's memory: a fork there runs no
+// handler of the program's libraries when the C library allows it.
+pid_t forkNu()
+{
+#if defined(__GLIBC__) && __GLIBC_PREREQ(2, 34)
+    return _Fork();
+#else
+    return fork();
+#endif
+}
+
 void fermeTout(int garde)
 {
 #if defined(Q_OS_LINUX) && defined(SYS_close_range)
@@ -54,7 +65,7 @@ void efface(const char *dossier)
         unsigned char type;
         char nom[1];
     };
-    alignas(8) char tampon[4096];
+    alignas(8) char tampon[1024];
     // A pass that removes files may skip some of the listing: passes again.
     for (int passe = 0; passe < 8; ++passe) {
         bool retire = false;
@@ -106,11 +117,14 @@ void isole(pid_t programme, int lecture, const char *dossier)
 #endif
     if (getppid() != programme)
         _exit(127);
-    if (lecture < 0 || fork() != 0)
+    if (lecture < 0 || forkNu() != 0)
         return;
     // The watcher: nothing of the program's kept but the pipe's end, so that
     // it holds neither the engine's streams nor the program's files open.
+    // Only a group the engine leads is ended: never the program's own.
     const pid_t groupe = getpgrp();
+    if (groupe != getppid())
+        _exit(0);
     fermeTout(lecture);
     char octet;
     ssize_t lu;
@@ -120,7 +134,7 @@ void isole(pid_t programme, int lecture, const char *dossier)
     // folder behind.
 #ifdef Q_OS_LINUX
     if (lu == 0 && dossier[0] != 0) {
-        const pid_t nettoyeur = fork();
+        const pid_t nettoyeur = forkNu();
         if (nettoyeur == 0) {
             nettoieApres(groupe, dossier);
             _exit(0);
