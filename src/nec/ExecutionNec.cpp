@@ -4,6 +4,7 @@
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
+#include "nec/Processus.h"
 #include "regles/TextesNec.h"
 
 #include <QDir>
@@ -31,10 +32,17 @@ constexpr int DelaiMaxMs = std::numeric_limits<int>::max();
 // nec2c writes frequencies with five significant digits.
 constexpr double EcartFrequence = 1e-4;
 
-QByteArray litFichier(const QString &chemin)
+// The output file, read only when within SortieMax: nothing when it is
+// larger, empty when it cannot be read.
+std::optional<QByteArray> litFichier(const QString &chemin)
 {
     QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    if (f.size() > SortieMax)
+        return std::nullopt;
+    // A file still growing is cut at the bound too.
+    return f.read(SortieMax + 1);
 }
 
 // A private folder holding the deck; nothing when it cannot be written.
@@ -50,7 +58,7 @@ std::unique_ptr<QTemporaryDir> prepare(const QByteArray &deck)
 }
 
 // Sets the process up; false when the program is nowhere to be found.
-bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossier)
+bool configure(ProcessusMoteur &p, const QString &programme, const QTemporaryDir &dossier)
 {
     const QString c = cheminProgramme(programme);
     if (c.isEmpty())
@@ -58,7 +66,7 @@ bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossi
     p.setProgram(c);
     p.setArguments({QStringLiteral("-i"), QString::fromLatin1(NomDeck), QStringLiteral("-o"),
                     QString::fromLatin1(NomSortie)});
-    p.setWorkingDirectory(dossier.path());
+    p.dossierPrive(dossier.path());
     // Our engine keeps its ground grids there for the next runs; another
     // nec2c ignores the variable.
     if (const QString grilles = CacheResultats::dossierGrilles(programme); !grilles.isEmpty()) {
@@ -72,7 +80,7 @@ bool configure(QProcess &p, const QString &programme, const QTemporaryDir &dossi
     return true;
 }
 
-FinExecution finDe(QProcess &p, const QTemporaryDir &dossier, const QByteArray &deck,
+FinExecution finDe(ProcessusMoteur &p, const QTemporaryDir &dossier, const QByteArray &deck,
                    bool delaiDepasse, double delaiS)
 {
     FinExecution f;
@@ -81,10 +89,33 @@ FinExecution finDe(QProcess &p, const QTemporaryDir &dossier, const QByteArray &
     f.delaiS = delaiS;
     f.statut = p.exitStatus();
     f.code = p.exitCode();
-    f.sortie = litFichier(dossier.filePath(QString::fromLatin1(NomSortie)));
-    f.erreurs = p.readAllStandardError();
+    const auto sortie = litFichier(dossier.filePath(QString::fromLatin1(NomSortie)));
+    f.sortieTropGrande = !sortie || sortie->size() > SortieMax;
+    if (!f.sortieTropGrande)
+        f.sortie = *sortie;
+    f.erreurs = p.erreurs();
     f.frequencesDemandees = frequencesDemandees(deck);
     return f;
+}
+
+// The engine's words as the user may see them, in a terminal too: decoded
+// whatever their bytes (an invalid sequence becomes U+FFFD), one line of at
+// most `longueur` characters, and nothing a terminal would obey: control and
+// format characters (escapes, bidirectional overrides, separators) replaced.
+QString texteLisible(const std::string &octets, qsizetype longueur)
+{
+    QString t = QString::fromLocal8Bit(octets.data(), qsizetype(octets.size()));
+    for (QChar &c : t) {
+        if (c == u'\t')
+            c = u' ';
+        else if (const auto g = c.category();
+                 g == QChar::Other_Control || g == QChar::Other_Format ||
+                 g == QChar::Separator_Line || g == QChar::Separator_Paragraph)
+            c = QChar::ReplacementCharacter;
+    }
+    if (t.size() > longueur)
+        t.truncate(t.at(longueur - 1).isHighSurrogate() ? longueur - 1 : longueur);
+    return t;
 }
 
 } // namespace
@@ -107,8 +138,10 @@ Bilan interprete(const FinExecution &fin)
         if (raison.empty())
             return Textes::NecCodeRetour().arg(fin.code);
         constexpr qsizetype Longueur = 200; // a line, not a page of garbage
-        return Textes::NecRaison().arg(fin.code).arg(QString::fromLocal8Bit(raison).left(Longueur));
+        return Textes::NecRaison().arg(fin.code).arg(texteLisible(raison, Longueur));
     }
+    if (fin.sortieTropGrande)
+        return Textes::NecSortieTropGrande().arg(SortieMax / (1024 * 1024));
     auto z = litSortie(std::string_view(fin.sortie.constData(), fin.sortie.size()));
     if (!z || z->size() > fin.frequencesDemandees.size())
         return Textes::NecSortieIllisible();
@@ -142,7 +175,7 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
     const auto dossier = prepare(deck);
     if (!dossier)
         return Textes::NecDossierTemporaire();
-    QProcess p;
+    ProcessusMoteur p;
     if (!configure(p, programme, *dossier))
         return Textes::NecIntrouvable();
     QEventLoop boucle;
@@ -171,10 +204,8 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
         delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
     if (p.waitForStarted(-1) && p.state() == QProcess::Running)
         boucle.exec();
-    if (p.state() != QProcess::NotRunning) {
-        p.kill();
-        p.waitForFinished(-1);
-    }
+    // A signal, the limit, or the end: what the engine started goes with it.
+    p.tue();
     Bilan b = interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
     if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&b))
         CacheResultats::ecrit(programme, deck, *z);
@@ -189,7 +220,7 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
     struct Course {
         std::size_t i;
         std::unique_ptr<QTemporaryDir> dossier;
-        std::unique_ptr<QProcess> processus;
+        std::unique_ptr<ProcessusMoteur> processus;
     };
     std::vector<std::unique_ptr<Course>> courses;
     std::vector<std::vector<ImpedanceB>> r(decks.size());
@@ -208,6 +239,8 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
             return;
         --actives;
         Bilan b = interprete(finDe(*c->processus, *c->dossier, decks[c->i], false, delaiS));
+        // Ended, but perhaps not what it started; deleted later, being in its signal.
+        c->processus->tue();
         c->processus.release()->deleteLater();
         c->dossier.reset();
         if (auto *texte = std::get_if<QString>(&b))
@@ -233,7 +266,7 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
             c->dossier = prepare(decks[c->i]);
             if (!c->dossier)
                 return arrete(Textes::NecDossierTemporaire());
-            c->processus = std::make_unique<QProcess>();
+            c->processus = std::make_unique<ProcessusMoteur>();
             if (!configure(*c->processus, programme, *c->dossier))
                 return arrete(Textes::NecIntrouvable());
             Course *course = c.get();
@@ -266,10 +299,9 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
     if (faute.isEmpty() && actives > 0)
         boucle.exec();
     for (const auto &c : courses)
-        if (c->processus && c->processus->state() != QProcess::NotRunning) {
+        if (c->processus) {
             c->processus->disconnect();
-            c->processus->kill();
-            c->processus->waitForFinished(-1);
+            c->processus->tue();
         }
     courses.clear();
     if (!faute.isEmpty())
@@ -312,7 +344,7 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
         emit echec(Textes::NecDossierTemporaire());
         return;
     }
-    auto *p = new QProcess(this);
+    auto *p = new ProcessusMoteur(this);
     if (!configure(*p, programme, *dossier_)) {
         delete p;
         dossier_.reset();
@@ -339,8 +371,11 @@ void ExecutionNec::suit()
 {
     if (!dossier_)
         return;
-    const QByteArray s = litFichier(dossier_->filePath(QString::fromLatin1(NomSortie)));
-    emit progression(frequencesCalculees(std::string_view(s.constData(), s.size())), frequences_);
+    // An output past its bound says nothing of the progress: the end will tell.
+    const auto s = litFichier(dossier_->filePath(QString::fromLatin1(NomSortie)));
+    if (s && s->size() <= SortieMax)
+        emit progression(frequencesCalculees(std::string_view(s->constData(), s->size())),
+                         frequences_);
 }
 
 void ExecutionNec::fin(bool delaiDepasse)
@@ -349,8 +384,7 @@ void ExecutionNec::fin(bool delaiDepasse)
         return;
     if (delaiDepasse) {
         processus_->disconnect(this);
-        processus_->kill();
-        processus_->waitForFinished(1000);
+        processus_->tue(1000);
     }
     const Bilan bilan =
         interprete(finDe(*processus_, *dossier_, deck_, delaiDepasse, delaiMs / 1000.0));
@@ -376,12 +410,9 @@ void ExecutionNec::arrete()
     delai_->stop();
     suivi_->stop();
     if (processus_) {
-        QProcess *p = std::exchange(processus_, nullptr);
+        ProcessusMoteur *p = std::exchange(processus_, nullptr);
         p->disconnect(this);
-        if (p->state() != QProcess::NotRunning) {
-            p->kill();
-            p->waitForFinished(1000);
-        }
+        p->tue(1000);
         p->deleteLater();
     }
     dossier_.reset();

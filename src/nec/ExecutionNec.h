@@ -21,6 +21,8 @@ class QTimer;
 // temporary folder, and reading back the impedance of each frequency.
 namespace Nec {
 
+class ProcessusMoteur;
+
 // The window's runs have no time limit (the user cancels); a run for the
 // command line has one, by default enough for the largest antenna the check
 // accepts: SegmentsMax segments, eight bands and their sweeps (48 frequencies)
@@ -28,6 +30,14 @@ namespace Nec {
 // the default limit passes by 1.3 times.
 inline constexpr int SansDelai = 0;
 inline constexpr double DelaiBloquantS = Defauts::DelaiCommandeS;
+
+// The most of an output file read back. The largest the program asks, as
+// measured with the corrected engine: SegmentsMax segments and 48 frequencies
+// write about 0.3 MB (the geometry's listing, 0.2 MB, then 2 kB a frequency);
+// the patterns' deck adds a far-field grid of 0.27 MB at each of up to 16
+// frequencies, about 5 MB in all. Fifty times that is no engine's answer to
+// our decks: a larger file is not read.
+inline constexpr qsizetype SortieMax = qsizetype(256) * 1024 * 1024;
 
 // How a run ended, as far as the program can tell.
 struct FinExecution {
@@ -37,6 +47,7 @@ struct FinExecution {
     QProcess::ExitStatus statut = QProcess::NormalExit;
     int code = 0;
     QByteArray sortie;                       // the output file's contents
+    bool sortieTropGrande = false;           // beyond SortieMax: left unread
     QByteArray erreurs;                      // what it wrote on its error stream
     std::vector<double> frequencesDemandees; // MHz, the deck's, in order
 };
@@ -74,7 +85,7 @@ public:
     int executions() const { return executions_; }
 
     // The same run, waiting for its end, for the command line: a limit in
-    // seconds (none when not positive), and SIGINT or SIGTERM end it cleanly
+    // seconds (none when not positive), and SIGINT, SIGTERM or SIGHUP end it cleanly
     // once installeInterruptions() was called. Needs the QCoreApplication; `frequences` is unused
     // beside the deck's own FR cards, kept for the callers' signature.
     static Bilan executeBloquant(const QByteArray &deck, int frequences,
@@ -101,7 +112,7 @@ private:
 
     QHash<QByteArray, std::vector<ImpedanceB>> memoire_;
     std::unique_ptr<QTemporaryDir> dossier_;
-    QProcess *processus_ = nullptr;
+    ProcessusMoteur *processus_ = nullptr;
     QTimer *delai_ = nullptr;
     QTimer *suivi_ = nullptr;
     QByteArray deck_;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace Nec {
@@ -53,6 +54,8 @@ void installeInterruptions()
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A closed terminal, or a session that ends, is one more way to be told to stop.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 GardeInterruption::GardeInterruption()
@@ -70,6 +73,14 @@ GardeInterruption::~GardeInterruption()
         std::signal(signal, SIG_DFL);
         std::raise(signal);
     }
+}
+
+bool interruptionEnAttente()
+{
+    if (tube[0] < 0)
+        return false;
+    pollfd p{tube[0], POLLIN, 0};
+    return poll(&p, 1, 0) > 0;
 }
 
 int GardeInterruption::descripteur() const

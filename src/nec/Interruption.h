@@ -1,12 +1,12 @@
 #pragma once
 
-// SIGINT and SIGTERM during a blocking nec2c run (the command line): the run
-// stops nec2c and removes its temporary folder first, then the program ends
+// SIGINT, SIGTERM and SIGHUP during a blocking nec2c run (the command line):
+// the run stops nec2c and removes its temporary folder first, then the program ends
 // as the signal would have ended it, so a shell sees the usual status.
 namespace Nec {
 
 // Call once, from the main thread, before the first run. Outside a run the
-// two signals keep their default action.
+// three signals keep their default action.
 void installeInterruptions();
 
 // Held by a blocking run for its whole life, built before its folder and its
@@ -23,5 +23,9 @@ public:
     // Readable once a signal came; -1 when installeInterruptions was never called.
     int descripteur() const;
 };
+
+// Whether a signal came during the run and waits for the guard's end: a wait
+// outside the run's event loop (the engine's check) looks at it.
+bool interruptionEnAttente();
 
 } // namespace Nec

@@ -1,12 +1,15 @@
 #include "nec/Moteur.h"
 
+#include "nec/Interruption.h"
 #include "nec/LectureSortie.h"
 #include "nec/Nombres.h"
+#include "nec/Processus.h"
 #include "regles/TextesMoteur.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -15,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <atomic>
 #include <complex>
 
 namespace Nec {
@@ -40,9 +44,8 @@ const Controle Controles[] = {
      7.05,
      {4733.0, -2044.1}},
 };
-// Each runs in about 25 ms; a program that has not answered long after is no
-// engine that can be judged.
-constexpr int DelaiControleMs = 2000;
+std::atomic<int> delaiControle{DelaiControleMs};
+std::atomic<bool> nonVerifieAccepte{false};
 
 std::optional<std::complex<double>> calculeControle(const QString &chemin, const Controle &c)
 {
@@ -53,23 +56,31 @@ std::optional<std::complex<double>> calculeControle(const QString &chemin, const
     if (!f.open(QIODevice::WriteOnly) || f.write(c.deck) < 0 || !f.flush())
         return std::nullopt;
     f.close();
-    QProcess p;
-    p.setWorkingDirectory(dossier.path());
+    ProcessusMoteur p;
+    p.dossierPrive(dossier.path());
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
     p.start(chemin, {QStringLiteral("-i"), QStringLiteral("controle.nec"), QStringLiteral("-o"),
                      QStringLiteral("controle.out")});
-    if (!p.waitForFinished(DelaiControleMs)) {
-        p.kill();
-        p.waitForFinished(-1);
-        return std::nullopt;
+    // In slices, so that a signal to the program ends the wait too.
+    QElapsedTimer chrono;
+    chrono.start();
+    const int delai = delaiControle;
+    while (!p.waitForFinished(50)) {
+        if (p.state() == QProcess::NotRunning || chrono.elapsed() >= delai ||
+            interruptionEnAttente()) {
+            p.tue();
+            return std::nullopt;
+        }
     }
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return std::nullopt;
     QFile sortie(dossier.filePath(QStringLiteral("controle.out")));
-    if (!sortie.open(QIODevice::ReadOnly))
+    // The answer to one frequency holds in a few kilobytes.
+    constexpr qint64 SortieControleMax = 1024 * 1024;
+    if (!sortie.open(QIODevice::ReadOnly) || sortie.size() > SortieControleMax)
         return std::nullopt;
-    const QByteArray s = sortie.readAll();
+    const QByteArray s = sortie.read(SortieControleMax);
     const auto z = litSortie(std::string_view(s.constData(), s.size()));
     // One answer, at the frequency asked: anything else is no engine's answer.
     if (!z || z->size() != 1 || std::abs(z->front().frequenceMHz - c.frequenceMHz) > 1e-3)
@@ -78,6 +89,21 @@ std::optional<std::complex<double>> calculeControle(const QString &chemin, const
 }
 
 } // namespace
+
+void fixeDelaiControleMs(int ms)
+{
+    delaiControle = ms;
+}
+
+void accepteMoteurNonVerifie(bool oui)
+{
+    nonVerifieAccepte = oui;
+}
+
+bool moteurNonVerifieAccepte()
+{
+    return nonVerifieAccepte;
+}
 
 QString cheminProgramme(const QString &programme)
 {
@@ -172,6 +198,10 @@ std::optional<QString> refusMoteur(const QString &programme, const QByteArray &d
     if (!deck.startsWith("GN 2") && !deck.contains("\nGN 2"))
         return std::nullopt;
     const VerdictMoteur v = verdictMoteur(programme);
+    // An engine that could not be judged may be Debian's: its answers over a
+    // ground are not given unless the user said so.
+    if (v.etat == EtatMoteur::NonVerifie && !moteurNonVerifieAccepte())
+        return Textes::MoteurNonVerifieRefuse().arg(QDir::toNativeSeparators(v.chemin));
     if (v.etat != EtatMoteur::Fautif)
         return std::nullopt;
     return Textes::MoteurFautif().arg(QDir::toNativeSeparators(v.chemin),

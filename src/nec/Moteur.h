@@ -36,6 +36,19 @@ struct VerdictMoteur {
 // How far the answers may stray from the corrected engine's, in percent.
 inline constexpr double EcartMaxPct = 0.5;
 
+// How long each check deck may take. Each took the corrected engine 60 to
+// 130 ms, and at most 1.2 s with both cores of the machine kept busy (two
+// other programs spinning, the engine at a lower priority): the limit is for
+// an engine that hangs, not for a loaded machine, and keeps 25 times that.
+// Tests set a short one for their stand-ins.
+inline constexpr int DelaiControleMs = 30000;
+void fixeDelaiControleMs(int ms);
+
+// Whether an engine the check could not judge (NonVerifie) may compute over a
+// real ground: refused unless the user allows it, for the whole program.
+void accepteMoteurNonVerifie(bool oui);
+bool moteurNonVerifieAccepte();
+
 // Runs the check decks the first time a program is judged, then answers from
 // memory while the file keeps its modification time.
 VerdictMoteur verdictMoteur(const QString &programme);
@@ -52,8 +65,8 @@ QString descriptionMoteur(const VerdictMoteur &verdict);
 QString texteMoteurEnUsage();
 
 // The message that refuses this deck with this engine: a deck over a real
-// ground (its GN card) with an engine whose ground is faulty. Nothing when it
-// may run.
+// ground (its GN card) with an engine whose ground is faulty, or that could
+// not be checked and was not allowed. Nothing when it may run.
 std::optional<QString> refusMoteur(const QString &programme, const QByteArray &deck);
 
 } // namespace Nec

@@ -17,6 +17,16 @@ inline QString MoteurFautif()
         "Le moteur corrigé de Kesu, nec2c-kesu, est construit par ./run.sh et installé avec le "
         "paquet kesu ; la variable KESU_NEC2C désigne un autre moteur");
 }
+// %1 is the engine's path.
+inline QString MoteurNonVerifieRefuse()
+{
+    return QCoreApplication::translate(
+        "Textes",
+        "Le moteur NEC-2 « %1 » n'a pas pu être vérifié : il n'a pas répondu aux cas de "
+        "contrôle, ou pas dans le délai. Les calculs au-dessus d'un sol sont refusés ; l'espace "
+        "libre reste possible. Pour l'utiliser quand même au-dessus d'un sol, lancez Kesu avec "
+        "l'option --moteur-non-verifie");
+}
 // What the About box, --version and the help say of the engine in use: %1 is
 // its path, %2 the verdict below.
 inline QString MoteurEnUsage()

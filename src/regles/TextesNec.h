@@ -42,6 +42,13 @@ inline QString NecSortieIllisible()
 {
     return QCoreApplication::translate("Textes", "La sortie de nec2c est illisible");
 }
+// %1 is the bound in MiB.
+inline QString NecSortieTropGrande()
+{
+    return QCoreApplication::translate(
+        "Textes", "La sortie de nec2c dépasse %1 Mo, bien plus que tout calcul de Kesu : elle "
+                  "est tenue pour illisible");
+}
 // %1 is the frequency nec2c answered at, %2 the one asked, both in MHz.
 inline QString NecFrequenceInattendue()
 {

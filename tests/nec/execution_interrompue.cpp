@@ -10,7 +10,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     Nec::installeInterruptions();
-    const auto bilan = Nec::ExecutionNec::executeBloquant(
-        Nec::deck(Nec::Antenne{}, 7.05, {7.05}), 1, QCoreApplication::arguments().value(1));
+    // In free space: the stand-in is not asked the engine's check decks first.
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    const auto bilan = Nec::ExecutionNec::executeBloquant(Nec::deck(a, 7.05, {7.05}), 1,
+                                                          QCoreApplication::arguments().value(1));
     return std::holds_alternative<QString>(bilan) ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include "nec/ExecutionNec.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
+#include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,48 @@ std::complex<double> dipole(double longueurM, double frequenceMHz)
     return {b.z.real() * (1 - b.perteFilPct / 100), b.z.imag()};
 }
 
+// How many of these processes still run: gone, or a zombie no one reaped yet, one is dead.
+int vivants(const QList<QByteArray> &pids)
+{
+    int n = 0;
+    for (const QByteArray &pid : pids) {
+        QFile f("/proc/" + pid + "/stat");
+        const QByteArray s = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        const auto i = s.lastIndexOf(')');
+        n += i >= 0 && i + 2 < s.size() && s[i + 2] != 'Z' && s[i + 2] != 'X';
+    }
+    return n;
+}
+
+QList<QByteArray> pidsDe(const QString &fichier)
+{
+    QFile f(fichier);
+    const QByteArray t = f.open(QIODevice::ReadOnly) ? f.readAll().simplified() : QByteArray();
+    return t.isEmpty() ? QList<QByteArray>() : t.split(' ');
+}
+
+// A stand-in that starts a process of its own and waits for it: both pids
+// are added to `fichier`.
+QString avecEnfant(const QTemporaryDir &dossier, const QString &nom, const QString &fichier)
+{
+    const QByteArray f = "'" + fichier.toLocal8Bit() + "'";
+    return programmeFactice(dossier, nom,
+                            "echo $$ >> " + f + "; sleep 1000 & echo $! >> " + f + "; wait");
+}
+
+// The most memory the process held since the last call, in kB.
+qint64 memoireCrete()
+{
+    QFile f("/proc/self/status");
+    const QByteArray s = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    QFile r("/proc/self/clear_refs");
+    if (r.open(QIODevice::WriteOnly))
+        r.write("5"); // the peak starts again from here
+    const auto i = s.indexOf("VmHWM:");
+    return i < 0 ? 0
+                 : s.mid(i + 6, s.indexOf('\n', i) - i - 6).trimmed().split(' ')[0].toLongLong();
+}
+
 } // namespace
 
 class TstExecutionNec : public QObject {
@@ -52,6 +95,13 @@ private slots:
     void interruption_data();
     void interruption();
     void memoire();
+    void groupe_data();
+    void groupe();
+    void erreursBornees();
+    void lisible_data();
+    void lisible();
+    void confiance_data();
+    void confiance();
     void cache();
     void grillesSol();
 
@@ -62,6 +112,10 @@ private:
 void TstExecutionNec::initTestCase()
 {
     QVERIFY(dossier_.isValid());
+    // The stand-ins answer no check deck: allowed over a ground, and judged
+    // in little time, save where a test says otherwise.
+    Nec::accepteMoteurNonVerifie(true);
+    Nec::fixeDelaiControleMs(2000);
 }
 
 // Where its reactance crosses zero, a thin half-wave dipole in free space has
@@ -118,6 +172,15 @@ void TstExecutionNec::pannes_data()
     QTest::newRow("unreadable output")
         << programmeFactice(dossier_, "illisible", "echo 'FREQUENCY : 3.65 MHz' > \"$4\"") << 30000
         << Textes::NecSortieIllisible();
+    // The engine's words reach a terminal: nothing there it would obey.
+    QTest::newRow("escape on the error stream")
+        << programmeFactice(dossier_, "echappe",
+                            "printf 'panne \\033]0;titre\\007 fin\\n' >&2; exit 4")
+        << 30000
+        << Textes::NecRaison().arg(4).arg(QStringLiteral("panne \uFFFD]0;titre\uFFFD fin"));
+    QTest::newRow("output past its bound")
+        << programmeFactice(dossier_, "enorme", "truncate -s 300M \"$4\"") << 30000
+        << Textes::NecSortieTropGrande().arg(256);
     QTest::newRow("no output at all")
         << programmeFactice(dossier_, "muet", "exit 0") << 30000 << Textes::NecSortieIllisible();
 }
@@ -231,18 +294,19 @@ void TstExecutionNec::interruption_data()
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+    // No cleanup of its own: the engine's watcher ends the group and removes the folder.
+    QTest::newRow("SIGKILL") << SIGKILL;
 }
 
-// A signal during a blocking run stops nec2c, removes the run's folder and
-// then ends the program as the signal would.
+// A signal during a blocking run stops nec2c and what it started, removes
+// the run's folder and then ends the program as the signal would.
 void TstExecutionNec::interruption()
 {
     QFETCH(int, signal);
     const QString nom = QStringLiteral("pid%1").arg(signal);
     const QString fichierPid = dossier_.filePath(nom);
-    const QString programme =
-        programmeFactice(dossier_, "interrompu" + nom,
-                         "echo $$ > '" + fichierPid.toLocal8Bit() + "'; exec sleep 20");
+    const QString programme = avecEnfant(dossier_, "interrompu" + nom, fichierPid);
     const QString temporaire = dossier_.filePath("tmp" + nom);
     QVERIFY(QDir().mkpath(temporaire));
     QProcess aide;
@@ -252,15 +316,12 @@ void TstExecutionNec::interruption()
     aide.start(QCoreApplication::applicationDirPath() +
                    QStringLiteral("/" KESU_EXECUTION_INTERROMPUE),
                {programme});
-    QTRY_VERIFY_WITH_TIMEOUT(QFile(fichierPid).size() > 0, 10000);
-    QFile f(fichierPid);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray pid = f.readAll().trimmed();
+    QTRY_COMPARE_WITH_TIMEOUT(pidsDe(fichierPid).size(), 2, 10000);
     ::kill(static_cast<pid_t>(aide.processId()), signal);
     QVERIFY(aide.waitForFinished(5000));
     QCOMPARE(aide.exitStatus(), QProcess::CrashExit);
-    QVERIFY(!QFile::exists("/proc/" + pid));
-    QVERIFY(QDir(temporaire).isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(vivants(pidsDe(fichierPid)), 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(temporaire).isEmpty(), 5000);
 }
 
 // Identical inputs do not run nec2c again.
@@ -370,6 +431,133 @@ void TstExecutionNec::grillesSol()
     }
     qunsetenv("KESU_CACHE");
     qputenv("KESU_SANS_CACHE", "1");
+}
+
+void TstExecutionNec::groupe_data()
+{
+    QTest::addColumn<QString>("facon");
+    for (const char *f : {"annulation", "delai-bloquant", "delai-plusieurs", "controle"})
+        QTest::newRow(f) << QString::fromLatin1(f);
+}
+
+// However a run ends early, the engine goes with every process it started,
+// and the run's folder with them.
+void TstExecutionNec::groupe()
+{
+    QFETCH(QString, facon);
+    QTemporaryDir temporaire;
+    qputenv("TMPDIR", temporaire.path().toLocal8Bit());
+    const QString fichier = dossier_.filePath("pids-" + facon);
+    const QString programme = avecEnfant(dossier_, "groupe-" + facon, fichier);
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre; // no check deck before the run
+    const QByteArray d = Nec::deck(a, 7.05, {7.05});
+    int attendus = 2;
+    if (facon == "annulation") {
+        Nec::ExecutionNec execution;
+        execution.programme = programme;
+        execution.lance(d, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(pidsDe(fichier).size(), 2, 10000);
+        execution.annule();
+    } else if (facon == "delai-bloquant") {
+        QCOMPARE(std::get<QString>(Nec::ExecutionNec::executeBloquant(d, 1, programme, 1)),
+                 Textes::NecDelai().arg("1"));
+    } else if (facon == "delai-plusieurs") {
+        const auto b =
+            Nec::ExecutionNec::executeBloquants({d, Nec::deck(a, 14.1, {14.1})}, 2, programme, 1.5);
+        QCOMPARE(std::get<QString>(b), Textes::NecDelai().arg("1.5"));
+        attendus = 4;
+    } else {
+        Nec::fixeDelaiControleMs(1000);
+        QCOMPARE(Nec::verdictMoteur(programme).etat, Nec::EtatMoteur::NonVerifie);
+        Nec::fixeDelaiControleMs(2000);
+    }
+    qunsetenv("TMPDIR");
+    QCOMPARE(pidsDe(fichier).size(), attendus);
+    QTRY_COMPARE_WITH_TIMEOUT(vivants(pidsDe(fichier)), 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(temporaire.path()).isEmpty(), 5000);
+}
+
+// An engine that writes without end on its error stream costs no memory: its
+// last line is the reason given, as it would be from a short stream.
+void TstExecutionNec::erreursBornees()
+{
+    const QString programme = programmeFactice(
+        dossier_, "bavard",
+        "head -c 50000000 /dev/zero | tr '\\000' e >&2; printf '\\nvraie raison\\n' >&2; exit 2");
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    memoireCrete();
+    QCOMPARE(std::get<QString>(
+                 Nec::ExecutionNec::executeBloquant(Nec::deck(a, 7.05, {7.05}), 1, programme)),
+             Textes::NecRaison().arg(2).arg("vraie raison"));
+    QCOMPARE_LT(memoireCrete(), 16 * 1024);
+}
+
+void TstExecutionNec::lisible_data()
+{
+    const QString r(QChar::ReplacementCharacter);
+    QTest::addColumn<QByteArray>("erreurs");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("NUL and DEL") << QByteArray("a\0b\x7f", 4) << "a" + r + "b" + r;
+    QTest::newRow("invalid UTF-8") << QByteArray("a\xff\xfe b") << "a" + r + r + " b";
+    QTest::newRow("C1 control, bidi override")
+        << QByteArray("x\xc2\x9by\xe2\x80\xaez") << "x" + r + "y" + r + "z";
+    QTest::newRow("French kept") << QByteArray("mémoire épuisée") << "mémoire épuisée";
+    // A character of two UTF-16 units is not cut in half.
+    QTest::newRow("cut before a pair")
+        << QByteArray(199, 'x') + "\xf0\x9f\x93\xbb" << QString(199, u'x');
+}
+
+// The engine's reason as shown in the window and printed to a terminal.
+void TstExecutionNec::lisible()
+{
+    QFETCH(QByteArray, erreurs);
+    QFETCH(QString, raison);
+    Nec::FinExecution fin;
+    fin.code = 1;
+    fin.erreurs = erreurs;
+    QCOMPARE(std::get<QString>(Nec::interprete(fin)), Textes::NecRaison().arg(1).arg(raison));
+}
+
+void TstExecutionNec::confiance_data()
+{
+    QTest::addColumn<bool>("sol");
+    QTest::addColumn<bool>("lent");
+    QTest::addColumn<bool>("accepte");
+    QTest::newRow("ground, check too slow: refused") << true << true << false;
+    QTest::newRow("ground, check too slow, allowed") << true << true << true;
+    QTest::newRow("free space, check too slow") << false << true << false;
+    QTest::newRow("ground, check in time") << true << false << false;
+}
+
+// An engine the check could not judge may be Debian's: over a real ground it
+// is refused unless allowed; in free space it runs.
+void TstExecutionNec::confiance()
+{
+    QFETCH(bool, sol);
+    QFETCH(bool, lent);
+    QFETCH(bool, accepte);
+    // The real engine behind it, its check decks late or not.
+    const QString programme = programmeFactice(
+        dossier_, "confiance-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-'),
+        QByteArray(lent ? "[ \"$2\" = controle.nec ] && sleep 1\n" : "") +
+            "exec \"$KESU_NEC2C\" \"$@\"");
+    Nec::fixeDelaiControleMs(500);
+    Nec::accepteMoteurNonVerifie(accepte);
+    Nec::Antenne a;
+    if (!sol)
+        a.sol = Nec::Sol::Libre;
+    const QByteArray d = Nec::deck(a, 14.1, {14.1});
+    const auto bilan = Nec::ExecutionNec::executeBloquant(d, 1, programme);
+    const Nec::EtatMoteur etat = Nec::verdictMoteur(programme).etat;
+    Nec::fixeDelaiControleMs(2000);
+    Nec::accepteMoteurNonVerifie(true);
+    QCOMPARE(etat, lent ? Nec::EtatMoteur::NonVerifie : Nec::EtatMoteur::Sain);
+    if (sol && lent && !accepte)
+        QCOMPARE(std::get<QString>(bilan), Textes::MoteurNonVerifieRefuse().arg(programme));
+    else
+        QCOMPARE(std::get<std::vector<ImpedanceB>>(bilan).size(), std::size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TstExecutionNec)

@@ -1,6 +1,7 @@
 #include "FenetreTest.h"
 #include "Francais.h"
 #include "ProgrammeFactice.h"
+#include "nec/Moteur.h"
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesNec.h"
@@ -86,6 +87,10 @@ void TstVerificationFenetre::initTestCase()
 {
     // The user's settings go to a folder of the test's own.
     qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+    // The stand-in engines answer no check deck: allowed over a ground, and
+    // judged in little time.
+    Nec::accepteMoteurNonVerifie(true);
+    Nec::fixeDelaiControleMs(2000);
 }
 
 // Each test starts from the window's defaults.

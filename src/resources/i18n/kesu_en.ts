@@ -1379,6 +1379,10 @@ SWR</translation>
         <translation>The output of nec2c cannot be read</translation>
     </message>
     <message>
+        <source>La sortie de nec2c dépasse %1 Mo, bien plus que tout calcul de Kesu : elle est tenue pour illisible</source>
+        <translation>nec2c&apos;s output is over %1 MiB, far more than any of Kesu&apos;s computations: it is taken as unreadable</translation>
+    </message>
+    <message>
         <source>nec2c a répondu à %1 MHz au lieu de %2 MHz : calcul rejeté</source>
         <translation>nec2c answered at %1 MHz instead of %2 MHz: computation rejected</translation>
     </message>
@@ -1673,6 +1677,10 @@ SWR</translation>
     <message>
         <source>Le moteur NEC-2 « %1 » calcule mal les sols réels : il s&apos;écarte de %2 % d&apos;un cas de contrôle. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Le moteur corrigé de Kesu, nec2c-kesu, est construit par ./run.sh et installé avec le paquet kesu ; la variable KESU_NEC2C désigne un autre moteur</source>
         <translation>The NEC-2 engine “%1” computes real grounds wrong: it is %2 % off a check case. Computations over a ground are refused; free space still works. Kesu&apos;s corrected engine, nec2c-kesu, is built by ./run.sh and installed with the kesu package; the variable KESU_NEC2C names another engine</translation>
+    </message>
+    <message>
+        <source>Le moteur NEC-2 « %1 » n&apos;a pas pu être vérifié : il n&apos;a pas répondu aux cas de contrôle, ou pas dans le délai. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Pour l&apos;utiliser quand même au-dessus d&apos;un sol, lancez Kesu avec l&apos;option --moteur-non-verifie</source>
+        <translation>The NEC-2 engine “%1” could not be checked: it gave no answer to the check cases, or not in time. Computations over a ground are refused; free space still works. To use it over a ground all the same, start Kesu with the option --moteur-non-verifie</translation>
     </message>
     <message>
         <source>Moteur NEC-2 : %1 (%2)</source>
