@@ -167,6 +167,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
         d = demande(parseur);
         if (d.nec.sansCache)
             Nec::CacheResultats::desactive();
+        if (d.nec.moteurNonVerifie)
+            Nec::accepteMoteurNonVerifie(true);
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;

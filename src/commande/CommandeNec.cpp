@@ -275,6 +275,12 @@ const std::vector<OptionNec> &table()
                       Textes::AideSansCache(),
                       {},
                       [](Demande &d, const QString &, const QString &) { d.sansCache = true; }},
+            OptionNec{
+                QStringLiteral("moteur-non-verifie"),
+                QString(),
+                Textes::AideMoteurNonVerifie(),
+                {},
+                [](Demande &d, const QString &, const QString &) { d.moteurNonVerifie = true; }},
         };
     }();
     return t;
@@ -464,6 +470,8 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
         const Demande d = demande(parseur);
         if (d.sansCache)
             CacheResultats::desactive();
+        if (d.moteurNonVerifie)
+            accepteMoteurNonVerifie(true);
         e = d.entrees;
         demandees = d.bandes;
         delaiS = d.delaiS;

@@ -35,6 +35,7 @@ struct Demande {
     std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
     double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
     bool sansCache = false;            // compute again what was kept
+    bool moteurNonVerifie = false;     // an engine the check could not judge, used over a ground
 };
 
 // An option's value as a number, or as a whole number (centimetres, counts):

@@ -128,6 +128,12 @@ inline QString AideForme()
     return QCoreApplication::translate(
         "Textes", "Forme de l'antenne : %1 (v : V inversé, la hauteur est alors celle du sommet).");
 }
+inline QString AideMoteurNonVerifie()
+{
+    return QCoreApplication::translate(
+        "Textes", "Calcule au-dessus d'un sol même avec un moteur NEC-2 que les cas de contrôle "
+                  "n'ont pas pu juger (sans cette option, il y est refusé).");
+}
 inline QString AideSansCache()
 {
     return QCoreApplication::translate(

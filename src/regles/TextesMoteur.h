@@ -24,8 +24,9 @@ inline QString MoteurNonVerifieRefuse()
         "Textes",
         "Le moteur NEC-2 « %1 » n'a pas pu être vérifié : il n'a pas répondu aux cas de "
         "contrôle, ou pas dans le délai. Les calculs au-dessus d'un sol sont refusés ; l'espace "
-        "libre reste possible. Pour l'utiliser quand même au-dessus d'un sol, lancez Kesu avec "
-        "l'option --moteur-non-verifie");
+        "libre reste possible. Pour l'utiliser quand même au-dessus d'un sol, cochez « Accepter un "
+        "moteur NEC-2 non vérifié » dans le menu Outils, ou donnez l'option --moteur-non-verifie à "
+        "une commande");
 }
 // What the About box, --version and the help say of the engine in use: %1 is
 // its path, %2 the verdict below.

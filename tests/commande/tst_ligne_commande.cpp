@@ -104,6 +104,7 @@ private slots:
     void bandeNonPhysique();
     void classeBoite();
     void moteurFautif();
+    void moteurNonVerifie();
     void impedanceEnCSuitLaLigne();
     void rosSuitImpedanceEnC();
     void pointDecimalSousLocaleFrancaise();
@@ -498,6 +499,42 @@ void TstLigneCommande::moteurFautif()
     QCOMPARE(Nec::verdictMoteur(debian).etat, Nec::EtatMoteur::Fautif);
     // The engine the tests run, Kesu's own, passes the same check.
     QCOMPARE(Nec::verdictMoteur(Nec::programmeNec()).etat, Nec::EtatMoteur::Sain);
+}
+
+// An engine that fails its check decks computes over a ground only when the
+// line allows it; free space always.
+void TstLigneCommande::moteurNonVerifie()
+{
+    QTemporaryDir dossier;
+    const QString moteur = dossier.filePath("nec2c-muet");
+    QFile f(moteur);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("#!/bin/sh\n[ \"$2\" = controle.nec ] && exit 1\nexec '%1' \"$@\"\n")
+                .arg(Nec::programmeNec())
+                .toUtf8());
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const auto lance = [&](const QStringList &options) {
+        Execution r{};
+        QTextStream sortie(&r.sortie);
+        QTextStream erreurs(&r.erreurs);
+        r.code = Nec::ligneCommande(QStringList{"--nec", "--bandes", "40"} + options, Bandes,
+                                    sortie, erreurs, [&](const QByteArray &d, int n, double s) {
+                                        return Nec::ExecutionNec::executeBloquant(d, n, moteur, s);
+                                    });
+        sortie.flush();
+        erreurs.flush();
+        return r;
+    };
+    const Execution refuse = lance({"--hauteur", "10"});
+    QCOMPARE(refuse.code, 1);
+    QVERIFY(refuse.sortie.isEmpty());
+    QCOMPARE(refuse.erreurs, Textes::MoteurNonVerifieRefuse().arg(moteur) + u'\n');
+    QCOMPARE(lance({"--sol", "libre"}).code, 0);
+    const Execution permis = lance({"--hauteur", "10", "--moteur-non-verifie"});
+    Nec::accepteMoteurNonVerifie(false);
+    QCOMPARE(permis.code, 0);
+    QCOMPARE(lignes(permis.sortie).size(), 2);
 }
 
 void TstLigneCommande::echecNec()

@@ -12,6 +12,7 @@
 #include "ui/fenetres/verification/VerificationNec.h"
 #include "ui/plateforme/AideViewer.h"
 
+#include "ui/plateforme/Reglages.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,9 +88,9 @@ void TstVerificationFenetre::initTestCase()
 {
     // The user's settings go to a folder of the test's own.
     qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
-    // The stand-in engines answer no check deck: allowed over a ground, and
-    // judged in little time.
-    Nec::accepteMoteurNonVerifie(true);
+    // The stand-in engines answer no check deck: allowed over a ground by
+    // the user's setting, which each window reads, and judged in little time.
+    Reglages::ecrit(Reglages::MoteurNonVerifie, true);
     Nec::fixeDelaiControleMs(2000);
 }
 

@@ -1076,6 +1076,10 @@ Do you want to replace it?</translation>
         <source>antenne-%1.nec</source>
         <translation>antenna-%1.nec</translation>
     </message>
+    <message>
+        <source>Accepter un moteur NEC-2 &amp;non vérifié</source>
+        <translation>Accept an &amp;unchecked NEC-2 engine</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -1679,10 +1683,6 @@ SWR</translation>
         <translation>The NEC-2 engine “%1” computes real grounds wrong: it is %2 % off a check case. Computations over a ground are refused; free space still works. Kesu&apos;s corrected engine, nec2c-kesu, is built by ./run.sh and installed with the kesu package; the variable KESU_NEC2C names another engine</translation>
     </message>
     <message>
-        <source>Le moteur NEC-2 « %1 » n&apos;a pas pu être vérifié : il n&apos;a pas répondu aux cas de contrôle, ou pas dans le délai. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Pour l&apos;utiliser quand même au-dessus d&apos;un sol, lancez Kesu avec l&apos;option --moteur-non-verifie</source>
-        <translation>The NEC-2 engine “%1” could not be checked: it gave no answer to the check cases, or not in time. Computations over a ground are refused; free space still works. To use it over a ground all the same, start Kesu with the option --moteur-non-verifie</translation>
-    </message>
-    <message>
         <source>Moteur NEC-2 : %1 (%2)</source>
         <translation>NEC-2 engine: %1 (%2)</translation>
     </message>
@@ -1961,6 +1961,14 @@ SWR</translation>
     <message>
         <source>il vient d&apos;un Kesu plus récent (format %1, celui-ci écrit le format %2) ; il est conservé tel quel, enregistrez sous un autre nom</source>
         <translation>it comes from a newer Kesu (format %1, this one writes format %2); it is kept as it is, save under another name</translation>
+    </message>
+    <message>
+        <source>Calcule au-dessus d&apos;un sol même avec un moteur NEC-2 que les cas de contrôle n&apos;ont pas pu juger (sans cette option, il y est refusé).</source>
+        <translation>Computes over a ground even with a NEC-2 engine the check cases could not judge (without this option, it is refused there).</translation>
+    </message>
+    <message>
+        <source>Le moteur NEC-2 « %1 » n&apos;a pas pu être vérifié : il n&apos;a pas répondu aux cas de contrôle, ou pas dans le délai. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Pour l&apos;utiliser quand même au-dessus d&apos;un sol, cochez « Accepter un moteur NEC-2 non vérifié » dans le menu Outils, ou donnez l&apos;option --moteur-non-verifie à une commande</source>
+        <translation>The NEC-2 engine “%1” could not be checked: it did not answer the check cases, or not in time. Computations over a ground are refused; free space remains possible. To use it over a ground anyway, tick “Accept an unchecked NEC-2 engine” in the Tools menu, or give a command the option --moteur-non-verifie</translation>
     </message>
 </context>
 <context>

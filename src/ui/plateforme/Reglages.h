@@ -13,6 +13,8 @@ void ecrit(const QString &cle, const QVariant &valeur);
 
 // The size factor last chosen for a saved picture.
 inline const QString TailleImage = QStringLiteral("Enregistrement/TailleImage");
+// Whether an engine the NEC-2 check could not judge computes over a ground.
+inline const QString MoteurNonVerifie = QStringLiteral("Nec/MoteurNonVerifie");
 // The folder a file of that extension was last saved into.
 QString dossierPour(const QString &extension);
 } // namespace Reglages

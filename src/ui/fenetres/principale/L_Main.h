@@ -82,6 +82,7 @@ public:
     VerificationNec *verificationNec = nullptr;
     // "Outils" > "Longueurs conseillées…", enabled with the NEC-2 entry.
     QAction *LongConseil;
+    QAction *MoteurNonVerifie;
     LongueursConseillees *longueursConseillees = nullptr;
     DiagrammesNec *diagrammesNec = nullptr;
 

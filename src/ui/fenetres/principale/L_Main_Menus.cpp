@@ -2,6 +2,8 @@
 // "Fichier", "Editer", "Outils" and "A Propos"; and the choice of language.
 #include "ui/fenetres/principale/L_Main.h"
 
+#include "nec/Moteur.h"
+
 #include "ui/plateforme/HandlerGarde.h"
 #include "ui/plateforme/Langue.h"
 #include "ui/plateforme/Plateforme.h"
@@ -90,6 +92,14 @@ void TForm1::construitMenu()
     LongConseil = MenuOutils->addAction(tr("&Longueurs conseillées…"));
     LongConseil->setObjectName(QStringLiteral("LongConseil"));
     LongConseil->setEnabled(false);
+    // An engine the check could not judge is refused over a ground unless
+    // the user, who knows the engine, says otherwise: a setting kept for good.
+    MoteurNonVerifie = MenuOutils->addAction(tr("Accepter un moteur NEC-2 &non vérifié"));
+    MoteurNonVerifie->setObjectName(QStringLiteral("MoteurNonVerifie"));
+    MoteurNonVerifie->setCheckable(true);
+    MoteurNonVerifie->setChecked(Reglages::lit(Reglages::MoteurNonVerifie, false).toBool());
+    Nec::accepteMoteurNonVerifie(MoteurNonVerifie->isChecked());
+    MenuOutils->addSeparator();
     // Named in both languages, so that a user who does not read the one shown
     // still finds it.
     MenuLangue = MenuOutils->addMenu(tr("Langue / Language"));
@@ -132,6 +142,10 @@ void TForm1::connecteMenus()
     for (QAction *a : MenuLangue->actions())
         connecteGarde(a, &QAction::triggered, this,
                       [this, a] { LangueClick(a->data().toString()); });
+    connecteGarde(MoteurNonVerifie, &QAction::toggled, this, [](bool oui) {
+        Reglages::ecrit(Reglages::MoteurNonVerifie, oui);
+        Nec::accepteMoteurNonVerifie(oui);
+    });
     prepareVerifNec();
     connecteGarde(LongConseil, &QAction::triggered, this, [this] { LongConseilClick(); });
     connecteGarde(DiagNec, &QAction::triggered, this, [this] { DiagNecClick(); });
