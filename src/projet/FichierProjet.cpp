@@ -6,9 +6,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
-#include <set>
 
 namespace Projet {
 
@@ -97,13 +98,6 @@ QByteArray remplace(const Ligne &l, const QString &valeur)
     return r.replace(l.debut, l.fin - l.debut, v);
 }
 
-using Premieres = std::vector<std::pair<QString, int>>;
-
-Premieres::const_iterator premiere(const Premieres &p, const QString &cle)
-{
-    return std::find_if(p.begin(), p.end(), [&](const auto &q) { return q.first == cle; });
-}
-
 } // namespace
 
 std::optional<QString> Fichier::valeur(const QString &cle) const
@@ -118,10 +112,14 @@ bool Fichier::operator==(const Fichier &autre) const
 {
     if (format != autre.format || notes != autre.notes || valeurs.size() != autre.valeurs.size())
         return false;
-    for (const Valeur &v : valeurs)
-        if (autre.valeur(v.cle) != v.valeur)
-            return false;
-    return true;
+    QHash<QString, QString> siennes;
+    for (const Valeur &v : autre.valeurs)
+        if (!siennes.contains(v.cle))
+            siennes.insert(v.cle, v.valeur);
+    return std::all_of(valeurs.begin(), valeurs.end(), [&](const Valeur &v) {
+        const auto s = siennes.constFind(v.cle);
+        return s != siennes.constEnd() && *s == v.valeur;
+    });
 }
 
 void Fichier::pose(const QString &cle, const QString &valeur)
@@ -140,8 +138,9 @@ Lecture lit(const QByteArray &texte)
     Fichier &f = r.fichier;
     f.format = 0;
     f.lu = true;
-    // Each key's first line: a later one is not used.
-    Premieres premieres;
+    // Each key's first line: a later one is not used. Looked up by name, as a
+    // file of a megabyte may hold a hundred thousand keys.
+    QHash<QString, int> premieres;
     for (qsizetype debut = 0; debut < texte.size();) {
         const qsizetype saut = texte.indexOf('\n', debut);
         const qsizetype fin = saut < 0 ? texte.size() : saut + 1;
@@ -160,12 +159,10 @@ Lecture lit(const QByteArray &texte)
             // A blank line or a comment.
         } else if (egal < 0 || egal >= contenu || dc == fc) {
             r.fautes << Textes::ProjetLigneIllisible().arg(numero);
-        } else if (const QString cle = enTexte(o, dc, fc);
-                   premiere(premieres, cle) != premieres.end()) {
-            r.fautes << Textes::ProjetCleEnDouble().arg(numero).arg(cle).arg(
-                premiere(premieres, cle)->second);
+        } else if (const QString cle = enTexte(o, dc, fc); premieres.contains(cle)) {
+            r.fautes << Textes::ProjetCleEnDouble().arg(numero).arg(cle).arg(premieres[cle]);
         } else {
-            premieres.emplace_back(cle, numero);
+            premieres.insert(cle, numero);
             l.cle = cle;
             if (cle == QLatin1String(CleNotes)) {
                 // All the text after "= ", spaces included.
@@ -250,6 +247,10 @@ QByteArray ecrit(const Fichier &f)
                f.lignes[placeFormat].octets.trimmed().startsWith('#'))
             ++placeFormat;
     }
+    QHash<QString, const QString *> valeurs;
+    for (const Valeur &v : f.valeurs)
+        if (!valeurs.contains(v.cle))
+            valeurs.insert(v.cle, &v.valeur);
     QByteArray r;
     const auto ajoute = [&](const QByteArray &ligne) {
         if (r.endsWith('\r'))
@@ -258,7 +259,7 @@ QByteArray ecrit(const Fichier &f)
             r += finLigne;
         r += ligne;
     };
-    std::set<QString> ecrites;
+    QSet<QString> ecrites;
     for (std::size_t i = 0; i <= f.lignes.size(); ++i) {
         if (!avecFormat && i == placeFormat)
             ajoute(ligneNeuve(QLatin1String(CleFormat), format, finLigne));
@@ -274,7 +275,7 @@ QByteArray ecrit(const Fichier &f)
         } else if (l.cle == QLatin1String(CleNotes)) {
             if (l.lue != f.notes)
                 nouvelle = echappe(f.notes);
-        } else if (const auto v = f.valeur(l.cle); v && v != l.lue) {
+        } else if (const QString *v = valeurs.value(l.cle); v && *v != l.lue) {
             nouvelle = *v;
         }
         if (!l.cle.isEmpty())
@@ -282,10 +283,10 @@ QByteArray ecrit(const Fichier &f)
         r += nouvelle ? remplace(l, *nouvelle) : l.octets;
     }
     for (const Valeur &v : f.valeurs)
-        if (!ecrites.count(v.cle) && v.cle != QLatin1String(CleFormat) &&
+        if (!ecrites.contains(v.cle) && v.cle != QLatin1String(CleFormat) &&
             v.cle != QLatin1String(CleNotes))
             ajoute(ligneNeuve(v.cle, v.valeur, finLigne));
-    if (!ecrites.count(QLatin1String(CleNotes)) && !f.notes.isEmpty())
+    if (!ecrites.contains(QLatin1String(CleNotes)) && !f.notes.isEmpty())
         ajoute(ligneNeuve(QLatin1String(CleNotes), echappe(f.notes), finLigne));
     return r;
 }

@@ -16,7 +16,8 @@
 // that changed, in place. Lines not understood, a key given twice, comments,
 // blank lines, spacing, line ends and bytes that are not UTF-8 are written
 // back as they came, so that a file carrying its format line (every file this
-// program writes does) is saved unchanged, byte for byte, when nothing changed.
+// program writes does) is saved unchanged, byte for byte, when nothing changed;
+// a file of a newer format is saved in this one, its format line changed.
 namespace Projet {
 
 inline constexpr int Format = 1;
