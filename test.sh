@@ -4,8 +4,9 @@
 # (decimal comma) and once more in English, while checking that no include
 # climbs a floor (tests/etages); then runs the tests again built with
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan
-# (KESU_SANITISEURS=0 skips that round), and last tries the Debian package
-# (KESU_PAQUET=0 skips it).
+# (KESU_SANITISEURS=0 skips that round), runs each fuzz target briefly
+# (KESU_FUZZ=0 skips that round, KESU_FUZZ_SECONDES sets its time per target),
+# and last tries the Debian package (KESU_PAQUET=0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/dependances.sh
@@ -18,11 +19,17 @@ kesu_construit
 # what they leave. Its output is shown once they are over.
 # It runs in a process group of its own, ended with the script when a plain
 # round fails first.
+# The fuzz round goes the same way, lower still: its build and its runs take
+# what both leave, each run bounded in time whatever it gets.
 sanitiseurs=""
 journal=""
+fuzz=""
+journalFuzz=""
 finit() {
     [ -n "$sanitiseurs" ] && kill -- "-$sanitiseurs" 2>/dev/null
+    [ -n "$fuzz" ] && kill -- "-$fuzz" 2>/dev/null
     [ -n "$journal" ] && rm -f "$journal"
+    [ -n "$journalFuzz" ] && rm -f "$journalFuzz"
     return 0
 }
 trap finit EXIT
@@ -31,6 +38,12 @@ if [ "${KESU_SANITISEURS:-1}" != 0 ]; then
     setsid nice -n 10 bash -c 'source scripts/dependances.sh && kesu_construit_sanitiseurs' \
         >"$journal" 2>&1 &
     sanitiseurs=$!
+fi
+if [ "${KESU_FUZZ:-1}" != 0 ]; then
+    journalFuzz=$(mktemp)
+    setsid nice -n 15 bash -c 'source scripts/dependances.sh && kesu_teste_fuzz' \
+        >"$journalFuzz" 2>&1 &
+    fuzz=$!
 fi
 
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
@@ -43,6 +56,13 @@ if [ -n "$sanitiseurs" ]; then
     cat "$journal"
     [ "$statut" -eq 0 ] || { echo "The sanitised build failed (status $statut)" >&2; exit "$statut"; }
     kesu_teste_sanitiseurs
+fi
+if [ -n "$fuzz" ]; then
+    statut=0
+    wait "$fuzz" || statut=$?
+    fuzz=""
+    cat "$journalFuzz"
+    [ "$statut" -eq 0 ] || { echo "The fuzz round failed (status $statut)" >&2; exit "$statut"; }
 fi
 # The Debian package, built from the tree the tests ran on and started from an
 # empty home folder.

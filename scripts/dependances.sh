@@ -7,10 +7,11 @@
 # page from the program's --help; qt6-tools-dev and qt6-l10n-tools bring
 # lupdate and lrelease, which make the translations; Ninja and ccache make the
 # builds quicker (the build also works without them); dpkg-dev and patch fetch
-# and correct Debian's source of nec2c, built as Kesu's own engine (nec2c/).
+# and correct Debian's source of nec2c, built as Kesu's own engine (nec2c/);
+# clang and its runtime libraries build the fuzz targets (fuzz/, with libFuzzer).
 kesu_paquets=(cmake g++ make ninja-build ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools
     qt6-translations-l10n libgl-dev fonts-wine
-    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c help2man dpkg-dev patch "$@")
+    fonts-liberation2 ghostscript poppler-utils locales clang-format nec2c help2man dpkg-dev patch clang libclang-rt-14-dev "$@")
 
 kesu_installe_dependances() {
     local manquants=()
@@ -100,4 +101,12 @@ kesu_teste_sanitiseurs() {
         ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --output-on-failure -j2)
+}
+
+# The fuzz targets of fuzz/, built with clang in build-fuzz and each run for a
+# few seconds from its corpus (scripts/fuzz.sh): a finding fails. A short run
+# finds what a change breaks on the inputs the corpus already reaches; longer
+# ones are scripts/fuzz.sh's own.
+kesu_teste_fuzz() {
+    scripts/fuzz.sh "${KESU_FUZZ_SECONDES:-10}"
 }

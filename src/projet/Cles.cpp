@@ -114,7 +114,9 @@ std::optional<QString> fauteValeur(const Cle &c, const QString &valeur)
         return Textes::ProjetPasUnNombre();
     case Genre::Entier: {
         const auto v = Nec::nombre(valeur);
-        if (v && *v == std::floor(*v) && std::fabs(*v) < 1e9)
+        // As the command line's options take them, so that a project it writes
+        // reads back.
+        if (v && *v == std::floor(*v) && std::fabs(*v) <= 1e9)
             return std::nullopt;
         return Textes::ProjetPasUnEntier();
     }

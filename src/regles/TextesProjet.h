@@ -23,6 +23,12 @@ inline QString ProjetValeurIncorrecte()
                                        "Ligne %1 : %2 = %3 ne convient pas (%4) ; la valeur "
                                        "par défaut est gardée");
 }
+// %1 the line, %2 the key, %3 the line that gives it first.
+inline QString ProjetCleEnDouble()
+{
+    return QCoreApplication::translate(
+        "Textes", "Ligne %1 : %2 est déjà donnée ligne %3 ; cette ligne n'est pas lue");
+}
 inline QString ProjetPasUnNombre()
 {
     return QCoreApplication::translate("Textes", "un nombre avec un point décimal");
@@ -64,6 +70,34 @@ inline QString ProjetPlusRecentConserve()
 inline QString ProjetIllisible()
 {
     return QCoreApplication::translate("Textes", "Impossible d'ouvrir le projet %1 : %2");
+}
+// Why a project cannot be opened: the reasons that ProjetIllisible gives.
+inline QString ProjetAbsent()
+{
+    return QCoreApplication::translate("Textes", "le fichier n'existe pas");
+}
+inline QString ProjetDossier()
+{
+    return QCoreApplication::translate("Textes", "c'est un dossier, pas un fichier");
+}
+inline QString ProjetPasOrdinaire()
+{
+    return QCoreApplication::translate(
+        "Textes", "ce n'est pas un fichier ordinaire (un périphérique ou un tube, par exemple)");
+}
+inline QString ProjetAccesRefuse()
+{
+    return QCoreApplication::translate("Textes", "l'accès au fichier est refusé");
+}
+// %1 the bound in megabytes.
+inline QString ProjetTropGrand()
+{
+    return QCoreApplication::translate(
+        "Textes", "le fichier dépasse %1 Mo, bien plus qu'un projet ne peut en contenir");
+}
+inline QString ProjetNonLu()
+{
+    return QCoreApplication::translate("Textes", "le fichier ne peut pas être lu");
 }
 inline QString ProjetNonEnregistre()
 {

@@ -2,9 +2,12 @@
 #include "projet/FichierProjet.h"
 #include "regles/TextesProjet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +52,12 @@ class TstProjet : public QObject {
 private slots:
     void lecture();
     void formatPlusRecent();
+    void allerRetour_data();
+    void allerRetour();
+    void modification_data();
+    void modification();
+    void chargeRefuse_data();
+    void chargeRefuse();
     void ligneDeCommande_data();
     void ligneDeCommande();
     void deckExporte();
@@ -95,6 +104,152 @@ void TstProjet::formatPlusRecent()
     QCOMPARE(l.fichier.valeur("nouveaute"), std::optional<QString>("oui"));
     // Without its format line a file is read as this program's own.
     QCOMPARE(Projet::lit("branche_cm = 2000\n").fautes, QStringList{Textes::ProjetSansFormat()});
+}
+
+// Read and saved again without a change, a file is the same bytes, whatever
+// it holds; the lines not used are named.
+void TstProjet::allerRetour_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<QStringList>("fautes");
+    QTest::addColumn<QString>("branche"); // branche_cm as used, empty for none
+    const QString double1 = Textes::ProjetCleEnDouble().arg(3).arg("branche_cm").arg(2);
+    QTest::newRow("valeur incorrecte gardée")
+        << QByteArray("format = 1\nbranche_cm = 21 m\n")
+        << QStringList{Textes::ProjetValeurIncorrecte().arg(2).arg("branche_cm", "21 m",
+                                                                   Textes::ProjetPasUnEntier())}
+        << QString();
+    QTest::newRow("ligne sans égal")
+        << QByteArray("format = 1\nbranche_cm = 2100\nbref\n")
+        << QStringList{Textes::ProjetLigneIllisible().arg(3)} << QStringLiteral("2100");
+    QTest::newRow("clé en double, la première lue")
+        << QByteArray("format = 1\nbranche_cm = 2100\nbranche_cm = 2200\n") << QStringList{double1}
+        << QStringLiteral("2100");
+    QTest::newRow("UTF-8 invalide")
+        << QByteArray("format = 1\nautre\xff = \xfe\xc3\nnotes = caf\xe9\n") << QStringList{}
+        << QString();
+    QTest::newRow("CRLF et notes à retour chariot")
+        << QByteArray("# x\r\nformat = 1\r\nbranche_cm = 2100\r\nnotes = a\\r\\nb\r\n")
+        << QStringList{} << QStringLiteral("2100");
+    QTest::newRow("sans fin de ligne finale")
+        << QByteArray("format = 1\nbranche_cm=2100") << QStringList{} << QStringLiteral("2100");
+    QTest::newRow("espaces, tabulations, lignes vides")
+        << QByteArray(
+               "  format=1 \n\n\t branche_cm \t=  2100   \n   # c = d\nnotes =    retrait  \n")
+        << QStringList{} << QStringLiteral("2100");
+    QTest::newRow("retour chariot brut dans les notes")
+        << QByteArray("format = 1\nnotes = a\rb\r\r\n") << QStringList{} << QString();
+    QTest::newRow("format plus ancien que tout")
+        << QByteArray("format = 01\n") << QStringList{} << QString();
+}
+
+void TstProjet::allerRetour()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(QStringList, fautes);
+    QFETCH(QString, branche);
+    const Projet::Lecture l = Projet::lit(texte);
+    QCOMPARE(l.fautes, fautes);
+    QCOMPARE(l.fichier.valeur("branche_cm"),
+             branche.isEmpty() ? std::nullopt : std::optional<QString>(branche));
+    QCOMPARE(Projet::ecrit(l.fichier), texte);
+    // Saved, opened and saved again.
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("p.kesu");
+    QString raison;
+    QVERIFY(Projet::enregistre(chemin, l.fichier, raison));
+    QCOMPARE(Projet::charge(chemin, raison).value(), texte);
+}
+
+// A change is made in its line, the rest kept; what is written reads back
+// with the values given.
+void TstProjet::modification_data()
+{
+    QTest::addColumn<QByteArray>("texte");
+    QTest::addColumn<QString>("cle"); // "notes" sets the notes
+    QTest::addColumn<QString>("valeur");
+    QTest::addColumn<QByteArray>("attendu");
+    QTest::newRow("en place, espaces et CRLF gardés")
+        << QByteArray("format = 1\r\n branche_cm   =  2100  \r\nx\r\n") << "branche_cm"
+        << "2200" << QByteArray("format = 1\r\n branche_cm   =  2200  \r\nx\r\n");
+    QTest::newRow("ajoutée à la fin, dans le style du fichier")
+        << QByteArray("format = 1\r\nx = 1") << "echelle_cm"
+        << "1500" << QByteArray("format = 1\r\nx = 1\r\nechelle_cm = 1500\r\n");
+    QTest::newRow("remplace une valeur incorrecte")
+        << QByteArray("format = 1\nbranche_cm =\n") << "branche_cm"
+        << "2100" << QByteArray("format = 1\nbranche_cm = 2100\n");
+    QTest::newRow("la première de deux")
+        << QByteArray("format = 1\nbranche_cm = 1\nbranche_cm = 2\n") << "branche_cm"
+        << "3" << QByteArray("format = 1\nbranche_cm = 3\nbranche_cm = 2\n");
+    QTest::newRow("notes, espaces et retours chariot")
+        << QByteArray("format = 1\nnotes = a\n") << "notes"
+        << "  b\r\nc\\ " << QByteArray("format = 1\nnotes =   b\\r\\nc\\\\ \n");
+    QTest::newRow("notes collées au signe égal") << QByteArray("format = 1\nnotes=a\n") << "notes"
+                                                 << " b" << QByteArray("format = 1\nnotes=  b\n");
+    QTest::newRow("notes ajoutées") << QByteArray("format = 1\n") << "notes"
+                                    << "n" << QByteArray("format = 1\nnotes = n\n");
+    QTest::newRow("format ajouté après les commentaires")
+        << QByteArray("# a\n# b\nbranche_cm = 1\n") << "branche_cm"
+        << "1" << QByteArray("# a\n# b\nformat = 1\nbranche_cm = 1\n");
+    QTest::newRow("format ajouté à un fichier vide") << QByteArray() << "x"
+                                                     << "1" << QByteArray("format = 1\nx = 1\n");
+    QTest::newRow("format plus récent enregistré dans celui-ci")
+        << QByteArray("format = 2\nnouveau = 1\n") << "nouveau"
+        << "1" << QByteArray("format = 1\nnouveau = 1\n");
+}
+
+void TstProjet::modification()
+{
+    QFETCH(QByteArray, texte);
+    QFETCH(QString, cle);
+    QFETCH(QString, valeur);
+    QFETCH(QByteArray, attendu);
+    Projet::Fichier f = Projet::lit(texte).fichier;
+    if (cle == QLatin1String("notes"))
+        f.notes = valeur;
+    else
+        f.pose(cle, valeur);
+    QCOMPARE(Projet::ecrit(f), attendu);
+    f.format = Projet::Format;
+    QCOMPARE(Projet::lit(attendu).fichier, f);
+}
+
+// Only a regular file of at most a megabyte is read, and why not is said in
+// French.
+void TstProjet::chargeRefuse_data()
+{
+    QTest::addColumn<QString>("genre");
+    QTest::addColumn<QString>("raison"); // empty when it is read
+    QTest::newRow("absent") << "absent" << Textes::ProjetAbsent();
+    QTest::newRow("dossier") << "dossier" << Textes::ProjetDossier();
+    QTest::newRow("tube") << "tube" << Textes::ProjetPasOrdinaire();
+    QTest::newRow("/dev/zero") << "/dev/zero" << Textes::ProjetPasOrdinaire();
+    QTest::newRow("un octet de trop") << "grand" << Textes::ProjetTropGrand().arg(1);
+    QTest::newRow("juste à la limite") << "limite" << QString();
+}
+
+void TstProjet::chargeRefuse()
+{
+    QFETCH(QString, genre);
+    QFETCH(QString, raison);
+    QTemporaryDir dossier;
+    const QString chemin = genre.startsWith(u'/') ? genre : dossier.filePath(genre);
+    if (genre == QLatin1String("dossier"))
+        QVERIFY(QDir(dossier.path()).mkdir(genre));
+    else if (genre == QLatin1String("tube"))
+        QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+    const bool grand = genre == QLatin1String("grand");
+    if (grand || genre == QLatin1String("limite")) {
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(Projet::TailleMax + (grand ? 1 : 0), '#'));
+    }
+    QString dite;
+    const auto lu = Projet::charge(chemin, dite);
+    QCOMPARE(dite, raison);
+    QCOMPARE(lu.has_value(), raison.isEmpty());
+    if (lu)
+        QCOMPARE(lu->size(), Projet::TailleMax);
 }
 
 // "--projet" gives the same table as the same inputs typed, the line's own

@@ -134,7 +134,7 @@ private slots:
         QVERIFY(precedent->isEnabled());
         precedent->trigger();
         QCOMPARE(vue->source().fragment(), AideViewer::ancre(3));
-        for (const QKeySequence touche :
+        for (const QKeySequence &touche :
              {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
             vue->show();
             vue->activateWindow();

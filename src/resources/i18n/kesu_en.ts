@@ -1927,6 +1927,34 @@ SWR</translation>
         <translation>The file does not state its format: it is read as this Kesu&apos;s project</translation>
     </message>
     <message>
+        <source>Ligne %1 : %2 est déjà donnée ligne %3 ; cette ligne n&apos;est pas lue</source>
+        <translation>Line %1: %2 is already given on line %3; this line is not read</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier, pas un fichier</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire (un périphérique ou un tube, par exemple)</source>
+        <translation>it is not a regular file (a device or a pipe, for instance)</translation>
+    </message>
+    <message>
+        <source>l&apos;accès au fichier est refusé</source>
+        <translation>access to the file is denied</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse %1 Mo, bien plus qu&apos;un projet ne peut en contenir</source>
+        <translation>the file exceeds %1 MB, far more than a project can hold</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
         <source>Impossible d&apos;ouvrir le projet %1 : %2</source>
         <translation>Cannot open the project %1: %2</translation>
     </message>
