@@ -186,7 +186,16 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
             return Echec;
         }
         const Projet::Lecture l = Projet::lit(*texte);
-        // Its faults are said; the command goes on with the rest.
+        // A bad value is refused as a bad option is: the command would
+        // otherwise compute the default in its place.
+        if (!l.refusees.empty()) {
+            for (const Projet::ValeurRefusee &v : l.refusees)
+                erreurs << Textes::ProjetValeurRefusee().arg(chemin).arg(v.ligne).arg(
+                               v.cle, v.valeur, v.raison)
+                        << '\n';
+            return Refus;
+        }
+        // Its other faults are said; the command goes on with the rest.
         for (const QString &f : l.fautes)
             erreurs << f << '\n';
         projet = l.fichier;

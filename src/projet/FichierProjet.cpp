@@ -141,6 +141,11 @@ Lecture lit(const QByteArray &texte)
     // Each key's first line: a later one is not used. Looked up by name, as a
     // file of a megabyte may hold a hundred thousand keys.
     QHash<QString, int> premieres;
+    const auto refuse = [&r](int numero, const QString &cle, const QString &valeur,
+                             const QString &raison) {
+        r.fautes << Textes::ProjetValeurIncorrecte().arg(numero).arg(cle, valeur, raison);
+        r.refusees.push_back({numero, cle, valeur, raison});
+    };
     for (qsizetype debut = 0; debut < texte.size();) {
         const qsizetype saut = texte.indexOf('\n', debut);
         const qsizetype fin = saut < 0 ? texte.size() : saut + 1;
@@ -183,15 +188,13 @@ Lecture lit(const QByteArray &texte)
                     bool ok = false;
                     const int n = valeur.toInt(&ok);
                     if (!ok || n < 1) {
-                        r.fautes << Textes::ProjetValeurIncorrecte().arg(numero).arg(
-                            cle, valeur, Textes::ProjetPasUnEntier());
+                        refuse(numero, cle, valeur, Textes::ProjetFormatAttendu());
                     } else {
                         f.format = n;
                         l.lue = QString::number(n);
                     }
                 } else if (const Cle *c = Projet::cle(cle); c && fauteValeur(*c, valeur)) {
-                    r.fautes << Textes::ProjetValeurIncorrecte().arg(numero).arg(
-                        cle, valeur, *fauteValeur(*c, valeur));
+                    refuse(numero, cle, valeur, *fauteValeur(*c, valeur));
                 } else {
                     l.lue = valeur;
                     f.valeurs.push_back({cle, valeur});

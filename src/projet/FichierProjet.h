@@ -58,11 +58,21 @@ struct Fichier {
     bool operator==(const Fichier &autre) const;
 };
 
+// A value of a known key that does not fit it: the window keeps the default
+// and says so, a command refuses the project.
+struct ValeurRefusee {
+    int ligne;
+    QString cle;
+    QString valeur;
+    QString raison; // what it should be
+};
+
 struct Lecture {
     Fichier fichier;
-    QStringList fautes;        // one sentence a line not used, naming it
-    bool lectureSeule = false; // a newer format: saved only under another name
-    bool sansFormat = false;   // no usable format line: one is added when saved
+    QStringList fautes;                  // one sentence a line not used, naming it
+    std::vector<ValeurRefusee> refusees; // among them, the bad values
+    bool lectureSeule = false;           // a newer format: saved only under another name
+    bool sansFormat = false;             // no usable format line: one is added when saved
 };
 
 // Never throws: what cannot be read is said in fautes.

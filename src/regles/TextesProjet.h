@@ -33,6 +33,17 @@ inline QString ProjetPasUnNombre()
 {
     return QCoreApplication::translate("Textes", "un nombre avec un point décimal");
 }
+inline QString ProjetFormatAttendu()
+{
+    return QCoreApplication::translate("Textes", "un numéro de format, entier, à partir de 1");
+}
+// A command refuses a project's bad value: %1 the project, %2 the line, %3
+// the key, %4 the value, %5 what it should be.
+inline QString ProjetValeurRefusee()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)");
+}
 inline QString ProjetPasUnEntier()
 {
     return QCoreApplication::translate("Textes", "un nombre entier");

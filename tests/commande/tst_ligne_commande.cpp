@@ -639,6 +639,18 @@ void TstLigneCommande::projetEnregistre()
                             u'\n');
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), plusRecent);
+    f.close();
+
+    // A bad value refuses the project, as a bad option would be refused.
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("format = 1\nnec.z0_ohm = 600\nbranche_cm = 2100 cm\n");
+    f.close();
+    e = execute({"--projet", projet});
+    QCOMPARE(e.code, 2);
+    QVERIFY(e.sortie.isEmpty() && e.deck.isEmpty());
+    QCOMPARE(e.erreurs, Textes::ProjetValeurRefusee().arg(projet).arg(3).arg(
+                            "branche_cm", "2100 cm", Textes::ProjetPasUnEntier()) +
+                            u'\n');
 }
 
 // A project's inputs as the options they give a command: the branch search's

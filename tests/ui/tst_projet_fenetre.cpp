@@ -10,6 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <csignal>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 // Projects in the main window: every input of the three windows saved and
 // read back, a file written by hand, the question before losing changes.
@@ -80,23 +84,53 @@ void TstProjetFenetre::fichierEcritALaMain()
     FenetreTest f;
     const QString chemin = QDir(f.dossier()).filePath("main.kesu");
     QFile fichier(chemin);
+    const auto contenu = [&] {
+        fichier.open(QIODevice::ReadOnly);
+        const QByteArray o = fichier.readAll();
+        fichier.close();
+        return o;
+    };
+    const QByteArray main = "# mon doublet\r\nformat = 1\r\nechelle_cm=2500\r\nnec.balun = 3\r\n"
+                            "venu_d_ailleurs = 1\r\nnec.sol = mer\r\nnotes =  essai  \r\n";
     QVERIFY(fichier.open(QIODevice::WriteOnly));
-    fichier.write("format = 1\nechelle_cm = 2500\nnec.balun = 3\nvenu_d_ailleurs = 1\n"
-                  "nec.sol = mer\nnotes = essai\n");
+    fichier.write(main);
     fichier.close();
     QVERIFY(f->ouvreProjet(chemin));
     QCOMPARE(f->LongEch->text(), "2500");
     QCOMPARE(f.plateforme.avertissements.size(), 1);
     QVERIFY(f.plateforme.avertissements.front().contains("3"));
+    // Saved unchanged, byte for byte: the line the program did not take, the
+    // unknown key, the comment, the spacing and the line ends are the user's.
+    QVERIFY(f->EnregistrerClick());
+    QCOMPARE(contenu(), main);
+    // A change goes into its own line, or a line of its own at the end.
+    f->LongEch->setText("2600");
     f->LongDip->setText("1990");
     QVERIFY(f->EnregistrerClick());
-    QVERIFY(fichier.open(QIODevice::ReadOnly));
-    const QByteArray ecrit = fichier.readAll();
-    QVERIFY(ecrit.contains("venu_d_ailleurs = 1\n"));
-    QVERIFY(ecrit.contains("branche_cm = 1990\n"));
-    QVERIFY(ecrit.contains("nec.sol = mer\n"));
-    QVERIFY(ecrit.contains("notes = essai\n"));
-    QVERIFY(ecrit.contains("\nnec.balun = 3\n"));
+    QByteArray attendu = main;
+    attendu.replace("echelle_cm=2500", "echelle_cm= 2600");
+    attendu += "branche_cm = 1990\r\n";
+    QCOMPARE(contenu(), attendu);
+    QVERIFY(!f->projetModifie());
+
+#ifdef Q_OS_UNIX
+    // A save cut short (the disk full, here a size limit) is said, keeps the
+    // file as it was and the project modified.
+    f->LongDip->setText("2000");
+    rlimit limite{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const rlimit avant = limite;
+    limite.rlim_cur = 16;
+    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool enregistre = f->EnregistrerClick();
+    setrlimit(RLIMIT_FSIZE, &avant);
+    std::signal(SIGXFSZ, signalAvant);
+    QVERIFY(!enregistre);
+    QCOMPARE(f.plateforme.erreurs.size(), 1);
+    QCOMPARE(contenu(), attendu);
+    QVERIFY(f->projetModifie());
+#endif
 }
 
 void TstProjetFenetre::changementsNonEnregistres()

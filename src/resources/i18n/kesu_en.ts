@@ -1998,6 +1998,14 @@ SWR</translation>
         <source>Le moteur NEC-2 « %1 » n&apos;a pas pu être vérifié : il n&apos;a pas répondu aux cas de contrôle, ou pas dans le délai. Les calculs au-dessus d&apos;un sol sont refusés ; l&apos;espace libre reste possible. Pour l&apos;utiliser quand même au-dessus d&apos;un sol, cochez « Accepter un moteur NEC-2 non vérifié » dans le menu Outils, ou donnez l&apos;option --moteur-non-verifie à une commande</source>
         <translation>The NEC-2 engine “%1” could not be checked: it did not answer the check cases, or not in time. Computations over a ground are refused; free space remains possible. To use it over a ground anyway, tick “Accept an unchecked NEC-2 engine” in the Tools menu, or give a command the option --moteur-non-verifie</translation>
     </message>
+    <message>
+        <source>un numéro de format, entier, à partir de 1</source>
+        <translation>a format number, whole, from 1</translation>
+    </message>
+    <message>
+        <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
+        <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>

@@ -126,6 +126,7 @@ public:
     bool abandonAccepte();
     // The inputs of the three windows as a project, over the one opened.
     Projet::Fichier projetCourant();
+    Projet::Fichier projetAEnregistrer();
     bool projetModifie();
     const QString &cheminProjet() const { return cheminProjet_; }
     // What the picture shows, the chart or the lobe panel, as a picture
@@ -156,7 +157,7 @@ protected:
 private:
     void construitProjet();
     void appliqueProjet(const Projet::Fichier &f);
-    void projetEnregistre(const QString &chemin);
+    void projetEnregistre(const QString &chemin, const Projet::Fichier &ecrit);
     void afficheEtatProjet();
     void recents(const QString &chemin);
     void listeRecents();

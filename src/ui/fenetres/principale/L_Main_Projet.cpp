@@ -264,14 +264,14 @@ bool TForm1::EnregistrerClick()
 {
     if (cheminProjet_.isEmpty() || lectureSeule_)
         return EnregistrerSousClick();
-    Projet::Fichier f = projetCourant();
+    const Projet::Fichier f = projetAEnregistrer();
     QString raison;
     if (!Projet::enregistre(cheminProjet_, f, raison)) {
         plateforme().erreur(
             Textes::ProjetNonEnregistre().arg(QDir::toNativeSeparators(cheminProjet_), raison));
         return false;
     }
-    projetEnregistre(cheminProjet_);
+    projetEnregistre(cheminProjet_, f);
     return true;
 }
 
@@ -286,24 +286,40 @@ bool TForm1::EnregistrerSousClick()
     if (chemin.isEmpty())
         return false;
     QString raison;
-    if (!Projet::enregistre(chemin, projetCourant(), raison)) {
+    const Projet::Fichier f = projetAEnregistrer();
+    if (!Projet::enregistre(chemin, f, raison)) {
         plateforme().erreur(
             Textes::ProjetNonEnregistre().arg(QDir::toNativeSeparators(chemin), raison));
         return false;
     }
     lectureSeule_ = false;
-    projetEnregistre(chemin);
+    projetEnregistre(chemin, f);
     return true;
 }
 
-void TForm1::projetEnregistre(const QString &chemin)
+// What a save writes: a new project every input; one read from a file its
+// own lines, with in place only the values the user changed since it was
+// opened or saved (a line the program did not understand stays as it was).
+Projet::Fichier TForm1::projetAEnregistrer()
 {
-    projet_ = projetCourant();
-    // What is written is what this Kesu knows: a newer format's keys it kept
-    // are written back as they came.
-    projet_.format = Projet::Format;
+    const Projet::Fichier courant = projetCourant();
+    if (!projet_.lu)
+        return courant;
+    Projet::Fichier f = projet_;
+    for (const Projet::Cle &c : Projet::cles()) {
+        const QString nom = QString::fromLatin1(c.nom);
+        if (const auto v = courant.valeur(nom); v && v != reference_.valeur(nom))
+            f.pose(nom, *v);
+    }
+    return f;
+}
+
+void TForm1::projetEnregistre(const QString &chemin, const Projet::Fichier &ecrit)
+{
+    // The file as written, read back: the next save starts from its lines.
+    projet_ = Projet::lit(Projet::ecrit(ecrit)).fichier;
     cheminProjet_ = QFileInfo(chemin).absoluteFilePath();
-    reference_ = projet_;
+    reference_ = projetCourant();
     referencePrise_ = true;
     recents(cheminProjet_);
     afficheEtatProjet();
