@@ -13,10 +13,8 @@ kesu_installe_dependances
 duree=${1:-60}
 shift || true
 cibles=("$@")
-# fuzz_entreecache joins the list once src/nec/CacheResultats.h declares
-# litEntree (fuzz/CMakeLists.txt defines the target only then).
 [ ${#cibles[@]} -eq 0 ] && cibles=(fuzz_fichierbandes fuzz_strtoint fuzz_strtoreal fuzz_projet
-    fuzz_sortienec fuzz_nombre)
+    fuzz_sortienec fuzz_nombre fuzz_entreecache)
 
 construction=build-fuzz
 # The build runs the picture generator, itself built with the sanitizers: Qt's
