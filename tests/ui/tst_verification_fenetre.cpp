@@ -665,6 +665,22 @@ void TstVerificationFenetre::boiteEnTEtEnL()
     const QString lu = t.v->Abaque->texteSurvol(p);
     QVERIFY2(lu.startsWith(QStringLiteral("80 m, 3650 kHz")) || suiteEnAnglais(), qPrintable(lu));
     QVERIFY(!t.v->Abaque->grab().isNull());
+    // The shaded zone: each cell's reflection coefficient, at 50 ohms after
+    // the balun, is a load the T matches at 80 m exactly where it is shaded.
+    const QImage &zone = t.v->Abaque->zone();
+    const Reseau::Pieces pieces = Nec::piecesJugees(t.v->entreesResultat());
+    int ombrees = 0, claires = 0;
+    for (int y = 3; y < zone.height(); y += 7)
+        for (int x = 3; x < zone.width(); x += 7) {
+            const std::complex<double> g((2.0 * x + 1) / zone.width() - 1,
+                                         1 - (2.0 * y + 1) / zone.height());
+            if (std::abs(g) >= 1)
+                continue;
+            const bool ombree = qAlpha(zone.pixel(x, y)) > 0;
+            QCOMPARE(ombree, Reseau::accordable(pieces, 50.0 * (1.0 + g) / (1.0 - g), 3.65e6));
+            (ombree ? ombrees : claires)++;
+        }
+    QVERIFY(ombrees > 10 && claires > 10);
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -29,6 +29,9 @@ public:
     // it is drawn at; the nearest point shown to a pixel, as the hover reads it.
     QPointF pixel(std::complex<double> gamma) const;
     QString texteSurvol(QPoint p) const;
+    // The loads the parts reach at the zone's band, a cell a pixel across the
+    // chart's square (transparent outside them), drawn over the disc.
+    const QImage &zone();
 
     // No taller than the map beside it: shown, it grows with the window.
     QSize sizeHint() const override { return {260, 190}; }
@@ -45,7 +48,6 @@ protected:
 private:
     QRectF disque() const;
     std::complex<double> gamma(Nec::Complexe zC) const;
-    const QImage &zone();
 
     Nec::Entrees entrees_;
     std::vector<Bande> bandes_;
