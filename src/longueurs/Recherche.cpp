@@ -132,6 +132,16 @@ void ecarte(Antennes &a)
                 a.ecartees[j] = true;
                 a.echecs.push_back({a.entrees[v].bandes[j], *faute});
             }
+    // The antenna as typed is also judged as the check judges it, values
+    // along the ladder included, so that a band it leaves out is left out
+    // here with the same reason.
+    for (const Nec::BandeEchouee &b :
+         Nec::evalue(a.entrees.front(), a.zB.front(), nullptr, false).echecs)
+        for (std::size_t j = 0; j < nb; ++j)
+            if (a.entrees.front().bandes[j].k == b.bande.k && !a.ecartees[j]) {
+                a.ecartees[j] = true;
+                a.echecs.push_back(b);
+            }
 }
 
 bool ecartee(const Antennes &a, std::size_t j)

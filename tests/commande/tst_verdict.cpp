@@ -23,7 +23,7 @@ private slots:
 namespace {
 
 // What the stand-in nec2c does wrong at 14.1 MHz, 20 m's own frequency.
-enum class Faute { Aucune, ResistanceNegative, Manquante, Coupe, GainNan, Deplace };
+enum class Faute { Aucune, ResistanceNegative, Manquante, Coupe, GainNan, Deplace, Enorme };
 
 // One answer per FR card, with a pattern of every direction its RP cards ask.
 std::vector<Nec::ImpedanceB> repond(const QByteArray &deck, Faute faute)
@@ -37,6 +37,8 @@ std::vector<Nec::ImpedanceB> repond(const QByteArray &deck, Faute faute)
             r.push_back({f, {60 + 3 * f, 40 - 2 * f}, f == 14.1 && faute == Faute::Manquante});
             if (f == 14.1 && faute == Faute::ResistanceNegative)
                 r.back().z = {-20, 5};
+            if (f == 14.1 && faute == Faute::Enorme) // finite, beyond any ladder's reach
+                r.back().z = {1e300, 1e300};
         } else if (c[0] == "RP") {
             auto d = std::make_shared<Nec::Diagramme>(r.back().diagramme ? *r.back().diagramme
                                                                          : Nec::Diagramme());
@@ -108,6 +110,8 @@ void TstVerdict::memeVerdict_data()
     QTest::newRow("gain NaN") << int(Faute::GainNan) << Textes::DiagrammeNonFini().arg("14.1")
                               << true;
     QTest::newRow("direction déplacée") << int(Faute::Deplace) << Textes::ValeurNonFinie() << true;
+    QTest::newRow("valeurs le long de l'échelle hors d'atteinte")
+        << int(Faute::Enorme) << Textes::NecLigneNonFinie() << false;
 }
 
 void TstVerdict::memeVerdict()
