@@ -83,11 +83,13 @@ kesu_teste_anglais() {
 }
 
 # The same sources with AddressSanitizer and UndefinedBehaviorSanitizer, in a
-# folder of their own so that the normal build stays as it is. The test
+# folder of their own so that the normal build stays as it is. This round runs
+# with the results cache and the ground grids on, as every user runs them:
+# the plain rounds keep them off, so that they count the engine's runs. The test
 # programs are linked from the tests' code that build compiled (built first):
 # only the program's code is compiled again, with the sanitisers.
 kesu_construit_sanitiseurs() {
-    kesu_configure build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESU_SANITIZE=ON \
+    kesu_configure build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESU_SANITIZE=ON -DKESU_TESTS_CACHE=ON \
         -DKESU_TESTS_DEPUIS="$PWD/build"
     kesu_compile build-asan
 }

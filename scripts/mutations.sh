@@ -56,12 +56,12 @@ while IFS= read -r ligne || [ -n "$ligne" ]; do
     if ! python3 - "$fichier" <<'PY'; then
 import os, sys
 chemin = sys.argv[1]
-texte = open(chemin, encoding="utf-8").read()
+texte = open(chemin, encoding="utf-8", newline="").read()
 # "\n" in a field stands for a line end, so that a slip may span lines.
 avant, apres = (os.environ[v].replace("\\n", "\n") for v in ("KESU_AVANT", "KESU_APRES"))
 if texte.count(avant) != 1:
     sys.exit(1)
-open(chemin, "w", encoding="utf-8").write(texte.replace(avant, apres))
+open(chemin, "w", encoding="utf-8", newline="").write(texte.replace(avant, apres))
 PY
         echo "$numero  STALE   $fichier: the text is not there once"
         manquees+=("$numero (stale)")

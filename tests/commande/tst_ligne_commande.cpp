@@ -641,6 +641,12 @@ void TstLigneCommande::projetEnregistre()
     QCOMPARE(f.readAll(), plusRecent);
     f.close();
 
+    // A project that cannot be written fails the command.
+    const QString absent = dossier.filePath("absent/p.kesu");
+    e = execute({"--enregistre-projet", absent});
+    QCOMPARE(e.code, 1);
+    QVERIFY(e.erreurs.startsWith(Textes::ProjetNonEnregistre().arg(absent, QString())));
+
     // A bad value refuses the project, as a bad option would be refused.
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("format = 1\nnec.z0_ohm = 600\nbranche_cm = 2100 cm\n");

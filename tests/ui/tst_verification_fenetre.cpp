@@ -88,6 +88,8 @@ void TstVerificationFenetre::initTestCase()
 {
     // The user's settings go to a folder of the test's own.
     qputenv("XDG_CONFIG_HOME", dossier_.filePath("config").toLocal8Bit());
+    // These tests count the engine's runs, which kept answers would spare.
+    qputenv("KESU_SANS_CACHE", "1");
     // The stand-in engines answer no check deck: allowed over a ground by
     // the user's setting, which each window reads, and judged in little time.
     Reglages::ecrit(Reglages::MoteurNonVerifie, true);
