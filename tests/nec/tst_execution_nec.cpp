@@ -501,7 +501,13 @@ void TstExecutionNec::erreursBornees()
     QCOMPARE(std::get<QString>(
                  Nec::ExecutionNec::executeBloquant(Nec::deck(a, 7.05, {7.05}), 1, programme)),
              Textes::NecRaison().arg(2).arg("vraie raison"));
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps every freed block aside (its quarantine, 256 MB)
+    // rather than reuse it: the plain rounds measure the memory.
+    (void)avant;
+#else
     QCOMPARE_LT(memoireCrete() - avant, 16 * 1024);
+#endif
 }
 
 void TstExecutionNec::lisible_data()
