@@ -9,8 +9,11 @@
 moteur="${KESU_NEC2C:-nec2c}"
 [ "$1" = -i ] && [ "$3" = -o ] || exec "$moteur" "$@"
 memoire="$(dirname "$0")/nec2c-memoire.d"
-# The engine is part of the question: another one may answer otherwise.
-cle=$( (cat "$2"; echo "$moteur") | sha256sum | cut -d' ' -f1)
+# The engine is part of the question: another one may answer otherwise, and
+# so may the same one rebuilt with another correction, whose path stays: its
+# content is asked, not its name.
+chemin=$(command -v "$moteur") || exec "$moteur" "$@"
+cle=$( (cat "$2"; sha256sum <"$chemin") | sha256sum | cut -d' ' -f1)
 if [ -f "$memoire/$cle" ]; then
     exec cp "$memoire/$cle" "$4"
 fi
