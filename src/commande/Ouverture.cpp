@@ -347,10 +347,7 @@ std::optional<FichierBandes::Table> tableDeLaCommande(const LecteurBandes &litBa
 
 FichierBandes::Table litKesuIni()
 {
-    QFile f(FichierBandes::NomFichier);
-    if (!f.open(QIODevice::ReadOnly))
-        leveErreur(Textes::FichierBandesIntrouvable());
-    return FichierBandes::lit(f.readAll());
+    return FichierBandes::litFichier();
 }
 
 } // namespace Commande

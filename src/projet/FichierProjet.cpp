@@ -1,5 +1,7 @@
 #include "projet/FichierProjet.h"
 
+#include "state/LectureFichier.h"
+
 #include "projet/Cles.h"
 #include "regles/TextesProjet.h"
 #include "state/EcritureFichier.h"
@@ -306,42 +308,30 @@ bool enregistre(const QString &chemin, const Fichier &f, QString &raison)
 
 std::optional<QByteArray> charge(const QString &chemin, QString &raison)
 {
-    // Looked at before it is opened: a pipe would block the program and a
-    // device would feed it without end.
-    const QFileInfo info(chemin);
-    if (!info.exists()) {
+    QByteArray octets;
+    switch (LitFichierBorne(chemin, TailleMax, octets)) {
+    case EchecLecture::Aucun:
+        return octets;
+    case EchecLecture::Absent:
         raison = Textes::ProjetAbsent();
-        return std::nullopt;
-    }
-    if (info.isDir()) {
+        break;
+    case EchecLecture::Dossier:
         raison = Textes::ProjetDossier();
-        return std::nullopt;
-    }
-    if (!info.isFile()) {
+        break;
+    case EchecLecture::NonOrdinaire:
         raison = Textes::ProjetPasOrdinaire();
-        return std::nullopt;
-    }
-    const QString tropGrand = Textes::ProjetTropGrand().arg(TailleMax / (1024 * 1024));
-    if (info.size() > TailleMax) {
-        raison = tropGrand;
-        return std::nullopt;
-    }
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) {
-        raison = info.isReadable() ? Textes::ProjetNonLu() : Textes::ProjetAccesRefuse();
-        return std::nullopt;
-    }
-    // It may have grown since it was looked at.
-    QByteArray octets = f.read(TailleMax + 1);
-    if (f.error() != QFileDevice::NoError) {
+        break;
+    case EchecLecture::TropGrand:
+        raison = Textes::ProjetTropGrand().arg(TailleMax / (1024 * 1024));
+        break;
+    case EchecLecture::AccesRefuse:
+        raison = Textes::ProjetAccesRefuse();
+        break;
+    case EchecLecture::Illisible:
         raison = Textes::ProjetNonLu();
-        return std::nullopt;
+        break;
     }
-    if (octets.size() > TailleMax) {
-        raison = tropGrand;
-        return std::nullopt;
-    }
-    return octets;
+    return std::nullopt;
 }
 
 } // namespace Projet

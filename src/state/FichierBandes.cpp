@@ -1,6 +1,7 @@
 #include "state/FichierBandes.h"
 
 #include "state/EcritureFichier.h"
+#include "state/LectureFichier.h"
 
 #include "regles/Arithmetique.h"
 #include "regles/Erreurs.h"
@@ -54,15 +55,18 @@ Table lit(const QByteArray &contenu)
     return table;
 }
 
+Table litFichier()
+{
+    // Eight short lines: a file of a megabyte, a pipe or a device is not one.
+    QByteArray contenu;
+    if (LitFichierBorne(NomFichier, 1024 * 1024, contenu) != EchecLecture::Aucun)
+        leveErreur(Textes::FichierBandesIntrouvable());
+    return lit(contenu);
+}
+
 void charge()
 {
-    QFile fichier(NomFichier);
-    if (!fichier.open(QIODevice::ReadOnly))
-        leveErreur(fichier.errorString());
-    const QByteArray contenu = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
-        leveErreur(fichier.errorString());
-    EtatCalcul.TableBandes = lit(contenu);
+    EtatCalcul.TableBandes = litFichier();
 }
 
 QByteArray texte(const Table &table)

@@ -21,6 +21,9 @@ using Table = std::array<LigneBande, NombreBandes>;
 Table lit(const QByteArray &contenu);
 // Reads Kesu.ini into EtatCalcul.TableBandes; throws when the file cannot be
 // opened or read, and leaves the table untouched then.
+// Kesu.ini from the working folder, or the error that says it is not found
+// (a file of over a megabyte, a pipe or a device is none).
+Table litFichier();
 void charge();
 
 // The file keeps two positions for the band name and five for the frequency:

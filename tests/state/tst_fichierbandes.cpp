@@ -138,6 +138,12 @@ void TstFichierBandes::chargeDepuisLeDossierCourant()
     QDir::setCurrent(dossier.path());
     EtatCalcul = {};
     QVERIFY_THROWS_EXCEPTION(KesuErreur, FichierBandes::charge()); // no file
+#ifdef Q_OS_UNIX
+    // A pipe by that name is refused at once, not waited on.
+    QCOMPARE(mkfifo("Kesu.ini", 0600), 0);
+    QVERIFY_THROWS_EXCEPTION(KesuErreur, FichierBandes::charge());
+    QVERIFY(QFile::remove(dossier.filePath("Kesu.ini")));
+#endif
     QFile f(dossier.filePath("Kesu.ini"));
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(Defaut);
