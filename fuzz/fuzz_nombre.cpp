@@ -43,7 +43,8 @@ void verifie(const QString &texte)
     const auto reel = option([&] { return Nec::reelOption(o, texte); });
     if (reel != v)
         faute("the option's real is not the number read", texte);
-    const auto entier = option([&] { return Nec::entierOption(o, texte); });
+    const auto entier =
+        option([&] { return Nec::entierOption(o, texte, Defauts::PlageBrancheCm); });
     if (entier && (!v || *v != *entier))
         faute("the option's integer is not the number read", texte);
     const Projet::Cle *cleReelle = Projet::cle(QStringLiteral("nec.hauteur_m"));
