@@ -94,12 +94,12 @@ void TForm1::construitMenu()
     LongConseil->setEnabled(false);
     // An engine the check could not judge is refused over a ground unless
     // the user, who knows the engine, says otherwise: a setting kept for good.
+    MenuOutils->addSeparator();
     MoteurNonVerifie = MenuOutils->addAction(tr("Accepter un moteur NEC-2 &non vérifié"));
     MoteurNonVerifie->setObjectName(QStringLiteral("MoteurNonVerifie"));
     MoteurNonVerifie->setCheckable(true);
     MoteurNonVerifie->setChecked(Reglages::lit(Reglages::MoteurNonVerifie, false).toBool());
     Nec::accepteMoteurNonVerifie(MoteurNonVerifie->isChecked());
-    MenuOutils->addSeparator();
     // Named in both languages, so that a user who does not read the one shown
     // still finds it.
     MenuLangue = MenuOutils->addMenu(tr("Langue / Language"));
