@@ -11,8 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "LimiteFichier.h"
 
 using Nec::ImpedanceB;
 namespace Cache = Nec::CacheResultats;
@@ -157,15 +156,10 @@ void TstCache::entreesDouteuses()
 // A write cut short (here by a file size limit) leaves no entry at all.
 void TstCache::ecritureCoupee()
 {
-    rlimit limite{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
-    const rlimit avant = limite;
-    limite.rlim_cur = 100; // the folder's mark fits, the entry does not
-    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    Cache::ecrit("nec2c", "FR 0 1 0 0 7.05 0\n", Reponses);
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, signalAvant);
+    {
+        const LimiteFichier limite(100); // the folder's mark fits, the entry does not
+        Cache::ecrit("nec2c", "FR 0 1 0 0 7.05 0\n", Reponses);
+    }
     QCOMPARE(QDir(Cache::dossier()).entryList(QDir::Files), QStringList());
 }
 

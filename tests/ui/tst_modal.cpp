@@ -1,5 +1,6 @@
 #include "DefautsTest.h"
 #include "Francais.h"
+#include "LimiteFichier.h"
 #include "PlateformeTest.h"
 #include "regles/Erreurs.h"
 #include "state/EtatCalcul.h"
@@ -20,11 +21,6 @@
 #include <memory>
 #include <optional>
 #include <utility>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using Reponse = Plateforme::Reponse;
 
@@ -375,16 +371,9 @@ private slots:
         }
         case Panne::FichierTropGrand: {
 #ifdef Q_OS_UNIX
-            rlimit limite{};
-            QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
-            const rlimit avant = limite;
-            limite.rlim_cur = 16; // the file needs 72 bytes
-            const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-            repare_ = [avant, signalAvant] {
-                setrlimit(RLIMIT_FSIZE, &avant);
-                std::signal(SIGXFSZ, signalAvant);
-            };
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+            // The file needs 72 bytes.
+            auto limite = std::make_shared<LimiteFichier>(16);
+            repare_ = [limite]() mutable { limite.reset(); };
 #else
             QSKIP("needs a file size limit");
 #endif

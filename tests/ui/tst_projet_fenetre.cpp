@@ -3,6 +3,7 @@
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 #include "ui/fenetres/verification/VerificationNec.h"
 
+#include "LimiteFichier.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <csignal>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
 
 // Projects in the main window: every input of the three windows saved and
 // read back, a file written by hand, the question before losing changes.
@@ -117,15 +114,11 @@ void TstProjetFenetre::fichierEcritALaMain()
     // A save cut short (the disk full, here a size limit) is said, keeps the
     // file as it was and the project modified.
     f->LongDip->setText("2000");
-    rlimit limite{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
-    const rlimit avant = limite;
-    limite.rlim_cur = 16;
-    const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const bool enregistre = f->EnregistrerClick();
-    setrlimit(RLIMIT_FSIZE, &avant);
-    std::signal(SIGXFSZ, signalAvant);
+    bool enregistre;
+    {
+        const LimiteFichier limite(16);
+        enregistre = f->EnregistrerClick();
+    }
     QVERIFY(!enregistre);
     QCOMPARE(f.plateforme.erreurs.size(), 1);
     QCOMPARE(contenu(), attendu);
