@@ -49,20 +49,24 @@ fi
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 kesu_teste_locale_virgule
 kesu_teste_anglais
+# attend <pid> <journal> <what>: waits for a background round, shows its
+# output, and stops the script with its status when it failed.
+attend() {
+    local statut=0
+    wait "$1" || statut=$?
+    cat "$2"
+    [ "$statut" -eq 0 ] || { echo "$3 failed (status $statut)" >&2; exit "$statut"; }
+}
 if [ -n "$sanitiseurs" ]; then
-    statut=0
-    wait "$sanitiseurs" || statut=$?
+    pid=$sanitiseurs
     sanitiseurs=""
-    cat "$journal"
-    [ "$statut" -eq 0 ] || { echo "The sanitised build failed (status $statut)" >&2; exit "$statut"; }
+    attend "$pid" "$journal" "The sanitised build"
     kesu_teste_sanitiseurs
 fi
 if [ -n "$fuzz" ]; then
-    statut=0
-    wait "$fuzz" || statut=$?
+    pid=$fuzz
     fuzz=""
-    cat "$journalFuzz"
-    [ "$statut" -eq 0 ] || { echo "The fuzz round failed (status $statut)" >&2; exit "$statut"; }
+    attend "$pid" "$journalFuzz" "The fuzz round"
 fi
 # The Debian package, built from the tree the tests ran on and started from an
 # empty home folder.

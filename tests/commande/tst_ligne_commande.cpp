@@ -71,6 +71,21 @@ Execution execute(const QStringList &options, const QString &panne = {}, int neg
     return r;
 }
 
+// --nec on 40 m through a real engine, or a program standing in for one.
+Execution avecMoteur(const QString &moteur, const QStringList &options)
+{
+    Execution r{};
+    QTextStream sortie(&r.sortie);
+    QTextStream erreurs(&r.erreurs);
+    r.code = Nec::ligneCommande(QStringList{"--nec", "--bandes", "40"} + options, Bandes, sortie,
+                                erreurs, [&](const QByteArray &d, int n, double s) {
+                                    return Nec::ExecutionNec::executeBloquant(d, n, moteur, s);
+                                });
+    sortie.flush();
+    erreurs.flush();
+    return r;
+}
+
 QList<QStringList> lignes(const QString &csv)
 {
     QList<QStringList> r;
@@ -477,18 +492,7 @@ void TstLigneCommande::moteurFautif()
     const QString debian = QStringLiteral("/usr/bin/nec2c");
     if (!QFileInfo(debian).isExecutable())
         QSKIP("Debian's nec2c is not installed");
-    const auto lance = [&](const QStringList &options) {
-        Execution r{};
-        QTextStream sortie(&r.sortie);
-        QTextStream erreurs(&r.erreurs);
-        r.code = Nec::ligneCommande(QStringList{"--nec", "--bandes", "40"} + options, Bandes,
-                                    sortie, erreurs, [&](const QByteArray &d, int n, double s) {
-                                        return Nec::ExecutionNec::executeBloquant(d, n, debian, s);
-                                    });
-        sortie.flush();
-        erreurs.flush();
-        return r;
-    };
+    const auto lance = [&](const QStringList &options) { return avecMoteur(debian, options); };
     const Execution sol = lance({"--hauteur", "2"});
     QCOMPARE(sol.code, 1);
     QVERIFY(sol.sortie.isEmpty());
@@ -514,18 +518,7 @@ void TstLigneCommande::moteurNonVerifie()
                 .toUtf8());
     f.close();
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const auto lance = [&](const QStringList &options) {
-        Execution r{};
-        QTextStream sortie(&r.sortie);
-        QTextStream erreurs(&r.erreurs);
-        r.code = Nec::ligneCommande(QStringList{"--nec", "--bandes", "40"} + options, Bandes,
-                                    sortie, erreurs, [&](const QByteArray &d, int n, double s) {
-                                        return Nec::ExecutionNec::executeBloquant(d, n, moteur, s);
-                                    });
-        sortie.flush();
-        erreurs.flush();
-        return r;
-    };
+    const auto lance = [&](const QStringList &options) { return avecMoteur(moteur, options); };
     const Execution refuse = lance({"--hauteur", "10"});
     QCOMPARE(refuse.code, 1);
     QVERIFY(refuse.sortie.isEmpty());
