@@ -58,15 +58,13 @@ attend() {
     [ "$statut" -eq 0 ] || { echo "$3 failed (status $statut)" >&2; exit "$statut"; }
 }
 if [ -n "$sanitiseurs" ]; then
-    pid=$sanitiseurs
+    attend "$sanitiseurs" "$journal" "The sanitised build"
     sanitiseurs=""
-    attend "$pid" "$journal" "The sanitised build"
     kesu_teste_sanitiseurs
 fi
 if [ -n "$fuzz" ]; then
-    pid=$fuzz
+    attend "$fuzz" "$journalFuzz" "The fuzz round"
     fuzz=""
-    attend "$pid" "$journalFuzz" "The fuzz round"
 fi
 # The Debian package, built from the tree the tests ran on and started from an
 # empty home folder.
