@@ -1,5 +1,6 @@
 #include "commande/CommandeBoite.h"
 #include "nec/Nombres.h"
+#include "nec/TexteReseau.h"
 #include "regles/Defauts.h"
 #include "regles/TextesBoite.h"
 #include "regles/TextesLigne.h"
@@ -60,6 +61,8 @@ private slots:
     void tableau();
     void refus_data();
     void refus();
+    void limites_data();
+    void limites();
 };
 
 // Every row's printed parts, put back into the circuit with the load behind
@@ -175,6 +178,42 @@ void TstCommandeBoite::refus()
     QCOMPARE(e.code, 2);
     QVERIFY(e.lignes.isEmpty());
     QCOMPARE(e.erreurs, message + u'\n');
+}
+
+// The part in the way, named as the file and the window name it.
+void TstCommandeBoite::limites_data()
+{
+    using L = Reseau::Limite;
+    QTest::addColumn<int>("limite");
+    QTest::addColumn<int>("montage");
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("texte");
+    const int t = int(Reseau::Montage::T);
+    const auto sous = [](const QString &p) { return Textes::LimiteSousMin().arg(p); };
+    const auto sur = [](const QString &p) { return Textes::LimiteSurMax().arg(p); };
+    QTest::newRow("C1 min") << int(L::C1Min) << t << "c1-min" << sous("C1");
+    QTest::newRow("C1 max") << int(L::C1Max) << t << "c1-max" << sur("C1");
+    QTest::newRow("L min") << int(L::LMin) << t << "l-min" << sous(Textes::PieceSelf());
+    QTest::newRow("L max") << int(L::LMax) << t << "l-max" << sur(Textes::PieceSelf());
+    QTest::newRow("C2 min") << int(L::C2Min) << t << "c2-min" << sous("C2");
+    QTest::newRow("C2 max") << int(L::C2Max) << t << "c2-max" << sur("C2");
+    QTest::newRow("L, C on the antenna's side")
+        << int(L::C2Max) << int(Reseau::Montage::CCoteAntenne) << "c2-max"
+        << sur(Textes::PieceCCoteAntenne());
+    QTest::newRow("loss") << int(L::Perte) << t << "perte" << Textes::LimitePerte();
+    QTest::newRow("serves") << int(L::Aucune) << t << ""
+                            << "";
+}
+
+void TstCommandeBoite::limites()
+{
+    QFETCH(int, limite);
+    QFETCH(int, montage);
+    Reseau::Reglage r;
+    r.limite = static_cast<Reseau::Limite>(limite);
+    r.montage = static_cast<Reseau::Montage>(montage);
+    QTEST(Nec::nomLimite(r.limite), "nom");
+    QTEST(Nec::texteLimite(r), "texte");
 }
 
 QTEST_GUILESS_MAIN(TstCommandeBoite)

@@ -119,6 +119,11 @@ void TstProjet::allerRetour_data()
         << QStringList{Textes::ProjetValeurIncorrecte().arg(2).arg("branche_cm", "21 m",
                                                                    Textes::ProjetPasUnEntier())}
         << QString();
+    QTest::newRow("centimètres fractionnaires")
+        << QByteArray("format = 1\nbranche_cm = 2100.5\n")
+        << QStringList{Textes::ProjetValeurIncorrecte().arg(2).arg("branche_cm", "2100.5",
+                                                                   Textes::ProjetPasUnEntier())}
+        << QString();
     QTest::newRow("ligne sans égal")
         << QByteArray("format = 1\nbranche_cm = 2100\nbref\n")
         << QStringList{Textes::ProjetLigneIllisible().arg(3)} << QStringLiteral("2100");

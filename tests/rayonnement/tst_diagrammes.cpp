@@ -134,6 +134,20 @@ void TstDiagrammes::symetries()
         const Rayonnement::Chiffres &c = b.chiffres;
         QCOMPARE(c.gain20Dbi, b.coupes.travers[20]);
         QVERIFY(c.ouvertureDeg > 10 && c.ouvertureDeg < 90);
+        // The same span found here on the broadside cut, where the lobe is:
+        // each side where the gain line crosses 3 dB under the maximum.
+        const auto &t = b.coupes.travers;
+        const int m = int(std::max_element(t.begin(), t.end()) - t.begin());
+        const double seuil = t[std::size_t(m)] - 3;
+        const auto traverse = [&](int a, int pas) {
+            for (int e = a; e + pas >= 0 && e + pas <= 90; e += pas)
+                if (t[std::size_t(e + pas)] < seuil)
+                    return e + pas * (t[std::size_t(e)] - seuil) /
+                                   (t[std::size_t(e)] - t[std::size_t(e + pas)]);
+            return pas < 0 ? 0.0 : 90.0;
+        };
+        QVERIFY2(std::abs(c.ouvertureDeg - (traverse(m, 1) - traverse(m, -1))) < 1e-9,
+                 qPrintable(QString::number(c.ouvertureDeg)));
         QCOMPARE(c.gainMaxDbi, *std::max_element(b.coupes.travers.begin(), b.coupes.travers.end()));
         QVERIFY(c.perteSolPct > 5 && c.perteSolPct < 60);
         QVERIFY(b.coupes.travers[0] < -100); // no field along the ground
