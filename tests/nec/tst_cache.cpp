@@ -58,6 +58,7 @@ private slots:
     void grillesAutresMoteurs();
     void grillesControlees_data();
     void grillesControlees();
+    void diagrammesHorsCache();
 
 private:
     std::unique_ptr<QTemporaryDir> cache_;
@@ -308,6 +309,23 @@ void TstCache::grillesControlees()
     ecritFichier(grille, abimee);
     QCOMPARE(lance(true), sans);
     QCOMPARE(contenu(grille), premiere);
+}
+
+// A deck asking for patterns is computed each time: an entry keeps the
+// impedances only, and a pattern answered from it would be lost.
+void TstCache::diagrammesHorsCache()
+{
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    const QByteArray deck =
+        Nec::deck(a, 14.1, {14.1}).replace("XQ\n", "XQ\nRP 0 91 2 1000 0 0 1 90\n");
+    for (int fois = 0; fois < 2; ++fois) {
+        const auto z = std::get<std::vector<ImpedanceB>>(
+            Nec::ExecutionNec::executeBloquant(deck, 1, Nec::programmeNec()));
+        QVERIFY(z.front().diagramme && z.front().diagramme->points.size() == 182);
+    }
+    QVERIFY(
+        !QFileInfo::exists(QDir(Cache::dossier()).filePath(Cache::cle(Nec::programmeNec(), deck))));
 }
 
 QTEST_GUILESS_MAIN(TstCache)
