@@ -84,8 +84,11 @@ void TstRecherche::centresAccordes()
             QCOMPARE(w.accordables.size(), f[i - 1].accordables.size());
             QVERIFY(w.largeurCm() <= f[i - 1].largeurCm());
         }
+        double rosPire = 0; // the tuner's worst SWR over the bands it names
         for (std::size_t j = 0; j < e.bandes.size(); ++j) {
             const Nec::BandeVerifiee &b = e.bandes[j];
+            const bool nommee = std::find(w.accordables.begin(), w.accordables.end(), b.bande) !=
+                                w.accordables.end();
             bool partout = true;
             for (std::size_t v = 0; v < facteurs.size() * coefs.size(); ++v) {
                 Nec::Entrees x = Longueurs::variante(e, facteurs[v / coefs.size()], p.echelleMaxCm);
@@ -116,15 +119,18 @@ void TstRecherche::centresAccordes()
                     const Nec::Complexe zC = Nec::impedance(
                         zB, x.echelle.z0, Nec::propagation(x.echelle, hz), w.centreCm() / 100.0);
                     partout = partout && Nec::accordableC(x, zC, hz);
+                    if (nommee)
+                        rosPire = std::max(rosPire, Nec::rosBoite(zC, e.boite.balun));
                 }
             }
-            const bool nommee = std::find(w.accordables.begin(), w.accordables.end(), b.bande) !=
-                                w.accordables.end();
             QVERIFY2(partout == nommee, qPrintable(QStringLiteral("%1 m at %2 cm of window %3")
                                                        .arg(b.bande)
                                                        .arg(w.centreCm())
                                                        .arg(i + 1)));
         }
+        if (regle != Longueurs::Regle::Graphe)
+            QVERIFY2(std::abs(w.rosBoiteMax - rosPire) <= 1e-9 * rosPire,
+                     qPrintable(QStringLiteral("%1 against %2").arg(w.rosBoiteMax).arg(rosPire)));
     }
 }
 

@@ -59,6 +59,7 @@ private slots:
     void grillesControlees_data();
     void grillesControlees();
     void diagrammesHorsCache();
+    void moteurRefait();
 
 private:
     std::unique_ptr<QTemporaryDir> cache_;
@@ -326,6 +327,23 @@ void TstCache::diagrammesHorsCache()
     }
     QVERIFY(
         !QFileInfo::exists(QDir(Cache::dossier()).filePath(Cache::cle(Nec::programmeNec(), deck))));
+}
+
+// The same engine rebuilt (its file changed, its path kept) answers again:
+// what the old one kept is not its answer.
+void TstCache::moteurRefait()
+{
+    const QString moteur = cache_->filePath("nec2c-copie");
+    QVERIFY(QFile::copy(Nec::cheminProgramme(Nec::programmeNec()), moteur));
+    const QByteArray deck = "FR 0 1 0 0 7.05 0\nXQ\n";
+    Cache::ecrit(moteur, deck, {Reponses[0]});
+    QVERIFY(Cache::lit(moteur, deck));
+    QFile f(moteur);
+    QVERIFY(f.open(QIODevice::ReadWrite) &&
+            f.setFileTime(QDateTime::currentDateTime().addSecs(3600),
+                          QFileDevice::FileModificationTime));
+    f.close();
+    QVERIFY(!Cache::lit(moteur, deck));
 }
 
 QTEST_GUILESS_MAIN(TstCache)
