@@ -211,6 +211,110 @@ Reglage juge(const Pieces &p, const Candidat &c, Complexe z, double omega)
     return r;
 }
 
+// What a candidate within its parts' ranges comes to, as juge would judge it:
+// it serves, it matches but loses or strains too much, it does not match; or
+// it lands too near a limit to say without juge.
+enum class Issue { Sert, Accorde, Rate, Incertain };
+
+// How near a limit (relative) the plain estimate still decides: further than
+// this, neither its rounding nor juge's can reach across.
+constexpr double Marge = 1e-5;
+// Both computations' rounding, in units of the last place, before the
+// circuit's cancellations magnify it: a generous bound for some thirty
+// operations each.
+constexpr double Arrondis = 100;
+
+// -1 well within the limit, 1 well beyond it, 0 too near (or not a number).
+int compare(double valeur, double limite)
+{
+    if (valeur <= limite * (1 - Marge))
+        return -1;
+    if (valeur >= limite * (1 + Marge))
+        return 1;
+    return 0;
+}
+
+double module(double re, double im)
+{
+    return std::sqrt(re * re + im * im);
+}
+
+// The candidate's circuit as analyse sees it, with squared moduli and no
+// complex library: its input's SWR, the power left for the load and the
+// capacitors' peak voltages squared. Where a sum nearly cancels (a resonance,
+// a current mostly shunted) both this and analyse lose digits: kappa bounds
+// how many, and past Marge the estimate stands aside.
+Issue estime(const Pieces &p, const Candidat &c, Complexe z, double omega, double chargeMin,
+             double tensionMax2)
+{
+    const int n = c.n;
+    // The impedance at each node, from the load back; each part's own.
+    std::array<double, 4> zr{}, zi{}, zm{};
+    std::array<double, 3> em{};
+    zr[static_cast<std::size_t>(n)] = z.real();
+    zi[static_cast<std::size_t>(n)] = z.imag();
+    zm[static_cast<std::size_t>(n)] = module(z.real(), z.imag());
+    double kappa = 1;
+    for (int i = n - 1; i >= 0; --i) {
+        const auto k = static_cast<std::size_t>(i);
+        const Element &e = c.elements[k];
+        const double x = reactance(e, omega);
+        const double er = resistance(e, omega, p);
+        const double ei = e.genre == Genre::Bobine ? x : -x;
+        em[k] = module(er, ei);
+        if (e.place == Place::Serie) {
+            zr[k] = zr[k + 1] + er;
+            zi[k] = zi[k + 1] + ei;
+            zm[k] = module(zr[k], zi[k]);
+            // The sum here, and the voltage across the rest taken from the
+            // input's.
+            kappa *= (zm[k + 1] + em[k]) / zm[k] * (zm[k] + em[k]) / zm[k + 1];
+        } else {
+            const double sr = zr[k + 1] + er;
+            const double si = zi[k + 1] + ei;
+            const double s2 = sr * sr + si * si;
+            const double pr = zr[k + 1] * er - zi[k + 1] * ei;
+            const double pi = zr[k + 1] * ei + zi[k + 1] * er;
+            zr[k] = (pr * sr + pi * si) / s2;
+            zi[k] = (pi * sr - pr * si) / s2;
+            zm[k] = module(zr[k], zi[k]);
+            const double sm = std::sqrt(s2);
+            // The admittances' sum, and the current past the part taken from
+            // the current into it.
+            kappa *= (zm[k + 1] + em[k]) / sm * (sm + zm[k + 1]) / em[k];
+        }
+    }
+    if (!(zr[0] > 0) || !(Arrondis * kappa * std::numeric_limits<double>::epsilon() <= Marge / 100))
+        return Issue::Incertain;
+    const double gMax = (RosAccord - 1) / (RosAccord + 1);
+    const double g = module(zr[0] - Z0Emetteur, zi[0]) / module(zr[0] + Z0Emetteur, zi[0]);
+    const int ros = compare(g, gMax);
+    if (ros != -1)
+        return ros == 1 ? Issue::Rate : Issue::Incertain;
+    // The current squared through each part, from the input's on.
+    double courant2 = p.puissanceW / zr[0];
+    int tension = -1;
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const Element &e = c.elements[k];
+        double partie2 = courant2;
+        if (e.place == Place::Derivation) {
+            const double tension2 = courant2 * zm[k] * zm[k];
+            partie2 = tension2 / (em[k] * em[k]);
+            courant2 = tension2 / (zm[k + 1] * zm[k + 1]);
+        }
+        if (e.genre == Genre::Condensateur) {
+            const double x = reactance(e, omega);
+            tension = std::max(tension, compare(2 * partie2 * x * x, tensionMax2));
+        }
+    }
+    // The loss within its limit is the load's power above chargeMin.
+    const int perte = -compare(courant2 * z.real(), chargeMin);
+    if (perte == 1 || tension == 1)
+        return Issue::Accorde;
+    return perte == -1 && tension == -1 ? Issue::Sert : Issue::Incertain;
+}
+
 // Better: one that serves over one that only matches over one out of range;
 // then the least loss; out of range, the nearest.
 bool meilleur(const Reglage &a, const Candidat &ca, const Reglage &b, const Candidat &cb)
@@ -223,15 +327,24 @@ bool meilleur(const Reglage &a, const Candidat &ca, const Reglage &b, const Cand
     return a.perteDb < b.perteDb;
 }
 
-Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
+// C2 on a logarithmic scale across its range, t from 0 to 1. Clamped: the
+// ends are the range's own values, to the bit.
+double valeurC2(const Pieces &p, double t)
 {
-    // C2 on a logarithmic scale across its range.
     const double a = std::log(cMin(p));
     const double b = std::log(cMax(p));
-    // Clamped: the ends are the range's own values, to the bit.
-    const auto c2 = [&](double t) {
-        return std::clamp(std::exp(a + (b - a) * t), cMin(p), cMax(p));
-    };
+    return std::clamp(std::exp(a + (b - a) * t), cMin(p), cMax(p));
+}
+
+// The sweep's t at step i.
+double pasC2(int i)
+{
+    return static_cast<double>(i) / PasBalayage;
+}
+
+Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
+{
+    const auto c2 = [&](double t) { return valeurC2(p, t); };
     Reglage meilleurR;
     Candidat meilleurC;
     double meilleurT = 0;
@@ -239,7 +352,7 @@ Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
     // From the largest C2 down: the T loses least with the most capacitance,
     // so the first setting that serves usually comes at once.
     for (int i = PasBalayage; i >= 0; --i) {
-        const double t = static_cast<double>(i) / PasBalayage;
+        const double t = pasC2(i);
         const Candidat c = candidatT(p, z, omega, c2(t));
         const Reglage r = juge(p, c, z, omega);
         if (premierQuiSert && r.accordable())
@@ -299,10 +412,21 @@ Reglage regleL(const Pieces &p, Complexe z, double omega)
     return meilleur(rb, b, ra, a) ? rb : ra;
 }
 
+double pulsation(double frequenceHz)
+{
+    return 2 * std::numbers::pi * frequenceHz;
+}
+
+// A load no network matches: not passive, or not a number.
+bool horsDeCause(Complexe zCharge, double omega)
+{
+    return !(zCharge.real() > 0) || !std::isfinite(zCharge.imag()) || !(omega > 0);
+}
+
 Reglage calcule(const Pieces &p, Complexe zCharge, double frequenceHz, bool premierQuiSert)
 {
-    const double omega = 2 * std::numbers::pi * frequenceHz;
-    if (!(zCharge.real() > 0) || !std::isfinite(zCharge.imag()) || !(omega > 0))
+    const double omega = pulsation(frequenceHz);
+    if (horsDeCause(zCharge, omega))
         return {};
     return p.type == Type::T ? regleT(p, zCharge, omega, premierQuiSert)
                              : regleL(p, zCharge, omega);
@@ -318,6 +442,61 @@ Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz)
 bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz)
 {
     return calcule(p, zCharge, frequenceHz, true).accordable();
+}
+
+Accord::Accord(const Pieces &p, double frequenceHz)
+    : p_(p), frequenceHz_(frequenceHz), omega_(pulsation(frequenceHz)),
+      chargeMin_(p.puissanceW * std::pow(10.0, -p.perteMaxDb / 10)),
+      tensionMax2_(p.tensionMaxV * p.tensionMaxV)
+{
+    static_assert(Pas == PasBalayage + 1);
+    for (int i = 0; i < Pas; ++i)
+        c2_[static_cast<std::size_t>(i)] = valeurC2(p, pasC2(i));
+}
+
+bool Accord::operator()(Complexe zCharge)
+{
+    if (horsDeCause(zCharge, omega_))
+        return false;
+    const auto issue = [&](const Candidat &c) {
+        // Out of range, juge finds nothing.
+        if (c.ecart != 0)
+            return Issue::Rate;
+        const Issue i = estime(p_, c, zCharge, omega_, chargeMin_, tensionMax2_);
+        if (i != Issue::Incertain)
+            return i;
+        const Reglage r = juge(p_, c, zCharge, omega_);
+        return r.accordable() ? Issue::Sert : r.trouve ? Issue::Accorde : Issue::Rate;
+    };
+    // The L serves when either side of its capacitor does.
+    if (p_.type == Type::L)
+        return issue(candidatL(p_, zCharge, omega_, Montage::CCoteEmetteur)) == Issue::Sert ||
+               issue(candidatL(p_, zCharge, omega_, Montage::CCoteAntenne)) == Issue::Sert;
+    // Any step of the sweep that serves gives the solver's verdict, whichever
+    // it meets first: outwards from the one that served last.
+    bool accorde = false;
+    const auto sert = [&](int i) {
+        if (i < 0 || i >= Pas)
+            return false;
+        const Issue r = issue(candidatT(p_, zCharge, omega_, c2_[static_cast<std::size_t>(i)]));
+        accorde = accorde || r == Issue::Accorde;
+        return r == Issue::Sert;
+    };
+    const int centre = dernier_;
+    for (int d = 0; d < Pas; ++d) {
+        if (sert(centre - d)) {
+            dernier_ = centre - d;
+            return true;
+        }
+        if (d > 0 && sert(centre + d)) {
+            dernier_ = centre + d;
+            return true;
+        }
+    }
+    // Matched within range but never within the loss and voltages: the
+    // solver narrows the least loss down between two steps, where it may
+    // serve after all. Its own code decides.
+    return accorde && accordable(p_, zCharge, frequenceHz_);
 }
 
 } // namespace Reseau

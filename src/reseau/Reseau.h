@@ -2,6 +2,7 @@
 
 #include "regles/Defauts.h"
 
+#include <array>
 #include <complex>
 #include <limits>
 
@@ -76,5 +77,30 @@ Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz);
 // Whether a setting exists within the limits: regle's verdict, stopping at the
 // first setting that serves (the map asks it at every centimetre).
 bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
+
+// accordable's verdict for one set of parts at one frequency, asked load after
+// load along the ladder: the same booleans, bit for bit, at a fraction of the
+// cost. A setting's parts are solved as accordable solves them; whether they
+// serve is first judged with plain real arithmetic, and only a load that
+// lands too near a limit for that to be sure (or a T whose least loss must be
+// narrowed down) is judged by accordable's own code. The T tries first the C2
+// that served the previous load: neighbouring centimetres take the same.
+class Accord {
+public:
+    Accord(const Pieces &p, double frequenceHz);
+    bool operator()(Complexe zCharge);
+
+    // The T's C2 at each step of its sweep, in farads.
+    static constexpr int Pas = 49;
+
+private:
+    Pieces p_;
+    double frequenceHz_;
+    double omega_;
+    std::array<double, Pas> c2_{};
+    int dernier_ = Pas - 1;
+    double chargeMin_; // the power the load must take, the loss at its limit
+    double tensionMax2_;
+};
 
 } // namespace Reseau

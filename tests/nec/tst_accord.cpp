@@ -1,0 +1,80 @@
+#include "../longueurs/AntenneDefaut.h"
+#include "FichierStocke.h"
+#include "nec/LectureSortie.h"
+#include "nec/Verification.h"
+
+#include <QTest>
+
+class TstAccord : public QObject {
+    Q_OBJECT
+private slots:
+    void carteParDefaut_data();
+    void carteParDefaut();
+};
+
+void TstAccord::carteParDefaut_data()
+{
+    QTest::addColumn<Nec::Critere>("critere");
+    QTest::addColumn<double>("qBobine");
+    QTest::addColumn<double>("cMaxPf");
+    QTest::addColumn<double>("perteMaxDb");
+    QTest::newRow("T") << Nec::Critere::ReseauT << 150.0 << 250.0 << 1.0;
+    QTest::newRow("L") << Nec::Critere::ReseauL << 150.0 << 250.0 << 1.0;
+    QTest::newRow("T, Q 50, 150 pF") << Nec::Critere::ReseauT << 50.0 << 150.0 << 1.0;
+    QTest::newRow("L, Q 50, 150 pF") << Nec::Critere::ReseauL << 50.0 << 150.0 << 1.0;
+    // Most loads near the loss's limit: the estimate hands many to the solver.
+    QTest::newRow("T, 0.3 dB") << Nec::Critere::ReseauT << 150.0 << 250.0 << 0.3;
+}
+
+// Every centimetre of the default map, at every frequency of every band: the
+// map's verdict is the solver's own, asked directly; and the map's rows are
+// those verdicts and-ed across each band.
+void TstAccord::carteParDefaut()
+{
+    QFETCH(Nec::Critere, critere);
+    Nec::Entrees e = antenneDefaut();
+    e.longueurMaxCm = Nec::longueurMaxParDefaut(e.echelleCm);
+    e.critere = critere;
+    QFETCH(double, qBobine);
+    QFETCH(double, cMaxPf);
+    QFETCH(double, perteMaxDb);
+    e.pieces.qBobine = qBobine;
+    e.pieces.cMaxPf = cMaxPf;
+    e.pieces.perteMaxDb = perteMaxDb;
+    const Reseau::Pieces p = Nec::piecesJugees(e);
+    const QByteArray s = litStocke(QStringLiteral(KESU_SORTIES_LONGUEURS), "defaut_0.out");
+    const std::vector<Nec::ImpedanceB> zB = *Nec::litSortie({s.constData(), std::size_t(s.size())});
+    QCOMPARE(zB.size(), std::size_t(Nec::nombreFrequences(e)));
+    const Nec::Resultat carte = Nec::evalue(e, zB, nullptr, false);
+    QCOMPARE(carte.carte.size(), e.bandes.size());
+    const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
+    std::size_t vrais = 0, differents = 0;
+    for (std::size_t j = 0; j < e.bandes.size(); ++j) {
+        std::vector<bool> reference(n), bande(n, true);
+        std::size_t k = Nec::debutBalayage(e, j);
+        const std::vector<double> balayage = Nec::balayageKHz(e, e.bandes[j]);
+        for (std::size_t i = 0; i <= balayage.size(); ++i) {
+            const double f = i ? balayage[i - 1] * 1e3 : e.bandes[j].frequenceKHz * 1e3;
+            Nec::Parcours ligne(zB[i ? k++ : j].z, e.echelle.z0, Nec::propagation(e.echelle, f),
+                                0.01);
+            Reseau::Accord accord(p, f);
+            for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+                const Nec::Complexe z = ligne.impedance() / static_cast<double>(e.boite.balun);
+                const bool direct = Reseau::accordable(p, z, f);
+                differents += accord(z) != direct;
+                vrais += direct;
+                if (i == 0)
+                    reference[l] = direct;
+                else
+                    bande[l] = bande[l] && direct;
+            }
+        }
+        QCOMPARE(carte.carte[j].libreNec, reference);
+        QCOMPARE(carte.carte[j].libreNecBande, bande);
+    }
+    QCOMPARE(differents, std::size_t(0));
+    QVERIFY(vrais > 0);
+}
+
+QTEST_APPLESS_MAIN(TstAccord)
+#include "tst_accord.moc"
