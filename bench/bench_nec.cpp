@@ -12,6 +12,7 @@
 #include "Lancement.h"
 #include "ParDefaut.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
