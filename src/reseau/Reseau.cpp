@@ -234,61 +234,67 @@ int compare(double valeur, double limite)
     return 0;
 }
 
-double module(double re, double im)
+double norme(double re, double im)
 {
-    return std::sqrt(re * re + im * im);
+    return re * re + im * im;
 }
 
-// The candidate's circuit as analyse sees it, with squared moduli and no
-// complex library: its input's SWR, the power left for the load and the
-// capacitors' peak voltages squared. Where a sum nearly cancels (a resonance,
-// a current mostly shunted) both this and analyse lose digits: kappa bounds
-// how many, and past Marge the estimate stands aside.
+// The candidate's circuit as analyse sees it, in squared moduli and without
+// the complex library: its input's reflection, the power left for the load
+// and the capacitors' peak voltages. Where a sum nearly cancels (a
+// resonance, a current mostly shunted) both this and analyse lose digits:
+// kappa bounds the magnification, and past Marge the estimate stands aside.
+// Each factor of kappa, (|a| + |b|) / |c|, is taken squared as at most
+// 2 (|a|^2 + |b|^2) / |c|^2, its numerators and denominators multiplied apart.
 Issue estime(const Pieces &p, const Candidat &c, Complexe z, double omega, double chargeMin,
              double tensionMax2)
 {
     const int n = c.n;
-    // The impedance at each node, from the load back; each part's own.
-    std::array<double, 4> zr{}, zi{}, zm{};
-    std::array<double, 3> em{};
+    // The impedance at each node, from the load back, and each part's own.
+    std::array<double, 4> zr{}, zi{}, zm2{};
+    std::array<double, 3> em2{};
     zr[static_cast<std::size_t>(n)] = z.real();
     zi[static_cast<std::size_t>(n)] = z.imag();
-    zm[static_cast<std::size_t>(n)] = module(z.real(), z.imag());
-    double kappa = 1;
+    zm2[static_cast<std::size_t>(n)] = norme(z.real(), z.imag());
+    double haut = 1;
+    double bas = 1;
     for (int i = n - 1; i >= 0; --i) {
         const auto k = static_cast<std::size_t>(i);
         const Element &e = c.elements[k];
         const double x = reactance(e, omega);
         const double er = resistance(e, omega, p);
         const double ei = e.genre == Genre::Bobine ? x : -x;
-        em[k] = module(er, ei);
+        em2[k] = norme(er, ei);
         if (e.place == Place::Serie) {
             zr[k] = zr[k + 1] + er;
             zi[k] = zi[k + 1] + ei;
-            zm[k] = module(zr[k], zi[k]);
+            zm2[k] = norme(zr[k], zi[k]);
             // The sum here, and the voltage across the rest taken from the
             // input's.
-            kappa *= (zm[k + 1] + em[k]) / zm[k] * (zm[k] + em[k]) / zm[k + 1];
+            haut *= 4 * (zm2[k + 1] + em2[k]) * (zm2[k] + em2[k]);
+            bas *= zm2[k] * zm2[k + 1];
         } else {
             const double sr = zr[k + 1] + er;
             const double si = zi[k + 1] + ei;
-            const double s2 = sr * sr + si * si;
+            const double s2 = norme(sr, si);
             const double pr = zr[k + 1] * er - zi[k + 1] * ei;
             const double pi = zr[k + 1] * ei + zi[k + 1] * er;
             zr[k] = (pr * sr + pi * si) / s2;
             zi[k] = (pi * sr - pr * si) / s2;
-            zm[k] = module(zr[k], zi[k]);
-            const double sm = std::sqrt(s2);
+            zm2[k] = norme(zr[k], zi[k]);
             // The admittances' sum, and the current past the part taken from
             // the current into it.
-            kappa *= (zm[k + 1] + em[k]) / sm * (sm + zm[k + 1]) / em[k];
+            haut *= 4 * (zm2[k + 1] + em2[k]) * (s2 + zm2[k + 1]);
+            bas *= s2 * em2[k];
         }
     }
-    if (!(zr[0] > 0) || !(Arrondis * kappa * std::numeric_limits<double>::epsilon() <= Marge / 100))
+    // The rounding, magnified, well inside the margin.
+    const double ulp = Arrondis * std::numeric_limits<double>::epsilon() * 1000 / Marge;
+    if (!(zr[0] > 0) || !(ulp * ulp * haut <= bas))
         return Issue::Incertain;
     const double gMax = (RosAccord - 1) / (RosAccord + 1);
-    const double g = module(zr[0] - Z0Emetteur, zi[0]) / module(zr[0] + Z0Emetteur, zi[0]);
-    const int ros = compare(g, gMax);
+    const int ros =
+        compare(norme(zr[0] - Z0Emetteur, zi[0]) / norme(zr[0] + Z0Emetteur, zi[0]), gMax * gMax);
     if (ros != -1)
         return ros == 1 ? Issue::Rate : Issue::Incertain;
     // The current squared through each part, from the input's on.
@@ -299,9 +305,9 @@ Issue estime(const Pieces &p, const Candidat &c, Complexe z, double omega, doubl
         const Element &e = c.elements[k];
         double partie2 = courant2;
         if (e.place == Place::Derivation) {
-            const double tension2 = courant2 * zm[k] * zm[k];
-            partie2 = tension2 / (em[k] * em[k]);
-            courant2 = tension2 / (zm[k + 1] * zm[k + 1]);
+            const double tension2 = courant2 * zm2[k];
+            partie2 = tension2 / em2[k];
+            courant2 = tension2 / zm2[k + 1];
         }
         if (e.genre == Genre::Condensateur) {
             const double x = reactance(e, omega);
