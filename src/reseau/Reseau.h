@@ -79,27 +79,30 @@ Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz);
 bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
 
 // accordable's verdict for one set of parts at one frequency, asked load after
-// load along the ladder: the same booleans, bit for bit, at a fraction of the
-// cost. A setting's parts are solved as accordable solves them; whether they
-// serve is first judged with plain real arithmetic, and only a load that
-// lands too near a limit for that to be sure (or a T whose least loss must be
-// narrowed down) is judged by accordable's own code. The T tries first the C2
-// that served the previous load: neighbouring centimetres take the same.
+// load along the ladder: the same booleans at a fraction of the cost. A
+// setting's parts are solved by accordable's own code; whether they serve is
+// first judged with plain real arithmetic, which decides only when the load
+// lies further from every limit than the rounding of either computation can
+// reach. Nearer (a few loads in a hundred thousand), and for a T that matches
+// but serves at no step of its sweep (the solver then narrows its least loss
+// down between two steps), accordable's own code judges. The T tries first
+// the C2 that served the previous load: neighbouring centimetres take the
+// same, so most loads cost one setting instead of a walk down the sweep.
 class Accord {
 public:
     Accord(const Pieces &p, double frequenceHz);
     bool operator()(Complexe zCharge);
 
-    // The T's C2 at each step of its sweep, in farads.
+    // The steps of the T's sweep of C2, both ends included.
     static constexpr int Pas = 49;
 
 private:
     Pieces p_;
     double frequenceHz_;
     double omega_;
-    std::array<double, Pas> c2_{};
-    int dernier_ = Pas - 1;
-    double chargeMin_; // the power the load must take, the loss at its limit
+    std::array<double, Pas> c2_{}; // farads, at each step
+    int dernier_ = Pas - 1;        // the step that served last
+    double chargeMin_;             // the power the load must take, the loss at its limit
     double tensionMax2_;
 };
 
