@@ -83,9 +83,10 @@ bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
 // setting's parts are solved by accordable's own code; whether they serve is
 // first judged with plain real arithmetic, which decides only when the load
 // lies further from every limit than the rounding of either computation can
-// reach. Nearer (a few loads in a hundred thousand), and for a T that matches
-// but serves at no step of its sweep (the solver then narrows its least loss
-// down between two steps), accordable's own code judges. The T tries first
+// reach. Nearer (under the default parts, a few settings in a hundred
+// thousand), and for a T that matches but serves at no step of its sweep (the
+// solver then narrows its least loss down between two steps, which may serve:
+// that costs what accordable costs), accordable's own code judges. The T tries first
 // the C2 that served the previous load: neighbouring centimetres take the
 // same, so most loads cost one setting instead of a walk down the sweep.
 class Accord {
