@@ -224,6 +224,10 @@ constexpr double Marge = 1e-5;
 // operations each.
 constexpr double Arrondis = 100;
 
+// The same for bounds that hold whatever the setting: the solver's rounding
+// at any setting of the parts' ranges is far below it.
+constexpr double MargeBorne = 1e-3;
+
 // -1 well within the limit, 1 well beyond it, 0 too near (or not a number).
 int compare(double valeur, double limite)
 {
@@ -480,12 +484,13 @@ bool Accord::operator()(Complexe zCharge)
                issue(candidatL(p_, zCharge, omega_, Montage::CCoteAntenne)) == Issue::Sert;
     // Any step of the sweep that serves gives the solver's verdict, whichever
     // it meets first: outwards from the one that served last.
-    bool accorde = false;
+    int accordeHaut = -1; // the highest step that matches without serving
     const auto sert = [&](int i) {
         if (i < 0 || i >= Pas)
             return false;
         const Issue r = issue(candidatT(p_, zCharge, omega_, c2_[static_cast<std::size_t>(i)]));
-        accorde = accorde || r == Issue::Accorde;
+        if (r == Issue::Accorde)
+            accordeHaut = std::max(accordeHaut, i);
         return r == Issue::Sert;
     };
     const int centre = dernier_;
@@ -499,10 +504,30 @@ bool Accord::operator()(Complexe zCharge)
             return true;
         }
     }
+    if (accordeHaut < 0)
+        return false;
     // Matched within range but never within the loss and voltages: the
-    // solver narrows the least loss down between two steps, where it may
-    // serve after all. Its own code decides.
-    return accorde && accordable(p_, zCharge, frequenceHz_);
+    // solver narrows the least loss down around its best step, where it may
+    // serve after all, and never beyond the step after. Up to that C2 (one
+    // step further still, for the rounding of its search), whatever C1 and
+    // the coil, two bounds may already rule it out. The load takes R |I|^2;
+    // C2 carries that current and heats q x2 |I|^2; the coil's admittance
+    // must exceed the susceptance past C2 for C1 to be a capacitor, so it
+    // heats at least a (x2 - X) |I|^2. So the loss is at least
+    // 1 + (q x2 + a (x2 - X)) / R, and within the loss's limit C2's peak
+    // voltage squared is at least 2 chargeMin x2^2 / R; both grow as C2
+    // shrinks.
+    const double x2 =
+        1 / (omega_ * c2_[static_cast<std::size_t>(std::min(accordeHaut + 2, Pas - 1))]);
+    const double r = zCharge.real();
+    const double perte = 1 + (inverseQ(p_.qCondensateur) * x2 +
+                              inverseQ(p_.qBobine) * std::max(0.0, x2 - zCharge.imag())) /
+                                 r;
+    if (perte > p_.puissanceW / chargeMin_ * (1 + MargeBorne) ||
+        2 * chargeMin_ * x2 * x2 / r > tensionMax2_ * (1 + MargeBorne))
+        return false;
+    // Else the solver's own code decides.
+    return accordable(p_, zCharge, frequenceHz_);
 }
 
 } // namespace Reseau
