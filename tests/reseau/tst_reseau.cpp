@@ -321,6 +321,10 @@ void TstReseau::accordRapide_data()
     QTest::newRow("T, 1500 W") << int(Type::T) << 150.0 << 1500.0 << 1.0;
     QTest::newRow("L, Q 50, 1500 W") << int(Type::L) << 50.0 << 1500.0 << 1.0;
     QTest::newRow("T, Q 50, 0,2 dB") << int(Type::T) << 50.0 << 100.0 << 0.2;
+    // Loads whose least loss lies between two steps of the T's sweep, near
+    // the bound on the loss that spares the solver.
+    QTest::newRow("T, Q 30") << int(Type::T) << 30.0 << 100.0 << 1.0;
+    QTest::newRow("T, 0,1 dB") << int(Type::T) << 150.0 << 100.0 << 0.1;
 }
 
 void TstReseau::accordRapide()
