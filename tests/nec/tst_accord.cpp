@@ -1,7 +1,6 @@
 #include "../longueurs/AntenneDefaut.h"
 #include "FichierStocke.h"
 #include "nec/LectureSortie.h"
-#include "nec/Verification.h"
 
 #include <QTest>
 
@@ -24,28 +23,25 @@ void TstAccord::carteParDefaut_data()
 }
 
 // Every centimetre of the default map, at every frequency of every band: the
-// map's verdict is the solver's own, asked directly; and the map's rows are
-// those verdicts and-ed across each band.
+// quick verdict is the solver's own, asked directly, and the map's rows are
+// those verdicts (and-ed across each band's sweep).
 void TstAccord::carteParDefaut()
 {
-    QFETCH(Nec::Critere, critere);
     Nec::Entrees e = antenneDefaut();
     e.longueurMaxCm = Nec::longueurMaxParDefaut(e.echelleCm);
-    e.critere = critere;
+    QFETCH(Nec::Critere, critere);
     QFETCH(double, qBobine);
     QFETCH(double, cMaxPf);
+    e.critere = critere;
     e.pieces.qBobine = qBobine;
     e.pieces.cMaxPf = cMaxPf;
     const Reseau::Pieces p = Nec::piecesJugees(e);
     const QByteArray s = litStocke(QStringLiteral(KESU_SORTIES_LONGUEURS), "defaut_0.out");
     const std::vector<Nec::ImpedanceB> zB = *Nec::litSortie({s.constData(), std::size_t(s.size())});
-    QCOMPARE(zB.size(), std::size_t(Nec::nombreFrequences(e)));
     const Nec::Resultat carte = Nec::evalue(e, zB, nullptr, false);
-    QCOMPARE(carte.carte.size(), e.bandes.size());
     const std::size_t n = static_cast<std::size_t>(e.longueurMaxCm) + 1;
-    std::size_t vrais = 0, differents = 0;
     for (std::size_t j = 0; j < e.bandes.size(); ++j) {
-        std::vector<bool> reference(n), bande(n, true);
+        std::vector<bool> bande(n, true);
         std::size_t k = Nec::debutBalayage(e, j);
         const std::vector<double> balayage = Nec::balayageKHz(e, e.bandes[j]);
         for (std::size_t i = 0; i <= balayage.size(); ++i) {
@@ -53,22 +49,19 @@ void TstAccord::carteParDefaut()
             Nec::Parcours ligne(zB[i ? k++ : j].z, e.echelle.z0, Nec::propagation(e.echelle, f),
                                 0.01);
             Reseau::Accord accord(p, f);
+            std::vector<bool> rapide(n), direct(n);
             for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
                 const Nec::Complexe z = ligne.impedance() / static_cast<double>(e.boite.balun);
-                const bool direct = Reseau::accordable(p, z, f);
-                differents += accord(z) != direct;
-                vrais += direct;
-                if (i == 0)
-                    reference[l] = direct;
-                else
-                    bande[l] = bande[l] && direct;
+                rapide[l] = accord(z);
+                direct[l] = Reseau::accordable(p, z, f);
+                bande[l] = bande[l] && (i == 0 || direct[l]);
             }
+            QCOMPARE(rapide, direct);
+            if (i == 0)
+                QCOMPARE(carte.carte[j].libreNec, direct);
         }
-        QCOMPARE(carte.carte[j].libreNec, reference);
         QCOMPARE(carte.carte[j].libreNecBande, bande);
     }
-    QCOMPARE(differents, std::size_t(0));
-    QVERIFY(vrais > 0);
 }
 
 QTEST_APPLESS_MAIN(TstAccord)
