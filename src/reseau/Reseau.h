@@ -84,9 +84,11 @@ bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
 // first judged with plain real arithmetic, which decides only when the load
 // lies further from every limit than the rounding of either computation can
 // reach. Nearer (under the default parts, a few settings in a hundred
-// thousand), and for a T that matches but serves at no step of its sweep (the
-// solver then narrows its least loss down between two steps, which may serve:
-// that costs what accordable costs), accordable's own code judges. The T tries first
+// thousand), accordable's own code judges; so it does for a T that matches
+// but serves at no step of its sweep (the solver then narrows its least loss
+// down between two steps, which may serve), unless bounds on C2's voltage and
+// on what C2 and the coil lose rule out every C2 that search could reach:
+// such a load costs what accordable costs. The T tries first
 // the C2 that served the previous load: neighbouring centimetres take the
 // same, so most loads cost one setting instead of a walk down the sweep.
 class Accord {
