@@ -12,10 +12,12 @@
 #include "Lancement.h"
 #include "ParDefaut.h"
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -48,10 +50,15 @@ void calculComplet(benchmark::State &etat)
     }
 }
 
-void recalcul(benchmark::State &etat)
+// The map computed again after each change of Z0, by the window's criterion:
+// the class it starts with, or one of the tuner's (NomsClasses' place).
+void recalculSous(benchmark::State &etat, int critere)
 {
     VerificationNec v(principales);
     v.show();
+    if (critere >= 0)
+        v.Critere->setCurrentIndex(
+            v.Critere->findData(QString::fromLatin1(Nec::NomsClasses[critere])));
     v.Calculer->click();
     attendFin(v);
     bool bascule = false;
@@ -61,6 +68,18 @@ void recalcul(benchmark::State &etat)
     }
     if (v.execution().executions() != 1)
         throw std::runtime_error("nec2c ran again");
+}
+
+void recalcul(benchmark::State &etat)
+{
+    recalculSous(etat, -1);
+}
+
+// Under "Boîte en T" (4) or "Boîte en L" (5): the network solved at every
+// centimetre of every band's frequencies.
+void recalculReseau(benchmark::State &etat)
+{
+    recalculSous(etat, static_cast<int>(etat.range(0)));
 }
 
 // The map and table alone, from impedances at B already known: fresh (0), or
@@ -130,8 +149,45 @@ void commandeNec(benchmark::State &etat)
     }
 }
 
+// "kesu --nec" with the engine's answers already kept: the program's own
+// work alone, by the class asked (NomsClasses' place: 1 "moyenne", 4
+// "reseau-t", 5 "reseau-l").
+void commandeCache(benchmark::State &etat)
+{
+    QTemporaryDir dossier;
+    QFile::copy(QStringLiteral(KESU_INI_DEFAUT), dossier.filePath(QStringLiteral("Kesu.ini")));
+    const QString kesu =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kesu"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("KESU_SANS_CACHE"));
+    env.insert(QStringLiteral("KESU_CACHE"), dossier.filePath(QStringLiteral("cache")));
+    const QStringList arguments{
+        QStringLiteral("--nec"), QStringLiteral("--classe"),
+        QString::fromLatin1(Nec::NomsClasses[static_cast<std::size_t>(etat.range(0))])};
+    const auto lance = [&] {
+        QProcess p;
+        p.setWorkingDirectory(dossier.path());
+        p.setProcessEnvironment(env);
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(kesu, arguments);
+        if (!p.waitForFinished(-1) || p.exitCode() != 0)
+            throw std::runtime_error("kesu --nec failed");
+    };
+    lance(); // the engine runs once, its answers kept
+    for (auto _ : etat)
+        lance();
+}
+
 } // namespace
 
+BENCHMARK(commandeCache)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5)
+    ->Repetitions(3);
 BENCHMARK(commandeNec)
     ->Arg(0)
     ->Arg(1)
@@ -142,6 +198,7 @@ BENCHMARK(commandeNec)
 BENCHMARK(evaluation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(calculComplet)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(recalcul)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(recalculReseau)->Arg(4)->Arg(5)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 int main(int argc, char **argv)
 {

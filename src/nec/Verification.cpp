@@ -301,6 +301,19 @@ void etendRangeeNec(const Entrees &e, Complexe zB, double frequenceHz, std::vect
 {
     Parcours ligne(zB, e.echelle.z0, propagation(e.echelle, frequenceHz), 0.01);
     const std::size_t n = r.size();
+    if (critereReseau(e.critere)) {
+        // The network's verdict with what does not change along the row
+        // worked out once, as accordableC would give it.
+        Reseau::Accord accord(piecesJugees(e), frequenceHz);
+        const auto balun = static_cast<double>(e.boite.balun);
+        for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
+            if (r[l] && !accord(ligne.impedance() / balun))
+                r[l] = false;
+            if (module)
+                module[l] = static_cast<float>(ligne.module());
+        }
+        return;
+    }
     if (e.critere != Critere::Limite) {
         for (std::size_t l = 0; l < n; ++l, ligne.avance()) {
             if (r[l] && !accordableC(e, ligne.impedance(), frequenceHz))

@@ -211,6 +211,120 @@ Reglage juge(const Pieces &p, const Candidat &c, Complexe z, double omega)
     return r;
 }
 
+// What a candidate within its parts' ranges comes to, as juge would judge it:
+// it serves, it matches but loses or strains too much, it does not match; or
+// it lands too near a limit to say without juge.
+enum class Issue { Sert, Accorde, Rate, Incertain };
+
+// How near a limit (relative) the plain estimate still decides: further than
+// this, neither its rounding nor juge's can reach across.
+constexpr double Marge = 1e-5;
+// Both computations' rounding, in units of the last place, before the
+// circuit's cancellations magnify it: a generous bound for some thirty
+// operations each.
+constexpr double Arrondis = 100;
+
+// The same for bounds that hold whatever the setting: the solver's rounding
+// at any setting of the parts' ranges is far below it.
+constexpr double MargeBorne = 1e-3;
+
+// -1 well within the limit, 1 well beyond it, 0 too near (or not a number).
+int compare(double valeur, double limite)
+{
+    if (valeur <= limite * (1 - Marge))
+        return -1;
+    if (valeur >= limite * (1 + Marge))
+        return 1;
+    return 0;
+}
+
+double norme(double re, double im)
+{
+    return re * re + im * im;
+}
+
+// The candidate's circuit as analyse sees it, in squared moduli and without
+// the complex library: its input's reflection, the power left for the load
+// and the capacitors' peak voltages. Where a sum nearly cancels (a
+// resonance, a current mostly shunted) both this and analyse lose digits:
+// kappa bounds the magnification, and past Marge the estimate stands aside.
+// Each factor of kappa, (|a| + |b|) / |c|, is taken squared as at most
+// 2 (|a|^2 + |b|^2) / |c|^2, its numerators and denominators multiplied apart.
+Issue estime(const Pieces &p, const Candidat &c, Complexe z, double omega, double chargeMin,
+             double tensionMax2)
+{
+    const int n = c.n;
+    // The impedance at each node, from the load back, and each part's own.
+    std::array<double, 4> zr{}, zi{}, zm2{};
+    std::array<double, 3> em2{};
+    zr[static_cast<std::size_t>(n)] = z.real();
+    zi[static_cast<std::size_t>(n)] = z.imag();
+    zm2[static_cast<std::size_t>(n)] = norme(z.real(), z.imag());
+    double haut = 1;
+    double bas = 1;
+    for (int i = n - 1; i >= 0; --i) {
+        const auto k = static_cast<std::size_t>(i);
+        const Element &e = c.elements[k];
+        const double x = reactance(e, omega);
+        const double er = resistance(e, omega, p);
+        const double ei = e.genre == Genre::Bobine ? x : -x;
+        em2[k] = norme(er, ei);
+        if (e.place == Place::Serie) {
+            zr[k] = zr[k + 1] + er;
+            zi[k] = zi[k + 1] + ei;
+            zm2[k] = norme(zr[k], zi[k]);
+            // The sum here, and the voltage across the rest taken from the
+            // input's.
+            haut *= 4 * (zm2[k + 1] + em2[k]) * (zm2[k] + em2[k]);
+            bas *= zm2[k] * zm2[k + 1];
+        } else {
+            const double sr = zr[k + 1] + er;
+            const double si = zi[k + 1] + ei;
+            const double s2 = norme(sr, si);
+            const double pr = zr[k + 1] * er - zi[k + 1] * ei;
+            const double pi = zr[k + 1] * ei + zi[k + 1] * er;
+            zr[k] = (pr * sr + pi * si) / s2;
+            zi[k] = (pi * sr - pr * si) / s2;
+            zm2[k] = norme(zr[k], zi[k]);
+            // The admittances' sum, and the current past the part taken from
+            // the current into it.
+            haut *= 4 * (zm2[k + 1] + em2[k]) * (s2 + zm2[k + 1]);
+            bas *= s2 * em2[k];
+        }
+    }
+    // The rounding, magnified, well inside the margin.
+    const double ulp = Arrondis * std::numeric_limits<double>::epsilon() * 1000 / Marge;
+    if (!(zr[0] > 0) || !(ulp * ulp * haut <= bas))
+        return Issue::Incertain;
+    const double gMax = (RosAccord - 1) / (RosAccord + 1);
+    const int ros =
+        compare(norme(zr[0] - Z0Emetteur, zi[0]) / norme(zr[0] + Z0Emetteur, zi[0]), gMax * gMax);
+    if (ros != -1)
+        return ros == 1 ? Issue::Rate : Issue::Incertain;
+    // The current squared through each part, from the input's on.
+    double courant2 = p.puissanceW / zr[0];
+    int tension = -1;
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const Element &e = c.elements[k];
+        double partie2 = courant2;
+        if (e.place == Place::Derivation) {
+            const double tension2 = courant2 * zm2[k];
+            partie2 = tension2 / em2[k];
+            courant2 = tension2 / zm2[k + 1];
+        }
+        if (e.genre == Genre::Condensateur) {
+            const double x = reactance(e, omega);
+            tension = std::max(tension, compare(2 * partie2 * x * x, tensionMax2));
+        }
+    }
+    // The loss within its limit is the load's power above chargeMin.
+    const int perte = -compare(courant2 * z.real(), chargeMin);
+    if (perte == 1 || tension == 1)
+        return Issue::Accorde;
+    return perte == -1 && tension == -1 ? Issue::Sert : Issue::Incertain;
+}
+
 // Better: one that serves over one that only matches over one out of range;
 // then the least loss; out of range, the nearest.
 bool meilleur(const Reglage &a, const Candidat &ca, const Reglage &b, const Candidat &cb)
@@ -223,15 +337,24 @@ bool meilleur(const Reglage &a, const Candidat &ca, const Reglage &b, const Cand
     return a.perteDb < b.perteDb;
 }
 
-Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
+// C2 on a logarithmic scale across its range, t from 0 to 1. Clamped: the
+// ends are the range's own values, to the bit.
+double valeurC2(const Pieces &p, double t)
 {
-    // C2 on a logarithmic scale across its range.
     const double a = std::log(cMin(p));
     const double b = std::log(cMax(p));
-    // Clamped: the ends are the range's own values, to the bit.
-    const auto c2 = [&](double t) {
-        return std::clamp(std::exp(a + (b - a) * t), cMin(p), cMax(p));
-    };
+    return std::clamp(std::exp(a + (b - a) * t), cMin(p), cMax(p));
+}
+
+// The sweep's t at step i.
+double pasC2(int i)
+{
+    return static_cast<double>(i) / PasBalayage;
+}
+
+Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
+{
+    const auto c2 = [&](double t) { return valeurC2(p, t); };
     Reglage meilleurR;
     Candidat meilleurC;
     double meilleurT = 0;
@@ -239,7 +362,7 @@ Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
     // From the largest C2 down: the T loses least with the most capacitance,
     // so the first setting that serves usually comes at once.
     for (int i = PasBalayage; i >= 0; --i) {
-        const double t = static_cast<double>(i) / PasBalayage;
+        const double t = pasC2(i);
         const Candidat c = candidatT(p, z, omega, c2(t));
         const Reglage r = juge(p, c, z, omega);
         if (premierQuiSert && r.accordable())
@@ -299,10 +422,21 @@ Reglage regleL(const Pieces &p, Complexe z, double omega)
     return meilleur(rb, b, ra, a) ? rb : ra;
 }
 
+double pulsation(double frequenceHz)
+{
+    return 2 * std::numbers::pi * frequenceHz;
+}
+
+// A load no network matches: not passive, or not a number.
+bool horsDeCause(Complexe zCharge, double omega)
+{
+    return !(zCharge.real() > 0) || !std::isfinite(zCharge.imag()) || !(omega > 0);
+}
+
 Reglage calcule(const Pieces &p, Complexe zCharge, double frequenceHz, bool premierQuiSert)
 {
-    const double omega = 2 * std::numbers::pi * frequenceHz;
-    if (!(zCharge.real() > 0) || !std::isfinite(zCharge.imag()) || !(omega > 0))
+    const double omega = pulsation(frequenceHz);
+    if (horsDeCause(zCharge, omega))
         return {};
     return p.type == Type::T ? regleT(p, zCharge, omega, premierQuiSert)
                              : regleL(p, zCharge, omega);
@@ -318,6 +452,82 @@ Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz)
 bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz)
 {
     return calcule(p, zCharge, frequenceHz, true).accordable();
+}
+
+Accord::Accord(const Pieces &p, double frequenceHz)
+    : p_(p), frequenceHz_(frequenceHz), omega_(pulsation(frequenceHz)),
+      chargeMin_(p.puissanceW * std::pow(10.0, -p.perteMaxDb / 10)),
+      tensionMax2_(p.tensionMaxV * p.tensionMaxV)
+{
+    static_assert(Pas == PasBalayage + 1);
+    for (int i = 0; i < Pas; ++i)
+        c2_[static_cast<std::size_t>(i)] = valeurC2(p, pasC2(i));
+}
+
+bool Accord::operator()(Complexe zCharge)
+{
+    if (horsDeCause(zCharge, omega_))
+        return false;
+    const auto issue = [&](const Candidat &c) {
+        // Out of range, juge finds nothing.
+        if (c.ecart != 0)
+            return Issue::Rate;
+        const Issue i = estime(p_, c, zCharge, omega_, chargeMin_, tensionMax2_);
+        if (i != Issue::Incertain)
+            return i;
+        const Reglage r = juge(p_, c, zCharge, omega_);
+        return r.accordable() ? Issue::Sert : r.trouve ? Issue::Accorde : Issue::Rate;
+    };
+    // The L serves when either side of its capacitor does.
+    if (p_.type == Type::L)
+        return issue(candidatL(p_, zCharge, omega_, Montage::CCoteEmetteur)) == Issue::Sert ||
+               issue(candidatL(p_, zCharge, omega_, Montage::CCoteAntenne)) == Issue::Sert;
+    // Any step of the sweep that serves gives the solver's verdict, whichever
+    // it meets first: outwards from the one that served last.
+    int accordeHaut = -1; // the highest step that matches without serving
+    const auto sert = [&](int i) {
+        if (i < 0 || i >= Pas)
+            return false;
+        const Issue r = issue(candidatT(p_, zCharge, omega_, c2_[static_cast<std::size_t>(i)]));
+        if (r == Issue::Accorde)
+            accordeHaut = std::max(accordeHaut, i);
+        return r == Issue::Sert;
+    };
+    const int centre = dernier_;
+    for (int d = 0; d < Pas; ++d) {
+        if (sert(centre - d)) {
+            dernier_ = centre - d;
+            return true;
+        }
+        if (d > 0 && sert(centre + d)) {
+            dernier_ = centre + d;
+            return true;
+        }
+    }
+    if (accordeHaut < 0)
+        return false;
+    // Matched within range but never within the loss and voltages: the
+    // solver narrows the least loss down around its best step, where it may
+    // serve after all, and never beyond the step after. Up to that C2 (one
+    // step further still, for the rounding of its search), whatever C1 and
+    // the coil, two bounds may already rule it out. The load takes R |I|^2;
+    // C2 carries that current and heats q x2 |I|^2; the coil's admittance
+    // must exceed the susceptance past C2 for C1 to be a capacitor, so it
+    // heats at least a (x2 - X) |I|^2. So the loss is at least
+    // 1 + (q x2 + a (x2 - X)) / R, and within the loss's limit C2's peak
+    // voltage squared is at least 2 chargeMin x2^2 / R; both grow as C2
+    // shrinks.
+    const double x2 =
+        1 / (omega_ * c2_[static_cast<std::size_t>(std::min(accordeHaut + 2, Pas - 1))]);
+    const double r = zCharge.real();
+    const double perte = 1 + (inverseQ(p_.qCondensateur) * x2 +
+                              inverseQ(p_.qBobine) * std::max(0.0, x2 - zCharge.imag())) /
+                                 r;
+    if (perte > p_.puissanceW / chargeMin_ * (1 + MargeBorne) ||
+        2 * chargeMin_ * x2 * x2 / r > tensionMax2_ * (1 + MargeBorne))
+        return false;
+    // Else the solver's own code decides.
+    return accordable(p_, zCharge, frequenceHz_);
 }
 
 } // namespace Reseau

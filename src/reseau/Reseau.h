@@ -2,6 +2,7 @@
 
 #include "regles/Defauts.h"
 
+#include <array>
 #include <complex>
 #include <limits>
 
@@ -76,5 +77,36 @@ Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz);
 // Whether a setting exists within the limits: regle's verdict, stopping at the
 // first setting that serves (the map asks it at every centimetre).
 bool accordable(const Pieces &p, Complexe zCharge, double frequenceHz);
+
+// accordable's verdict for one set of parts at one frequency, asked load after
+// load along the ladder: the same booleans at a fraction of the cost. A
+// setting's parts are solved by accordable's own code; whether they serve is
+// first judged with plain real arithmetic, which decides only when the load
+// lies further from every limit than the rounding of either computation can
+// reach. Nearer (under the default parts, a few settings in a hundred
+// thousand), accordable's own code judges; so it does for a T that matches
+// but serves at no step of its sweep (the solver then narrows its least loss
+// down between two steps, which may serve), unless bounds on C2's voltage and
+// on what C2 and the coil lose rule out every C2 that search could reach:
+// such a load costs what accordable costs. The T tries first
+// the C2 that served the previous load: neighbouring centimetres take the
+// same, so most loads cost one setting instead of a walk down the sweep.
+class Accord {
+public:
+    Accord(const Pieces &p, double frequenceHz);
+    bool operator()(Complexe zCharge);
+
+    // The steps of the T's sweep of C2, both ends included.
+    static constexpr int Pas = 49;
+
+private:
+    Pieces p_;
+    double frequenceHz_;
+    double omega_;
+    std::array<double, Pas> c2_{}; // farads, at each step
+    int dernier_ = Pas - 1;        // the step that served last
+    double chargeMin_;             // the power the load must take, the loss at its limit
+    double tensionMax2_;
+};
 
 } // namespace Reseau

@@ -17,6 +17,8 @@ private slots:
     void tensions();
     void limites_data();
     void limites();
+    void accordRapide_data();
+    void accordRapide();
 };
 
 namespace {
@@ -303,6 +305,49 @@ void TstReseau::limites()
         return;
     }
     QVERIFY(regle(large, {r, x}, f).trouve);
+}
+
+// Accord against accordable over the whole Smith chart, ideal parts and real,
+// at powers and limits that make each of the loss and the voltages decide,
+// with loads no network matches among them.
+void TstReseau::accordRapide_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("q");
+    QTest::addColumn<double>("puissance");
+    QTest::addColumn<double>("perteMax");
+    QTest::newRow("T idéal") << int(Type::T) << 0.0 << 100.0 << 1.0;
+    QTest::newRow("L idéal") << int(Type::L) << 0.0 << 100.0 << 1.0;
+    QTest::newRow("T, 1500 W") << int(Type::T) << 150.0 << 1500.0 << 1.0;
+    QTest::newRow("L, Q 50, 1500 W") << int(Type::L) << 50.0 << 1500.0 << 1.0;
+    // Loads whose least loss lies between two steps of the T's sweep, near
+    // the bound on the loss that spares the solver.
+    QTest::newRow("T, Q 30") << int(Type::T) << 30.0 << 100.0 << 1.0;
+    QTest::newRow("T, 0,1 dB") << int(Type::T) << 150.0 << 100.0 << 0.1;
+}
+
+void TstReseau::accordRapide()
+{
+    QFETCH(int, type);
+    QFETCH(double, q);
+    QFETCH(double, puissance);
+    QFETCH(double, perteMax);
+    Pieces p;
+    p.type = static_cast<Type>(type);
+    p.qBobine = q;
+    p.qCondensateur = q * 10;
+    p.puissanceW = puissance;
+    p.perteMaxDb = perteMax;
+    for (double f : {1.85e6, 7.1e6, 28.5e6}) {
+        Accord accord(p, f);
+        for (int i = 0; i < 40; ++i)
+            for (int k = 0; k < 90; ++k) {
+                // Beyond the rim (|gamma| > 1) the resistance is negative.
+                const Complexe gamma = std::polar(1.02 * i / 39, k * std::numbers::pi / 45);
+                const Complexe z = 50.0 * (1.0 + gamma) / (1.0 - gamma);
+                QCOMPARE(accord(z), accordable(p, z, f));
+            }
+    }
 }
 
 QTEST_GUILESS_MAIN(TstReseau)
