@@ -85,6 +85,8 @@ const QImage &AbaqueSmith::zone()
     zone_ = QImage(CellulesZone, CellulesZone, QImage::Format_ARGB32_Premultiplied);
     zone_.fill(Qt::transparent);
     const QRgb vert = qPremultiply(qRgba(0x2e, 0x9e, 0x4f, 0x50));
+    // Neighbouring cells are near loads: the quick verdict made for the map.
+    Reseau::Accord accordable(p, f);
     for (int y = 0; y < CellulesZone; ++y)
         for (int x = 0; x < CellulesZone; ++x) {
             const std::complex<double> g((2.0 * x + 1) / CellulesZone - 1,
@@ -92,7 +94,7 @@ const QImage &AbaqueSmith::zone()
             if (std::abs(g) >= 1)
                 continue;
             const std::complex<double> z = Z0 * (1.0 + g) / (1.0 - g);
-            if (Reseau::accordable(p, z, f))
+            if (accordable(z))
                 zone_.setPixel(x, y, vert);
         }
     return zone_;
