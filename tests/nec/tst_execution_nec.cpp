@@ -724,17 +724,27 @@ void TstExecutionNec::arretDesRuns()
     Nec::fixeTaches(3);
     const QByteArray d = Nec::deck(Nec::Antenne{}, 14.1, {3.65, 7.05, 10.12, 14.1});
     const QString depasse = Textes::NecDelai().arg(Nec::texteArrondi(delaiMs / 1000.0, 3));
+    const auto dossiers = [&] {
+        return QDir(temporaire.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    };
     if (fenetre) {
         Nec::ExecutionNec execution;
         execution.programme = programme;
         execution.delaiMs = delaiMs;
         QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
+        // The folders gone as soon as the failure is told, not later.
+        QStringList restants{"?"};
+        connect(&execution, &Nec::ExecutionNec::echec, this, [&] { restants = dossiers(); });
         execution.lance(d, 4);
         QTRY_COMPARE_WITH_TIMEOUT(pidsDe(fichierPid).size(), 3, 5000);
-        if (delaiMs == 0)
+        QCOMPARE(dossiers().size(), 3);
+        if (delaiMs == 0) {
             execution.annule();
-        else
+            restants = dossiers();
+        } else {
             QTRY_COMPARE_WITH_TIMEOUT(echec.size(), 1, 5000);
+        }
+        QCOMPARE(restants, QStringList());
         QVERIFY(!execution.enCours());
         QCOMPARE(echec.size(), delaiMs == 0 ? 0 : 1);
         if (delaiMs)
@@ -747,6 +757,5 @@ void TstExecutionNec::arretDesRuns()
     tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
     QCOMPARE(pidsDe(fichierPid).size(), 3);
     QTRY_COMPARE_WITH_TIMEOUT(vivants(pidsDe(fichierPid)), 0, 2000);
-    QCOMPARE(QDir(temporaire.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList());
+    QCOMPARE(dossiers(), QStringList());
 }
