@@ -194,8 +194,7 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;
     }
-    // The decks shared out between the runs side by side, a deck's
-    // frequencies too when there are fewer decks than runs.
+    // Each deck's frequencies shared out between the runs side by side.
     QHash<QByteArray, std::vector<Nec::ImpedanceB>> calcules;
     if (!aCalculer.empty()) {
         const Nec::ExecutionNec::Bilans bilans = calcule(aCalculer, d.nec.delaiS);

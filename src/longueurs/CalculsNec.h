@@ -10,9 +10,9 @@
 
 // The decks of a search computed in the background, a few nec2c processes at
 // once, and remembered: a new search over another range, another criterion or
-// fewer branch lengths asks nec2c nothing it already answered. The decks are
-// shared out between the processes, and a deck's frequencies too when there
-// are fewer decks than processes, so that even one deck keeps every core busy.
+// fewer branch lengths asks nec2c nothing it already answered. Each deck's
+// frequencies are shared out between the processes, so that even one deck
+// keeps every core busy.
 namespace Longueurs {
 
 class CalculsNec : public QObject {

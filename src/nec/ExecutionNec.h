@@ -67,9 +67,9 @@ Bilan interprete(const FinExecution &fin);
 bool disponible(const QString &programme);
 
 // Several decks computed together by at most `taches` nec2c at once. Each deck
-// is first looked up whole in the cache; the others are shared out between
-// the runs (a deck's frequencies split when there are fewer decks than runs),
-// each run its own process and folder, and the answers put back in the deck's
+// is first looked up whole in the cache; the others' frequencies are shared
+// out between `taches` runs each, taken in the decks' order, each run its own
+// process and folder, and the answers put back in the deck's
 // order and kept whole in the cache, so that no answer depends on how many
 // runs computed it. A run that fails leaves only its own frequencies missing;
 // a deck all of whose runs failed alike gets their message, and its failure
