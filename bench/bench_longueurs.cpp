@@ -6,6 +6,7 @@
 // after a change of range or criterion (no nec2c run), and a branch search
 // over 50 branch lengths.
 #include "commande/CommandeLongueurs.h"
+#include "nec/Parallele.h"
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 
 #include "Lancement.h"
@@ -47,8 +48,8 @@ void rechercheParDefaut(benchmark::State &etat)
         QApplication::processEvents();
         etat.ResumeTiming();
         cherche(l);
-        if (l.calculs().executions() != 2 * 3)
-            throw std::runtime_error("not three antennas in two parts each");
+        if (l.calculs().executions() != 3)
+            throw std::runtime_error("not three antennas");
     }
 }
 
@@ -70,7 +71,7 @@ void commande(benchmark::State &etat)
             [&moteurNs](const std::vector<QByteArray> &decks, double delaiS) {
                 QElapsedTimer chrono;
                 chrono.start();
-                auto r = Nec::ExecutionNec::executeBloquants(decks, Defauts::ExecutionsParalleles,
+                auto r = Nec::ExecutionNec::executeBloquants(decks, Nec::taches(),
                                                              Nec::programmeNec(), delaiS);
                 moteurNs += chrono.nsecsElapsed();
                 return r;
@@ -98,8 +99,7 @@ void commandeRepetee(benchmark::State &etat)
         if (Longueurs::ligneCommande({QStringLiteral("--longueurs")}, Commande::litKesuIni, s, e,
                                      [](const std::vector<QByteArray> &decks, double delaiS) {
                                          return Nec::ExecutionNec::executeBloquants(
-                                             decks, Defauts::ExecutionsParalleles,
-                                             Nec::programmeNec(), delaiS);
+                                             decks, Nec::taches(), Nec::programmeNec(), delaiS);
                                      }) != 0)
             throw std::runtime_error("kesu --longueurs failed");
     };
@@ -155,6 +155,38 @@ void cinquanteBranches(benchmark::State &etat)
     }
 }
 
+// kesu --longueurs --branche-min 1800: the default branch search (1800 to
+// 2300 cm by 10 cm, each at +-2 %) from an empty cache, its decks on every core.
+void commandeBranches(benchmark::State &etat)
+{
+    QTemporaryDir dossier;
+    copieKesuIni(dossier);
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.path());
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        QTemporaryDir cache;
+        qunsetenv("KESU_SANS_CACHE");
+        qputenv("KESU_CACHE", cache.path().toLocal8Bit());
+        etat.ResumeTiming();
+        QString sortie, erreurs;
+        QTextStream s(&sortie), e(&erreurs);
+        if (Longueurs::ligneCommande({QStringLiteral("--longueurs"),
+                                      QStringLiteral("--branche-min"), QStringLiteral("1800")},
+                                     Commande::litKesuIni, s, e,
+                                     [](const std::vector<QByteArray> &decks, double delaiS) {
+                                         return Nec::ExecutionNec::executeBloquants(
+                                             decks, Nec::taches(), Nec::programmeNec(), delaiS);
+                                     }) != 0)
+            throw std::runtime_error("kesu --longueurs --branche-min 1800 failed");
+        etat.PauseTiming();
+        qputenv("KESU_SANS_CACHE", "1");
+        qunsetenv("KESU_CACHE");
+        etat.ResumeTiming();
+    }
+    QDir::setCurrent(avant);
+}
+
 } // namespace
 
 BENCHMARK(rechercheParDefaut)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -162,6 +194,7 @@ BENCHMARK(commande)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(commandeRepetee)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(nouvelleRecherche)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(cinquanteBranches)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(commandeBranches)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char **argv)
 {

@@ -122,10 +122,12 @@ QByteArray deckParDefaut()
     return Nec::deck(d.entrees);
 }
 
-// The engine alone on the default deck (0), and "kesu --nec" with its
-// defaults (1), which adds its start, the check of the engine (cached within
-// a run only), the reading of the output and the map along the ladder; beside
-// them, "kesu --diagrammes" (2), the same check with the radiation patterns.
+// The engine alone on the default deck (0), and "kesu --nec --sans-cache"
+// with its defaults (1), its runs one per core, which adds its start, the
+// check of the engine (cached within a run only), the reading of the output
+// and the map along the ladder; beside them, "kesu --diagrammes --sans-cache"
+// (2), the same check with the radiation patterns, and "kesu --nec
+// --sans-cache --taches 1" (3), the whole deck in one run.
 void commandeNec(benchmark::State &etat)
 {
     QTemporaryDir dossier;
@@ -136,6 +138,12 @@ void commandeNec(benchmark::State &etat)
     deck.close();
     const QString kesu =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kesu"));
+    const QStringList arguments[] = {
+        {},
+        {QStringLiteral("--nec"), QStringLiteral("--sans-cache")},
+        {QStringLiteral("--diagrammes"), QStringLiteral("--sans-cache")},
+        {QStringLiteral("--nec"), QStringLiteral("--sans-cache"), QStringLiteral("--taches"),
+         QStringLiteral("1")}};
     for (auto _ : etat) {
         if (etat.range(0) == 0)
             execute(Nec::programmeNec(),
@@ -143,9 +151,7 @@ void commandeNec(benchmark::State &etat)
                      QStringLiteral("kesu.out")},
                     dossier.path());
         else
-            execute(kesu,
-                    {etat.range(0) == 1 ? QStringLiteral("--nec") : QStringLiteral("--diagrammes")},
-                    dossier.path());
+            execute(kesu, arguments[etat.range(0)], dossier.path());
     }
 }
 
@@ -192,6 +198,7 @@ BENCHMARK(commandeNec)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);

@@ -6,6 +6,7 @@
 #include "nec/Modele.h"
 #include "nec/Moteur.h"
 #include "nec/Nombres.h"
+#include "nec/Parallele.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
 #include "regles/TextesLongueurs.h"
@@ -169,6 +170,7 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
             Nec::CacheResultats::desactive();
         if (d.nec.moteurNonVerifie)
             Nec::accepteMoteurNonVerifie(true);
+        Nec::fixeTaches(d.nec.taches);
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;
@@ -193,28 +195,16 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
         return Commande::Refus;
     }
     // Each deck's frequencies shared out between the runs side by side.
-    std::vector<QByteArray> parts;
-    std::vector<std::size_t> nombreParts;
-    for (const QByteArray &deck : aCalculer) {
-        const std::vector<QByteArray> p = Nec::partage(deck, Defauts::ExecutionsParalleles);
-        parts.insert(parts.end(), p.begin(), p.end());
-        nombreParts.push_back(p.size());
-    }
     QHash<QByteArray, std::vector<Nec::ImpedanceB>> calcules;
-    if (!parts.empty()) {
-        const Nec::ExecutionNec::Bilans bilans = calcule(parts, d.nec.delaiS);
+    if (!aCalculer.empty()) {
+        const Nec::ExecutionNec::Bilans bilans = calcule(aCalculer, d.nec.delaiS);
         if (const auto *message = std::get_if<QString>(&bilans)) {
             erreurs << *message << '\n';
             return Commande::Echec;
         }
         const auto &z = std::get<std::vector<std::vector<Nec::ImpedanceB>>>(bilans);
-        std::size_t k = 0;
-        for (std::size_t i = 0; i < aCalculer.size(); ++i) {
-            std::vector<Nec::ImpedanceB> tout;
-            for (std::size_t j = 0; j < nombreParts[i] && k < z.size(); ++j, ++k)
-                tout.insert(tout.end(), z[k].begin(), z[k].end());
-            calcules.insert(aCalculer[i], std::move(tout));
-        }
+        for (std::size_t i = 0; i < aCalculer.size() && i < z.size(); ++i)
+            calcules.insert(aCalculer[i], z[i]);
     }
     const auto trouve = [&](const QByteArray &deck) -> const std::vector<Nec::ImpedanceB> * {
         const auto i = calcules.constFind(deck);
@@ -238,7 +228,7 @@ int ligneCommande(const QStringList &arguments)
     return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
                          [](const std::vector<QByteArray> &decks, double delaiS) {
                              return Nec::ExecutionNec::executeBloquants(
-                                 decks, Defauts::ExecutionsParalleles, Nec::programmeNec(), delaiS);
+                                 decks, Nec::taches(), Nec::programmeNec(), delaiS);
                          });
 }
 

@@ -4,6 +4,7 @@
 #include "nec/CacheResultats.h"
 #include "nec/Interruption.h"
 #include "nec/Nombres.h"
+#include "nec/Parallele.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesBoite.h"
@@ -270,6 +271,18 @@ const std::vector<OptionNec> &table()
             optionReelle(
                 "delai", "S", avecPlage(Textes::AideDelai(), Defauts::PlageDelaiS),
                 [](auto &d) -> auto & { return d.delaiS; }),
+            OptionNec{QStringLiteral("taches"),
+                      QStringLiteral("N"),
+                      avecPlage(Textes::AideTaches(), Defauts::PlageTaches),
+                      {},
+                      [](Demande &d, const QString &o, const QString &t) {
+                          const std::int32_t n = entierOption(o, t, Defauts::PlageTaches);
+                          if (!Defauts::PlageTaches.contient(n))
+                              leveErreur(Textes::NecHorsPlage().arg(
+                                  o, t, texteLisible(Defauts::PlageTaches.min),
+                                  texteLisible(Defauts::PlageTaches.max)));
+                          d.taches = n;
+                      }},
             OptionNec{QStringLiteral("sans-cache"),
                       QString(),
                       Textes::AideSansCache(),
@@ -472,6 +485,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
             CacheResultats::desactive();
         if (d.moteurNonVerifie)
             accepteMoteurNonVerifie(true);
+        fixeTaches(d.taches);
         e = d.entrees;
         demandees = d.bandes;
         delaiS = d.delaiS;

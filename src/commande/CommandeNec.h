@@ -35,6 +35,7 @@ struct Demande {
     std::vector<BandeDemandee> bandes; // named by --bandes, in order; empty for all
     double delaiS = DelaiBloquantS;    // nec2c's run, 0 for no limit
     bool sansCache = false;            // compute again what was kept
+    int taches = 0;                    // nec2c runs at once; 0 for Nec::taches()'s default
     bool moteurNonVerifie = false;     // an engine the check could not judge, used over a ground
 };
 

@@ -1,23 +1,26 @@
 #include "longueurs/CalculsNec.h"
 
-#include "nec/Modele.h"
+#include "nec/Parallele.h"
 
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace Longueurs {
 
-CalculsNec::CalculsNec(QObject *parent, int paralleles) : QObject(parent)
+CalculsNec::CalculsNec(QObject *parent, int paralleles)
+    : QObject(parent), paralleles_(paralleles), suivi_(new QTimer(this))
 {
-    for (int i = 0; i < std::max(1, paralleles); ++i) {
-        auto *x = new Nec::ExecutionNec(this);
-        const std::size_t n = executions_.size();
-        connect(x, &Nec::ExecutionNec::termine, this,
-                [this, n](const std::vector<Nec::ImpedanceB> &z) { fini(n, &z, {}); });
-        connect(x, &Nec::ExecutionNec::echec, this,
-                [this, n](const QString &t) { fini(n, nullptr, t); });
-        executions_.push_back(x);
-    }
-    parts_.resize(executions_.size());
+    suivi_->setInterval(100);
+    connect(suivi_, &QTimer::timeout, this, [this] {
+        if (lot_)
+            lot_->suit();
+    });
+}
+
+CalculsNec::~CalculsNec()
+{
+    annule();
 }
 
 const std::vector<Nec::ImpedanceB> *CalculsNec::impedances(const QByteArray &deck) const
@@ -26,87 +29,53 @@ const std::vector<Nec::ImpedanceB> *CalculsNec::impedances(const QByteArray &dec
     return i == memoire_.cend() ? nullptr : &*i;
 }
 
-int CalculsNec::executions() const
-{
-    int n = 0;
-    for (const Nec::ExecutionNec *x : executions_)
-        n += x->executions();
-    return n;
-}
-
 void CalculsNec::lance(const std::vector<QByteArray> &decks)
 {
     annule();
-    for (const QByteArray &d : decks) {
-        if (memoire_.contains(d) || partiels_.contains(d))
-            continue;
-        const std::vector<QByteArray> p = Nec::partage(d, static_cast<int>(executions_.size()));
-        partiels_.insert(d, std::vector<std::vector<Nec::ImpedanceB>>(p.size()));
-        for (std::size_t i = 0; i < p.size(); ++i)
-            attente_.push_back({d, i, p[i]});
-    }
-    faites_ = 0;
-    total_ = static_cast<int>(attente_.size());
-    if (attente_.empty()) {
+    decks_.clear();
+    for (const QByteArray &d : decks)
+        if (!memoire_.contains(d) && std::find(decks_.begin(), decks_.end(), d) == decks_.end())
+            decks_.push_back(d);
+    if (decks_.empty()) {
         emit termine();
         return;
     }
-    enCours_ = true;
-    emit progression(0, total_);
-    for (std::size_t i = 0; i < executions_.size() && !attente_.empty(); ++i)
-        suivant(i);
+    lot_ = new Nec::Lot(programme, paralleles_ > 0 ? paralleles_ : Nec::taches(), decks_, this);
+    lot_->progression = [this](int faites, int total) { emit progression(faites, total); };
+    lot_->fin = [this] { fini(); };
+    Nec::Lot *lot = lot_; // gone from lot_ if it ends at once, deleted later
+    lot->demarre();
+    executions_ += lot->executions();
+    if (lot_)
+        suivi_->start();
 }
 
-void CalculsNec::suivant(std::size_t i)
+void CalculsNec::fini()
 {
-    parts_[i] = attente_.front();
-    attente_.pop_front();
-    ++actives_;
-    executions_[i]->programme = programme;
-    executions_[i]->lance(parts_[i].texte,
-                          static_cast<int>(Nec::frequencesDemandees(parts_[i].texte).size()));
-}
-
-void CalculsNec::fini(std::size_t i, const std::vector<Nec::ImpedanceB> *z, const QString &texte)
-{
-    --actives_;
-    if (!z) {
-        annule();
-        emit echec(texte);
-        return;
-    }
-    const Part &p = parts_[i];
-    auto partiel = partiels_.find(p.deck);
-    if (partiel != partiels_.end()) {
-        (*partiel)[p.rang] = *z;
-        std::size_t vides = 0;
-        for (const auto &x : *partiel)
-            vides += x.empty();
-        if (vides == 0) {
-            std::vector<Nec::ImpedanceB> tout;
-            for (const auto &x : *partiel)
-                tout.insert(tout.end(), x.begin(), x.end());
-            memoire_.insert(p.deck, std::move(tout));
-            partiels_.erase(partiel);
-        }
-    }
-    emit progression(++faites_, total_);
-    if (!attente_.empty()) {
-        suivant(i);
-    } else if (actives_ == 0) {
-        enCours_ = false;
-        emit termine();
-    }
+    const std::vector<std::optional<Nec::Bilan>> bilans = lot_->bilans();
+    annule();
+    for (std::size_t i = 0; i < bilans.size(); ++i)
+        if (bilans[i])
+            if (const auto *texte = std::get_if<QString>(&*bilans[i])) {
+                emit echec(*texte);
+                return;
+            }
+    for (std::size_t i = 0; i < bilans.size(); ++i)
+        if (bilans[i])
+            memoire_.insert(decks_[i], std::get<std::vector<Nec::ImpedanceB>>(*bilans[i]));
+    emit termine();
 }
 
 void CalculsNec::annule()
 {
-    attente_.clear();
-    partiels_.clear();
-    for (Nec::ExecutionNec *x : executions_)
-        x->annule();
-    actives_ = 0;
-    enCours_ = false;
+    suivi_->stop();
+    if (Nec::Lot *lot = std::exchange(lot_, nullptr)) {
+        lot->fin = nullptr;
+        lot->progression = nullptr;
+        lot->arrete(1000);
+        // Perhaps in its own call to fini.
+        lot->deleteLater();
+    }
 }
 
 } // namespace Longueurs

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
-#include <deque>
+#include <QTimer>
 #include <vector>
 
 // The decks of a search computed in the background, a few nec2c processes at
@@ -18,7 +18,9 @@ namespace Longueurs {
 class CalculsNec : public QObject {
     Q_OBJECT
 public:
-    explicit CalculsNec(QObject *parent = nullptr, int paralleles = Defauts::ExecutionsParalleles);
+    // paralleles: nec2c at once; 0 for Nec::taches() at each search.
+    explicit CalculsNec(QObject *parent = nullptr, int paralleles = 0);
+    ~CalculsNec() override;
 
     QString programme = Nec::programmeNec();
 
@@ -27,37 +29,28 @@ public:
     void lance(const std::vector<QByteArray> &decks);
     // Stops the runs; neither termine nor echec follows.
     void annule();
-    bool enCours() const { return enCours_; }
+    bool enCours() const { return lot_ != nullptr; }
     bool disponible() const { return Nec::disponible(programme); }
     // nullptr when the deck was never computed.
     const std::vector<Nec::ImpedanceB> *impedances(const QByteArray &deck) const;
-    // How many runs really started nec2c.
-    int executions() const;
+    // How many decks went to nec2c.
+    int executions() const { return executions_; }
 
 signals:
+    // In frequencies computed, over all the runs: the pace tells the time left.
     void progression(int faites, int total);
     void termine();
     void echec(const QString &texte);
 
 private:
-    struct Part {
-        QByteArray deck; // the whole deck it belongs to
-        std::size_t rang;
-        QByteArray texte;
-    };
-    void suivant(std::size_t i);
-    void fini(std::size_t i, const std::vector<Nec::ImpedanceB> *z, const QString &texte);
+    void fini();
 
-    std::vector<Nec::ExecutionNec *> executions_;
-    std::vector<Part> parts_; // what each one runs
-    std::deque<Part> attente_;
-    // The parts answered of the decks under way, in order.
-    QHash<QByteArray, std::vector<std::vector<Nec::ImpedanceB>>> partiels_;
+    int paralleles_;
+    Nec::Lot *lot_ = nullptr;
+    std::vector<QByteArray> decks_; // the lot's
     QHash<QByteArray, std::vector<Nec::ImpedanceB>> memoire_;
-    int actives_ = 0;
-    int faites_ = 0;
-    int total_ = 0;
-    bool enCours_ = false;
+    QTimer *suivi_;
+    int executions_ = 0;
 };
 
 } // namespace Longueurs

@@ -4,6 +4,7 @@
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
+#include "nec/Parallele.h"
 #include "nec/Processus.h"
 #include "regles/TextesNec.h"
 
@@ -163,129 +164,229 @@ bool disponible(const QString &programme)
     return !cheminProgramme(programme).isEmpty();
 }
 
-Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &programme,
-                                    double delaiS)
+struct Lot::Course {
+    std::size_t deck;
+    std::size_t debut; // its first frequency's place in the deck
+    QByteArray texte;
+    std::vector<double> frequences;
+    std::unique_ptr<QTemporaryDir> dossier;
+    ProcessusMoteur *processus = nullptr;
+    int faites = 0;
+};
+
+struct Lot::Etat {
+    std::vector<ImpedanceB> z;
+    std::vector<QString> fautes; // of its failed runs
+    std::size_t parts = 0;
+    std::size_t restantes = 0;
+};
+
+Lot::Lot(const QString &programme, int taches, std::vector<QByteArray> decks, QObject *parent)
+    : QObject(parent), programme_(programme), taches_(std::max(1, taches)),
+      decks_(std::move(decks)), bilans_(decks_.size()), etats_(decks_.size())
 {
-    // First built, last gone: a signal is delivered again once the folder is removed.
-    const GardeInterruption garde;
-    if (const auto refus = refusMoteur(programme, deck))
-        return *refus;
-    if (auto garde = CacheResultats::lit(programme, deck))
-        return std::move(*garde);
-    const auto dossier = prepare(deck);
-    if (!dossier)
-        return Textes::NecDossierTemporaire();
-    ProcessusMoteur p;
-    if (!configure(p, programme, *dossier))
-        return Textes::NecIntrouvable();
-    QEventLoop boucle;
-    bool delaiDepasse = false;
-    QObject::connect(&p, &QProcess::finished, &boucle, &QEventLoop::quit);
-    QObject::connect(&p, &QProcess::errorOccurred, &boucle, [&](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            boucle.quit();
-    });
-    QTimer delai;
-    delai.setSingleShot(true);
-    QObject::connect(&delai, &QTimer::timeout, &boucle, [&] {
-        delaiDepasse = true;
-        boucle.quit();
-    });
-    // A signal ends the wait; the guard delivers it again at the end.
-    std::unique_ptr<QSocketNotifier> interruption;
-    if (garde.descripteur() >= 0) {
-        interruption =
-            std::make_unique<QSocketNotifier>(garde.descripteur(), QSocketNotifier::Read);
-        QObject::connect(interruption.get(), &QSocketNotifier::activated, &boucle,
-                         &QEventLoop::quit);
-    }
-    p.start();
-    if (delaiS > SansDelai)
-        delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
-    if (p.waitForStarted(-1) && p.state() == QProcess::Running)
-        boucle.exec();
-    // A signal, the limit, or the end: what the engine started goes with it.
-    p.tue();
-    Bilan b = interprete(finDe(p, *dossier, deck, delaiDepasse, delaiS));
-    if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&b))
-        CacheResultats::ecrit(programme, deck, *z);
-    return b;
 }
 
-ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray> &decks,
-                                                    int paralleles, const QString &programme,
-                                                    double delaiS)
+Lot::~Lot()
 {
+    arrete();
+}
+
+void Lot::demarre()
+{
+    std::vector<std::size_t> aCalculer;
+    for (std::size_t i = 0; i < decks_.size() && !echec_; ++i) {
+        if (const auto refus = refusMoteur(programme_, decks_[i])) {
+            bilans_[i] = *refus;
+            echec_ = true;
+        } else if (auto garde = CacheResultats::lit(programme_, decks_[i])) {
+            // Answered before, by this engine: kept.
+            bilans_[i] = std::move(*garde);
+        } else {
+            aCalculer.push_back(i);
+        }
+    }
+    if (echec_)
+        return verifieFin();
+    // Every deck's frequencies shared out between all the runs, even when
+    // there are as many decks: a run costs the engine no more than its
+    // frequencies (two halves of the default deck took, one after the other,
+    // what the whole took), and whole decks would leave cores idle at the
+    // end (3 decks on 2 cores: 4 s where halves take 3 s).
+    for (const std::size_t i : aCalculer) {
+        const std::vector<QByteArray> p = decoupe(decks_[i], taches_);
+        Etat &e = etats_[i];
+        e.parts = e.restantes = p.size();
+        ++executions_;
+        for (const QByteArray &texte : p) {
+            auto c = std::make_unique<Course>();
+            c->deck = i;
+            c->debut = e.z.size();
+            c->texte = texte;
+            c->frequences = frequencesDemandees(texte);
+            constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
+            for (double f : c->frequences)
+                e.z.push_back({f, {Nan, Nan}, true});
+            total_ += int(c->frequences.size());
+            courses_.push_back(std::move(c));
+        }
+    }
+    signale();
+    lanceSuivantes();
+    verifieFin();
+}
+
+void Lot::lanceSuivantes()
+{
+    while (!echec_ && !fini_ && actives_ < taches_ && suivante_ < courses_.size()) {
+        Course &c = *courses_[suivante_++];
+        c.dossier = prepare(c.texte);
+        if (!c.dossier) {
+            acheve(c, Textes::NecDossierTemporaire());
+            continue;
+        }
+        auto *p = new ProcessusMoteur(this);
+        if (!configure(*p, programme_, *c.dossier)) {
+            delete p;
+            c.dossier.reset();
+            acheve(c, Textes::NecIntrouvable());
+            continue;
+        }
+        c.processus = p;
+        Course *course = &c;
+        connect(p, &QProcess::finished, this, [this, course] { finie(course); });
+        connect(p, &QProcess::errorOccurred, this, [this, course](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart)
+                finie(course);
+        });
+        ++actives_;
+        p->start();
+    }
+}
+
+void Lot::finie(Course *c)
+{
+    if (!c->processus)
+        return;
+    --actives_;
+    ProcessusMoteur *p = std::exchange(c->processus, nullptr);
+    Bilan b = interprete(finDe(*p, *c->dossier, c->texte, false, 0));
+    // Ended, but perhaps not what it started; deleted later, being in its signal.
+    p->disconnect(this);
+    p->tue();
+    p->deleteLater();
+    c->dossier.reset();
+    acheve(*c, std::move(b));
+    lanceSuivantes();
+    verifieFin();
+}
+
+void Lot::acheve(Course &c, Bilan b)
+{
+    Etat &e = etats_[c.deck];
+    if (auto *z = std::get_if<std::vector<ImpedanceB>>(&b)) {
+        for (std::size_t k = 0; k < z->size() && k < c.frequences.size(); ++k)
+            e.z[c.debut + k] = std::move((*z)[k]);
+    } else {
+        // Its frequencies stay missing.
+        e.fautes.push_back(std::get<QString>(b));
+    }
+    c.faites = int(c.frequences.size());
+    if (--e.restantes == 0) {
+        const bool pareilles = e.fautes.size() == e.parts &&
+                               std::all_of(e.fautes.begin(), e.fautes.end(),
+                                           [&](const QString &t) { return t == e.fautes.front(); });
+        if (pareilles) {
+            bilans_[c.deck] = e.fautes.front();
+            echec_ = true;
+        } else {
+            // Only what one run would have answered is kept.
+            if (e.fautes.empty())
+                CacheResultats::ecrit(programme_, decks_[c.deck], e.z);
+            bilans_[c.deck] = std::move(e.z);
+        }
+    }
+    signale();
+}
+
+void Lot::suit()
+{
+    bool change = false;
+    for (const auto &c : courses_) {
+        if (!c->processus || !c->dossier)
+            continue;
+        // An output past its bound says nothing of the progress: the end will tell.
+        const auto s = litFichier(c->dossier->filePath(QString::fromLatin1(NomSortie)));
+        if (!s || s->size() > SortieMax)
+            continue;
+        const int n = std::min(int(c->frequences.size()),
+                               frequencesCalculees(std::string_view(s->constData(), s->size())));
+        change |= n != c->faites;
+        c->faites = n;
+    }
+    if (change)
+        signale();
+}
+
+void Lot::signale()
+{
+    int faites = 0;
+    for (const auto &c : courses_)
+        faites += c->faites;
+    if (const auto p = progression)
+        p(faites, total_);
+}
+
+void Lot::verifieFin()
+{
+    if (fini_)
+        return;
+    const bool tous = std::all_of(bilans_.begin(), bilans_.end(),
+                                  [](const std::optional<Bilan> &b) { return b.has_value(); });
+    if (!echec_ && !tous)
+        return;
+    arrete();
+    // A copy: the call may put another in its place.
+    if (const auto f = fin)
+        f();
+}
+
+void Lot::arrete(int attenteMs)
+{
+    fini_ = true;
+    for (const auto &c : courses_) {
+        if (ProcessusMoteur *p = std::exchange(c->processus, nullptr)) {
+            p->disconnect(this);
+            p->tue(attenteMs);
+            p->deleteLater();
+        }
+        c->dossier.reset();
+    }
+    actives_ = 0;
+}
+
+namespace {
+
+// Every deck's answers, or the message that stopped them all (the limit, a signal).
+std::variant<std::vector<std::optional<Bilan>>, QString>
+attend(const std::vector<QByteArray> &decks, int taches, const QString &programme, double delaiS)
+{
+    // First built, last gone: a signal is delivered again once the folders are removed.
     const GardeInterruption garde;
-    struct Course {
-        std::size_t i;
-        std::unique_ptr<QTemporaryDir> dossier;
-        std::unique_ptr<ProcessusMoteur> processus;
-    };
-    std::vector<std::unique_ptr<Course>> courses;
-    std::vector<std::vector<ImpedanceB>> r(decks.size());
-    QString faute;
-    std::size_t suivant = 0;
-    int actives = 0;
+    Lot lot(programme, taches, decks);
     QEventLoop boucle;
+    QString faute;
+    lot.fin = [&] { boucle.quit(); };
     const auto arrete = [&](const QString &texte) {
         if (faute.isEmpty())
             faute = texte;
         boucle.quit();
     };
-    std::function<void()> demarre;
-    const auto finie = [&](Course *c) {
-        if (!c->processus)
-            return;
-        --actives;
-        Bilan b = interprete(finDe(*c->processus, *c->dossier, decks[c->i], false, delaiS));
-        // Ended, but perhaps not what it started; deleted later, being in its signal.
-        c->processus->tue();
-        c->processus.release()->deleteLater();
-        c->dossier.reset();
-        if (auto *texte = std::get_if<QString>(&b))
-            return arrete(*texte);
-        r[c->i] = std::move(std::get<std::vector<ImpedanceB>>(b));
-        CacheResultats::ecrit(programme, decks[c->i], r[c->i]);
-        // The next decks, some perhaps answered from the cache at once.
-        demarre();
-        if (actives == 0 && suivant == decks.size())
-            boucle.quit();
-    };
-    demarre = [&] {
-        while (faute.isEmpty() && actives < std::max(1, paralleles) && suivant < decks.size()) {
-            auto c = std::make_unique<Course>();
-            c->i = suivant++;
-            if (const auto refus = refusMoteur(programme, decks[c->i]))
-                return arrete(*refus);
-            // Answered before, by this engine: kept.
-            if (auto garde = CacheResultats::lit(programme, decks[c->i])) {
-                r[c->i] = std::move(*garde);
-                continue;
-            }
-            c->dossier = prepare(decks[c->i]);
-            if (!c->dossier)
-                return arrete(Textes::NecDossierTemporaire());
-            c->processus = std::make_unique<ProcessusMoteur>();
-            if (!configure(*c->processus, programme, *c->dossier))
-                return arrete(Textes::NecIntrouvable());
-            Course *course = c.get();
-            QObject::connect(course->processus.get(), &QProcess::finished, &boucle,
-                             [&finie, course] { finie(course); });
-            QObject::connect(course->processus.get(), &QProcess::errorOccurred, &boucle,
-                             [&finie, course](QProcess::ProcessError e) {
-                                 if (e == QProcess::FailedToStart)
-                                     finie(course);
-                             });
-            ++actives;
-            course->processus->start();
-            courses.push_back(std::move(c));
-        }
-    };
     QTimer delai;
     delai.setSingleShot(true);
     QObject::connect(&delai, &QTimer::timeout, &boucle,
                      [&] { arrete(Textes::NecDelai().arg(texteArrondi(delaiS, 3))); });
+    // A signal ends the wait; the guard delivers it again at the end.
     std::unique_ptr<QSocketNotifier> interruption;
     if (garde.descripteur() >= 0) {
         interruption =
@@ -295,18 +396,45 @@ ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray
     }
     if (delaiS > SansDelai)
         delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
-    demarre();
-    if (faute.isEmpty() && actives > 0)
+    lot.demarre();
+    if (!lot.fini())
         boucle.exec();
-    for (const auto &c : courses)
-        if (c->processus) {
-            c->processus->disconnect();
-            c->processus->tue();
-        }
-    courses.clear();
+    // A signal, the limit, or the end: what the engines started goes with them.
+    lot.arrete();
     if (!faute.isEmpty())
         return faute;
-    return r;
+    return lot.bilans();
+}
+
+} // namespace
+
+Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &programme,
+                                    double delaiS)
+{
+    auto r = attend({deck}, taches(), programme, delaiS);
+    if (auto *faute = std::get_if<QString>(&r))
+        return std::move(*faute);
+    auto &b = std::get<std::vector<std::optional<Bilan>>>(r).front();
+    return b ? std::move(*b) : Bilan(Textes::NecAnnule());
+}
+
+ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray> &decks,
+                                                    int paralleles, const QString &programme,
+                                                    double delaiS)
+{
+    auto r = attend(decks, paralleles, programme, delaiS);
+    if (auto *faute = std::get_if<QString>(&r))
+        return std::move(*faute);
+    auto &bilans = std::get<std::vector<std::optional<Bilan>>>(r);
+    for (const auto &b : bilans)
+        if (b)
+            if (const auto *texte = std::get_if<QString>(&*b))
+                return *texte;
+    std::vector<std::vector<ImpedanceB>> z;
+    for (auto &b : bilans)
+        z.push_back(b ? std::get<std::vector<ImpedanceB>>(std::move(*b))
+                      : std::vector<ImpedanceB>());
+    return z;
 }
 
 ExecutionNec::ExecutionNec(QObject *parent)
@@ -315,7 +443,10 @@ ExecutionNec::ExecutionNec(QObject *parent)
     delai_->setSingleShot(true);
     connect(delai_, &QTimer::timeout, this, [this] { fin(true); });
     suivi_->setInterval(50);
-    connect(suivi_, &QTimer::timeout, this, [this] { suit(); });
+    connect(suivi_, &QTimer::timeout, this, [this] {
+        if (lot_)
+            lot_->suit();
+    });
 }
 
 ExecutionNec::~ExecutionNec()
@@ -339,61 +470,37 @@ void ExecutionNec::lance(const QByteArray &deck, int frequences)
         emit termine(*garde);
         return;
     }
-    dossier_ = prepare(deck);
-    if (!dossier_) {
-        emit echec(Textes::NecDossierTemporaire());
-        return;
-    }
-    auto *p = new ProcessusMoteur(this);
-    if (!configure(*p, programme, *dossier_)) {
-        delete p;
-        dossier_.reset();
-        emit echec(Textes::NecIntrouvable());
-        return;
-    }
-    processus_ = p;
     deck_ = deck;
     frequences_ = frequences;
-    ++executions_;
-    connect(p, &QProcess::finished, this, [this] { fin(false); });
-    connect(p, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            fin(false);
-    });
+    lot_ = new Lot(programme, taches(), {deck}, this);
+    lot_->progression = [this](int faites, int) { emit progression(faites, frequences_); };
+    lot_->fin = [this] { fin(false); };
     emit progression(0, frequences);
-    p->start();
-    if (delaiMs > SansDelai)
-        delai_->start(delaiMs);
-    suivi_->start();
-}
-
-void ExecutionNec::suit()
-{
-    if (!dossier_)
-        return;
-    // An output past its bound says nothing of the progress: the end will tell.
-    const auto s = litFichier(dossier_->filePath(QString::fromLatin1(NomSortie)));
-    if (s && s->size() <= SortieMax)
-        emit progression(frequencesCalculees(std::string_view(s->constData(), s->size())),
-                         frequences_);
+    Lot *lot = lot_; // gone from lot_ if it ends at once, deleted later
+    lot->demarre();
+    executions_ += lot->executions();
+    // A deck that could not even be written has already failed.
+    if (lot_ && !lot_->fini()) {
+        if (delaiMs > SansDelai)
+            delai_->start(delaiMs);
+        suivi_->start();
+    }
 }
 
 void ExecutionNec::fin(bool delaiDepasse)
 {
-    if (!processus_)
+    if (!lot_)
         return;
-    if (delaiDepasse) {
-        processus_->disconnect(this);
-        processus_->tue(1000);
+    Bilan bilan = Textes::NecDelai().arg(texteArrondi(delaiMs / 1000.0, 3));
+    if (!delaiDepasse) {
+        const auto &b = lot_->bilans().front();
+        bilan = b ? *b : Bilan(Textes::NecAnnule());
     }
-    const Bilan bilan =
-        interprete(finDe(*processus_, *dossier_, deck_, delaiDepasse, delaiMs / 1000.0));
     arrete();
     if (const auto *z = std::get_if<std::vector<ImpedanceB>>(&bilan)) {
         if (memoire_.size() >= MemoireMax)
             memoire_.clear();
         memoire_.insert(deck_, *z);
-        CacheResultats::ecrit(programme, deck_, *z);
         emit termine(*z);
     } else {
         emit echec(std::get<QString>(bilan));
@@ -409,13 +516,13 @@ void ExecutionNec::arrete()
 {
     delai_->stop();
     suivi_->stop();
-    if (processus_) {
-        ProcessusMoteur *p = std::exchange(processus_, nullptr);
-        p->disconnect(this);
-        p->tue(1000);
-        p->deleteLater();
+    if (Lot *lot = std::exchange(lot_, nullptr)) {
+        lot->fin = nullptr;
+        lot->progression = nullptr;
+        lot->arrete(1000);
+        // Perhaps in its own call to fin.
+        lot->deleteLater();
     }
-    dossier_.reset();
 }
 
 } // namespace Nec

@@ -10,7 +10,9 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -64,6 +66,62 @@ Bilan interprete(const FinExecution &fin);
 // up in PATH): said before any run, so that a missing nec2c is known at once.
 bool disponible(const QString &programme);
 
+// Several decks computed together by at most `taches` nec2c at once. Each deck
+// is first looked up whole in the cache; the others' frequencies are shared
+// out between `taches` runs each, taken in the decks' order, each run its own
+// process and folder, and the answers put back in the deck's
+// order and kept whole in the cache, so that no answer depends on how many
+// runs computed it. A run that fails leaves only its own frequencies missing;
+// a deck all of whose runs failed alike gets their message, and its failure
+// (as a refused deck's) stops the others. Neither the limit nor the signals
+// are its concern: the caller stops it.
+class Lot : public QObject {
+public:
+    Lot(const QString &programme, int taches, std::vector<QByteArray> decks,
+        QObject *parent = nullptr);
+    ~Lot() override;
+    Lot(const Lot &) = delete;
+    Lot &operator=(const Lot &) = delete;
+
+    // Frequencies computed, over those the engine is asked (the cache's not counted).
+    std::function<void(int faites, int total)> progression;
+    // Every deck answered, or one failed; perhaps before demarre returns.
+    std::function<void()> fin;
+
+    void demarre();
+    // Ends every run and removes every folder; fin does not follow.
+    void arrete(int attenteMs = -1);
+    // Reads the running engines' outputs for the progress.
+    void suit();
+    bool fini() const { return fini_; }
+    // How many decks went to the engine.
+    int executions() const { return executions_; }
+    // Each deck's answers, or why it has none; nothing for a deck left undone.
+    const std::vector<std::optional<Bilan>> &bilans() const { return bilans_; }
+
+private:
+    struct Course;
+    struct Etat;
+    void lanceSuivantes();
+    void finie(Course *c);
+    void acheve(Course &c, Bilan b);
+    void verifieFin();
+    void signale();
+
+    QString programme_;
+    int taches_;
+    std::vector<QByteArray> decks_;
+    std::vector<std::optional<Bilan>> bilans_;
+    std::vector<std::unique_ptr<Course>> courses_;
+    std::vector<Etat> etats_;
+    std::size_t suivante_ = 0;
+    int actives_ = 0;
+    int total_ = 0;
+    int executions_ = 0;
+    bool echec_ = false;
+    bool fini_ = false;
+};
+
 class ExecutionNec : public QObject {
     Q_OBJECT
 public:
@@ -79,22 +137,23 @@ public:
     void lance(const QByteArray &deck, int frequences);
     // Ends a running nec2c; neither termine nor echec follows.
     void annule();
-    bool enCours() const { return processus_ != nullptr; }
+    bool enCours() const { return lot_ != nullptr; }
     bool disponible() const { return Nec::disponible(programme); }
-    // How many runs really started nec2c.
+    // How many decks went to nec2c (each perhaps over several runs).
     int executions() const { return executions_; }
 
-    // The same run, waiting for its end, for the command line: a limit in
-    // seconds (none when not positive), and SIGINT, SIGTERM or SIGHUP end it cleanly
-    // once installeInterruptions() was called. Needs the QCoreApplication; `frequences` is unused
-    // beside the deck's own FR cards, kept for the callers' signature.
+    // The same run, shared out between taches() runs, waiting for its end, for the command line: a
+    // limit in seconds (none when not positive), and SIGINT, SIGTERM or SIGHUP end it cleanly once
+    // installeInterruptions() was called. Needs the QCoreApplication; `frequences` is unused beside
+    // the deck's own FR cards, kept for the callers' signature.
     static Bilan executeBloquant(const QByteArray &deck, int frequences,
                                  const QString &programme = programmeNec(),
                                  double delaiS = DelaiBloquantS);
 
-    // Several decks waited for together, at most `paralleles` nec2c at once:
-    // every deck's impedances in order, or the first failure's message, which
-    // stops the other runs. The limit holds for the whole; signals as above.
+    // Several decks waited for together, at most `paralleles` nec2c at once (a
+    // Lot): every deck's impedances in order, or the first deck failure's
+    // message, which stops the other runs. The limit holds for the whole;
+    // signals as above.
     using Bilans = std::variant<std::vector<std::vector<ImpedanceB>>, QString>;
     static Bilans executeBloquants(const std::vector<QByteArray> &decks, int paralleles,
                                    const QString &programme = programmeNec(),
@@ -108,11 +167,9 @@ signals:
 private:
     void fin(bool delaiDepasse);
     void arrete();
-    void suit();
 
     QHash<QByteArray, std::vector<ImpedanceB>> memoire_;
-    std::unique_ptr<QTemporaryDir> dossier_;
-    ProcessusMoteur *processus_ = nullptr;
+    Lot *lot_ = nullptr;
     QTimer *delai_ = nullptr;
     QTimer *suivi_ = nullptr;
     QByteArray deck_;

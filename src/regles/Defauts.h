@@ -104,6 +104,8 @@ inline constexpr int BranchesMax = 200;
 inline constexpr int FenetresListees = 10;
 // nec2c runs at once during a search: one per core of a small machine.
 inline constexpr int ExecutionsParalleles = 2;
+// nec2c processes computing one job's frequencies at once (--taches).
+inline constexpr Plage PlageTaches{1, 64};
 
 // Kesu.ini keeps two positions for the band name and five for the frequency:
 // anything wider would not read back, or read back as another value.

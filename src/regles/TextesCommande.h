@@ -140,6 +140,13 @@ inline QString AideSansCache()
         "Textes", "Calcule de nouveau ce que le moteur a déjà répondu pour la même antenne, au "
                   "lieu de le reprendre du cache de l'utilisateur.");
 }
+// %1 and %2 are the bounds.
+inline QString AideTaches()
+{
+    return QCoreApplication::translate(
+        "Textes", "Nombre de calculs de nec2c menés en même temps, de %1 à %2 ; par défaut, un "
+                  "par cœur de la machine.");
+}
 // %1 lists the materials.
 inline QString AideFil()
 {

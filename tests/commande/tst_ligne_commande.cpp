@@ -126,6 +126,8 @@ private slots:
     void projetEnregistre();
     void argumentsDuProjet_data();
     void argumentsDuProjet();
+    void taches_data();
+    void taches();
 };
 
 void TstLigneCommande::colonnes()
@@ -202,6 +204,13 @@ void TstLigneCommande::mauvaisesOptions_data()
     QTest::newRow("fractional cm")
         << QStringList{"--echelle", "30.5"}
         << Textes::NecValeurIncorrecte().arg("--echelle", "30.5") << true;
+    QTest::newRow("no run") << QStringList{"--taches", "0"}
+                            << Textes::NecHorsPlage().arg("--taches", "0", "1", "64") << true;
+    QTest::newRow("too many runs")
+        << QStringList{"--taches", "65"} << Textes::NecHorsPlage().arg("--taches", "65", "1", "64")
+        << true;
+    QTest::newRow("half a run") << QStringList{"--taches", "1.5"}
+                                << Textes::NecValeurIncorrecte().arg("--taches", "1.5") << true;
     QTest::newRow("unknown ground") << QStringList{"--sol", "sable"}
                                     << Textes::NecValeurIncorrecte().arg("--sol", "sable") << true;
     QTest::newRow("unknown class")
@@ -686,3 +695,37 @@ void TstLigneCommande::argumentsDuProjet()
 
 QTEST_GUILESS_MAIN(TstLigneCommande)
 #include "tst_ligne_commande.moc"
+
+void TstLigneCommande::taches_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QStringList petite{"--bandes", "40,20,10", "--branche", "1000", "--sans-cache"};
+    QTest::newRow("check") << QStringList{"--nec"} + petite;
+    QTest::newRow("tuner") << QStringList{"--boite"} + petite;
+    QTest::newRow("patterns") << QStringList{"--diagrammes"} + petite;
+    QTest::newRow("advised lengths") << QStringList{"--longueurs"} + petite;
+}
+
+// The real engine shared out between four runs writes, byte for byte, the
+// table one run writes.
+void TstLigneCommande::taches()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dossier;
+    QVERIFY(QFile::copy(QStringLiteral(KESU_INI_LIVRE), dossier.filePath("Kesu.ini")));
+    const auto lance = [&](const QString &taches) {
+        QProcess p;
+        p.setWorkingDirectory(dossier.path());
+        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/" KESU_PROGRAMME),
+                arguments + QStringList{"--taches", taches});
+        if (!p.waitForFinished(120'000))
+            qFatal("kesu %s: no end", qPrintable(arguments.join(' ')));
+        return std::pair{p.exitCode(), p.readAllStandardOutput()};
+    };
+    const auto [code1, sortie1] = lance("1");
+    const auto [code4, sortie4] = lance("4");
+    QCOMPARE(code1, 0);
+    QCOMPARE(code4, code1);
+    QVERIFY(sortie1.count('\n') > 3);
+    QCOMPARE(sortie4, sortie1);
+}

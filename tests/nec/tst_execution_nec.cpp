@@ -3,6 +3,7 @@
 #include "nec/ExecutionNec.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
+#include "nec/Parallele.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 
@@ -113,8 +114,15 @@ private slots:
     void lisible();
     void confiance_data();
     void confiance();
+    void cache_data();
     void cache();
     void grillesSol();
+    void decoupe_data();
+    void decoupe();
+    void runEchoue_data();
+    void runEchoue();
+    void arretDesRuns_data();
+    void arretDesRuns();
 
 private:
     QTemporaryDir dossier_;
@@ -361,12 +369,22 @@ void TstExecutionNec::memoire()
 // The answers kept between runs: the same deck given to the same engine runs
 // it once; an entry cut short is computed again; a cache that cannot be
 // written only loses the keeping.
+void TstExecutionNec::cache_data()
+{
+    QTest::addColumn<int>("taches");
+    QTest::newRow("one run") << 1;
+    QTest::newRow("two runs") << 2;
+}
+
 void TstExecutionNec::cache()
 {
+    QFETCH(int, taches);
+    Nec::fixeTaches(taches);
     QTemporaryDir cache;
     qunsetenv("KESU_SANS_CACHE");
     qputenv("KESU_CACHE", cache.path().toLocal8Bit());
     const QString appels = dossier_.filePath("appels");
+    QFile::remove(appels);
     const QString programme = programmeFactice(
         dossier_, "compte", "echo x >> \"$(dirname \"$0\")/appels\"; exec \"$KESU_NEC2C\" \"$@\"");
     const auto nombreAppels = [&] {
@@ -380,10 +398,14 @@ void TstExecutionNec::cache()
         const auto b = Nec::ExecutionNec::executeBloquant(d, 2, programme);
         return std::get<std::vector<ImpedanceB>>(b);
     };
+    // Each computation is `taches` runs of the engine; the deck kept whole.
     const std::vector<ImpedanceB> premier = calcule();
-    QCOMPARE(nombreAppels(), 1);
+    QCOMPARE(nombreAppels(), taches);
+    // Kept whole: found again whatever the number of runs now.
+    Nec::fixeTaches(3 - taches);
     const std::vector<ImpedanceB> garde = calcule();
-    QCOMPARE(nombreAppels(), 1);
+    Nec::fixeTaches(taches);
+    QCOMPARE(nombreAppels(), taches);
     QCOMPARE(garde.size(), premier.size());
     for (std::size_t i = 0; i < premier.size(); ++i) {
         QCOMPARE(garde[i].z, premier[i].z);
@@ -394,13 +416,14 @@ void TstExecutionNec::cache()
     QFile entree(QDir(cache.path()).filePath(entrees.front()));
     QVERIFY(entree.resize(entree.size() / 2));
     QCOMPARE(calcule().front().z, premier.front().z);
-    QCOMPARE(nombreAppels(), 2);
+    QCOMPARE(nombreAppels(), 2 * taches);
     // A cache folder that cannot be made: the computation is all the same.
     qputenv("KESU_CACHE", (appels + "/cache").toLocal8Bit());
     QCOMPARE(calcule().front().z, premier.front().z);
-    QCOMPARE(nombreAppels(), 3);
+    QCOMPARE(nombreAppels(), 3 * taches);
     qunsetenv("KESU_CACHE");
     qputenv("KESU_SANS_CACHE", "1");
+    Nec::fixeTaches(0);
 }
 
 // The engine's ground grids kept between runs give, bit for bit, what it
@@ -579,3 +602,160 @@ void TstExecutionNec::confiance()
 
 QTEST_GUILESS_MAIN(TstExecutionNec)
 #include "tst_execution_nec.moc"
+
+void TstExecutionNec::decoupe_data()
+{
+    QTest::addColumn<QByteArray>("deck");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<QByteArray>>("parts");
+    const QByteArray tete = "CM K\nCE\nGW 1 1 0 0 0 1 0 0.001\nGE 0\nEX 0 1 1 0 1 0\n";
+    const QByteArray f1 = "FR 0 1 0 0 3.5 0\nXQ\n";
+    const QByteArray f2 = "FR 0 1 0 0 7 0\nRP 0 1 1 1000 0 0 1 1\nRP 0 2 2 1000 0 0 1 1\n";
+    const QByteArray f3 = "FR 0 1 0 0 14 0\nXQ\nRP 0 1 1 1000 0 0 1 1\n";
+    const QByteArray deck = tete + f1 + f2 + f3 + "EN\n";
+    QTest::newRow("one run") << deck << 1 << QList<QByteArray>{deck};
+    QTest::newRow("none asked") << deck << 0 << QList<QByteArray>{deck};
+    QTest::newRow("two runs") << deck << 2
+                              << QList<QByteArray>{tete + f1 + "EN\n", tete + f2 + f3 + "EN\n"};
+    const QList<QByteArray> trois{tete + f1 + "EN\n", tete + f2 + "EN\n", tete + f3 + "EN\n"};
+    QTest::newRow("three runs") << deck << 3 << trois;
+    QTest::newRow("more runs than frequencies") << deck << 5 << trois;
+    const QByteArray seule = tete + f2 + "EN\n";
+    QTest::newRow("one frequency") << seule << 4 << QList<QByteArray>{seule};
+}
+
+// Each part holds the antenna's cards, then its frequencies each with the
+// cards that follow its FR (XQ, RP), in the deck's order.
+void TstExecutionNec::decoupe()
+{
+    QFETCH(QByteArray, deck);
+    QFETCH(int, n);
+    QFETCH(QList<QByteArray>, parts);
+    const std::vector<QByteArray> d = Nec::decoupe(deck, n);
+    QCOMPARE(QList<QByteArray>(d.begin(), d.end()), parts);
+}
+
+void TstExecutionNec::runEchoue_data()
+{
+    QTest::addColumn<QList<double>>("frequences");
+    QTest::addColumn<QList<int>>("manquantes"); // their places in the answers
+    QTest::addColumn<QString>("message");       // when every run failed
+    QTest::newRow("one run of three")
+        << QList<double>{3.65, 7.05, 14.1} << QList<int>{1} << QString();
+    QTest::newRow("two of three, alike")
+        << QList<double>{7.05, 14.1, 7.05} << QList<int>{0, 2} << QString();
+    QTest::newRow("every run, alike")
+        << QList<double>{7.05, 7.05} << QList<int>{} << Textes::NecCodeRetour().arg(3);
+}
+
+// A run that fails leaves only its frequencies without an answer; the others
+// are the engine's, bit for bit those of one run over the whole deck.
+void TstExecutionNec::runEchoue()
+{
+    QFETCH(QList<double>, frequences);
+    QFETCH(QList<int>, manquantes);
+    QFETCH(QString, message);
+    const QString programme = programmeFactice(
+        dossier_, "refuse-7",
+        "grep -q 'FR 0 1 0 0 7.05 ' kesu.nec && exit 3; exec \"$KESU_NEC2C\" \"$@\"");
+    Nec::Antenne a;
+    a.sol = Nec::Sol::Libre;
+    const std::vector<double> f(frequences.begin(), frequences.end());
+    const QByteArray d = Nec::deck(a, 28.5, f);
+    Nec::fixeTaches(1);
+    const auto temoin = std::get<std::vector<ImpedanceB>>(Nec::ExecutionNec::executeBloquant(
+        Nec::deck(a, 28.5, {3.65, 14.1}), 2, Nec::programmeNec()));
+    Nec::fixeTaches(3);
+    const auto verifie = [&](const Nec::Bilan &bilan) {
+        if (!message.isEmpty()) {
+            QCOMPARE(std::get<QString>(bilan), message);
+            return;
+        }
+        const auto &z = std::get<std::vector<ImpedanceB>>(bilan);
+        QCOMPARE(z.size(), f.size());
+        for (std::size_t i = 0; i < z.size(); ++i) {
+            QCOMPARE(z[i].frequenceMHz, f[i]);
+            QCOMPARE(z[i].manquante, manquantes.contains(int(i)));
+            if (!z[i].manquante)
+                QCOMPARE(z[i].z, temoin[f[i] == 3.65 ? 0 : 1].z);
+        }
+    };
+    verifie(Nec::ExecutionNec::executeBloquant(d, int(f.size()), programme));
+    Nec::ExecutionNec execution;
+    execution.programme = programme;
+    QSignalSpy termine(&execution, &Nec::ExecutionNec::termine);
+    QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
+    QSignalSpy progression(&execution, &Nec::ExecutionNec::progression);
+    execution.lance(d, int(f.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(termine.size() + echec.size(), 1, 10000);
+    Nec::fixeTaches(0);
+    if (echec.size())
+        verifie(echec.first().first().toString());
+    else
+        verifie(termine.first().first().value<std::vector<ImpedanceB>>());
+    // Counted in frequencies across the runs, to the whole.
+    QCOMPARE(progression.last(), (QList<QVariant>{int(f.size()), int(f.size())}));
+    for (const QList<QVariant> &p : progression)
+        QCOMPARE_LE(p.first().toInt(), int(f.size()));
+}
+
+void TstExecutionNec::arretDesRuns_data()
+{
+    QTest::addColumn<int>("delaiMs"); // 0: cancelled
+    QTest::addColumn<bool>("fenetre");
+    QTest::newRow("window, cancelled") << 0 << true;
+    QTest::newRow("window, time limit") << 300 << true;
+    QTest::newRow("command line, time limit") << 300 << false;
+}
+
+// Three runs at once, stopped: every engine killed, every folder removed.
+void TstExecutionNec::arretDesRuns()
+{
+    QFETCH(int, delaiMs);
+    QFETCH(bool, fenetre);
+    const QString fichierPid = dossier_.filePath("pids-taches");
+    const QString programme = programmeFactice(
+        dossier_, "dort", "echo $$ >> '" + fichierPid.toLocal8Bit() + "'; exec sleep 20");
+    Nec::verdictMoteur(programme);
+    QFile::remove(fichierPid);
+    QTemporaryDir temporaire;
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temporaire.path().toLocal8Bit());
+    Nec::fixeTaches(3);
+    const QByteArray d = Nec::deck(Nec::Antenne{}, 14.1, {3.65, 7.05, 10.12, 14.1});
+    const QString depasse = Textes::NecDelai().arg(Nec::texteArrondi(delaiMs / 1000.0, 3));
+    const auto dossiers = [&] {
+        return QDir(temporaire.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    };
+    if (fenetre) {
+        Nec::ExecutionNec execution;
+        execution.programme = programme;
+        execution.delaiMs = delaiMs;
+        QSignalSpy echec(&execution, &Nec::ExecutionNec::echec);
+        // The folders gone as soon as the failure is told, not later.
+        QStringList restants{"?"};
+        connect(&execution, &Nec::ExecutionNec::echec, this, [&] { restants = dossiers(); });
+        execution.lance(d, 4);
+        QTRY_COMPARE_WITH_TIMEOUT(pidsDe(fichierPid).size(), 3, 5000);
+        QCOMPARE(dossiers().size(), 3);
+        if (delaiMs == 0) {
+            execution.annule();
+            restants = dossiers();
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(echec.size(), 1, 5000);
+        }
+        QCOMPARE(restants, QStringList());
+        QVERIFY(!execution.enCours());
+        QCOMPARE(echec.size(), delaiMs == 0 ? 0 : 1);
+        if (delaiMs)
+            QCOMPARE(echec.first().first().toString(), depasse);
+    } else {
+        QCOMPARE(std::get<QString>(Nec::ExecutionNec::executeBloquant(d, 4, programme, 0.3)),
+                 depasse);
+    }
+    Nec::fixeTaches(0);
+    tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
+    QCOMPARE(pidsDe(fichierPid).size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(vivants(pidsDe(fichierPid)), 0, 2000);
+    QCOMPARE(dossiers(), QStringList());
+}

@@ -1743,6 +1743,10 @@ SWR</translation>
         <translation>Computes again what the engine already answered for the same antenna, instead of taking it from the user&apos;s cache.</translation>
     </message>
     <message>
+        <source>Nombre de calculs de nec2c menés en même temps, de %1 à %2 ; par défaut, un par cœur de la machine.</source>
+        <translation>Number of nec2c computations run at the same time, from %1 to %2; by default, one per core of the machine.</translation>
+    </message>
+    <message>
         <source>Tolérance sur le coefficient de vélocité de l&apos;échelle, en % : une longueur n&apos;est conseillée que si chaque bande y tient aussi avec un coefficient plus petit et plus grand d&apos;autant, pour chaque branche ; 0 : tel que donné.</source>
         <translation>Tolerance on the ladder line&apos;s velocity factor, in %: a length is advised only when every band also holds there with a factor that much smaller and larger, for every leg; 0: as given.</translation>
     </message>
@@ -2168,6 +2172,14 @@ SWR</translation>
     <message>
         <source>V inversé : la hauteur est celle du sommet</source>
         <translation>Inverted V: the height is the apex&apos;s</translation>
+    </message>
+    <message>
+        <source>Calculs de nec2c menés en même temps, chacun sur un cœur : un par cœur de la machine par défaut</source>
+        <translation>nec2c computations run at the same time, each on a core: one per core of the machine by default</translation>
+    </message>
+    <message>
+        <source>Calculs &amp;simultanés</source>
+        <translation>&amp;Simultaneous computations</translation>
     </message>
     <message>
         <source>Échelle</source>

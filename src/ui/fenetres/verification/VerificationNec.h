@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class TableauNec;
 
 // The "Vérification NEC-2" window: gathers the check's own inputs, starts the
@@ -56,6 +57,8 @@ public:
     QLineEdit *CMin, *CMax, *LMin, *LMax, *QBobine, *QCondensateur, *Puissance, *PerteBoiteMax,
         *TensionMax;
     QGroupBox *Pieces;
+    // nec2c runs at once, for this window's runs and the others'.
+    QSpinBox *Taches;
     QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict, *ZoneBande;
     QTabWidget *Onglets;
     AbaqueSmith *Abaque;

@@ -4,6 +4,7 @@
 #include "ui/fenetres/verification/VerificationNec.h"
 
 #include "nec/Nombres.h"
+#include "nec/Parallele.h"
 #include "regles/TextesBoite.h"
 #include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
@@ -26,6 +27,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -137,6 +139,16 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Angle = champ(fa, QT_TR_NOOP("Angle entre les branches (°)"), "Angle",
                   Nec::texte(defaut.antenne.angleDeg), Nec::Champ::Angle);
     Angle->setToolTip(tr("V inversé : la hauteur est celle du sommet"));
+    Taches = new QSpinBox;
+    Taches->setObjectName(QStringLiteral("Taches"));
+    Taches->setRange(static_cast<int>(Defauts::PlageTaches.min), Nec::tachesMemoire());
+    Taches->setValue(Nec::tachesParDefaut());
+    Taches->setToolTip(tr("Calculs de nec2c menés en même temps, chacun sur un cœur : un par cœur "
+                          "de la machine par défaut"));
+    connect(Taches, &QSpinBox::valueChanged, this, [](int n) { Nec::fixeTaches(n); });
+    libelles << new QLabel(tr("Calculs &simultanés"));
+    libelles.back()->setBuddy(Taches);
+    fa->addRow(libelles.back(), Taches);
 
     auto *echelle = new QGroupBox(tr("Échelle"));
     auto *fe = new QFormLayout(echelle);
@@ -424,6 +436,9 @@ void VerificationNec::litReglages()
         if (i >= 0)
             liste->setCurrentIndex(i);
     }
+    // Out of its range, as after a smaller machine's, the box takes the nearest.
+    Taches->setValue(s.value(Taches->objectName(), Taches->value()).toInt());
+    Nec::fixeTaches(Taches->value());
 }
 
 void VerificationNec::sauveReglages() const
@@ -434,6 +449,7 @@ void VerificationNec::sauveReglages() const
         s.setValue(e->objectName(), e->text());
     for (const QComboBox *liste : {Sol, Forme, Fil, Region, Critere, Balun, Verdict})
         s.setValue(liste->objectName(), liste->currentData());
+    s.setValue(Taches->objectName(), Taches->value());
 }
 
 Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
