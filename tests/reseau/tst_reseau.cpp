@@ -3,6 +3,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <map>
 #include <numbers>
 
 using namespace Reseau;
@@ -285,25 +286,15 @@ void TstReseau::limites()
     QCOMPARE(accordable(p, {r, x}, f), limite == int(Limite::Aucune));
     // The part named is the one in the way: moving that end of its range
     // far out finds a setting.
-    Pieces large = p;
-    switch (static_cast<Limite>(limite)) {
-    case Limite::C1Min:
-    case Limite::C2Min:
-        large.cMinPf /= 1000;
-        break;
-    case Limite::C1Max:
-    case Limite::C2Max:
-        large.cMaxPf *= 1000;
-        break;
-    case Limite::LMin:
-        large.lMinUh /= 1000;
-        break;
-    case Limite::LMax:
-        large.lMaxUh *= 1000;
-        break;
-    default:
+    const std::map<Limite, std::pair<double Pieces::*, double>> bouts{
+        {Limite::C1Min, {&Pieces::cMinPf, 1e-3}}, {Limite::C2Min, {&Pieces::cMinPf, 1e-3}},
+        {Limite::C1Max, {&Pieces::cMaxPf, 1e3}},  {Limite::C2Max, {&Pieces::cMaxPf, 1e3}},
+        {Limite::LMin, {&Pieces::lMinUh, 1e-3}},  {Limite::LMax, {&Pieces::lMaxUh, 1e3}}};
+    const auto b = bouts.find(static_cast<Limite>(limite));
+    if (b == bouts.end())
         return;
-    }
+    Pieces large = p;
+    large.*b->second.first *= b->second.second;
     QVERIFY(regle(large, {r, x}, f).trouve);
 }
 

@@ -239,16 +239,10 @@ void TstFichierBandes::ecritJamaisSurUnFichierSpecial()
     QFETCH(QString, nom);
     QFETCH(bool, lien);
     QTemporaryDir dossier;
-    QString cible = nom;
-    if (!nom.startsWith(u'/')) {
-        cible = dossier.filePath(nom);
-        QCOMPARE(mkfifo(QFile::encodeName(cible).constData(), 0600), 0);
-    }
-    QString chemin = cible;
-    if (lien) {
-        chemin = dossier.filePath("lien");
-        QVERIFY(QFile::link(cible, chemin));
-    }
+    const QString cible = nom.startsWith(u'/') ? nom : dossier.filePath(nom);
+    const QString chemin = lien ? dossier.filePath("lien") : cible;
+    QVERIFY(cible == nom || mkfifo(QFile::encodeName(cible).constData(), 0600) == 0);
+    QVERIFY(!lien || QFile::link(cible, chemin));
     QCOMPARE(EcritEnUneFois(chemin, "80 3650\r\n"), EchecEcriture::NonOrdinaire);
     QCOMPARE(RaisonEchec(EchecEcriture::NonOrdinaire, chemin, true), Textes::FichierNonOrdinaire());
     QT_STATBUF etat;
