@@ -114,34 +114,4 @@ std::vector<double> frequencesDemandees(const QByteArray &deck)
     return r;
 }
 
-std::vector<QByteArray> partage(const QByteArray &deck, int n)
-{
-    // The antenna up to the first frequency, then each FR card with its XQ.
-    QByteArray tete;
-    std::vector<QByteArray> cartes;
-    for (const QByteArray &ligne : deck.split('\n')) {
-        if (ligne.startsWith("FR"))
-            cartes.push_back(ligne + '\n');
-        else if (ligne.startsWith("XQ") && !cartes.empty())
-            cartes.back() += ligne + '\n';
-        else if (cartes.empty() && !ligne.isEmpty())
-            tete += ligne + '\n';
-    }
-    const std::size_t parts =
-        std::clamp<std::size_t>(n, 1, std::max<std::size_t>(cartes.size(), 1));
-    if (parts == 1)
-        return {deck};
-    std::vector<QByteArray> r;
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < parts; ++i) {
-        const std::size_t fin = cartes.size() * (i + 1) / parts;
-        QByteArray d = tete;
-        for (std::size_t c = debut; c < fin; ++c)
-            d += cartes[c];
-        r.push_back(d + "EN\n");
-        debut = fin;
-    }
-    return r;
-}
-
 } // namespace Nec

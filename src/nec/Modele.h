@@ -29,8 +29,4 @@ QByteArray deckBalaye(const Antenne &antenne, double frequenceMaxMHz,
 // answers are checked against.
 std::vector<double> frequencesDemandees(const QByteArray &deck);
 
-// The same antenna in at most n decks that share its frequencies out, in
-// order: run side by side, their answers put end to end are the whole deck's.
-std::vector<QByteArray> partage(const QByteArray &deck, int n);
-
 } // namespace Nec

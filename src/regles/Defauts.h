@@ -102,8 +102,6 @@ inline constexpr std::int32_t PasBrancheCm = 10;
 inline constexpr std::int32_t PasBrancheMinCm = 10; // finer is no advice for a wire cut by hand
 inline constexpr int BranchesMax = 200;
 inline constexpr int FenetresListees = 10;
-// nec2c runs at once during a search: one per core of a small machine.
-inline constexpr int ExecutionsParalleles = 2;
 // nec2c processes computing one job's frequencies at once (--taches).
 inline constexpr Plage PlageTaches{1, 64};
 

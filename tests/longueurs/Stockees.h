@@ -3,6 +3,7 @@
 #include "FichierStocke.h"
 #include "nec/LectureSortie.h"
 #include "nec/Modele.h"
+#include "nec/Parallele.h"
 
 #include <QHash>
 
@@ -23,7 +24,7 @@ inline QHash<QByteArray, std::vector<Nec::ImpedanceB>> impedancesStockees()
             qFatal("unreadable stored output %d", i);
         r.insert(deck, *z);
         std::size_t debut = 0;
-        for (const QByteArray &part : Nec::partage(deck, Defauts::ExecutionsParalleles)) {
+        for (const QByteArray &part : Nec::decoupe(deck, 2)) {
             const std::size_t n = Nec::frequencesDemandees(part).size();
             r.insert(part, {z->begin() + debut, z->begin() + debut + n});
             debut += n;

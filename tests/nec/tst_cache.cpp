@@ -2,6 +2,7 @@
 #include "nec/ExecutionNec.h"
 #include "nec/Modele.h"
 #include "nec/Moteur.h"
+#include "nec/Parallele.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -120,7 +121,7 @@ private slots:
         Nec::Antenne a;
         a.sol = Nec::Sol::Libre;
         const QByteArray entier = Nec::deck(a, 28.5, {7.05, 14.1, 21.2});
-        const QByteArray deck = partie ? Nec::partage(entier, 2).back() : entier;
+        const QByteArray deck = partie ? Nec::decoupe(entier, 2).back() : entier;
         const QByteArray autre = Nec::deck(a, 28.5, {3.65, 10.1, 28.5});
         const QString programme = Nec::programmeNec();
         const auto calcule = [&](const QByteArray &d) {
