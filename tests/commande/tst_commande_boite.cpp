@@ -1,3 +1,4 @@
+#include "BandesLivrees.h"
 #include "commande/CommandeBoite.h"
 #include "nec/Nombres.h"
 #include "nec/TexteReseau.h"
@@ -13,14 +14,6 @@
 #include <numbers>
 
 namespace {
-
-FichierBandes::Table bandesLivrees()
-{
-    QFile f(QStringLiteral(KESU_INI_LIVRE));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing %s", KESU_INI_LIVRE);
-    return FichierBandes::lit(f.readAll());
-}
 
 struct Execution {
     int code;

@@ -1,3 +1,4 @@
+#include "BandesLivrees.h"
 #include "commande/CommandeNec.h"
 #include "nec/Ligne.h"
 #include "nec/Moteur.h"
@@ -23,15 +24,6 @@
 using Nec::ImpedanceB;
 
 namespace {
-
-// The band table the program ships.
-FichierBandes::Table bandesLivrees()
-{
-    QFile f(QStringLiteral(KESU_INI_LIVRE));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing %s", KESU_INI_LIVRE);
-    return FichierBandes::lit(f.readAll());
-}
 
 const FichierBandes::Table Bandes = bandesLivrees();
 

@@ -1,3 +1,4 @@
+#include "BandesLivrees.h"
 #include "commande/CommandeBoite.h"
 #include "commande/CommandeDiagrammes.h"
 #include "commande/CommandeLongueurs.h"
@@ -63,9 +64,7 @@ std::vector<Nec::ImpedanceB> repond(const QByteArray &deck, Faute faute)
 // The command's exit status, table and error stream.
 std::tuple<int, QString, QString> execute(const QString &commande, Faute faute)
 {
-    QFile f(QStringLiteral(KESU_INI_LIVRE));
-    f.open(QIODevice::ReadOnly);
-    const FichierBandes::Table bandes = FichierBandes::lit(f.readAll());
+    const FichierBandes::Table bandes = bandesLivrees();
     const auto table = [&] { return bandes; };
     QString sortie, erreurs;
     QTextStream s(&sortie), e(&erreurs);

@@ -1,3 +1,4 @@
+#include "BandesLivrees.h"
 #include "commande/CommandeNec.h"
 #include "projet/FichierProjet.h"
 #include "regles/TextesProjet.h"
@@ -10,14 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-FichierBandes::Table bandesLivrees()
-{
-    QFile f(QStringLiteral(KESU_INI_LIVRE));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing %s", KESU_INI_LIVRE);
-    return FichierBandes::lit(f.readAll());
-}
 
 struct Execution {
     int code;
