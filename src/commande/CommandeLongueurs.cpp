@@ -9,6 +9,7 @@
 #include "nec/Parallele.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesCommande.h"
+#include "regles/TextesLigne.h"
 #include "regles/TextesLongueurs.h"
 #include "regles/TextesMoteur.h"
 
@@ -50,12 +51,14 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("echelle-min"), QStringLiteral("CM"), Textes::AideEchelleMin(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMinCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMinCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
+                 d.parametres.echelleMinCm =
+                     Nec::entierOption(o, t, Defauts::PlageEchelleCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("echelle-max"), QStringLiteral("CM"), Textes::AideEchelleMax(),
              [nombre](const Demande &d) { return nombre(d.parametres.echelleMaxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.echelleMaxCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
+                 d.parametres.echelleMaxCm =
+                     Nec::entierOption(o, t, Defauts::PlageEchelleCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("tolerance"), QCoreApplication::translate("Commande", "POURCENT"),
              Textes::AideTolerance(),
@@ -72,22 +75,26 @@ std::vector<OptionLongueurs> table()
             {QStringLiteral("largeur-min"), QStringLiteral("CM"), Textes::AideLargeurMin(),
              [nombre](const Demande &d) { return nombre(d.parametres.largeurMinCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.parametres.largeurMinCm = Nec::entierOption(o, t, Defauts::PlageEchelleCm);
+                 d.parametres.largeurMinCm =
+                     Nec::entierOption(o, t, Defauts::PlageEchelleCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("branche-min"), QStringLiteral("CM"), Textes::AideBrancheMin(),
              [nombre, b](const Demande &) { return nombre(b.minCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).minCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
+                 branches(d).minCm =
+                     Nec::entierOption(o, t, Defauts::PlageBrancheCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("branche-max"), QStringLiteral("CM"), Textes::AideBrancheMax(),
              [nombre, b](const Demande &) { return nombre(b.maxCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).maxCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
+                 branches(d).maxCm =
+                     Nec::entierOption(o, t, Defauts::PlageBrancheCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("pas"), QStringLiteral("CM"), Textes::AidePas(),
              [nombre, b](const Demande &) { return nombre(b.pasCm); },
              [](Demande &d, const QString &o, const QString &t) {
-                 branches(d).pasCm = Nec::entierOption(o, t, Defauts::PlageBrancheCm);
+                 branches(d).pasCm =
+                     Nec::entierOption(o, t, Defauts::PlageBrancheCm, Textes::AttenduCentimetres());
              }},
             {QStringLiteral("regle"), QCoreApplication::translate("Commande", "REGLE"),
              Textes::AideRegle().arg(Commande::enumeration(regles)),
@@ -98,12 +105,12 @@ std::vector<OptionLongueurs> table()
                          d.parametres.regle = static_cast<Regle>(i);
                          return;
                      }
-                 Nec::valeurIncorrecte(o, t);
+                 Nec::valeurHorsListe(o, t, regles);
              }},
             {QStringLiteral("nombre"), QStringLiteral("N"), Textes::AideNombre(),
              [nombre](const Demande &d) { return nombre(d.nombre); },
              [](Demande &d, const QString &o, const QString &t) {
-                 d.nombre = Nec::entierOption(o, t, {1, 1e9});
+                 d.nombre = Nec::entierOption(o, t, {1, 1e9}, Textes::AttenduEntier());
                  if (d.nombre < 1)
                      leveErreur(Textes::LongueursNombre());
              }},

@@ -23,9 +23,18 @@
 
 namespace Nec {
 
-[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte)
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte,
+                                   const QString &attendu)
 {
-    leveErreur(Textes::NecValeurIncorrecte().arg(option, texte));
+    leveErreur(attendu.isEmpty()
+                   ? Textes::NecValeurIncorrecte().arg(option, texte)
+                   : Textes::NecValeurIncorrecteAttendu().arg(option, texte, attendu));
+}
+
+[[noreturn]] void valeurHorsListe(const QString &option, const QString &texte,
+                                  const QStringList &noms)
+{
+    valeurIncorrecte(option, texte, Commande::enumeration(noms));
 }
 
 double reelOption(const QString &option, const QString &texte)
@@ -36,17 +45,18 @@ double reelOption(const QString &option, const QString &texte)
     return *v;
 }
 
-std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage)
+std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage,
+                          const QString &attendu)
 {
-    const double v = reelOption(option, texte);
-    if (v != std::floor(v))
-        valeurIncorrecte(option, texte);
+    const auto v = nombre(texte);
+    if (!v || *v != std::floor(*v))
+        valeurIncorrecte(option, texte, attendu);
     // A whole number too large to hold is out of its range like any other
     // value beyond it, and said so.
-    if (std::fabs(v) > 1e9)
+    if (std::fabs(*v) > 1e9)
         leveErreur(Textes::NecHorsPlage().arg(option, texte, texteLisible(plage.min),
                                               texteLisible(plage.max)));
-    return static_cast<std::int32_t>(v);
+    return static_cast<std::int32_t>(*v);
 }
 
 namespace {
@@ -84,7 +94,7 @@ OptionNec optionCentimetres(const char *nom, Defauts::Plage plage, const QString
     return {QString::fromLatin1(nom), QStringLiteral("CM"), avecPlage(description, plage),
             [champ](const Demande &d) { return texte(static_cast<double>(champ(d))); },
             [champ, plage](Demande &d, const QString &o, const QString &t) {
-                champ(d) = entierOption(o, t, plage);
+                champ(d) = entierOption(o, t, plage, Textes::AttenduCentimetres());
             }};
 }
 
@@ -95,10 +105,10 @@ OptionNec optionEntiere(const char *nom, const char *valeur, const QString &desc
     return {QString::fromLatin1(nom), QCoreApplication::translate("Commande", valeur), description,
             [champ](const Demande &d) { return QString::number(champ(d)); },
             [champ](Demande &d, const QString &o, const QString &t) {
-                const double v = reelOption(o, t);
-                if (v != std::floor(v) || std::fabs(v) > 1e6)
-                    valeurIncorrecte(o, t);
-                champ(d) = static_cast<int>(v);
+                const auto v = nombre(t);
+                if (!v || *v != std::floor(*v) || std::fabs(*v) > 1e6)
+                    valeurIncorrecte(o, t, Textes::AttenduEntier());
+                champ(d) = static_cast<int>(*v);
             }};
 }
 
@@ -124,7 +134,7 @@ OptionNec optionClasse()
                                                         : Reseau::Type::L;
                         return;
                     }
-                valeurIncorrecte(o, t);
+                valeurHorsListe(o, t, liste);
             }};
 }
 
@@ -146,7 +156,7 @@ OptionNec optionNommee(const char *nom, const char *valeur, const QString &descr
                         champ(d) = static_cast<Enum>(i);
                         return;
                     }
-                valeurIncorrecte(o, t);
+                valeurHorsListe(o, t, liste);
             }};
 }
 
@@ -276,7 +286,8 @@ const std::vector<OptionNec> &table()
                       avecPlage(Textes::AideTaches(), Defauts::PlageTaches),
                       {},
                       [](Demande &d, const QString &o, const QString &t) {
-                          const std::int32_t n = entierOption(o, t, Defauts::PlageTaches);
+                          const std::int32_t n =
+                              entierOption(o, t, Defauts::PlageTaches, Textes::AttenduEntier());
                           if (!Defauts::PlageTaches.contient(n))
                               leveErreur(Textes::NecHorsPlage().arg(
                                   o, t, texteLisible(Defauts::PlageTaches.min),

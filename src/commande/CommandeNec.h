@@ -40,12 +40,19 @@ struct Demande {
 };
 
 // An option's value as a number, or as a whole number (centimetres, counts):
-// a text that is not one throws the message naming the option and the text.
-[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte);
+// a text that is not one throws the message naming the option and the text,
+// and what the option takes when `attendu` says it.
+[[noreturn]] void valeurIncorrecte(const QString &option, const QString &texte,
+                                   const QString &attendu = {});
+// The same for a value chosen among names: they are listed.
+[[noreturn]] void valeurHorsListe(const QString &option, const QString &texte,
+                                  const QStringList &noms);
 double reelOption(const QString &option, const QString &texte);
 // A whole number beyond what it can hold is refused with `plage`, the range
 // the value must keep.
-std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage);
+// `attendu` says what the option takes (Textes::AttenduCentimetres…).
+std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage,
+                          const QString &attendu);
 
 // The main window's start-up values: what an absent option leaves.
 Demande demandeParDefaut();

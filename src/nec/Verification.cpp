@@ -7,6 +7,7 @@
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -145,21 +146,28 @@ QByteArray deckCommente(const Entrees &e, const QString &programme)
     if (const auto c = constantes(a.sol))
         sol += QStringLiteral(" (er %1, sigma %2 S/m)")
                    .arg(texte(c->permittivite), texte(c->conductivite));
+    // The comments follow the user's language, in plain ASCII: NEC-2 cards
+    // are read as such by every engine.
+    const auto carte = [](const char *t) { return QCoreApplication::translate("Modele", t); };
     const QStringList cartes{
-        QStringLiteral("%1 : modele de la verification NEC-2").arg(programme),
-        QStringLiteral("Antenne : deux branches de %1 cm, fil de %2 mm (%3), %4, hauteur %5 m%6")
+        carte(QT_TRANSLATE_NOOP("Modele", "%1 : modele de la verification NEC-2")).arg(programme),
+        carte(QT_TRANSLATE_NOOP(
+                  "Modele",
+                  "Antenne : deux branches de %1 cm, fil de %2 mm (%3), %4, hauteur %5 m%6"))
             .arg(texte(a.brancheCm), texte(a.diametreMm),
                  QString::fromLatin1(NomsFils[static_cast<int>(a.fil)]),
                  QString::fromLatin1(NomsFormes[static_cast<int>(a.forme)]), texte(a.hauteurM),
                  a.forme == Forme::VInversee
-                     ? QStringLiteral(", angle %1 deg").arg(texte(a.angleDeg))
+                     ? carte(QT_TRANSLATE_NOOP("Modele", ", angle %1 deg")).arg(texte(a.angleDeg))
                      : QString()),
-        QStringLiteral("Sol : %1").arg(sol),
-        QStringLiteral("Bandes : %1").arg(bandes.join(QStringLiteral(", "))),
-        QStringLiteral(
-            "Frequences : celle de chaque bande, puis les points de son plan (region %1)")
+        carte(QT_TRANSLATE_NOOP("Modele", "Sol : %1")).arg(sol),
+        carte(QT_TRANSLATE_NOOP("Modele", "Bandes : %1")).arg(bandes.join(QStringLiteral(", "))),
+        carte(QT_TRANSLATE_NOOP(
+                  "Modele",
+                  "Frequences : celle de chaque bande, puis les points de son plan (region %1)"))
             .arg(e.region),
-        QStringLiteral("Alimentation : segment 1 du fil 1, au centre entre les branches"),
+        carte(QT_TRANSLATE_NOOP("Modele",
+                                "Alimentation : segment 1 du fil 1, au centre entre les branches")),
     };
     QByteArray d = deck(e);
     // NEC-2 reads a card's first 80 columns: a longer comment runs into the

@@ -187,7 +187,8 @@ inline QString AideBalun()
 {
     return QCoreApplication::translate(
         "Textes",
-        "Rapport du balun devant la boîte d'accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).");
+        "Rapport du balun devant la boîte d'accord, pour --boite et en classes boite, reseau-t "
+        "et reseau-l : 1, 4 ou 9 (1:1, 4:1, 9:1).");
 }
 inline QString AideRosMax()
 {

@@ -19,6 +19,20 @@ inline QString NecValeurIncorrecte()
 {
     return QCoreApplication::translate("Textes", "Valeur incorrecte pour %1 : %2");
 }
+// The same with what the option takes: %3 is one of the two below, or the
+// names it accepts ("libre, moyen ou parfait").
+inline QString NecValeurIncorrecteAttendu()
+{
+    return QCoreApplication::translate("Textes", "Valeur incorrecte pour %1 : %2 (attendu : %3)");
+}
+inline QString AttenduEntier()
+{
+    return QCoreApplication::translate("Textes", "un nombre entier");
+}
+inline QString AttenduCentimetres()
+{
+    return QCoreApplication::translate("Textes", "un nombre entier de centimètres");
+}
 inline QString NecBandeInconnue()
 {
     return QCoreApplication::translate("Textes", "Bande inconnue dans Kesu.ini : %1");
@@ -30,10 +44,6 @@ inline QString ArgumentInattendu()
 inline QString OptionSansValeur()
 {
     return QCoreApplication::translate("Textes", "L'option %1 ne prend pas de valeur");
-}
-inline QString OptionSansNec()
-{
-    return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --nec");
 }
 // %1 is an option, %2 the commands it goes with ("--nec, --boite ou --diagrammes").
 inline QString OptionSansCommande()

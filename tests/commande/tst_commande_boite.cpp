@@ -160,7 +160,8 @@ void TstCommandeBoite::refus_data()
                                      Nec::texteLisible(Defauts::PlagePuissanceW.min),
                                      Nec::texteLisible(Defauts::PlagePuissanceW.max));
     QTest::newRow("unknown network")
-        << QStringList{"--reseau", "pi"} << Textes::NecValeurIncorrecte().arg("--reseau", "pi");
+        << QStringList{"--reseau", "pi"}
+        << Textes::NecValeurIncorrecteAttendu().arg("--reseau", "pi", "t ou l");
 }
 
 void TstCommandeBoite::refus()

@@ -46,8 +46,9 @@ void TstCommandeLongueurs::sortie_data()
     QTest::newRow("plage à l'envers")
         << QStringList{"--echelle-min", "4000", "--echelle-max", "500"} << false << 2
         << Textes::LongueursPlage().arg(100000) << 0;
-    QTest::newRow("règle inconnue") << QStringList{"--regle", "nec2"} << false << 2
-                                    << Textes::NecValeurIncorrecte().arg("--regle", "nec2") << 0;
+    QTest::newRow("règle inconnue")
+        << QStringList{"--regle", "nec2"} << false << 2
+        << Textes::NecValeurIncorrecteAttendu().arg("--regle", "nec2", "graphe ou nec") << 0;
     QTest::newRow("aucune fenêtre")
         << QStringList{"--nombre", "0"} << false << 2 << Textes::LongueursNombre() << 0;
     QTest::newRow("une seule échelle")

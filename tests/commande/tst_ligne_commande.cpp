@@ -193,21 +193,34 @@ void TstLigneCommande::mauvaisesOptions_data()
         << QStringList{"--z0"} << Textes::NecValeurManquante().arg("--z0") << true;
     QTest::newRow("not a number") << QStringList{"--z0", "abc"}
                                   << Textes::NecValeurIncorrecte().arg("--z0", "abc") << true;
-    QTest::newRow("fractional cm")
-        << QStringList{"--echelle", "30.5"}
-        << Textes::NecValeurIncorrecte().arg("--echelle", "30.5") << true;
+    QTest::newRow("fractional cm") << QStringList{"--echelle", "30.5"}
+                                   << Textes::NecValeurIncorrecteAttendu().arg(
+                                          "--echelle", "30.5", "un nombre entier de centimètres")
+                                   << true;
+    QTest::newRow("fractional branch")
+        << QStringList{"--branche=2000.5"}
+        << Textes::NecValeurIncorrecteAttendu().arg("--branche", "2000.5",
+                                                    "un nombre entier de centimètres")
+        << true;
     QTest::newRow("no run") << QStringList{"--taches", "0"}
                             << Textes::NecHorsPlage().arg("--taches", "0", "1", "64") << true;
     QTest::newRow("too many runs")
         << QStringList{"--taches", "65"} << Textes::NecHorsPlage().arg("--taches", "65", "1", "64")
         << true;
     QTest::newRow("half a run") << QStringList{"--taches", "1.5"}
-                                << Textes::NecValeurIncorrecte().arg("--taches", "1.5") << true;
-    QTest::newRow("unknown ground") << QStringList{"--sol", "sable"}
-                                    << Textes::NecValeurIncorrecte().arg("--sol", "sable") << true;
+                                << Textes::NecValeurIncorrecteAttendu().arg("--taches", "1.5",
+                                                                            "un nombre entier")
+                                << true;
+    QTest::newRow("unknown ground")
+        << QStringList{"--sol", "sable"}
+        << Textes::NecValeurIncorrecteAttendu().arg("--sol", "sable",
+                                                    "libre, pauvre, moyen, bon, mer ou parfait")
+        << true;
     QTest::newRow("unknown class")
         << QStringList{"--classe", "forte"}
-        << Textes::NecValeurIncorrecte().arg("--classe", "forte") << true;
+        << Textes::NecValeurIncorrecteAttendu().arg(
+               "--classe", "forte", "basse, moyenne, haute, boite, reseau-t ou reseau-l")
+        << true;
     QTest::newRow("unknown band") << QStringList{"--bandes", "80,60"}
                                   << Textes::NecBandeInconnue().arg("60") << false;
     // Each input within its physical range: refused at once, naming it.
@@ -398,9 +411,12 @@ void TstLigneCommande::programme_data()
         << QStringList{"--langue", "en", "--nec", "-h"} << 0 << "--bandes <LIST>" << QString();
     QTest::newRow("unknown language")
         << QStringList{"--langue=de"} << 2 << QString()
-        << Textes::NecValeurIncorrecte().arg("--langue", "de") + u'\n';
+        << Textes::NecValeurIncorrecteAttendu().arg("--langue", "de", "fr ou en") + u'\n';
     QTest::newRow("bad value") << QStringList{"--nec", "--sol", "sable"} << 2 << QString()
-                               << Textes::NecValeurIncorrecte().arg("--sol", "sable") + u'\n';
+                               << Textes::NecValeurIncorrecteAttendu().arg(
+                                      "--sol", "sable",
+                                      "libre, pauvre, moyen, bon, mer ou parfait") +
+                                      u'\n';
     QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
                                     << Textes::NecOptionInconnue().arg("--aide") + u'\n';
     QTest::newRow("two commands") << QStringList{"--nec", "--longueurs"} << 2 << QString()
@@ -412,7 +428,9 @@ void TstLigneCommande::programme_data()
     QTest::newRow("the tuner's help")
         << QStringList{"--boite", "-h"} << 0 << "--tension-max <V>" << QString();
     QTest::newRow("check's option without --nec")
-        << QStringList{"--z0=450"} << 2 << QString() << Textes::OptionSansNec().arg("--z0") + u'\n';
+        << QStringList{"--z0=450"} << 2 << QString()
+        << Textes::OptionSansCommande().arg("--z0", "--nec, --boite, --diagrammes ou --longueurs") +
+               u'\n';
     // A command's own option alone would be dropped by the window.
     for (const auto &[option, avec] :
          {std::pair{"--deck", "--nec"},

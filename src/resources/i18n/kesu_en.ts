@@ -576,6 +576,37 @@
     </message>
 </context>
 <context>
+    <name>Modele</name>
+    <message>
+        <source>%1 : modele de la verification NEC-2</source>
+        <translation>%1: model of the NEC-2 check</translation>
+    </message>
+    <message>
+        <source>Antenne : deux branches de %1 cm, fil de %2 mm (%3), %4, hauteur %5 m%6</source>
+        <translation>Antenna: two branches of %1 cm, wire of %2 mm (%3), %4, height %5 m%6</translation>
+    </message>
+    <message>
+        <source>, angle %1 deg</source>
+        <translation>, angle %1 deg</translation>
+    </message>
+    <message>
+        <source>Sol : %1</source>
+        <translation>Ground: %1</translation>
+    </message>
+    <message>
+        <source>Bandes : %1</source>
+        <translation>Bands: %1</translation>
+    </message>
+    <message>
+        <source>Frequences : celle de chaque bande, puis les points de son plan (region %1)</source>
+        <translation>Frequencies: each band&apos;s own, then the points of its plan (region %1)</translation>
+    </message>
+    <message>
+        <source>Alimentation : segment 1 du fil 1, au centre entre les branches</source>
+        <translation>Feed: segment 1 of wire 1, in the middle between the branches</translation>
+    </message>
+</context>
+<context>
     <name>NavigateurAide</name>
     <message>
         <source>Précédent</source>
@@ -1471,10 +1502,6 @@ SWR</translation>
         <translation>The option %1 takes no value</translation>
     </message>
     <message>
-        <source>L&apos;option %1 ne s&apos;emploie qu&apos;avec --nec</source>
-        <translation>The option %1 is only used with --nec</translation>
-    </message>
-    <message>
         <source>Ligne de commande incorrecte : %1</source>
         <translation>Invalid command line: %1</translation>
     </message>
@@ -1533,10 +1560,6 @@ SWR</translation>
     <message>
         <source>Classe d&apos;impédance de la boîte d&apos;accord, comme dans la fenêtre principale, ou boite pour juger par le balun et le ROS maximal de sa propre boîte : %1.</source>
         <translation>Impedance class of the tuner, as in the main window (basse: low, moyenne: medium, haute: high), or boite to judge by the balun and the maximum SWR of your own tuner: %1.</translation>
-    </message>
-    <message>
-        <source>Rapport du balun devant la boîte d&apos;accord en classe boite : 1, 4 ou 9 (1:1, 4:1, 9:1).</source>
-        <translation>Ratio of the balun in front of the tuner with class boite: 1, 4 or 9 (1:1, 4:1, 9:1).</translation>
     </message>
     <message>
         <source>Région IARU dont le plan de bandes donne les bords de chaque bande : 1, 2 ou 3.</source>
@@ -1908,7 +1931,7 @@ SWR</translation>
     </message>
     <message>
         <source>Ligne %1 : %2 = %3 ne convient pas (%4) ; la valeur par défaut est gardée</source>
-        <translation>Line %1: %2 = %3 does not fit (%4); the default value is kept</translation>
+        <translation>Line %1: %2 = %3 is not valid (expected: %4); the default value is kept</translation>
     </message>
     <message>
         <source>un nombre avec un point décimal</source>
@@ -2008,7 +2031,19 @@ SWR</translation>
     </message>
     <message>
         <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
-        <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
+        <translation>Project %1, line %2: %3 = %4 is not valid (expected: %5)</translation>
+    </message>
+    <message>
+        <source>Rapport du balun devant la boîte d&apos;accord, pour --boite et en classes boite, reseau-t et reseau-l : 1, 4 ou 9 (1:1, 4:1, 9:1).</source>
+        <translation>Ratio of the balun in front of the tuner, for --boite and in the classes boite, reseau-t and reseau-l: 1, 4 or 9 (1:1, 4:1, 9:1).</translation>
+    </message>
+    <message>
+        <source>Valeur incorrecte pour %1 : %2 (attendu : %3)</source>
+        <translation>Incorrect value for %1: %2 (expected: %3)</translation>
+    </message>
+    <message>
+        <source>un nombre entier de centimètres</source>
+        <translation>a whole number of centimetres</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,8 @@ Suite traiteArguments(int &argc, char **argv)
     QTextStream erreurs(stderr);
     const QString optionLangue = QStringLiteral("--") + Langue::nomOption();
     if (!langueLue || (!demandee.isEmpty() && !Langue::codes().contains(demandee))) {
-        erreurs << (langueLue ? Textes::NecValeurIncorrecte().arg(optionLangue, demandee)
+        erreurs << (langueLue ? Textes::NecValeurIncorrecteAttendu().arg(
+                                    optionLangue, demandee, Commande::enumeration(Langue::codes()))
                               : Textes::NecValeurManquante().arg(optionLangue))
                 << '\n';
         return {false, false, 2, langue};
@@ -133,10 +134,12 @@ Suite traiteArguments(int &argc, char **argv)
         if (sansCommande.isEmpty() && parseur.isSet(o))
             sansCommande = Textes::OptionSansCommande().arg(
                 QStringLiteral("--") + o.names().constFirst(), avec);
+    // The antenna's options serve every command that computes it.
     const QString sansNec = Nec::optionNecDonnee(parseur);
     const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
     if (!sansNec.isEmpty() || !sansLongueurs.isEmpty() || !sansCommande.isEmpty()) {
-        erreurs << (!sansNec.isEmpty()         ? Textes::OptionSansNec().arg(sansNec)
+        erreurs << (!sansNec.isEmpty() ? Textes::OptionSansCommande().arg(
+                                             sansNec, noms({&nec, &boite, &diagrammes, &longueurs}))
                     : !sansLongueurs.isEmpty() ? Textes::OptionSansLongueurs().arg(sansLongueurs)
                                                : sansCommande)
                 << '\n';
