@@ -44,7 +44,7 @@ void verifie(const QString &texte)
     if (reel != v)
         faute("the option's real is not the number read", texte);
     const auto entier =
-        option([&] { return Nec::entierOption(o, texte, Defauts::PlageBrancheCm); });
+        option([&] { return Nec::entierOption(o, texte, Defauts::PlageBrancheCm, {}); });
     if (entier && (!v || *v != *entier))
         faute("the option's integer is not the number read", texte);
     const Projet::Cle *cleReelle = Projet::cle(QStringLiteral("nec.hauteur_m"));

@@ -14,7 +14,7 @@ duree=${1:-60}
 shift || true
 cibles=("$@")
 [ ${#cibles[@]} -eq 0 ] && cibles=(fuzz_fichierbandes fuzz_strtoint fuzz_strtoreal fuzz_projet
-    fuzz_sortienec fuzz_nombre fuzz_entreecache)
+    fuzz_sortienec fuzz_nombre fuzz_entreecache fuzz_mesure)
 
 construction=build-fuzz
 # The build runs the picture generator, itself built with the sanitizers: Qt's

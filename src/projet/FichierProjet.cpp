@@ -309,28 +309,10 @@ bool enregistre(const QString &chemin, const Fichier &f, QString &raison)
 std::optional<QByteArray> charge(const QString &chemin, QString &raison)
 {
     QByteArray octets;
-    switch (LitFichierBorne(chemin, TailleMax, octets)) {
-    case EchecLecture::Aucun:
+    const EchecLecture echec = LitFichierBorne(chemin, TailleMax, octets);
+    if (echec == EchecLecture::Aucun)
         return octets;
-    case EchecLecture::Absent:
-        raison = Textes::ProjetAbsent();
-        break;
-    case EchecLecture::Dossier:
-        raison = Textes::ProjetDossier();
-        break;
-    case EchecLecture::NonOrdinaire:
-        raison = Textes::ProjetPasOrdinaire();
-        break;
-    case EchecLecture::TropGrand:
-        raison = Textes::ProjetTropGrand().arg(TailleMax / (1024 * 1024));
-        break;
-    case EchecLecture::AccesRefuse:
-        raison = Textes::ProjetAccesRefuse();
-        break;
-    case EchecLecture::Illisible:
-        raison = Textes::ProjetNonLu();
-        break;
-    }
+    raison = RaisonLecture(echec, Textes::ProjetTropGrand().arg(TailleMax / (1024 * 1024)));
     return std::nullopt;
 }
 

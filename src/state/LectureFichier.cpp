@@ -1,5 +1,7 @@
 #include "state/LectureFichier.h"
 
+#include "regles/TextesProjet.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,4 +26,25 @@ EchecLecture LitFichierBorne(const QString &chemin, qint64 max, QByteArray &octe
     if (octets.size() > max)
         return EchecLecture::TropGrand;
     return EchecLecture::Aucun;
+}
+
+QString RaisonLecture(EchecLecture echec, const QString &tropGrand)
+{
+    switch (echec) {
+    case EchecLecture::Aucun:
+        break;
+    case EchecLecture::Absent:
+        return Textes::ProjetAbsent();
+    case EchecLecture::Dossier:
+        return Textes::ProjetDossier();
+    case EchecLecture::NonOrdinaire:
+        return Textes::ProjetPasOrdinaire();
+    case EchecLecture::TropGrand:
+        return tropGrand;
+    case EchecLecture::AccesRefuse:
+        return Textes::ProjetAccesRefuse();
+    case EchecLecture::Illisible:
+        return Textes::ProjetNonLu();
+    }
+    return {};
 }

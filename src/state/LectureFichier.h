@@ -19,3 +19,8 @@ enum class EchecLecture {
 // it without end. Every file the program reads from the user goes through
 // here: the band table and projects.
 EchecLecture LitFichierBorne(const QString &chemin, qint64 max, QByteArray &octets);
+
+// Why a file could not be read, as a clause of a sentence ("le fichier
+// n'existe pas"); `tropGrand` says it of a file over its bound, in words that
+// fit what the file was meant to hold.
+QString RaisonLecture(EchecLecture echec, const QString &tropGrand);

@@ -2045,6 +2045,78 @@ SWR</translation>
         <source>un nombre entier de centimètres</source>
         <translation>a whole number of centimetres</translation>
     </message>
+    <message>
+        <source>Mesure %1, ligne %2 : %3</source>
+        <translation>Measurement %1, line %2: %3</translation>
+    </message>
+    <message>
+        <source>Mesure %1 : %2</source>
+        <translation>Measurement %1: %2</translation>
+    </message>
+    <message>
+        <source>le fichier ne contient aucun point de mesure</source>
+        <translation>the file holds no measured point</translation>
+    </message>
+    <message>
+        <source>plus de %1 points de mesure</source>
+        <translation>more than %1 measured points</translation>
+    </message>
+    <message>
+        <source>le fichier dépasse %1 Mo</source>
+        <translation>the file is larger than %1 MB</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un nombre</source>
+        <translation>“%1” is not a number</translation>
+    </message>
+    <message>
+        <source>valeur non finie « %1 »</source>
+        <translation>value “%1” is not finite</translation>
+    </message>
+    <message>
+        <source>%1 valeurs là où il en faut %2</source>
+        <translation>%1 values where %2 are needed</translation>
+    </message>
+    <message>
+        <source>la fréquence %1 ne suit pas la précédente (%2) : elles doivent croître</source>
+        <translation>the frequency %1 does not follow the previous one (%2): they must increase</translation>
+    </message>
+    <message>
+        <source>la fréquence %1 n&apos;est pas positive</source>
+        <translation>the frequency %1 is not positive</translation>
+    </message>
+    <message>
+        <source>coefficient de réflexion de module %1, plus grand que 1 (une charge passive ne renvoie pas plus qu&apos;elle ne reçoit)</source>
+        <translation>reflection coefficient of magnitude %1, greater than 1 (a passive load returns no more than it receives)</translation>
+    </message>
+    <message>
+        <source>ligne d&apos;options incomprise : « %1 »</source>
+        <translation>option line not understood: “%1”</translation>
+    </message>
+    <message>
+        <source>paramètres %1 : Kesu lit des paramètres S ou Z d&apos;un dipôle (un port)</source>
+        <translation>%1 parameters: Kesu reads S or Z parameters of a one-port</translation>
+    </message>
+    <message>
+        <source>fichier à %1 ports : Kesu lit la mesure d&apos;un seul port (.s1p)</source>
+        <translation>file with %1 ports: Kesu reads the measurement of a single port (.s1p)</translation>
+    </message>
+    <message>
+        <source>mot-clé %1 non pris en charge ici</source>
+        <translation>keyword %1 not supported here</translation>
+    </message>
+    <message>
+        <source>le fichier annonce %1 fréquences et en contient %2</source>
+        <translation>the file announces %1 frequencies and holds %2</translation>
+    </message>
+    <message>
+        <source>en-tête sans colonne de fréquence avec son unité (Hz, kHz, MHz ou GHz) suivie de R et X, ou des parties réelle et imaginaire de S11 : « %1 »</source>
+        <translation>header without a frequency column with its unit (Hz, kHz, MHz or GHz) followed by R and X, or by the real and imaginary parts of S11: “%1”</translation>
+    </message>
+    <message>
+        <source>valeurs hors du bloc [Network Data]</source>
+        <translation>values outside the [Network Data] block</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
