@@ -214,6 +214,12 @@ const std::vector<OptionNec> &table()
                 "sol", QT_TRANSLATE_NOOP("Commande", "SOL"), Textes::AideSol(), NomsSols,
                 [](auto &d) -> auto & { return d.entrees.antenne.sol; }),
             optionReelle(
+                "epsilon", "ER", avecPlage(Textes::AideEpsilon(), Defauts::PlagePermittivite),
+                [](auto &d) -> auto & { return d.entrees.antenne.solPersonnalise.permittivite; }),
+            optionReelle(
+                "sigma", "S/M", avecPlage(Textes::AideSigma(), Defauts::PlageConductivite),
+                [](auto &d) -> auto & { return d.entrees.antenne.solPersonnalise.conductivite; }),
+            optionReelle(
                 "ecartement", "MM", avecPlage(Textes::AideEcartement(), Defauts::PlageEcartementMm),
                 [](auto &d) -> auto & { return d.entrees.antenne.ecartementMm; }),
             optionNommee(

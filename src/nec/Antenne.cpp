@@ -18,9 +18,17 @@ std::optional<ConstantesSol> constantes(Sol sol)
         return ConstantesSol{80, 5};
     case Sol::Libre:
     case Sol::Parfait:
+    case Sol::Personnalise:
         break;
     }
     return std::nullopt;
+}
+
+std::optional<ConstantesSol> constantes(const Antenne &antenne)
+{
+    if (antenne.sol == Sol::Personnalise)
+        return antenne.solPersonnalise;
+    return constantes(antenne.sol);
 }
 
 double conductivite(Fil fil)

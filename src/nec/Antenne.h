@@ -13,18 +13,21 @@ namespace Nec {
 inline constexpr double VitesseLumiere = 299'792'458.0; // m/s
 
 // The perfect ground is a reference (the textbook's image antenna), not one a
-// station stands on.
-enum class Sol { Libre, Pauvre, Moyen, Bon, Mer, Parfait };
+// station stands on. The user's own ground takes the constants the user gives
+// (or a fit to a measurement finds).
+enum class Sol { Libre, Pauvre, Moyen, Bon, Mer, Parfait, Personnalise };
 
 // Each ground's short name (command line, user's settings), in the enum's order.
-inline constexpr const char *NomsSols[] = {"libre", "pauvre", "moyen", "bon", "mer", "parfait"};
+inline constexpr const char *NomsSols[] = {"libre", "pauvre",  "moyen",       "bon",
+                                           "mer",   "parfait", "personnalise"};
 
 struct ConstantesSol {
     double permittivite; // relative
     double conductivite; // S/m
+    bool operator==(const ConstantesSol &) const = default;
 };
 
-// Nothing for free space and the perfect ground.
+// Nothing for free space, the perfect ground and the user's own.
 std::optional<ConstantesSol> constantes(Sol sol);
 
 enum class Forme { Horizontale, VInversee };
@@ -53,8 +56,15 @@ struct Antenne {
     Forme forme = Forme::Horizontale;
     double angleDeg = Defauts::AngleDeg; // between an inverted V's arms
     Fil fil = Fil::Cuivre;
+    // The user's own ground, used when sol is Sol::Personnalise; an average
+    // ground's until given.
+    ConstantesSol solPersonnalise{Defauts::PermittiviteSol, Defauts::ConductiviteSol};
     bool operator==(const Antenne &) const = default;
 };
+
+// The ground's constants under this antenna: the user's own ground's, or the
+// class's; nothing for free space and the perfect ground.
+std::optional<ConstantesSol> constantes(const Antenne &antenne);
 
 // Where a branch goes from its conductor: x outwards, z up (unit vector).
 struct Direction {

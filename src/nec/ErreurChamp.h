@@ -38,6 +38,8 @@ enum class Champ {
     Puissance,
     PerteBoiteMax,
     TensionMax,
+    Permittivite,
+    Conductivite,
 };
 
 class ErreurChamp : public KesuErreur {

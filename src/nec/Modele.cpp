@@ -51,7 +51,7 @@ QByteArray deckCoupe(const Antenne &antenne, double frequenceMaxMHz,
 {
     const Decoupage dec = decoupage(antenne, frequenceMaxMHz, maillage);
     verifiePose(antenne);
-    const auto sol = constantes(antenne.sol);
+    const auto sol = constantes(antenne);
     // In free space the height changes nothing; the feed stays at z = 0.
     const bool auSol = antenne.sol != Sol::Libre;
     const double z = auSol ? antenne.hauteurM : 0;

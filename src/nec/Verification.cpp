@@ -77,6 +77,15 @@ void valide(const Entrees &e)
          e.pieces.perteMaxDb, Defauts::PlagePerteBoiteDb},
         {Champ::TensionMax, QT_TRANSLATE_NOOP("Nec", "Tension maximale des condensateurs (V)"),
          e.pieces.tensionMaxV, Defauts::PlageTensionV},
+        // Judged only when used.
+        {Champ::Permittivite, QT_TRANSLATE_NOOP("Nec", "Permittivité relative du sol"),
+         a.sol == Sol::Personnalise ? a.solPersonnalise.permittivite
+                                    : Defauts::PlagePermittivite.min,
+         Defauts::PlagePermittivite},
+        {Champ::Conductivite, QT_TRANSLATE_NOOP("Nec", "Conductivité du sol (S/m)"),
+         a.sol == Sol::Personnalise ? a.solPersonnalise.conductivite
+                                    : Defauts::PlageConductivite.min,
+         Defauts::PlageConductivite},
     };
     for (const Borne &b : bornes)
         if (!b.plage.contient(b.valeur))
@@ -143,7 +152,7 @@ QByteArray deckCommente(const Entrees &e, const QString &programme)
     for (const BandeVerifiee &b : e.bandes)
         bandes << QStringLiteral("%1 m (%2 kHz)").arg(b.bande).arg(b.frequenceKHz);
     QString sol = QString::fromLatin1(NomsSols[static_cast<int>(a.sol)]);
-    if (const auto c = constantes(a.sol))
+    if (const auto c = constantes(a))
         sol += QStringLiteral(" (er %1, sigma %2 S/m)")
                    .arg(texte(c->permittivite), texte(c->conductivite));
     // The comments follow the user's language, in plain ASCII: NEC-2 cards

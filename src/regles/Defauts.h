@@ -18,7 +18,10 @@ inline constexpr double SeuilHaut = 0.3;
 
 // What the NEC-2 check starts from besides the main window's boxes.
 inline constexpr double DiametreMm = 2;
-inline constexpr double HauteurM = 10;     // of the wire, or of an inverted V's apex
+inline constexpr double HauteurM = 10; // of the wire, or of an inverted V's apex
+// The user's own ground until given: an average ground's constants.
+inline constexpr double PermittiviteSol = 13;
+inline constexpr double ConductiviteSol = 0.005;
 inline constexpr double EcartementMm = 25; // between the ladder's conductors
 inline constexpr double AngleDeg = 120;    // between an inverted V's arms
 inline constexpr double Z0Ohms = 450;
@@ -63,6 +66,9 @@ inline constexpr Plage PlageDiametreMm{0.1, 50};
 inline constexpr Plage PlageHauteurM{0.1, 300};
 inline constexpr Plage PlageEcartementMm{2, 500};
 inline constexpr Plage PlageZ0Ohms{25, 1000};
+// The user's own ground: relative permittivity, conductivity in S/m.
+inline constexpr Plage PlagePermittivite{1, 100};
+inline constexpr Plage PlageConductivite{0.0001, 10};
 inline constexpr Plage PlagePerteDb100m{0, 50};
 inline constexpr Plage PlageLimiteOhms{1, 100'000};
 inline constexpr Plage PlageRosMax{1, 100};

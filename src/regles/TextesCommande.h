@@ -113,7 +113,18 @@ inline QString AideSol()
 {
     return QCoreApplication::translate("Textes",
                                        "Sol sous l'antenne : %1 (libre : espace libre, sans sol ; "
-                                       "parfait : sol parfaitement conducteur, une référence).");
+                                       "parfait : sol parfaitement conducteur, une référence ; "
+                                       "personnalise : le sol de --epsilon et --sigma).");
+}
+inline QString AideEpsilon()
+{
+    return QCoreApplication::translate(
+        "Textes", "Permittivité relative du sol personnalisé (--sol personnalise), de %1 à %2.");
+}
+inline QString AideSigma()
+{
+    return QCoreApplication::translate(
+        "Textes", "Conductivité du sol personnalisé (--sol personnalise), en S/m, de %1 à %2.");
 }
 inline QString AideEcartement()
 {

@@ -6,7 +6,9 @@
 #include "projet/FichierProjet.h"
 #include "regles/Defauts.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesAjustement.h"
 #include "regles/TextesLigne.h"
+#include "regles/TextesMesure.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
 #include "regles/TextesProjet.h"
@@ -213,8 +215,8 @@ void TstLigneCommande::mauvaisesOptions_data()
                                 << true;
     QTest::newRow("unknown ground")
         << QStringList{"--sol", "sable"}
-        << Textes::NecValeurIncorrecteAttendu().arg("--sol", "sable",
-                                                    "libre, pauvre, moyen, bon, mer ou parfait")
+        << Textes::NecValeurIncorrecteAttendu().arg(
+               "--sol", "sable", "libre, pauvre, moyen, bon, mer, parfait ou personnalise")
         << true;
     QTest::newRow("unknown class")
         << QStringList{"--classe", "forte"}
@@ -415,7 +417,7 @@ void TstLigneCommande::programme_data()
     QTest::newRow("bad value") << QStringList{"--nec", "--sol", "sable"} << 2 << QString()
                                << Textes::NecValeurIncorrecteAttendu().arg(
                                       "--sol", "sable",
-                                      "libre, pauvre, moyen, bon, mer ou parfait") +
+                                      "libre, pauvre, moyen, bon, mer, parfait ou personnalise") +
                                       u'\n';
     QTest::newRow("unknown option") << QStringList{"--aide"} << 2 << QString()
                                     << Textes::NecOptionInconnue().arg("--aide") + u'\n';
@@ -429,18 +431,35 @@ void TstLigneCommande::programme_data()
         << QStringList{"--boite", "-h"} << 0 << "--tension-max <V>" << QString();
     QTest::newRow("check's option without --nec")
         << QStringList{"--z0=450"} << 2 << QString()
-        << Textes::OptionSansCommande().arg("--z0", "--nec, --boite, --diagrammes ou --longueurs") +
+        << Textes::OptionSansCommande().arg(
+               "--z0", "--nec, --boite, --diagrammes, --longueurs, --ajuste ou --s1p") +
                u'\n';
     // A command's own option alone would be dropped by the window.
     for (const auto &[option, avec] :
          {std::pair{"--deck", "--nec"},
           {"--points-diagramme", "--diagrammes"},
-          {"--projet=p.kesu", "--nec, --boite, --diagrammes ou --longueurs"},
-          {"--enregistre-projet=p.kesu", "--nec, --boite, --diagrammes ou --longueurs"}})
+          {"--projet=p.kesu", "--nec, --boite, --diagrammes, --longueurs, --ajuste ou --s1p"},
+          {"--enregistre-projet=p.kesu",
+           "--nec, --boite, --diagrammes, --longueurs, --ajuste ou --s1p"},
+          {"--point-mesure=b", "--ajuste ou --s1p"},
+          {"--inconnues=z0", "--ajuste"},
+          {"--de=3.5", "--s1p"},
+          {"--pas=5", "--longueurs ou --s1p"}})
         QTest::newRow(option) << QStringList{option} << 2 << QString()
                               << Textes::OptionSansCommande().arg(
                                      QString(option).section(u'=', 0, 0), avec) +
                                      u'\n';
+    // A fit refused before any file is read, or for its file.
+    QTest::newRow("unknown unknown")
+        << QStringList{"--ajuste", "m.s1p", "--inconnues", "hauteur,masse"} << 2 << QString()
+        << Textes::NecValeurIncorrecteAttendu().arg("--inconnues", "hauteur,masse",
+                                                    "hauteur, branche, coef-echelle, z0 ou sol") +
+               u'\n';
+    QTest::newRow("measurement missing")
+        << QStringList{"--ajuste", "absente.s1p"} << 2 << QString()
+        << Textes::MesureFichier().arg("absente.s1p", Textes::ProjetAbsent()) + u'\n';
+    QTest::newRow("half a range") << QStringList{"--s1p", "--de", "3.5", "--a", "3.8"} << 2
+                                  << QString() << Textes::S1pPlage().arg(10000) + u'\n';
     QTest::newRow("good options, then Kesu.ini looked for")
         << QStringList{"--nec", "--sol", "MER"} << 1 << QString()
         << Textes::FichierBandesIntrouvableLigne().arg("%1") + u'\n';

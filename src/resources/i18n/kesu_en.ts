@@ -127,6 +127,14 @@
         <source>FICHIER</source>
         <translation>FILE</translation>
     </message>
+    <message>
+        <source>POINT</source>
+        <translation>POINT</translation>
+    </message>
+    <message>
+        <source>MESURE</source>
+        <translation>MEASUREMENT</translation>
+    </message>
 </context>
 <context>
     <name>DessinDiagrammes</name>
@@ -706,6 +714,14 @@
     <message>
         <source>Tension maximale des condensateurs (V)</source>
         <translation>Capacitors&apos; maximum voltage (V)</translation>
+    </message>
+    <message>
+        <source>Permittivité relative du sol</source>
+        <translation>Relative permittivity of the ground</translation>
+    </message>
+    <message>
+        <source>Conductivité du sol (S/m)</source>
+        <translation>Conductivity of the ground (S/m)</translation>
     </message>
 </context>
 <context>
@@ -1882,10 +1898,6 @@ SWR</translation>
         <translation>%1 and %2 are two commands that do not combine: give one or the other</translation>
     </message>
     <message>
-        <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol ; parfait : sol parfaitement conducteur, une référence).</source>
-        <translation>Ground under the antenna: %1 (libre: free space, no ground; parfait: a perfectly conducting ground, a reference).</translation>
-    </message>
-    <message>
         <source>nec2c n&apos;a pas donné de diagramme de rayonnement à %1 MHz : ce moteur ne calcule pas le champ lointain</source>
         <translation>nec2c gave no radiation pattern at %1 MHz: this engine does not compute the far field</translation>
     </message>
@@ -2116,6 +2128,98 @@ SWR</translation>
     <message>
         <source>valeurs hors du bloc [Network Data]</source>
         <translation>values outside the [Network Data] block</translation>
+    </message>
+    <message>
+        <source>Le sol ne peut pas être ajusté en espace libre : choisissez un sol</source>
+        <translation>The ground cannot be fitted in free space: choose a ground</translation>
+    </message>
+    <message>
+        <source>%1 ne peut pas être ajusté sur une mesure prise en B : l&apos;échelle n&apos;est pas entre l&apos;analyseur et l&apos;antenne</source>
+        <translation>%1 cannot be fitted to a measurement taken at B: the ladder is not between the analyzer and the antenna</translation>
+    </message>
+    <message>
+        <source>La mesure %1 n&apos;a aucun point dans les bandes cochées</source>
+        <translation>The measurement %1 has no point in the ticked bands</translation>
+    </message>
+    <message>
+        <source>Ajustement terminé : l&apos;écart ne diminue plus (%1 calculs de nec2c).</source>
+        <translation>Fit done: the misfit no longer decreases (%1 nec2c runs).</translation>
+    </message>
+    <message>
+        <source>Ajustement arrêté après %1 calculs de nec2c, le plus permis : l&apos;écart diminuait encore ; relancez-le depuis ces valeurs.</source>
+        <translation>Fit stopped after %1 nec2c runs, the most allowed: the misfit was still decreasing; start it again from these values.</translation>
+    </message>
+    <message>
+        <source>Ajustement interrompu.</source>
+        <translation>Fit interrupted.</translation>
+    </message>
+    <message>
+        <source>L&apos;ajustement n&apos;a pas pu calculer l&apos;antenne de départ</source>
+        <translation>The fit could not compute the starting antenna</translation>
+    </message>
+    <message>
+        <source>Le modèle n&apos;explique pas cette mesure (écart %1 après ajustement) : les valeurs trouvées ne veulent rien dire. Causes possibles : des objets près du fil (arbres, toit, gouttière), un courant de mode commun sur l&apos;échelle, une mesure faussée (étalonnage, câble entre l&apos;analyseur et le point mesuré, point de mesure mal choisi).</source>
+        <translation>The model does not explain this measurement (misfit %1 after fitting): the values found mean nothing. Possible causes: objects near the wire (trees, roof, gutter), common-mode current on the ladder, a wrong measurement (calibration, cable between the analyzer and the point measured, wrong measurement point).</translation>
+    </message>
+    <message>
+        <source>Ajuste le modèle à une mesure d&apos;analyseur (Touchstone .s1p ou CSV) sans fenêtre : écrit les valeurs ajustées en CSV sur la sortie standard. « kesu --ajuste MESURE --help » en donne les options.</source>
+        <translation>Fits the model to an analyzer&apos;s measurement (Touchstone .s1p or CSV) without a window: writes the fitted values as CSV on standard output. “kesu --ajuste MEASUREMENT --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>Lit la mesure MESURE (Touchstone 1.x ou 2.0 à un port, ou CSV), garde ses points dans les bandes cochées (8 au plus par bande), puis déplace les inconnues choisies jusqu&apos;à ce que l&apos;impédance du modèle au point de mesure rejoigne la mesure, par moindres carrés sur les coefficients de réflexion (chaque point rapporté à son propre |Z|), calculs de nec2c menés côte à côte. Les autres options donnent l&apos;antenne de départ, comme pour kesu --nec. Écrit « inconnue,depart,ajuste,incertitude,unite », une ligne par inconnue (sol en donne deux : epsilon et sigma), puis la ligne ecart (écart quadratique moyen avant et après). Code de sortie : 0 quand l&apos;ajustement converge et explique la mesure, 1 sinon ou quand nec2c échoue, 2 pour une option incorrecte ou une mesure refusée.</source>
+        <translation>Reads the measurement MEASUREMENT (one-port Touchstone 1.x or 2.0, or CSV), keeps its points within the ticked bands (at most 8 per band), then moves the chosen unknowns until the model&apos;s impedance at the measurement point meets the measurement, by least squares on the reflection coefficients (each point against its own |Z|), nec2c runs side by side. The other options give the starting antenna, as for kesu --nec. Writes “inconnue,depart,ajuste,incertitude,unite”, one line per unknown (sol gives two: epsilon and sigma), then the line ecart (root mean square misfit before and after). Exit status: 0 when the fit converges and explains the measurement, 1 otherwise or when nec2c fails, 2 for an incorrect option or a refused measurement.</translation>
+    </message>
+    <message>
+        <source>Où la mesure est prise : %1 (c : au bout de l&apos;échelle ; balun : côté 50 ohms du balun, selon --balun ; b : au point d&apos;alimentation).</source>
+        <translation>Where the measurement is taken: %1 (c: at the end of the ladder; balun: on the 50-ohm side of the balun, after --balun; b: at the feed point).</translation>
+    </message>
+    <message>
+        <source>Inconnues à ajuster, séparées par des virgules, parmi %1 (sol : la permittivité et la conductivité d&apos;un sol personnalisé).</source>
+        <translation>Unknowns to fit, separated by commas, among %1 (sol: the permittivity and conductivity of a custom ground).</translation>
+    </message>
+    <message>
+        <source>Écrit l&apos;impédance du modèle en Touchstone (.s1p) sur la sortie standard, pour le logiciel d&apos;un analyseur. « kesu --s1p --help » en donne les options.</source>
+        <translation>Writes the model&apos;s impedance as Touchstone (.s1p) on standard output, for an analyzer&apos;s software. “kesu --s1p --help” gives its options.</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec nec2c comme kesu --nec et écrit son impédance au point de mesure en Touchstone « # Hz S RI R 50 », précédée de commentaires nommant le programme, l&apos;antenne et le sol : à la fréquence de chaque bande et aux points de son plan, ou de --de à --a par pas de --pas. Code de sortie : 0, 1 quand nec2c échoue, 2 pour une option incorrecte.</source>
+        <translation>Computes the antenna with nec2c as kesu --nec does and writes its impedance at the measurement point as Touchstone “# Hz S RI R 50”, after comments naming the program, the antenna and the ground: at each band&apos;s frequency and the points of its plan, or from --de to --a in steps of --pas. Exit status: 0, 1 when nec2c fails, 2 for an incorrect option.</translation>
+    </message>
+    <message>
+        <source>Première fréquence, en MHz (avec --a et --pas).</source>
+        <translation>First frequency, in MHz (with --a and --pas).</translation>
+    </message>
+    <message>
+        <source>Dernière fréquence, en MHz (avec --de et --pas).</source>
+        <translation>Last frequency, in MHz (with --de and --pas).</translation>
+    </message>
+    <message>
+        <source>Pas des fréquences, en kHz (avec --de et --a).</source>
+        <translation>Step of the frequencies, in kHz (with --de and --a).</translation>
+    </message>
+    <message>
+        <source>--de, --a et --pas vont ensemble : 0 &lt; --de ≤ --a, --pas &gt; 0, au plus %1 fréquences, toutes sous 100 MHz</source>
+        <translation>--de, --a and --pas go together: 0 &lt; --de ≤ --a, --pas &gt; 0, at most %1 frequencies, all below 100 MHz</translation>
+    </message>
+    <message>
+        <source>Impedance au point de mesure %1</source>
+        <translation>Impedance at measurement point %1</translation>
+    </message>
+    <message>
+        <source>nec2c n&apos;a pas répondu à %1 kHz</source>
+        <translation>nec2c gave no answer at %1 kHz</translation>
+    </message>
+    <message>
+        <source>Sol sous l&apos;antenne : %1 (libre : espace libre, sans sol ; parfait : sol parfaitement conducteur, une référence ; personnalise : le sol de --epsilon et --sigma).</source>
+        <translation>Ground under the antenna: %1 (libre: free space, no ground; parfait: perfectly conducting ground, a reference; personnalise: the ground of --epsilon and --sigma).</translation>
+    </message>
+    <message>
+        <source>Permittivité relative du sol personnalisé (--sol personnalise), de %1 à %2.</source>
+        <translation>Relative permittivity of the custom ground (--sol personnalise), from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Conductivité du sol personnalisé (--sol personnalise), en S/m, de %1 à %2.</source>
+        <translation>Conductivity of the custom ground (--sol personnalise), in S/m, from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -2479,6 +2583,10 @@ SWR</translation>
     <message>
         <source>Sol parfait</source>
         <translation>Perfect ground</translation>
+    </message>
+    <message>
+        <source>Sol personnalisé</source>
+        <translation>Custom ground</translation>
     </message>
 </context>
 </TS>

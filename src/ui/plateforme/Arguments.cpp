@@ -1,5 +1,6 @@
 #include "ui/plateforme/Arguments.h"
 
+#include "commande/CommandeAjuste.h"
 #include "commande/CommandeBoite.h"
 #include "commande/CommandeDiagrammes.h"
 #include "commande/CommandeLongueurs.h"
@@ -64,10 +65,12 @@ Suite traiteArguments(int &argc, char **argv)
         QCoreApplication::translate("Commande", "LANGUE"));
     const QCommandLineOption boite = Nec::optionBoite();
     const QCommandLineOption diagrammes = Rayonnement::optionDiagrammes();
-    const QList<QCommandLineOption> generales{aide,       version,   nec,   boite,
-                                              diagrammes, longueurs, choix, quitte};
+    const QCommandLineOption ajuste = Ajustement::optionAjuste();
+    const QCommandLineOption s1p = Ajustement::optionS1p();
+    const QList<QCommandLineOption> generales{aide,      version, nec, boite, diagrammes,
+                                              longueurs, ajuste,  s1p, choix, quitte};
     // The commands without a window, one at a time.
-    const auto commandes = {&nec, &boite, &diagrammes, &longueurs};
+    const auto commandes = {&nec, &boite, &diagrammes, &longueurs, &ajuste, &s1p};
     const auto donnee = [&liste](const QCommandLineOption &c) {
         return liste.contains(QStringLiteral("--") + c.names().constFirst());
     };
@@ -91,6 +94,7 @@ Suite traiteArguments(int &argc, char **argv)
     const QString faute =
         Commande::analyse(parseur,
                           generales + Nec::optionsNec() + Longueurs::optionsLongueurs() +
+                              Ajustement::optionsAjuste() + Ajustement::optionsS1p().mid(1, 2) +
                               QList{Rayonnement::optionPoints(), Nec::optionDeck(),
                                     Commande::optionProjet(), Commande::optionEnregistreProjet()},
                           liste);
@@ -111,6 +115,10 @@ Suite traiteArguments(int &argc, char **argv)
         return {false, false, Nec::ligneCommandeBoite(liste.mid(1)), langue};
     if (parseur.isSet(diagrammes))
         return {false, false, Rayonnement::ligneCommande(liste.mid(1)), langue};
+    if (parseur.isSet(ajuste))
+        return {false, false, Ajustement::ligneCommande(liste.mid(1)), langue};
+    if (parseur.isSet(s1p))
+        return {false, false, Ajustement::ligneCommandeS1p(liste.mid(1)), langue};
     if (!faute.isEmpty()) {
         erreurs << faute << '\n';
         return {false, false, Commande::Refus, langue};
@@ -126,8 +134,9 @@ Suite traiteArguments(int &argc, char **argv)
     const QList<std::pair<QCommandLineOption, QString>> propres{
         {Nec::optionDeck(), noms({&nec})},
         {Rayonnement::optionPoints(), noms({&diagrammes})},
-        {Commande::optionProjet(), noms({&nec, &boite, &diagrammes, &longueurs})},
-        {Commande::optionEnregistreProjet(), noms({&nec, &boite, &diagrammes, &longueurs})},
+        {Commande::optionProjet(), noms({&nec, &boite, &diagrammes, &longueurs, &ajuste, &s1p})},
+        {Commande::optionEnregistreProjet(),
+         noms({&nec, &boite, &diagrammes, &longueurs, &ajuste, &s1p})},
     };
     QString sansCommande;
     for (const auto &[o, avec] : propres)
@@ -135,13 +144,17 @@ Suite traiteArguments(int &argc, char **argv)
             sansCommande = Textes::OptionSansCommande().arg(
                 QStringLiteral("--") + o.names().constFirst(), avec);
     // The antenna's options serve every command that computes it.
+    if (const auto [o, avec] = Ajustement::optionPropreDonnee(parseur);
+        sansCommande.isEmpty() && !o.isEmpty())
+        sansCommande = Textes::OptionSansCommande().arg(o, avec);
     const QString sansNec = Nec::optionNecDonnee(parseur);
     const QString sansLongueurs = Longueurs::optionLongueursDonnee(parseur);
     if (!sansNec.isEmpty() || !sansLongueurs.isEmpty() || !sansCommande.isEmpty()) {
-        erreurs << (!sansNec.isEmpty() ? Textes::OptionSansCommande().arg(
-                                             sansNec, noms({&nec, &boite, &diagrammes, &longueurs}))
-                    : !sansLongueurs.isEmpty() ? Textes::OptionSansLongueurs().arg(sansLongueurs)
-                                               : sansCommande)
+        erreurs << (!sansNec.isEmpty()
+                        ? Textes::OptionSansCommande().arg(
+                              sansNec, noms({&nec, &boite, &diagrammes, &longueurs, &ajuste, &s1p}))
+                    : !sansCommande.isEmpty() ? sansCommande
+                                              : Textes::OptionSansLongueurs().arg(sansLongueurs))
                 << '\n';
         return {false, false, Commande::Refus, langue};
     }

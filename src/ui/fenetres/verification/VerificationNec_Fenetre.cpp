@@ -52,7 +52,8 @@ constexpr const char *NomsAffiches[] = {QT_TRANSLATE_NOOP("VerificationNec", "Es
                                         QT_TRANSLATE_NOOP("VerificationNec", "Sol moyen"),
                                         QT_TRANSLATE_NOOP("VerificationNec", "Sol bon"),
                                         QT_TRANSLATE_NOOP("VerificationNec", "Eau de mer"),
-                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol parfait")};
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol parfait"),
+                                        QT_TRANSLATE_NOOP("VerificationNec", "Sol personnalisé")};
 static_assert(std::size(NomsAffiches) == std::size(Nec::NomsSols));
 
 } // namespace
