@@ -2010,6 +2010,22 @@ SWR</translation>
         <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
         <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
     </message>
+    <message>
+        <source>%1 : il faudrait %2 (min %3)</source>
+        <translation>%1: %2 needed (min %3)</translation>
+    </message>
+    <message>
+        <source>%1 : il faudrait %2 (max %3)</source>
+        <translation>%1: %2 needed (max %3)</translation>
+    </message>
+    <message>
+        <source>(min)</source>
+        <translation>(min)</translation>
+    </message>
+    <message>
+        <source>(max)</source>
+        <translation>(max)</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
