@@ -1,6 +1,10 @@
 #include "nec/TexteReseau.h"
 
+#include "nec/Nombres.h"
 #include "regles/TextesBoite.h"
+
+#include <QStringList>
+#include <cmath>
 
 namespace Nec {
 
@@ -53,7 +57,28 @@ QString texteLimite(const Reseau::Reglage &r)
     }
     const bool min =
         r.limite == Limite::C1Min || r.limite == Limite::C2Min || r.limite == Limite::LMin;
-    return (min ? Textes::LimiteSousMin() : Textes::LimiteSurMax()).arg(piece);
+    const QString phrase = (min ? Textes::LimiteSousMin() : Textes::LimiteSurMax()).arg(piece);
+    if (!std::isfinite(r.valeurRequise))
+        return phrase;
+    const QString unite = r.limite == Limite::LMin || r.limite == Limite::LMax
+                              ? QStringLiteral(" µH")
+                              : QStringLiteral(" pF");
+    return (min ? Textes::LimiteRequiseMin() : Textes::LimiteRequiseMax())
+        .arg(phrase, texteSignificatif(r.valeurRequise, 4) + unite,
+             texteLisible(r.valeurBorne) + unite);
+}
+
+QString nomsButees(const Reseau::Reglage &r)
+{
+    QStringList noms;
+    const auto ajoute = [&](Reseau::Butee b, Limite min, Limite max) {
+        if (b != Reseau::Butee::Non)
+            noms << nomLimite(b == Reseau::Butee::Min ? min : max);
+    };
+    ajoute(r.buteeC1, Limite::C1Min, Limite::C1Max);
+    ajoute(r.buteeL, Limite::LMin, Limite::LMax);
+    ajoute(r.buteeC2, Limite::C2Min, Limite::C2Max);
+    return noms.join(u'+');
 }
 
 } // namespace Nec

@@ -23,6 +23,25 @@ inline QString LimiteSurMax()
 {
     return QCoreApplication::translate("Textes", "%1 au-delà de son maximum");
 }
+// The same sentence (%1) and the value the part would need against its
+// range's end, each with its unit.
+inline QString LimiteRequiseMin()
+{
+    return QCoreApplication::translate("Textes", "%1 : il faudrait %2 (min %3)");
+}
+inline QString LimiteRequiseMax()
+{
+    return QCoreApplication::translate("Textes", "%1 : il faudrait %2 (max %3)");
+}
+// After a part's value in a setting, when it sits at an end of its range.
+inline QString ButeeMin()
+{
+    return QCoreApplication::translate("Textes", "(min)");
+}
+inline QString ButeeMax()
+{
+    return QCoreApplication::translate("Textes", "(max)");
+}
 inline QString LimitePerte()
 {
     return QCoreApplication::translate("Textes", "Perte au-delà du maximum");

@@ -103,6 +103,9 @@ Candidat candidatT(const Pieces &p, Complexe z, double omega, double c2)
     const double b = y.imag();
     const double u = racineHaute(Z0Emetteur * (a * a + 1), 2 * Z0Emetteur * (g * a - b) - (a + q),
                                  Z0Emetteur * (g * g + b * b) - g + b * q);
+    c.elements = {Element{Genre::Condensateur, Place::Serie, -1},
+                  Element{Genre::Bobine, Place::Derivation, -1},
+                  Element{Genre::Condensateur, Place::Serie, c2}};
     if (std::isnan(u)) {
         // C2 leaves too much resistance for the shunt coil to bring down:
         // a load still inductive past C2 wants more of its reactance, so a
@@ -115,9 +118,8 @@ Candidat candidatT(const Pieces &p, Complexe z, double omega, double c2)
     const double x1 = -y2.imag() / std::norm(y2);
     const double l = u > 0 ? 1 / (omega * u * (1 + a * a)) : -1;
     const double c1 = x1 > 0 ? 1 / (omega * x1) : -1;
-    c.elements = {Element{Genre::Condensateur, Place::Serie, c1},
-                  Element{Genre::Bobine, Place::Derivation, l},
-                  Element{Genre::Condensateur, Place::Serie, c2}};
+    c.elements[0].valeur = c1;
+    c.elements[1].valeur = l;
     // A capacitor that would have to be a coil is larger than any capacitor,
     // and so is a coil that would have to be a capacitor.
     borne(c, x1 > 0 ? c1 : Impossible, cMin(p), cMax(p), Limite::C1Min, Limite::C1Max);
@@ -174,6 +176,15 @@ Candidat candidatL(const Pieces &p, Complexe z, double omega, Montage montage)
     return c;
 }
 
+// Whether a value within [min, max] sits at one of its ends (to the rounding
+// of farads into picofarads).
+Butee butee(double v, double min, double max)
+{
+    if (v <= min * (1 + 1e-9))
+        return Butee::Min;
+    return v >= max * (1 - 1e-9) ? Butee::Max : Butee::Non;
+}
+
 // A candidate within its parts' ranges, judged at the user's power.
 Reglage juge(const Pieces &p, const Candidat &c, Complexe z, double omega)
 {
@@ -196,6 +207,11 @@ Reglage juge(const Pieces &p, const Candidat &c, Complexe z, double omega)
         const bool c1 = c.montage == Montage::T ? i == 0 : c.montage == Montage::CCoteEmetteur;
         (c1 ? r.c1Pf : r.c2Pf) = e.valeur / Pico;
         (c1 ? r.tensionC1V : r.tensionC2V) = a.tensionCreteV[k];
+    }
+    if (r.trouve) {
+        r.buteeC1 = butee(r.c1Pf, p.cMinPf, p.cMaxPf);
+        r.buteeL = butee(r.lUh, p.lMinUh, p.lMaxUh);
+        r.buteeC2 = butee(r.c2Pf, p.cMinPf, p.cMaxPf);
     }
     r.perteDb = a.perteDb;
     r.courantBobineA = a.courantA[static_cast<std::size_t>(bobine)];
@@ -329,12 +345,165 @@ Issue estime(const Pieces &p, const Candidat &c, Complexe z, double omega, doubl
 // then the least loss; out of range, the nearest.
 bool meilleur(const Reglage &a, const Candidat &ca, const Reglage &b, const Candidat &cb)
 {
-    const auto rang = [](const Reglage &r) { return r.accordable() ? 0 : r.trouve ? 1 : 2; };
+    // An exact match before one with a part held at its limit.
+    const auto rang = [](const Reglage &r) {
+        return (r.accordable() ? 0 : r.trouve ? 2 : 4) + (r.approche ? 1 : 0);
+    };
     if (rang(a) != rang(b))
         return rang(a) < rang(b);
-    if (rang(a) == 2)
+    if (rang(a) >= 4)
         return ca.ecart < cb.ecart;
     return a.perteDb < b.perteDb;
+}
+
+// A two-port's chain matrix: the voltage and current at its input from those
+// at its output, v1 = a v2 + b i2, i1 = c v2 + d i2.
+struct Chaine {
+    Complexe a{1}, b{0}, c{0}, d{1};
+};
+
+Chaine fois(const Chaine &m, const Chaine &n)
+{
+    return {m.a * n.a + m.b * n.c, m.a * n.b + m.b * n.d, m.c * n.a + m.d * n.c,
+            m.c * n.b + m.d * n.d};
+}
+
+// A part's impedance per ohm of its reactance: its 1/Q, +j for a coil, -j
+// for a capacitor (as Circuit reckons it).
+Complexe unitaire(const Element &e, const Pieces &p)
+{
+    const bool bobine = e.genre == Genre::Bobine;
+    return {inverseQ(bobine ? p.qBobine : p.qCondensateur), bobine ? 1.0 : -1.0};
+}
+
+Chaine chaine(const Element &e, double omega, const Pieces &p)
+{
+    const Complexe z = reactance(e, omega) * unitaire(e, p);
+    return e.place == Place::Serie ? Chaine{1, z, 0, 1} : Chaine{1, 0, 1.0 / z, 1};
+}
+
+// Part k of c given the value within [min, max] that brings the SWR at the
+// input lowest, the other parts as they are; returns that |reflection|^2.
+// The chain's matrix is linear in the part's reactance (in series) or
+// susceptance (in shunt), s, so the reflection at the input is
+// (alpha s + beta) / (gamma s + delta): its squared modulus, a ratio of two
+// quadratics in s, is least at an end of the range or where its derivative's
+// numerator, a quadratic, vanishes.
+double auMieux(const Pieces &p, Candidat &c, int k, double min, double max, Complexe z,
+               double omega)
+{
+    Chaine avant, apres;
+    for (int i = 0; i < c.n; ++i)
+        if (i < k)
+            avant = fois(avant, chaine(c.elements[static_cast<std::size_t>(i)], omega, p));
+        else if (i > k)
+            apres = fois(apres, chaine(c.elements[static_cast<std::size_t>(i)], omega, p));
+    Element &e = c.elements[static_cast<std::size_t>(k)];
+    const bool serie = e.place == Place::Serie;
+    const Complexe u = unitaire(e, p);
+    const Chaine m0 = fois(avant, apres);
+    const Chaine m1 =
+        fois(fois(avant, serie ? Chaine{0, u, 0, 0} : Chaine{0, 0, 1.0 / u, 0}), apres);
+    const Complexe n0 = m0.a * z + m0.b;
+    const Complexe d0 = m0.c * z + m0.d;
+    const Complexe n1 = m1.a * z + m1.b;
+    const Complexe d1 = m1.c * z + m1.d;
+    const Complexe alpha = n1 - Z0Emetteur * d1;
+    const Complexe beta = n0 - Z0Emetteur * d0;
+    const Complexe gamma = n1 + Z0Emetteur * d1;
+    const Complexe delta = n0 + Z0Emetteur * d0;
+    const auto reflexion2 = [&](double x) {
+        return std::norm(alpha * x + beta) / std::norm(gamma * x + delta);
+    };
+    // s at a value of the part, and back.
+    const bool direct = (e.genre == Genre::Bobine) == serie; // s grows with the value
+    const auto versS = [&](double v) { return direct ? omega * v : 1 / (omega * v); };
+    const auto depuisS = [&](double x) { return direct ? x / omega : 1 / (omega * x); };
+    double meilleurV = min;
+    double meilleurF = reflexion2(versS(min));
+    const auto essaie = [&](double x, double v) {
+        const double f = reflexion2(x);
+        if (f < meilleurF) {
+            meilleurF = f;
+            meilleurV = v;
+        }
+    };
+    essaie(versS(max), max);
+    const double sBas = std::min(versS(min), versS(max));
+    const double sHaut = std::max(versS(min), versS(max));
+    const double a2 = std::norm(alpha);
+    const double a1 = 2 * (alpha * std::conj(beta)).real();
+    const double a0 = std::norm(beta);
+    const double b2 = std::norm(gamma);
+    const double b1 = 2 * (gamma * std::conj(delta)).real();
+    const double b0 = std::norm(delta);
+    const double k2 = a2 * b1 - a1 * b2;
+    const double k1 = 2 * (a2 * b0 - a0 * b2);
+    const double k0 = a1 * b0 - a0 * b1;
+    std::array<double, 2> racines{Nan, Nan};
+    if (k2 != 0) {
+        const double d = k1 * k1 - 4 * k2 * k0;
+        if (d >= 0)
+            racines = {(-k1 + std::sqrt(d)) / (2 * k2), (-k1 - std::sqrt(d)) / (2 * k2)};
+    } else if (k1 != 0) {
+        racines[0] = -k0 / k1;
+    }
+    for (const double x : racines)
+        if (x > sBas && x < sHaut)
+            essaie(x, depuisS(x));
+    e.valeur = meilleurV;
+    return meilleurF;
+}
+
+// When c's exact match needs a part beyond its range: that part held at the
+// limit it passes and the other (a T's C2 stays as swept) at its best for the
+// SWR, kept if juge finds that SWR within RosAccord. The best of these, or
+// nothing found.
+Reglage enButee(const Pieces &p, const Candidat &c, Complexe z, double omega)
+{
+    Reglage meilleurR;
+    Candidat meilleurC;
+    const double gMax = (RosAccord - 1) / (RosAccord + 1);
+    for (int k = 0; k < 2; ++k) {
+        const Element &e = c.elements[static_cast<std::size_t>(k)];
+        const bool bobine = e.genre == Genre::Bobine;
+        const double min = bobine ? p.lMinUh * Micro : cMin(p);
+        const double max = bobine ? p.lMaxUh * Micro : cMax(p);
+        // No value of it matches, or it is within range.
+        if (!(e.valeur > 0) || !std::isfinite(e.valeur) || (e.valeur >= min && e.valeur <= max))
+            continue;
+        Candidat t = c;
+        t.ecart = 0;
+        t.limite = Limite::Aucune;
+        t.elements[static_cast<std::size_t>(k)].valeur = e.valeur < min ? min : max;
+        const bool autreBobine = c.elements[static_cast<std::size_t>(1 - k)].genre == Genre::Bobine;
+        // Judged only when it may match (the quick figure loosened well past
+        // its rounding).
+        if (auMieux(p, t, 1 - k, autreBobine ? p.lMinUh * Micro : cMin(p),
+                    autreBobine ? p.lMaxUh * Micro : cMax(p), z, omega) > gMax * gMax * 1.001)
+            continue;
+        Reglage r = juge(p, t, z, omega);
+        if (!r.trouve)
+            continue;
+        r.approche = true;
+        if (!meilleurR.trouve || meilleur(r, t, meilleurR, meilleurC)) {
+            meilleurR = r;
+            meilleurC = t;
+        }
+    }
+    return meilleurR;
+}
+
+// A candidate's setting: its exact match, or failing that, within range,
+// the best with a part at its limit, or failing that the exact one's limit.
+Reglage regleA(const Pieces &p, const Candidat &c, Complexe z, double omega)
+{
+    if (c.ecart != 0) {
+        const Reglage e = enButee(p, c, z, omega);
+        if (e.trouve)
+            return e;
+    }
+    return juge(p, c, z, omega);
 }
 
 // C2 on a logarithmic scale across its range, t from 0 to 1. Clamped: the
@@ -364,7 +533,7 @@ Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
     for (int i = PasBalayage; i >= 0; --i) {
         const double t = pasC2(i);
         const Candidat c = candidatT(p, z, omega, c2(t));
-        const Reglage r = juge(p, c, z, omega);
+        const Reglage r = regleA(p, c, z, omega);
         if (premierQuiSert && r.accordable())
             return r;
         if (premier || meilleur(r, c, meilleurR, meilleurC)) {
@@ -407,8 +576,9 @@ Reglage regleT(const Pieces &p, Complexe z, double omega, bool premierQuiSert)
             f2 = cout(x2);
         }
     }
+    // An exact match, there, is better than a part held at its limit.
     for (const auto &f : {f1, f2})
-        if (f.second < meilleurR.perteDb)
+        if (f.second < (meilleurR.approche ? Impossible : meilleurR.perteDb))
             meilleurR = f.first;
     return meilleurR;
 }
@@ -417,8 +587,8 @@ Reglage regleL(const Pieces &p, Complexe z, double omega)
 {
     const Candidat a = candidatL(p, z, omega, Montage::CCoteEmetteur);
     const Candidat b = candidatL(p, z, omega, Montage::CCoteAntenne);
-    const Reglage ra = juge(p, a, z, omega);
-    const Reglage rb = juge(p, b, z, omega);
+    const Reglage ra = regleA(p, a, z, omega);
+    const Reglage rb = regleA(p, b, z, omega);
     return meilleur(rb, b, ra, a) ? rb : ra;
 }
 
@@ -433,13 +603,71 @@ bool horsDeCause(Complexe zCharge, double omega)
     return !(zCharge.real() > 0) || !std::isfinite(zCharge.imag()) || !(omega > 0);
 }
 
+// The T's C2 nearest its range, beyond the end named, at which the match has
+// a solution at all (C1 and the coil wherever they fall); NaN when none does
+// within a factor of a million.
+double c2Requis(const Pieces &p, Complexe z, double omega, bool sousMin)
+{
+    const auto resolu = [&](double c2) { return candidatT(p, z, omega, c2).ecart < Impossible; };
+    double dedans = sousMin ? cMin(p) : cMax(p);
+    double dehors = Nan;
+    for (int i = 0; i < 20 && std::isnan(dehors); ++i) {
+        const double c = sousMin ? dedans / 2 : dedans * 2;
+        (resolu(c) ? dehors : dedans) = c;
+    }
+    if (std::isnan(dehors))
+        return Nan;
+    for (int i = 0; i < 60; ++i) {
+        const double m = std::sqrt(dedans * dehors);
+        (resolu(m) ? dehors : dedans) = m;
+    }
+    return dehors;
+}
+
+// Without a setting, what the part in the way would need.
+void requise(const Pieces &p, Complexe z, double omega, Reglage &r)
+{
+    double v = Nan;
+    double borneV = Nan;
+    switch (r.limite) {
+    case Limite::C1Min:
+    case Limite::C1Max:
+        v = r.c1Pf;
+        borneV = r.limite == Limite::C1Min ? p.cMinPf : p.cMaxPf;
+        break;
+    case Limite::C2Min:
+    case Limite::C2Max:
+        // The T's C2 is swept, never solved for.
+        v = r.montage == Montage::T ? c2Requis(p, z, omega, r.limite == Limite::C2Min) / Pico
+                                    : r.c2Pf;
+        borneV = r.limite == Limite::C2Min ? p.cMinPf : p.cMaxPf;
+        break;
+    case Limite::LMin:
+    case Limite::LMax:
+        v = r.lUh;
+        borneV = r.limite == Limite::LMin ? p.lMinUh : p.lMaxUh;
+        break;
+    case Limite::Aucune:
+    case Limite::Perte:
+    case Limite::Tension:
+        return;
+    }
+    if (v > 0 && std::isfinite(v)) {
+        r.valeurRequise = v;
+        r.valeurBorne = borneV;
+    }
+}
+
 Reglage calcule(const Pieces &p, Complexe zCharge, double frequenceHz, bool premierQuiSert)
 {
     const double omega = pulsation(frequenceHz);
     if (horsDeCause(zCharge, omega))
         return {};
-    return p.type == Type::T ? regleT(p, zCharge, omega, premierQuiSert)
-                             : regleL(p, zCharge, omega);
+    Reglage r =
+        p.type == Type::T ? regleT(p, zCharge, omega, premierQuiSert) : regleL(p, zCharge, omega);
+    if (!premierQuiSert && !r.trouve)
+        requise(p, zCharge, omega, r);
+    return r;
 }
 
 } // namespace
@@ -469,9 +697,12 @@ bool Accord::operator()(Complexe zCharge)
     if (horsDeCause(zCharge, omega_))
         return false;
     const auto issue = [&](const Candidat &c) {
-        // Out of range, juge finds nothing.
-        if (c.ecart != 0)
-            return Issue::Rate;
+        // Out of range, the settings with a part at its limit, as regle
+        // judges them.
+        if (c.ecart != 0) {
+            const Reglage r = enButee(p_, c, zCharge, omega_);
+            return r.accordable() ? Issue::Sert : r.trouve ? Issue::Accorde : Issue::Rate;
+        }
         const Issue i = estime(p_, c, zCharge, omega_, chargeMin_, tensionMax2_);
         if (i != Issue::Incertain)
             return i;

@@ -48,6 +48,9 @@ enum class Montage { T, CCoteEmetteur, CCoteAntenne };
 
 inline constexpr double Nan = std::numeric_limits<double>::quiet_NaN();
 
+// Whether a part of a setting sits at an end of its range.
+enum class Butee { Non, Min, Max };
+
 // A setting and what it gives at the user's power; the parts a network lacks
 // are NaN (an L has C1 when its C is on the transmitter's side, else C2).
 struct Reglage {
@@ -63,6 +66,17 @@ struct Reglage {
     double tensionC2V = Nan;
     double courantBobineA = Nan; // RMS
     Limite limite = Limite::Aucune;
+    // A part held at its limit because the exact match needs it further: the
+    // other parts then give the best SWR they can, which RosAccord accepts.
+    bool approche = false;
+    Butee buteeC1 = Butee::Non;
+    Butee buteeL = Butee::Non;
+    Butee buteeC2 = Butee::Non;
+    // Without a setting, what the part named by limite would need (pF or
+    // uH), and the end of its range it passes; NaN when no value of it would
+    // match.
+    double valeurRequise = Nan;
+    double valeurBorne = Nan;
     // Found, within the loss and the voltages the user allows.
     bool accordable() const { return trouve && limite == Limite::Aucune; }
 };
@@ -71,7 +85,10 @@ inline constexpr double Z0Emetteur = 50;
 // What "matches" means: the SWR at 50 ohms no higher than this.
 inline constexpr double RosAccord = 1.2;
 
-// The least-loss setting matching zCharge (after the balun) at frequenceHz.
+// The least-loss setting matching zCharge (after the balun) at frequenceHz:
+// an exact match within the parts' ranges, else (when that needs a part
+// beyond its range) the part at that limit, the other free part giving the
+// best SWR, if that SWR is within RosAccord.
 Reglage regle(const Pieces &p, Complexe zCharge, double frequenceHz);
 
 // Whether a setting exists within the limits: regle's verdict, stopping at the

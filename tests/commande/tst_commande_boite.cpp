@@ -87,7 +87,7 @@ void TstCommandeBoite::tableau()
     QCOMPARE(e.lignes.front().join(u','),
              QStringLiteral("bande,frequence_khz,r_c,x_c,reseau,c1_pf,l_uh,c2_pf,perte_boite_db,"
                             "puissance_bobine_w,tension_c1_v,tension_c2_v,courant_bobine_a,"
-                            "accordable,limite"));
+                            "accordable,limite,valeur_requise,en_butee"));
     Reseau::Pieces p;
     const auto option = [&](const char *nom, double defaut) {
         const qsizetype i = options.indexOf(QString::fromLatin1(nom));
@@ -104,9 +104,34 @@ void TstCommandeBoite::tableau()
     int servent = 0;
     for (qsizetype i = 1; i < e.lignes.size(); ++i) {
         const QStringList &l = e.lignes[i];
-        QCOMPARE(l.size(), 15);
+        QCOMPARE(l.size(), 17);
         QVERIFY2(reseaux.contains(l[4]), qPrintable(l[4]));
         QCOMPARE(l[14].isEmpty(), l[13] == "1");
+        // A value needed only where a part is in the way, beyond its end.
+        if (!l[15].isEmpty()) {
+            const bool bobine = l[14].startsWith(u'l');
+            const bool min = l[14].endsWith(QStringLiteral("min"));
+            const double borne =
+                bobine ? (min ? Defauts::LMinUh : Defauts::LMaxUh) : (min ? Defauts::CMinPf : cMax);
+            QVERIFY2(min ? l[15].toDouble() < borne : l[15].toDouble() > borne,
+                     qPrintable(l.join(u',')));
+        }
+        // The parts at an end of their range, as printed.
+        const QStringList butees = l[16].split(u'+', Qt::SkipEmptyParts);
+        const std::pair<int, const char *> parties[] = {{5, "c1"}, {6, "l"}, {7, "c2"}};
+        for (const auto &[colonne, nom] : parties) {
+            if (l[colonne].isEmpty())
+                continue;
+            const bool bobine = colonne == 6;
+            const double v = l[colonne].toDouble();
+            const double pas = bobine ? 0.0005 : 0.005;
+            const QString n = QString::fromLatin1(nom);
+            const auto au = [&](double borne) { return std::abs(v - borne) <= pas; };
+            QCOMPARE(butees.contains(n + QStringLiteral("-min")),
+                     au(bobine ? Defauts::LMinUh : Defauts::CMinPf));
+            QCOMPARE(butees.contains(n + QStringLiteral("-max")),
+                     au(bobine ? Defauts::LMaxUh : cMax));
+        }
         if (l[5].isEmpty() && l[7].isEmpty())
             continue; // no setting in range
         const double w = 2 * std::numbers::pi * l[1].toDouble() * 1e3;
@@ -195,6 +220,13 @@ void TstCommandeBoite::limites_data()
         << int(L::C2Max) << int(Reseau::Montage::CCoteAntenne) << "c2-max"
         << sur(Textes::PieceCCoteAntenne());
     QTest::newRow("loss") << int(L::Perte) << t << "perte" << Textes::LimitePerte();
+    // With the value it would need, in the part's unit, to four figures.
+    QTest::newRow("C max, 1068 pF needed")
+        << int(L::C1Max) << int(Reseau::Montage::CCoteEmetteur) << "c1-max"
+        << Textes::LimiteRequiseMax().arg(sur(Textes::PieceCCoteEmetteur()), "1068 pF", "1000 pF");
+    QTest::newRow("L min, 0.05 µH needed")
+        << int(L::LMin) << t << "l-min"
+        << Textes::LimiteRequiseMin().arg(sous(Textes::PieceSelf()), "0.04321 µH", "0.5 µH");
     QTest::newRow("serves") << int(L::Aucune) << t << ""
                             << "";
 }
@@ -206,6 +238,11 @@ void TstCommandeBoite::limites()
     Reseau::Reglage r;
     r.limite = static_cast<Reseau::Limite>(limite);
     r.montage = static_cast<Reseau::Montage>(montage);
+    if (QByteArray(QTest::currentDataTag()).contains("needed")) {
+        const bool c = r.limite == Reseau::Limite::C1Max;
+        r.valeurRequise = c ? 1067.8 : 0.043214;
+        r.valeurBorne = c ? 1000 : 0.5;
+    }
     QTEST(Nec::nomLimite(r.limite), "nom");
     QTEST(Nec::texteLimite(r), "texte");
 }

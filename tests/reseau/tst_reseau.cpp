@@ -18,6 +18,8 @@ private slots:
     void tensions();
     void limites_data();
     void limites();
+    void enButee_data();
+    void enButee();
     void accordRapide_data();
     void accordRapide();
 };
@@ -258,7 +260,7 @@ void TstReseau::limites_data()
     QTest::newRow("T, 160 m haute : bobine")
         << int(Type::T) << 5000.0 << -2000.0 << 1.85e6 << 100.0 << int(Limite::LMax);
     QTest::newRow("L, très capacitive : C2")
-        << int(Type::L) << 50.0 << -400.0 << 3.6e6 << 100.0 << int(Limite::C2Min);
+        << int(Type::L) << 50.0 << -700.0 << 3.6e6 << 100.0 << int(Limite::C2Min);
     QTest::newRow("T, haute impédance à 1500 W")
         << int(Type::T) << 3000.0 << 0.0 << 3.6e6 << 1500.0 << int(Limite::Tension);
     // Only C2 below its 10 pF (7.4 pF) cancels so much inductance.
@@ -296,6 +298,92 @@ void TstReseau::limites()
     Pieces large = p;
     large.*b->second.first *= b->second.second;
     QVERIFY(regle(large, {r, x}, f).trouve);
+    // The value it would need: that end moved just past it, the part no
+    // longer stands in the way.
+    QVERIFY(std::isfinite(g.valeurRequise));
+    QCOMPARE(g.valeurBorne, p.*b->second.first);
+    Pieces juste = p;
+    juste.*b->second.first = g.valeurRequise * (b->second.second < 1 ? 1 - 1e-6 : 1 + 1e-6);
+    const Reglage e = regle(juste, {r, x}, f);
+    QVERIFY(e.trouve || e.limite != g.limite);
+}
+
+// The exact match needs one part beyond its range: that part at its limit,
+// the other at its best SWR (no value across its range, tried finely, does
+// better), matches within 1.2, and so serves.
+void TstReseau::enButee_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<double>("r");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("f");
+    QTest::addColumn<double>("qBobine");
+    // The 80 m band's bottom of the default antenna, 1:1: the L wants 0.05 uH.
+    QTest::newRow("L, 80 m, self au minimum") << int(Type::L) << 51.67 << 4.10 << 3.5e6 << 150.0;
+    QTest::newRow("L, capacitive, C au minimum") << int(Type::L) << 50.0 << -400.0 << 3.6e6 << 0.0;
+    QTest::newRow("T, 160 m, self au maximum")
+        << int(Type::T) << 190.0 << -640.0 << 1.85e6 << 150.0;
+}
+
+void TstReseau::enButee()
+{
+    QFETCH(int, type);
+    QFETCH(double, r);
+    QFETCH(double, x);
+    QFETCH(double, f);
+    QFETCH(double, qBobine);
+    Pieces p;
+    p.type = static_cast<Type>(type);
+    p.qBobine = qBobine;
+    if (p.type == Type::L)
+        p.cMaxPf = CMaxPfL;
+    const Complexe z(r, x);
+    const Reglage g = regle(p, z, f);
+    QVERIFY2(g.trouve && g.approche && g.accordable(), qPrintable(QString::number(int(g.limite))));
+    QVERIFY(accordable(p, z, f));
+    const double w = 2 * std::numbers::pi * f;
+    std::vector<Element> e = circuit(g);
+    const double ros = rosSur50(impedanceEntree(e.data(), int(e.size()), z, w, p));
+    QVERIFY(ros <= RosAccord && ros > 1 + 1e-5);
+    QVERIFY(std::abs(ros - g.ros) < 1e-9);
+    // Which part sits at which end, from the printed values.
+    const auto cote = [](double v, double min, double max) {
+        return std::abs(v / min - 1) < 1e-12   ? Butee::Min
+               : std::abs(v / max - 1) < 1e-12 ? Butee::Max
+                                               : Butee::Non;
+    };
+    QCOMPARE(g.buteeL, cote(g.lUh, p.lMinUh, p.lMaxUh));
+    QCOMPARE(g.buteeC1, cote(g.c1Pf, p.cMinPf, p.cMaxPf));
+    QCOMPARE(g.buteeC2, cote(g.c2Pf, p.cMinPf, p.cMaxPf));
+    // The free part (the T's C1 or coil, the L's other): no value of it does
+    // better than the one printed.
+    int fixe = -1;
+    for (std::size_t i = 0; i < (p.type == Type::T ? 2 : e.size()); ++i) {
+        const bool c = e[i].genre == Genre::Condensateur;
+        const double v = e[i].valeur * (c ? 1e12 : 1e6);
+        if (std::abs(v / (c ? p.cMinPf : p.lMinUh) - 1) < 1e-12 ||
+            std::abs(v / (c ? p.cMaxPf : p.lMaxUh) - 1) < 1e-12)
+            fixe = int(i);
+    }
+    QVERIFY(fixe >= 0);
+    const std::size_t libre = 1 - std::size_t(fixe);
+    const bool c = e[libre].genre == Genre::Condensateur;
+    const double min = c ? p.cMinPf * 1e-12 : p.lMinUh * 1e-6;
+    const double max = c ? p.cMaxPf * 1e-12 : p.lMaxUh * 1e-6;
+    for (int i = 0; i <= 4000; ++i) {
+        e[libre].valeur = min * std::pow(max / min, i / 4000.0);
+        QVERIFY(rosSur50(impedanceEntree(e.data(), int(e.size()), z, w, p)) >= ros - 1e-9);
+    }
+    // Its range widened, the same load has an exact match beyond the limit.
+    Pieces large = p;
+    large.lMinUh /= 100;
+    large.lMaxUh *= 100;
+    large.cMinPf /= 100;
+    const Reglage exact = regle(large, z, f);
+    QVERIFY(exact.trouve && !exact.approche);
+    const auto dehors = [](double v, double min, double max) { return v < min || v > max; };
+    QVERIFY(dehors(exact.lUh, p.lMinUh, p.lMaxUh) || dehors(exact.c1Pf, p.cMinPf, p.cMaxPf) ||
+            dehors(exact.c2Pf, p.cMinPf, p.cMaxPf));
 }
 
 // Accord against accordable over the whole Smith chart, ideal parts and real,
@@ -307,14 +395,18 @@ void TstReseau::accordRapide_data()
     QTest::addColumn<double>("q");
     QTest::addColumn<double>("puissance");
     QTest::addColumn<double>("perteMax");
-    QTest::newRow("T idéal") << int(Type::T) << 0.0 << 100.0 << 1.0;
-    QTest::newRow("L idéal") << int(Type::L) << 0.0 << 100.0 << 1.0;
-    QTest::newRow("T, 1500 W") << int(Type::T) << 150.0 << 1500.0 << 1.0;
-    QTest::newRow("L, Q 50, 1500 W") << int(Type::L) << 50.0 << 1500.0 << 1.0;
+    QTest::addColumn<double>("lMin");
+    QTest::newRow("T idéal") << int(Type::T) << 0.0 << 100.0 << 1.0 << 0.5;
+    QTest::newRow("L idéal") << int(Type::L) << 0.0 << 100.0 << 1.0 << 0.5;
+    QTest::newRow("T, 1500 W") << int(Type::T) << 150.0 << 1500.0 << 1.0 << 0.5;
+    QTest::newRow("L, Q 50, 1500 W") << int(Type::L) << 50.0 << 1500.0 << 1.0 << 0.5;
     // Loads whose least loss lies between two steps of the T's sweep, near
     // the bound on the loss that spares the solver.
-    QTest::newRow("T, Q 30") << int(Type::T) << 30.0 << 100.0 << 1.0;
-    QTest::newRow("T, 0,1 dB") << int(Type::T) << 150.0 << 100.0 << 0.1;
+    QTest::newRow("T, Q 30") << int(Type::T) << 30.0 << 100.0 << 1.0 << 0.5;
+    QTest::newRow("T, 0,1 dB") << int(Type::T) << 150.0 << 100.0 << 0.1 << 0.5;
+    // A coil that starts high: many loads matched only with it at its minimum.
+    QTest::newRow("L, self dès 3 µH") << int(Type::L) << 150.0 << 100.0 << 1.0 << 3.0;
+    QTest::newRow("T, self dès 3 µH") << int(Type::T) << 150.0 << 100.0 << 1.0 << 3.0;
 }
 
 void TstReseau::accordRapide()
@@ -323,12 +415,15 @@ void TstReseau::accordRapide()
     QFETCH(double, q);
     QFETCH(double, puissance);
     QFETCH(double, perteMax);
+    QFETCH(double, lMin);
     Pieces p;
+    p.lMinUh = lMin;
     p.type = static_cast<Type>(type);
     p.qBobine = q;
     p.qCondensateur = q * 10;
     p.puissanceW = puissance;
     p.perteMaxDb = perteMax;
+    int enButee = 0;
     for (double f : {1.85e6, 7.1e6, 28.5e6}) {
         Accord accord(p, f);
         for (int i = 0; i < 40; ++i)
@@ -337,8 +432,10 @@ void TstReseau::accordRapide()
                 const Complexe gamma = std::polar(1.02 * i / 39, k * std::numbers::pi / 45);
                 const Complexe z = 50.0 * (1.0 + gamma) / (1.0 - gamma);
                 QCOMPARE(accord(z), accordable(p, z, f));
+                enButee += regle(p, z, f).approche;
             }
     }
+    QVERIFY(enButee > 0);
 }
 
 QTEST_GUILESS_MAIN(TstReseau)

@@ -2221,6 +2221,22 @@ SWR</translation>
         <source>Conductivité du sol personnalisé (--sol personnalise), en S/m, de %1 à %2.</source>
         <translation>Conductivity of the custom ground (--sol personnalise), in S/m, from %1 to %2.</translation>
     </message>
+    <message>
+        <source>%1 : il faudrait %2 (min %3)</source>
+        <translation>%1: %2 needed (min %3)</translation>
+    </message>
+    <message>
+        <source>%1 : il faudrait %2 (max %3)</source>
+        <translation>%1: %2 needed (max %3)</translation>
+    </message>
+    <message>
+        <source>(min)</source>
+        <translation>(min)</translation>
+    </message>
+    <message>
+        <source>(max)</source>
+        <translation>(max)</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>

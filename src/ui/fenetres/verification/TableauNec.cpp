@@ -3,6 +3,7 @@
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
 #include "nec/TexteReseau.h"
+#include "regles/TextesBoite.h"
 #include "ui/fenetres/verification/CarteNec.h"
 
 #include <QCoreApplication>
@@ -53,17 +54,23 @@ QString TableauNec::texteReglage(const Reseau::Reglage &r)
 {
     if (!r.trouve)
         return Nec::texteLimite(r);
-    const auto pf = [](double c) { return Nec::texteSignificatif(c, 3); };
+    // A part at an end of its range says which.
+    const auto valeur = [](double v, Reseau::Butee b) {
+        const QString t = Nec::texteSignificatif(v, 3);
+        if (b == Reseau::Butee::Non)
+            return t;
+        return t + u' ' + (b == Reseau::Butee::Min ? Textes::ButeeMin() : Textes::ButeeMax());
+    };
     QStringList parties;
     if (std::isfinite(r.c1Pf))
         parties << (r.montage == Reseau::Montage::T ? QStringLiteral("C1 ")
                                                     : QStringLiteral("C ")) +
-                       pf(r.c1Pf);
-    parties << QStringLiteral("L ") + Nec::texteSignificatif(r.lUh, 3);
+                       valeur(r.c1Pf, r.buteeC1);
+    parties << QStringLiteral("L ") + valeur(r.lUh, r.buteeL);
     if (std::isfinite(r.c2Pf))
         parties << (r.montage == Reseau::Montage::T ? QStringLiteral("C2 ")
                                                     : QStringLiteral("C ")) +
-                       pf(r.c2Pf);
+                       valeur(r.c2Pf, r.buteeC2);
     QString t = parties.join(QStringLiteral(" · "));
     if (r.montage != Reseau::Montage::T)
         t += QStringLiteral(" (") +
@@ -137,6 +144,9 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                                         .arg(tensions.join(QStringLiteral(", ")),
                                              Nec::texte(l.reglage.courantBobineA, 2),
                                              Nec::texte(l.reglage.puissanceBobineW, 1)));
+            } else if (reseau) {
+                // The value the part would need, whole however narrow the column.
+                item(r, ColonneReglage)->setToolTip(Nec::texteLimite(l.reglage));
             }
             pastille(r, l.bande.k);
             continue;
