@@ -7,6 +7,7 @@
 
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
+#include "surface/Couleurs.h"
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +27,8 @@ private slots:
     void echelle_data();
     void echelle();
     void dessin();
+    void surBlanc_data();
+    void surBlanc();
 
 private:
     QTemporaryDir dossier_;
@@ -48,9 +51,17 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     // Enter computes, as in the check's window.
     QTest::keyClick(d, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(d->Calculer->isEnabled(), 30000);
-    // Eight bands, each at its reference and, where it differs, its plan's
-    // centre (80 m and 12 m have theirs at the reference).
-    QCOMPARE(d->diagrammes().size(), std::size_t(14));
+    // Eight bands, each at its reference and, where it lies 1 % away or
+    // more, its plan's centre: 10 m alone.
+    QCOMPARE(d->diagrammes().size(), std::size_t(9));
+    // Each button has its own accelerator.
+    QSet<QChar> touches;
+    for (QPushButton *b : {d->Calculer, d->Annuler, d->Enregistrer, d->Imprimer, d->Fermer}) {
+        const qsizetype i = b->text().indexOf(u'&');
+        QVERIFY2(i >= 0 && i + 1 < b->text().size(), qPrintable(b->text()));
+        touches.insert(b->text()[i + 1].toLower());
+    }
+    QCOMPARE(touches.size(), 5);
     QVERIFY(!d->perime());
     if (!suiteEnAnglais())
         QVERIFY(d->Etat->text().contains(QStringLiteral("sol moyen")));
@@ -73,6 +84,20 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     const qsizetype long_ = a30.indexOf(Nec::texte(b.coupes.long_[30], 2) + " dBi");
     QVERIFY2(a30.contains(QStringLiteral(" 30°")) && travers > 0 && long_ > travers,
              qPrintable(a30));
+    // The read-out follows the mouse, and goes when it leaves the plots.
+    const auto bouge = [&](QPointF q) {
+        QMouseEvent e(QEvent::MouseMove, q, d->Vue->mapToGlobal(q), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(d->Vue, &e);
+    };
+    bouge(pied + QPointF(20, -20));
+    QVERIFY2(d->Survol->text().startsWith(QStringLiteral("80 m")), qPrintable(d->Survol->text()));
+    bouge(QPointF(r.right() - 2, r.bottom() - 2)); // in the row, away from its plots
+    QCOMPARE(d->Survol->text(), DessinDiagrammes::legendeTraits());
+    bouge(pied + QPointF(20, -20));
+    QEvent depart(QEvent::Leave);
+    QCoreApplication::sendEvent(d->Vue, &depart);
+    QCOMPARE(d->Survol->text(), DessinDiagrammes::legendeTraits());
 
     // The check's height kept anew: the patterns are greyed.
     {
@@ -90,11 +115,31 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
         fichiers << QDir(f.dossier()).filePath(fichiers.isEmpty() ? "d" : "d2");
         return fichiers.back();
     };
+    // Saved from a maximised window: the picture does not depend on it.
+    d->showMaximized();
+    d->resize(2400, 900);
+    QCoreApplication::processEvents();
     d->EnregistrerClick();
     d->EnregistrerClick();
     QImage png(QDir(f.dossier()).filePath("d.png"));
     QVERIFY(!png.isNull());
     QCOMPARE(png.width(), 3200); // drawn at twice its 1600 points
+    // Ink on both halves of every row: the plots on the left, the figures
+    // filling the right.
+    const auto encre = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; y += 2)
+            for (int x = x0; x < x1; x += 2)
+                n += png.pixel(x, y) != qRgb(255, 255, 255);
+        return n;
+    };
+    const int h = (png.height() - 400) / 9;
+    for (int k = 0; k < 9; ++k) {
+        const int y0 = png.height() - (9 - k) * h;
+        QVERIFY2(encre(1600, 3200, y0, y0 + h) > encre(0, 1600, y0, y0 + h) / 8,
+                 qPrintable(QString::number(k)));
+        QVERIFY(encre(2400, 3200, y0, y0 + h) > 0);
+    }
     QFile pdf(QDir(f.dossier()).filePath("d2.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF"));
@@ -106,6 +151,17 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     };
     d->ImprimerClick();
     QVERIFY(QFileInfo(QDir(f.dossier()).filePath("imprime.pdf")).size() > 1000);
+    // A .pdf typed with the PNG filter chosen writes a PDF under that name.
+    f.plateforme.surEnregistrement = [&](const QString &, const QStringList &filtres,
+                                         QString &filtre) {
+        filtre = filtres.front();
+        return QDir(f.dossier()).filePath("diag.pdf");
+    };
+    d->EnregistrerClick();
+    QFile tape(QDir(f.dossier()).filePath("diag.pdf"));
+    QVERIFY(tape.open(QIODevice::ReadOnly));
+    QVERIFY(tape.readAll().startsWith("%PDF"));
+    QVERIFY(!QFileInfo::exists(QDir(f.dossier()).filePath("diag.pdf.png")));
 
     QTest::keyClick(d, Qt::Key_F1);
     QCOMPARE(f.plateforme.aides.size(), 1);
@@ -148,7 +204,7 @@ void TstDiagrammesFenetre::dessin()
         QPainter p(&image);
         DessinDiagrammes::rangee(p, r, d, 5, false);
     }
-    const QColor bande = QColor::fromRgb(CouleursBandes[1]);
+    const QColor bande = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[1]));
     const auto proche = [&](QPointF q) {
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy) {
@@ -176,6 +232,38 @@ void TstDiagrammesFenetre::dessin()
     QVERIFY(!proche(QPointF(pa.elevation.center().x(), pa.elevation.center().y())));
     // The azimuth circle: its right edge at the ring, its centre bare.
     QVERIFY(!proche(pa.azimut.center()));
+}
+
+// The bands' colours on white: the pale ones darkened to a contrast of 3 to
+// 1 at least, their hue kept; the dark ones as they are.
+void TstDiagrammesFenetre::surBlanc_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<bool>("change");
+    QTest::newRow("80 m, rose") << 1 << true;
+    QTest::newRow("30 m, jaune") << 3 << true;
+    QTest::newRow("20 m, bleu") << 4 << false;
+    QTest::newRow("12 m, vert clair") << 7 << true;
+    QTest::newRow("noir") << 0 << false;
+}
+
+void TstDiagrammesFenetre::surBlanc()
+{
+    QFETCH(int, k);
+    QFETCH(bool, change);
+    const QColor avant = QColor::fromRgb(CouleursBandes[std::size_t(k)]);
+    const QColor apres = Couleurs::surBlanc(avant);
+    QCOMPARE(apres != avant, change);
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double l =
+        0.2126 * lin(apres.redF()) + 0.7152 * lin(apres.greenF()) + 0.0722 * lin(apres.blueF());
+    QVERIFY2(1.05 / (l + 0.05) >= 3, qPrintable(apres.name()));
+    if (change) {
+        QVERIFY(1.05 / (l + 0.05) < 3.3); // no darker than needed
+        QVERIFY(std::abs(apres.hsvHue() - avant.hsvHue()) <= 2);
+    }
 }
 
 QTEST_MAIN(TstDiagrammesFenetre)
