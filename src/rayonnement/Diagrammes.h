@@ -75,10 +75,6 @@ struct DiagrammeBande {
     bool centre;
     Coupes coupes;
     Chiffres chiffres;
-    // The power balance of the first run: the share of the input power NEC-2
-    // finds radiated above the ground, and the wire's loss, in percent.
-    double partRayonnee = std::numeric_limits<double>::quiet_NaN();
-    double perteFilPct = 0;
 };
 
 // How many directions the deck's cards ask at each pattern frequency.
@@ -109,8 +105,8 @@ Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB);
 // at each pattern's frequency, the directions around it in 0.1 degree steps
 // (2.5 degrees of elevation and 1.5 of azimuth either side), three 1 degree
 // elevation cuts through its azimuth and the next ones, and, over a ground,
-// the whole pattern again in free space, whose average gain is the model's
-// own power balance. The patterns in d are lit's, in its order.
+// the power radiated above it and that of the same model in free space (its
+// own power balance), both on 2 degree rows. The patterns in d are lit's, in its order.
 QByteArray deckAffinage(const Nec::Entrees &e, const std::vector<DiagrammeBande> &d);
 int nombreFrequencesAffinage(const Nec::Entrees &e, const std::vector<DiagrammeBande> &d);
 // The second run's answers put into the patterns of l: the maximum at 0.1
