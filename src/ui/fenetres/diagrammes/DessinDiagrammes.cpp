@@ -54,7 +54,7 @@ QPen styloLong(const QColor &c, double e)
 }
 QPen styloLobe(const QColor &c, double e)
 {
-    return QPen(c, e * 0.8, Qt::DashDotLine);
+    return QPen(c, e, Qt::DashDotLine);
 }
 
 QPointF polaire(QPointF c, double rayonPx, double angleDeg, double fraction)
@@ -168,9 +168,8 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
         p.setFont(petite);
         const double sous = QFontMetricsF(petite).ascent() + 2;
         for (double a : Anneaux)
-            texte(p, polaire(centre, rp, 180, rayon(a, 0)) + QPointF(0, sous),
-                  a == 0 ? tr("0 dB") : Nec::texte(a).replace(u'-', QChar(0x2212)),
-                  Qt::AlignHCenter);
+            texte(p, polaire(centre, rp, 180, rayon(a, 0)) + QPointF(1, sous),
+                  a == 0 ? tr("0 dB") : Nec::texte(a).replace(u'-', QChar(0x2212)));
         p.restore();
         texte(p,
               QPointF(pa.elevation.left(), pa.elevation.top() + QFontMetricsF(p.font()).ascent()),
@@ -187,12 +186,12 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
         p.setPen(QPen(encre, 2));
         p.drawLine(polaire(centre, rp * 0.25, 0, 1), polaire(centre, rp * 0.25, 180, 1));
         p.setPen(encre);
-        // The angles from the wire, outside the outer ring.
+        // The angles from the wire at the outer ring.
         const QFontMetricsF m(p.font());
         texte(p, polaire(centre, rp + 3, 90, 1), QStringLiteral("90°"), Qt::AlignHCenter);
         texte(p, polaire(centre, rp + 3, 0, 1) + QPointF(0, m.ascent() / 2), QStringLiteral("0°"));
-        texte(p, polaire(centre, rp + 3, 180, 1) + QPointF(0, m.ascent() / 2),
-              QStringLiteral("180°"), Qt::AlignRight);
+        // Inside the ring: outside, the elevation plot's 30° stands there.
+        texte(p, polaire(centre, rp, 180, 1) + QPointF(3, -3), QStringLiteral("180°"));
         texte(p, QPointF(pa.azimut.center().x(), pa.azimut.bottom() - 2),
               tr("Azimut à %1° d'élévation").arg(Nec::texte(d.coupes.elevationAzimutDeg)),
               Qt::AlignHCenter);
@@ -250,6 +249,12 @@ QString legendeTraits()
               "−10 et −20 dB du gain le plus fort de toutes les bandes.");
 }
 
+QFont police(QFont base, double largeur)
+{
+    base.setPixelSize(std::max(9, static_cast<int>(std::lround(hauteurRangeePage(largeur) / 20))));
+    return base;
+}
+
 double hauteurEntete(const QFontMetricsF &m)
 {
     return 6 * m.lineSpacing();
@@ -260,6 +265,7 @@ void page(QPainter &p, QRectF r, const QString &legende,
 {
     p.save();
     p.setPen(Qt::black);
+    p.setFont(police(p.font(), r.width()));
     const QFontMetricsF m(p.font());
     const QRectF titre(r.left(), r.top(), r.width(), 3 * m.lineSpacing());
     p.drawText(titre, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, legende);

@@ -3,6 +3,7 @@
 #include "rayonnement/Diagrammes.h"
 
 #include <QColor>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
@@ -40,7 +41,11 @@ void page(QPainter &p, QRectF r, const QString &legende,
 // The height a row takes in the window, and on a page, of this width.
 double hauteurRangee(double largeur);
 double hauteurRangeePage(double largeur);
-// The height of a page's caption and legend, above its first row.
+// A page's lettering, as large as its rows make room for: a saved picture
+// is as legible as its page, whatever the window's size.
+QFont police(QFont base, double largeur);
+// The height of a page's caption and legend, above its first row, in its
+// lettering.
 double hauteurEntete(const QFontMetricsF &m);
 // What the lines and rings are, in words.
 QString legendeTraits();

@@ -296,7 +296,7 @@ void DiagrammesNec::dessinePages(QPagedPaintDevice &support) const
     const QRectF page(0, 0, 1000, pixels.height() / echelle);
     const auto &d = Vue->diagrammes();
     const double max = DessinDiagrammes::maximum(d);
-    const QFontMetricsF m(p.font());
+    const QFontMetricsF m(DessinDiagrammes::police(p.font(), page.width()));
     const double h = DessinDiagrammes::hauteurRangeePage(page.width()) + m.lineSpacing() / 2;
     const std::size_t parPage = std::max<std::size_t>(
         1, static_cast<std::size_t>((page.height() - DessinDiagrammes::hauteurEntete(m)) / h));
@@ -332,7 +332,7 @@ void DiagrammesNec::EnregistrerClick()
     } else {
         // Drawn at its own width, whatever the window's.
         const auto &d = Vue->diagrammes();
-        const QFontMetricsF m(PoliceVectorielle());
+        const QFontMetricsF m(DessinDiagrammes::police(PoliceVectorielle(), LargeurImage - 20));
         const double h =
             DessinDiagrammes::hauteurRangeePage(LargeurImage - 20) + m.lineSpacing() / 2;
         const QSize taille(
