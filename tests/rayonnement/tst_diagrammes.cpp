@@ -39,8 +39,6 @@ std::vector<DiagrammeBande> calcule(const Nec::Entrees &e, bool affine = true)
 {
     Rayonnement::Lecture l =
         Rayonnement::lit(e, execute(Rayonnement::deck(e), Rayonnement::nombreFrequences(e)));
-    if (qEnvironmentVariableIsSet("DECK2"))
-        qWarning("%s", Rayonnement::deckAffinage(e, l.diagrammes).constData());
     if (affine)
         Rayonnement::affine(e, l,
                             execute(Rayonnement::deckAffinage(e, l.diagrammes),

@@ -99,7 +99,6 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     QCoreApplication::sendEvent(d->Vue, &depart);
     QCOMPARE(d->Survol->text(), DessinDiagrammes::legendeTraits());
 
-    if (qEnvironmentVariableIsSet("CAPTURE")) { d->resize(1400, 900); QTest::qWait(200); d->grab().save("/tmp/diagt/fenetre.png"); }
     // The check's height kept anew: the patterns are greyed.
     {
         QSettings s(QStringLiteral("Kesu"), QStringLiteral("Kesu"));
@@ -124,7 +123,6 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     d->EnregistrerClick();
     QImage png(QDir(f.dossier()).filePath("d.png"));
     QVERIFY(!png.isNull());
-    if (qEnvironmentVariableIsSet("CAPTURE")) { png.save("/tmp/diagt/export.png"); QFile::copy(QDir(f.dossier()).filePath("d2.pdf"), "/tmp/diagt/export.pdf"); }
     QCOMPARE(png.width(), 3200); // drawn at twice its 1600 points
     // Ink on both halves of every row: the plots on the left, the figures
     // filling the right.
