@@ -80,16 +80,16 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     QVERIFY2(a30.contains(QStringLiteral(" 30°")) && travers > 0 && long_ > travers,
              qPrintable(a30));
     // The read-out follows the mouse, and goes when it leaves the plots.
-    const auto lu = [&](QPointF q) {
+    const auto survole = [&](QPointF q) {
         QMouseEvent e(QEvent::MouseMove, q, d->Vue->mapToGlobal(q), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
         QCoreApplication::sendEvent(d->Vue, &e);
         return d->Survol->text();
     };
-    QVERIFY(lu(pied + QPointF(20, -20)).startsWith(QStringLiteral("80 m")));
+    QVERIFY(survole(pied + QPointF(20, -20)).startsWith(QStringLiteral("80 m")));
     // In the row, away from its plots.
-    QCOMPARE(lu(QPointF(r.right() - 2, r.bottom() - 2)), DessinDiagrammes::legendeTraits());
-    lu(pied + QPointF(20, -20));
+    QCOMPARE(survole(QPointF(r.right() - 2, r.bottom() - 2)), DessinDiagrammes::legendeTraits());
+    survole(pied + QPointF(20, -20));
     QEvent depart(QEvent::Leave);
     QCoreApplication::sendEvent(d->Vue, &depart);
     QCOMPARE(d->Survol->text(), DessinDiagrammes::legendeTraits());
