@@ -163,7 +163,10 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
                   QString::number(a) + u'°', a == 90 ? Qt::AlignHCenter : Qt::AlignLeft);
         // The rings' levels under the left half of the ground line.
         QFont petite = p.font();
-        petite.setPointSizeF(p.font().pointSizeF() * 0.85);
+        if (petite.pixelSize() > 0) // a page's lettering
+            petite.setPixelSize(std::max(8, static_cast<int>(petite.pixelSize() * 0.85)));
+        else
+            petite.setPointSizeF(petite.pointSizeF() * 0.85);
         p.save();
         p.setFont(petite);
         const double sous = QFontMetricsF(petite).ascent() + 2;
