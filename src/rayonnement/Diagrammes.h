@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <limits>
 #include <vector>
 
 // How the antenna radiates, band by band, from the NEC-2 check's own deck with
@@ -41,19 +42,31 @@ struct Coupes {
     std::array<double, 91> travers{}; // elevation 0..90 broadside to the wire
     std::array<double, 91> long_{};   // elevation 0..90 along the wire
     std::array<double, 180> azimut{}; // 0..358 by 2, 0 along the wire
-    // on the grid's row nearest the strongest lobe's elevation
+    // On the grid's row nearest the strongest lobe's elevation; for a lobe
+    // near the zenith, whose azimuths all look alike, the row of the
+    // strongest direction below 45 degrees, where the long-distance
+    // contacts are.
     double elevationAzimutDeg = 0; // the azimuth cut's elevation
+    // The elevation cut through the strongest lobe's azimuth, 1 degree
+    // steps, when that lobe is off broadside; azimutLobeDeg is NaN without it.
+    std::array<double, 91> lobe{};
+    double azimutLobeDeg = std::numeric_limits<double>::quiet_NaN();
+    bool aLobe() const { return azimutLobeDeg == azimutLobeDeg; }
 };
 
 struct Chiffres {
     double gainMaxDbi;
     double elevationMaxDeg; // the take-off angle
     double azimutMaxDeg;    // from the wire's axis, 0..90
-    double ouvertureDeg;    // the -3 dB span of the strongest lobe in elevation
-    double gain10Dbi;       // broadside, at 10, 20 and 30 degrees of elevation
+    // The -3 dB span of the strongest lobe in elevation, on the cut through
+    // it, across the zenith onto the cut's other side when the lobe goes so.
+    double ouvertureDeg;
+    double gain10Dbi; // broadside, at 10, 20 and 30 degrees of elevation
     double gain20Dbi;
     double gain30Dbi;
-    double perteSolPct; // the share of the input power the ground takes
+    // The share of the input power the ground takes, against the same
+    // antenna's power balance in free space.
+    double perteSolPct;
 };
 
 struct DiagrammeBande {
@@ -87,8 +100,24 @@ Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB,
 // in the bands' order.
 Lecture lit(const Nec::Entrees &e, const std::vector<Nec::ImpedanceB> &zB);
 
+// The second run, that makes the figures exact. The grid's maximum is only
+// as fine as its rows (4 degrees) and azimuths (2 degrees): this deck asks,
+// at each pattern's frequency, the directions around it in 0.1 degree steps
+// (2.5 degrees of elevation and 1.5 of azimuth either side), three 1 degree
+// elevation cuts through its azimuth and the next ones, and, over a ground,
+// the power radiated above it and that of the same model in free space (its
+// own power balance), both on 2 degree rows. The patterns in d are lit's, in its order.
+QByteArray deckAffinage(const Nec::Entrees &e, const std::vector<DiagrammeBande> &d);
+int nombreFrequencesAffinage(const Nec::Entrees &e, const std::vector<DiagrammeBande> &d);
+// The second run's answers put into the patterns of l: the maximum at 0.1
+// degree (the middle of the plateau NEC-2's two-decimal gains make), the
+// elevation cut through it when it is off broadside, its -3 dB span on that
+// cut and the ground's share. A pattern whose answers are missing or cut
+// short goes to l.echecs with its reason, in the bands' order.
+void affine(const Nec::Entrees &e, Lecture &l, const std::vector<Nec::ImpedanceB> &z);
+
 // The figures as CSV (a line per band and frequency), or every point of the
-// cuts (a line per point, the cut named travers, long or azimut). A -3 dB span
+// cuts (a line per point, the cut named travers, long, lobe or azimut). A -3 dB span
 // the cut cannot tell is an empty field; any other value that is not finite
 // throws (Nec::champ).
 QByteArray csvChiffres(const std::vector<DiagrammeBande> &d);

@@ -41,19 +41,25 @@ inline QString AideDiagrammes()
     return QCoreApplication::translate(
         "Textes",
         "Calcule l'antenne avec nec2c comme kesu --nec, avec son champ lointain à la fréquence de "
-        "référence de chaque bande et au centre de son plan de bande, et écrit sur la sortie "
-        "standard une ligne par bande et fréquence : le gain maximal en dBi au-dessus du sol "
-        "(sur toute la sphère en espace libre), son élévation et son azimut (depuis l'axe du "
-        "fil), l'ouverture à -3 dB du lobe en élévation, le gain à 10, 20 et 30 degrés "
-        "d'élévation en travers du fil, et la part de la puissance perdue dans le sol. Mêmes "
-        "options, contrôles et codes de sortie que kesu --nec.");
+        "référence de chaque bande et au centre de son plan de bande quand il s'en écarte d'au "
+        "moins 1 %, et écrit sur la sortie standard une ligne par bande et fréquence : le gain "
+        "maximal en dBi au-dessus du sol (sur toute la sphère en espace libre), son élévation et "
+        "son azimut (depuis l'axe du fil) au dixième de degré, cherchés par un second calcul "
+        "autour du meilleur point de la grille (le milieu d'un plateau de gains égaux), "
+        "l'ouverture à -3 dB du lobe en élévation sur la coupe qui passe par ce maximum (de "
+        "l'autre côté du zénith quand le lobe le traverse), le gain à 10, 20 et 30 degrés "
+        "d'élévation en travers du fil, et la part de la puissance perdue dans le sol, mesurée "
+        "contre le bilan de puissance du même modèle en espace libre. Mêmes options, contrôles "
+        "et codes de sortie que kesu --nec.");
 }
 inline QString AidePointsDiagramme()
 {
     return QCoreApplication::translate(
         "Textes", "Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en "
-                  "travers (travers) et le long du fil (long), et la coupe en azimut à "
-                  "l'élévation du lobe principal (azimut).");
+                  "travers (travers) et le long du fil (long), la coupe en élévation à l'azimut "
+                  "du lobe le plus fort quand il n'est pas en travers (lobe), et la coupe en "
+                  "azimut à l'élévation du lobe principal, ou sous 45 degrés quand il monte "
+                  "vers le zénith (azimut).");
 }
 
 } // namespace Textes

@@ -7,6 +7,7 @@
 
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
+#include "surface/Couleurs.h"
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -48,9 +49,14 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     // Enter computes, as in the check's window.
     QTest::keyClick(d, Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(d->Calculer->isEnabled(), 30000);
-    // Eight bands, each at its reference and, where it differs, its plan's
-    // centre (80 m and 12 m have theirs at the reference).
-    QCOMPARE(d->diagrammes().size(), std::size_t(14));
+    // Eight bands, each at its reference and, where it lies 1 % away or
+    // more, its plan's centre: 10 m alone.
+    QCOMPARE(d->diagrammes().size(), std::size_t(9));
+    // Each button has its own accelerator.
+    QSet<QChar> touches;
+    for (QPushButton *b : {d->Calculer, d->Annuler, d->Enregistrer, d->Imprimer, d->Fermer})
+        touches.insert((b->text().section(u'&', 1) + u' ').front().toLower());
+    QCOMPARE(touches.size(), 5);
     QVERIFY(!d->perime());
     if (!suiteEnAnglais())
         QVERIFY(d->Etat->text().contains(QStringLiteral("sol moyen")));
@@ -73,6 +79,20 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     const qsizetype long_ = a30.indexOf(Nec::texte(b.coupes.long_[30], 2) + " dBi");
     QVERIFY2(a30.contains(QStringLiteral(" 30°")) && travers > 0 && long_ > travers,
              qPrintable(a30));
+    // The read-out follows the mouse, and goes when it leaves the plots.
+    const auto survole = [&](QPointF q) {
+        QMouseEvent e(QEvent::MouseMove, q, d->Vue->mapToGlobal(q), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(d->Vue, &e);
+        return d->Survol->text();
+    };
+    QVERIFY(survole(pied + QPointF(20, -20)).startsWith(QStringLiteral("80 m")));
+    // In the row, away from its plots.
+    QCOMPARE(survole(QPointF(r.right() - 2, r.bottom() - 2)), DessinDiagrammes::legendeTraits());
+    survole(pied + QPointF(20, -20));
+    QEvent depart(QEvent::Leave);
+    QCoreApplication::sendEvent(d->Vue, &depart);
+    QCOMPARE(d->Survol->text(), DessinDiagrammes::legendeTraits());
 
     // The check's height kept anew: the patterns are greyed.
     {
@@ -90,11 +110,24 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
         fichiers << QDir(f.dossier()).filePath(fichiers.isEmpty() ? "d" : "d2");
         return fichiers.back();
     };
+    // Saved from a maximised window: the picture does not depend on it.
+    d->showMaximized();
+    d->resize(2400, 900);
+    QCoreApplication::processEvents();
     d->EnregistrerClick();
     d->EnregistrerClick();
     QImage png(QDir(f.dossier()).filePath("d.png"));
     QVERIFY(!png.isNull());
     QCOMPARE(png.width(), 3200); // drawn at twice its 1600 points
+    // Every row's figures reach into the right quarter of the picture.
+    const int h = (png.height() - 400) / 9;
+    for (int y0 = png.height() - 9 * h; y0 < png.height(); y0 += h) {
+        int encre = 0;
+        for (int y = y0; y < y0 + h; y += 2)
+            for (int x = 2400; x < 3200; x += 2)
+                encre += png.pixel(x, y) != qRgb(255, 255, 255);
+        QVERIFY2(encre > 20, qPrintable(QString::number(y0)));
+    }
     QFile pdf(QDir(f.dossier()).filePath("d2.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF"));
@@ -106,6 +139,17 @@ void TstDiagrammesFenetre::calculPerimeEtFichiers()
     };
     d->ImprimerClick();
     QVERIFY(QFileInfo(QDir(f.dossier()).filePath("imprime.pdf")).size() > 1000);
+    // A .pdf typed with the PNG filter chosen writes a PDF under that name.
+    f.plateforme.surEnregistrement = [&](const QString &, const QStringList &filtres,
+                                         QString &filtre) {
+        filtre = filtres.front();
+        return QDir(f.dossier()).filePath("diag.pdf");
+    };
+    d->EnregistrerClick();
+    QFile tape(QDir(f.dossier()).filePath("diag.pdf"));
+    QVERIFY(tape.open(QIODevice::ReadOnly));
+    QVERIFY(tape.readAll().startsWith("%PDF"));
+    QVERIFY(!QFileInfo::exists(QDir(f.dossier()).filePath("diag.pdf.png")));
 
     QTest::keyClick(d, Qt::Key_F1);
     QCOMPARE(f.plateforme.aides.size(), 1);
@@ -148,7 +192,19 @@ void TstDiagrammesFenetre::dessin()
         QPainter p(&image);
         DessinDiagrammes::rangee(p, r, d, 5, false);
     }
-    const QColor bande = QColor::fromRgb(CouleursBandes[1]);
+    // Drawn on white, the bands' pale colours (80 m's pink, 30 m's yellow,
+    // 12 m's light green) are darkened to a contrast of 3 to 1; blue is kept.
+    const auto lin = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    for (int k : {1, 3, 4, 7}) {
+        const QColor c = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[std::size_t(k)]));
+        QVERIFY(1.05 / (0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) +
+                        0.0722 * lin(c.blueF()) + 0.05) >=
+                3);
+        QCOMPARE(c == QColor::fromRgb(CouleursBandes[std::size_t(k)]), k == 4);
+    }
+    const QColor bande = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[1]));
     const auto proche = [&](QPointF q) {
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy) {

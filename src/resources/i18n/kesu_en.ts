@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Azimut à %1° d&apos;élévation</source>
-        <translation>Azimuth at %1° of elevation</translation>
+        <translation>Azimuth at %1° elevation</translation>
     </message>
     <message>
         <source>%1 m — %2 kHz%3</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>à %1° d&apos;élévation, azimut %2°</source>
-        <translation>at %1° of elevation, azimuth %2°</translation>
+        <translation>at %1° elevation, azimuth %2°</translation>
     </message>
     <message>
         <source>Ouverture à −3 dB : %1°</source>
@@ -180,7 +180,39 @@
     </message>
     <message>
         <source>%1 m : azimut %2° (0° le long du fil), %3 dBi à %4° d&apos;élévation</source>
-        <translation>%1 m: azimuth %2° (0° along the wire), %3 dBi at %4° of elevation</translation>
+        <translation>%1 m: azimuth %2° (0° along the wire), %3 dBi at %4° elevation</translation>
+    </message>
+    <message>
+        <source>0 dB</source>
+        <translation>0 dB</translation>
+    </message>
+    <message>
+        <source>Ouverture à −3 dB : %1° (coupe à l&apos;azimut %2°)</source>
+        <translation>−3 dB span: %1° (cut at azimuth %2°)</translation>
+    </message>
+    <message>
+        <source>Trait plein : en travers du fil ; tirets : le long du fil ; tirets et points : par l&apos;azimut du lobe le plus fort quand il n&apos;est pas en travers. Anneaux à 0, −3, −10 et −20 dB du gain le plus fort de toutes les bandes.</source>
+        <translation>Solid: broadside to the wire; dashed: along the wire; dash-dotted: at the strongest lobe&apos;s azimuth when it is not broadside. Rings at 0, −3, −10 and −20 dB of the strongest gain of all the bands.</translation>
+    </message>
+    <message>
+        <source>en travers du fil</source>
+        <translation>broadside to the wire</translation>
+    </message>
+    <message>
+        <source>le long du fil</source>
+        <translation>along the wire</translation>
+    </message>
+    <message>
+        <source>par l&apos;azimut du lobe</source>
+        <translation>at the lobe&apos;s azimuth</translation>
+    </message>
+    <message>
+        <source>anneaux à 0, −3, −10 et −20 dB de %1 dBi</source>
+        <translation>rings at 0, −3, −10 and −20 dB of %1 dBi</translation>
+    </message>
+    <message>
+        <source>, à l&apos;azimut %1° %2 dBi</source>
+        <translation>, at azimuth %1° %2 dBi</translation>
     </message>
 </context>
 <context>
@@ -188,30 +220,6 @@
     <message>
         <source>Diagrammes NEC-2</source>
         <translation>NEC-2 Patterns</translation>
-    </message>
-    <message>
-        <source>Trait plein : en travers du fil ; tirets : le long du fil. Anneaux à 0, −3, −10 et −20 dB du gain le plus fort de toutes les bandes.</source>
-        <translation>Solid: broadside to the wire; dashed: along the wire. Rings at 0, −3, −10 and −20 dB of the strongest gain of all the bands.</translation>
-    </message>
-    <message>
-        <source>Calculer</source>
-        <translation>Compute</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Enregistrer l&apos;image…</source>
-        <translation>Save the picture…</translation>
-    </message>
-    <message>
-        <source>Imprimer…</source>
-        <translation>Print…</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>Le champ lointain de l&apos;antenne de la vérification NEC-2, avec ses données : appuyez sur « Calculer ».</source>
@@ -256,6 +264,26 @@
     <message>
         <source>diagrammes-nec.png</source>
         <translation>nec-patterns.png</translation>
+    </message>
+    <message>
+        <source>&amp;Calculer</source>
+        <translation>&amp;Compute</translation>
+    </message>
+    <message>
+        <source>A&amp;nnuler</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer l&apos;image…</source>
+        <translation>&amp;Save the picture…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimer…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>C&amp;lose</translation>
     </message>
 </context>
 <context>
@@ -1918,14 +1946,6 @@ SWR</translation>
         <translation>kesu --diagrammes [options]</translation>
     </message>
     <message>
-        <source>Calcule l&apos;antenne avec nec2c comme kesu --nec, avec son champ lointain à la fréquence de référence de chaque bande et au centre de son plan de bande, et écrit sur la sortie standard une ligne par bande et fréquence : le gain maximal en dBi au-dessus du sol (sur toute la sphère en espace libre), son élévation et son azimut (depuis l&apos;axe du fil), l&apos;ouverture à -3 dB du lobe en élévation, le gain à 10, 20 et 30 degrés d&apos;élévation en travers du fil, et la part de la puissance perdue dans le sol. Mêmes options, contrôles et codes de sortie que kesu --nec.</source>
-        <translation>Computes the antenna with nec2c as kesu --nec does, with its far field at each band&apos;s reference frequency and at the centre of its band plan, and writes on standard output a line per band and frequency: the maximum gain in dBi over the ground (over the whole sphere in free space), its elevation and azimuth (from the wire&apos;s axis), the lobe&apos;s -3 dB span in elevation, the gain at 10, 20 and 30 degrees of elevation broadside to the wire, and the share of the power lost in the ground. Same options, checks and exit codes as kesu --nec.</translation>
-    </message>
-    <message>
-        <source>Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en travers (travers) et le long du fil (long), et la coupe en azimut à l&apos;élévation du lobe principal (azimut).</source>
-        <translation>Writes every point computed instead of the figures: the elevation cuts broadside (travers) and along the wire (long), and the azimuth cut at the main lobe&apos;s elevation (azimut).</translation>
-    </message>
-    <message>
         <source>kesu [options] [projet.kesu]</source>
         <translation>kesu [options] [project.kesu]</translation>
     </message>
@@ -2236,6 +2256,14 @@ SWR</translation>
     <message>
         <source>(max)</source>
         <translation>(max)</translation>
+    </message>
+    <message>
+        <source>Calcule l&apos;antenne avec nec2c comme kesu --nec, avec son champ lointain à la fréquence de référence de chaque bande et au centre de son plan de bande quand il s&apos;en écarte d&apos;au moins 1 %, et écrit sur la sortie standard une ligne par bande et fréquence : le gain maximal en dBi au-dessus du sol (sur toute la sphère en espace libre), son élévation et son azimut (depuis l&apos;axe du fil) au dixième de degré, cherchés par un second calcul autour du meilleur point de la grille (le milieu d&apos;un plateau de gains égaux), l&apos;ouverture à -3 dB du lobe en élévation sur la coupe qui passe par ce maximum (de l&apos;autre côté du zénith quand le lobe le traverse), le gain à 10, 20 et 30 degrés d&apos;élévation en travers du fil, et la part de la puissance perdue dans le sol, mesurée contre le bilan de puissance du même modèle en espace libre. Mêmes options, contrôles et codes de sortie que kesu --nec.</source>
+        <translation>Computes the antenna with nec2c as kesu --nec does, with its far field at each band&apos;s reference frequency and at the centre of its band plan when that lies 1 % or more away, and writes on standard output a line per band and frequency: the maximum gain in dBi over the ground (over the whole sphere in free space), its elevation and azimuth (from the wire&apos;s axis) to the tenth of a degree, found by a second run around the grid&apos;s best point (the middle of a plateau of equal gains), the lobe&apos;s -3 dB span in elevation on the cut through that maximum (on across the zenith when the lobe crosses it), the gain at 10, 20 and 30 degrees elevation broadside to the wire, and the share of the power lost in the ground, read against the same model&apos;s power balance in free space. Same options, checks and exit codes as kesu --nec.</translation>
+    </message>
+    <message>
+        <source>Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en travers (travers) et le long du fil (long), la coupe en élévation à l&apos;azimut du lobe le plus fort quand il n&apos;est pas en travers (lobe), et la coupe en azimut à l&apos;élévation du lobe principal, ou sous 45 degrés quand il monte vers le zénith (azimut).</source>
+        <translation>Writes every point computed instead of the figures: the elevation cuts broadside (travers) and along the wire (long), the elevation cut at the strongest lobe&apos;s azimuth when it is not broadside (lobe), and the azimuth cut at the main lobe&apos;s elevation, or below 45 degrees when it rises towards the zenith (azimut).</translation>
     </message>
 </context>
 <context>

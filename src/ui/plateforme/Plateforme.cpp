@@ -34,6 +34,11 @@ QString Plateforme::fichierAEnregistrer(QWidget *parent, const QString &titre,
         const QString choisi = dialogueEnregistrement(parent, titre, propose, filtres, filtre);
         if (choisi.isEmpty())
             return {};
+        // A known extension typed wins over the filter chosen.
+        for (const QString &f : filtres)
+            if (QFileInfo(choisi).suffix().compare(Enregistrement::extensionDuFiltre(f),
+                                                   Qt::CaseInsensitive) == 0)
+                filtre = f;
         const QString chemin =
             Enregistrement::avecExtension(choisi, Enregistrement::extensionDuFiltre(filtre));
         propose = chemin;

@@ -2,6 +2,7 @@
 
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
+#include "surface/Couleurs.h"
 #include "ui/fenetres/verification/CarteNec.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ QString tr(const char *t)
 
 QColor couleur(int k, bool grise)
 {
-    const QColor c = QColor::fromRgb(CouleursBandes[k]);
+    const QColor c = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[k]));
     return grise ? CarteNec::fanee(c) : c;
 }
 
@@ -38,7 +39,22 @@ std::pair<QPointF, double> demiCercle(QRectF r)
 }
 std::pair<QPointF, double> cercle(QRectF r)
 {
-    return {r.center(), std::max(4.0, std::min(r.width(), r.height()) / 2 - 14)};
+    return {r.center(), std::max(4.0, std::min(r.width(), r.height()) / 2 - 16)};
+}
+
+// The three elevation cuts' pens: broadside solid, along the wire dashed,
+// through the lobe's azimuth dash-dotted.
+QPen styloTravers(const QColor &c, double e)
+{
+    return QPen(c, e);
+}
+QPen styloLong(const QColor &c, double e)
+{
+    return QPen(c, e * 0.6, Qt::DashLine);
+}
+QPen styloLobe(const QColor &c, double e)
+{
+    return QPen(c, e, Qt::DashDotLine);
 }
 
 QPointF polaire(QPointF c, double rayonPx, double angleDeg, double fraction)
@@ -132,13 +148,35 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
             travers.emplace_back(el, d.coupes.travers[i]);
             long_.emplace_back(el, d.coupes.long_[i]);
         }
-        courbe(p, centre, rp, long_, maxDbi, QPen(c, epaisseur * 0.6, Qt::DashLine));
-        courbe(p, centre, rp, travers, maxDbi, QPen(c, epaisseur));
+        courbe(p, centre, rp, long_, maxDbi, styloLong(c, epaisseur));
+        if (d.coupes.aLobe()) {
+            std::vector<std::pair<double, double>> lobe;
+            for (int el = 0; el <= 180; ++el)
+                lobe.emplace_back(
+                    el, d.coupes.lobe[static_cast<std::size_t>(el <= 90 ? el : 180 - el)]);
+            courbe(p, centre, rp, lobe, maxDbi, styloLobe(c, epaisseur));
+        }
+        courbe(p, centre, rp, travers, maxDbi, styloTravers(c, epaisseur));
         p.setPen(encre);
         for (int a : {0, 30, 60, 90})
             texte(p, polaire(centre, rp + 4, a, 1) + QPointF(a == 0 ? 2 : 0, a == 0 ? 4 : -2),
                   QString::number(a) + u'°', a == 90 ? Qt::AlignHCenter : Qt::AlignLeft);
-        texte(p, QPointF(pa.elevation.left(), pa.elevation.bottom() - 2), tr("Élévation"));
+        // The rings' levels under the left half of the ground line.
+        QFont petite = p.font();
+        if (petite.pixelSize() > 0) // a page's lettering
+            petite.setPixelSize(std::max(8, static_cast<int>(petite.pixelSize() * 0.85)));
+        else
+            petite.setPointSizeF(petite.pointSizeF() * 0.85);
+        p.save();
+        p.setFont(petite);
+        const double sous = QFontMetricsF(petite).ascent() + 2;
+        for (double a : Anneaux)
+            texte(p, polaire(centre, rp, 180, rayon(a, 0)) + QPointF(1, sous),
+                  a == 0 ? tr("0 dB") : Nec::texte(a).replace(u'-', QChar(0x2212)));
+        p.restore();
+        texte(p,
+              QPointF(pa.elevation.left(), pa.elevation.top() + QFontMetricsF(p.font()).ascent()),
+              tr("Élévation"));
     }
     // Azimuth: the wire lies along 0-180, drawn across.
     {
@@ -147,10 +185,16 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
         std::vector<std::pair<double, double>> az;
         for (int k = 0; k <= 180; ++k)
             az.emplace_back(2 * k, d.coupes.azimut[static_cast<std::size_t>(k % 180)]);
-        courbe(p, centre, rp, az, maxDbi, QPen(c, epaisseur));
+        courbe(p, centre, rp, az, maxDbi, styloTravers(c, epaisseur));
         p.setPen(QPen(encre, 2));
         p.drawLine(polaire(centre, rp * 0.25, 0, 1), polaire(centre, rp * 0.25, 180, 1));
         p.setPen(encre);
+        // The angles from the wire at the outer ring.
+        const QFontMetricsF m(p.font());
+        texte(p, polaire(centre, rp + 3, 90, 1), QStringLiteral("90°"), Qt::AlignHCenter);
+        texte(p, polaire(centre, rp + 3, 0, 1) + QPointF(0, m.ascent() / 2), QStringLiteral("0°"));
+        // Inside the ring: outside, the elevation plot's 30° stands there.
+        texte(p, polaire(centre, rp, 180, 1) + QPointF(3, -3), QStringLiteral("180°"));
         texte(p, QPointF(pa.azimut.center().x(), pa.azimut.bottom() - 2),
               tr("Azimut à %1° d'élévation").arg(Nec::texte(d.coupes.elevationAzimutDeg)),
               Qt::AlignHCenter);
@@ -175,7 +219,10 @@ void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double 
         tr("Gain maximal : %1 dBi").arg(Nec::texte(f.gainMaxDbi, 2)),
         tr("à %1° d'élévation, azimut %2°")
             .arg(Nec::texte(f.elevationMaxDeg), Nec::texte(f.azimutMaxDeg)),
-        tr("Ouverture à −3 dB : %1°").arg(Nec::texte(f.ouvertureDeg, 1)),
+        d.coupes.aLobe()
+            ? tr("Ouverture à −3 dB : %1° (coupe à l'azimut %2°)")
+                  .arg(Nec::texte(f.ouvertureDeg, 1), Nec::texte(d.coupes.azimutLobeDeg))
+            : tr("Ouverture à −3 dB : %1°").arg(Nec::texte(f.ouvertureDeg, 1)),
         tr("En travers à 10°, 20°, 30° : %1, %2, %3 dBi")
             .arg(Nec::texte(f.gain10Dbi, 1), Nec::texte(f.gain20Dbi, 1),
                  Nec::texte(f.gain30Dbi, 1)),
@@ -193,16 +240,56 @@ double hauteurRangee(double largeur)
     return std::clamp(largeur / 4.2, 120.0, 320.0);
 }
 
+double hauteurRangeePage(double largeur)
+{
+    return std::max(120.0, largeur / 4.2);
+}
+
+QString legendeTraits()
+{
+    return tr("Trait plein : en travers du fil ; tirets : le long du fil ; tirets et points : "
+              "par l'azimut du lobe le plus fort quand il n'est pas en travers. Anneaux à 0, −3, "
+              "−10 et −20 dB du gain le plus fort de toutes les bandes.");
+}
+
+QFont police(QFont base, double largeur)
+{
+    base.setPixelSize(std::max(9, static_cast<int>(std::lround(hauteurRangeePage(largeur) / 20))));
+    return base;
+}
+
+double hauteurEntete(const QFontMetricsF &m)
+{
+    return 6 * m.lineSpacing();
+}
+
 void page(QPainter &p, QRectF r, const QString &legende,
           const std::vector<Rayonnement::DiagrammeBande> &d, double maxDbi)
 {
     p.save();
     p.setPen(Qt::black);
+    p.setFont(police(p.font(), r.width()));
     const QFontMetricsF m(p.font());
     const QRectF titre(r.left(), r.top(), r.width(), 3 * m.lineSpacing());
     p.drawText(titre, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, legende);
-    double y = titre.bottom() + m.lineSpacing();
-    const double h = hauteurRangee(r.width());
+    // The legend: a sample of each line, then what the rings are.
+    double x = r.left();
+    const double yl = titre.bottom() + m.lineSpacing();
+    const QStringList traits{tr("en travers du fil"), tr("le long du fil"),
+                             tr("par l'azimut du lobe")};
+    const QColor c(Qt::black);
+    const QPen stylos[] = {styloTravers(c, 1.5), styloLong(c, 1.5), styloLobe(c, 1.5)};
+    for (int k = 0; k < 3; ++k) {
+        p.setPen(stylos[k]);
+        p.drawLine(QPointF(x, yl - m.ascent() / 3), QPointF(x + 36, yl - m.ascent() / 3));
+        p.setPen(Qt::black);
+        texte(p, QPointF(x + 42, yl), traits[k]);
+        x += 42 + m.horizontalAdvance(traits[k]) + 24;
+    }
+    texte(p, QPointF(x, yl),
+          tr("anneaux à 0, −3, −10 et −20 dB de %1 dBi").arg(Nec::texte(maxDbi, 2)));
+    double y = r.top() + hauteurEntete(m);
+    const double h = hauteurRangeePage(r.width());
     for (const Rayonnement::DiagrammeBande &b : d) {
         if (y + h > r.bottom())
             break;
@@ -223,11 +310,16 @@ QString lecture(QPointF point, QRectF r, const Rayonnement::DiagrammeBande &d, d
             return {};
         const double a = std::atan2(-v.y(), v.x()) / Rad;
         const int el = std::clamp(static_cast<int>(std::lround(a <= 90 ? a : 180 - a)), 0, 90);
-        return tr("%1 m : élévation %2°, en travers %3 dBi, le long du fil %4 dBi")
-            .arg(d.bande.bande)
-            .arg(el)
-            .arg(Nec::texte(d.coupes.travers[static_cast<std::size_t>(el)], 2),
-                 Nec::texte(d.coupes.long_[static_cast<std::size_t>(el)], 2));
+        QString t = tr("%1 m : élévation %2°, en travers %3 dBi, le long du fil %4 dBi")
+                        .arg(d.bande.bande)
+                        .arg(el)
+                        .arg(Nec::texte(d.coupes.travers[static_cast<std::size_t>(el)], 2),
+                             Nec::texte(d.coupes.long_[static_cast<std::size_t>(el)], 2));
+        if (d.coupes.aLobe())
+            t += tr(", à l'azimut %1° %2 dBi")
+                     .arg(Nec::texte(d.coupes.azimutLobeDeg),
+                          Nec::texte(d.coupes.lobe[static_cast<std::size_t>(el)], 2));
+        return t;
     }
     if (pa.azimut.contains(point)) {
         const auto [c, rp] = cercle(pa.azimut);

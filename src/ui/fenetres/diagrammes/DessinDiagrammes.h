@@ -3,6 +3,8 @@
 #include "rayonnement/Diagrammes.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -30,12 +32,23 @@ Parties parties(QRectF rangee);
 // One band's row. Greyed, it still shows a result whose inputs changed.
 void rangee(QPainter &p, QRectF r, const Rayonnement::DiagrammeBande &d, double maxDbi, bool grise);
 
-// A whole page: the caption naming the antenna, ground and height, then the
-// rows, as many as fit the height given.
+// A whole page: the caption naming the antenna, ground and height, the
+// legend of the lines and rings, then the rows, as many as fit the height
+// given, each as high as hauteurRangeePage tells: a page fills its width
+// whatever the window's.
 void page(QPainter &p, QRectF r, const QString &legende,
           const std::vector<Rayonnement::DiagrammeBande> &d, double maxDbi);
-// The height a row takes on a page of this width.
+// The height a row takes in the window, and on a page, of this width.
 double hauteurRangee(double largeur);
+double hauteurRangeePage(double largeur);
+// A page's lettering, as large as its rows make room for: a saved picture
+// is as legible as its page, whatever the window's size.
+QFont police(QFont base, double largeur);
+// The height of a page's caption and legend, above its first row, in its
+// lettering.
+double hauteurEntete(const QFontMetricsF &m);
+// What the lines and rings are, in words.
+QString legendeTraits();
 
 // What the mouse reads at a point of a row: the angle and the gain of the
 // cut under it, or nothing away from the plots.

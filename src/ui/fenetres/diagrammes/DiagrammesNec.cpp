@@ -116,15 +116,14 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     auto *defile = new QScrollArea;
     defile->setWidget(Vue);
     defile->setWidgetResizable(true);
-    Survol = new QLabel(tr("Trait plein : en travers du fil ; tirets : le long du fil. Anneaux à "
-                           "0, −3, −10 et −20 dB du gain le plus fort de toutes les bandes."));
+    Survol = new QLabel(DessinDiagrammes::legendeTraits());
     Survol->setObjectName(QStringLiteral("Survol"));
     Survol->setWordWrap(true);
-    Calculer = new QPushButton(tr("Calculer"));
-    Annuler = new QPushButton(tr("Annuler"));
-    Enregistrer = new QPushButton(tr("Enregistrer l'image…"));
-    Imprimer = new QPushButton(tr("Imprimer…"));
-    Fermer = new QPushButton(tr("Fermer"));
+    Calculer = new QPushButton(tr("&Calculer"));
+    Annuler = new QPushButton(tr("A&nnuler"));
+    Enregistrer = new QPushButton(tr("&Enregistrer l'image…"));
+    Imprimer = new QPushButton(tr("&Imprimer…"));
+    Fermer = new QPushButton(tr("&Fermer"));
     for (auto [b, nom] : {std::pair{Calculer, "Calculer"},
                           {Annuler, "Annuler"},
                           {Enregistrer, "Enregistrer"},
@@ -155,6 +154,7 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] {
         execution_->annule();
+        affinage_ = false;
         enCours(false);
         afficheEtat(Textes::NecAnnule());
     });
@@ -169,12 +169,13 @@ DiagrammesNec::DiagrammesNec(EntreesVerification entrees, QWidget *parent)
     connect(execution_, &Nec::ExecutionNec::termine, this,
             [this](const std::vector<Nec::ImpedanceB> &z) { executeGarde([&] { termine(z); }); });
     connect(execution_, &Nec::ExecutionNec::echec, this, [this](const QString &t) {
+        affinage_ = false;
         enCours(false);
         afficheEtat(t, true);
     });
+    // Away from the plots, the legend again.
     connect(Vue, &VueDiagrammes::survol, Survol, [this](const QString &t) {
-        if (!t.isEmpty())
-            Survol->setText(t);
+        Survol->setText(t.isEmpty() ? DessinDiagrammes::legendeTraits() : t);
     });
     // The check's inputs live in its window and the main one: looked at
     // while this window is shown.
@@ -202,6 +203,7 @@ Nec::Entrees DiagrammesNec::entrees(QByteArray &deck) const
 void DiagrammesNec::CalculerClick()
 {
     demandees_ = entrees(deckDemande_);
+    affinage_ = false;
     enCours(true);
     afficheEtat(tr("Calcul NEC-2 en cours…"));
     execution_->lance(deckDemande_, Rayonnement::nombreFrequences(demandees_));
@@ -209,9 +211,25 @@ void DiagrammesNec::CalculerClick()
 
 void DiagrammesNec::termine(const std::vector<Nec::ImpedanceB> &z)
 {
+    // The first run gives the patterns; the second, around each maximum,
+    // their exact figures.
+    if (!affinage_) {
+        lecture_ = Rayonnement::lit(demandees_, z);
+        if (!lecture_.diagrammes.empty()) {
+            affinage_ = true;
+            execution_->lance(
+                Rayonnement::deckAffinage(demandees_, lecture_.diagrammes),
+                Rayonnement::nombreFrequencesAffinage(demandees_, lecture_.diagrammes));
+            return;
+        }
+    } else {
+        affinage_ = false;
+        Rayonnement::affine(demandees_, lecture_, z);
+    }
     enCours(false);
     // The bands the check or their patterns rule out are not drawn: said.
-    Rayonnement::Lecture l = Rayonnement::lit(demandees_, z);
+    Rayonnement::Lecture l = std::move(lecture_);
+    lecture_ = {};
     QStringList echecs;
     for (const Nec::BandeEchouee &b : l.echecs)
         echecs << Textes::BandeEchouee().arg(b.bande.bande).arg(b.raison);
@@ -278,9 +296,10 @@ void DiagrammesNec::dessinePages(QPagedPaintDevice &support) const
     const QRectF page(0, 0, 1000, pixels.height() / echelle);
     const auto &d = Vue->diagrammes();
     const double max = DessinDiagrammes::maximum(d);
-    const double h = DessinDiagrammes::hauteurRangee(page.width()) + 10;
-    const std::size_t parPage =
-        std::max<std::size_t>(1, static_cast<std::size_t>((page.height() - 60) / h));
+    const QFontMetricsF m(DessinDiagrammes::police(p.font(), page.width()));
+    const double h = DessinDiagrammes::hauteurRangeePage(page.width()) + m.lineSpacing() / 2;
+    const std::size_t parPage = std::max<std::size_t>(
+        1, static_cast<std::size_t>((page.height() - DessinDiagrammes::hauteurEntete(m)) / h));
     for (std::size_t debut = 0; debut < d.size(); debut += parPage) {
         if (debut > 0)
             support.newPage();
@@ -311,9 +330,13 @@ void DiagrammesNec::EnregistrerClick()
         ecrivain.setCreator(QStringLiteral("Kesu"));
         dessinePages(ecrivain);
     } else {
+        // Drawn at its own width, whatever the window's.
         const auto &d = Vue->diagrammes();
-        const double h = DessinDiagrammes::hauteurRangee(LargeurImage) + 10;
-        const QSize taille(LargeurImage, static_cast<int>(80 + d.size() * h));
+        const QFontMetricsF m(DessinDiagrammes::police(PoliceVectorielle(), LargeurImage - 20));
+        const double h =
+            DessinDiagrammes::hauteurRangeePage(LargeurImage - 20) + m.lineSpacing() / 2;
+        const QSize taille(
+            LargeurImage, static_cast<int>(20 + DessinDiagrammes::hauteurEntete(m) + d.size() * h));
         QImage image(taille * DensiteImage, QImage::Format_RGB32);
         image.setDevicePixelRatio(DensiteImage);
         image.fill(Qt::white);

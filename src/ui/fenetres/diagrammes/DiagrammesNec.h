@@ -92,4 +92,8 @@ private:
     // The bands the last run left out, one a line with its reason: said
     // under the caption while the patterns are shown.
     QString echecs_;
+    // The second run is under way, and the patterns of the first, waiting
+    // for it.
+    bool affinage_ = false;
+    Rayonnement::Lecture lecture_;
 };
