@@ -1,5 +1,6 @@
 #include "AntenneDefaut.h"
 #include "Stockees.h"
+#include "longueurs/Estimation.h"
 #include "longueurs/Recherche.h"
 #include "nec/Regle.h"
 
@@ -18,6 +19,12 @@ private slots:
     void centresAccordes();
     void brancheCalculeeUneFois();
     void rang();
+    void regroupe_data();
+    void regroupe();
+    void bord_data();
+    void bord();
+    void estimation_data();
+    void estimation();
 };
 
 Q_DECLARE_METATYPE(Longueurs::Regle)
@@ -178,6 +185,127 @@ void TstRecherche::rang()
         debuts.push_back(r.debutCm * 10000 + static_cast<std::int32_t>(r.brancheCm));
     QCOMPARE(debuts,
              (std::vector<std::int32_t>{8002000, 6002062, 4502050, 4502062, 5002062, 7002062}));
+}
+
+// Windows as "branch[-last]:from-to:bands", apart by ';'.
+static std::vector<Longueurs::Fenetre> lesFenetres(const QString &texte)
+{
+    std::vector<Longueurs::Fenetre> r;
+    for (const QString &t : texte.split(u';')) {
+        const QStringList c = t.split(u':');
+        Longueurs::Fenetre f;
+        f.brancheCm = f.brancheMinCm = c[0].section(u'-', 0, 0).toDouble();
+        f.brancheMaxCm = c[0].section(u'-', -1).toDouble();
+        f.debutCm = c[1].section(u'-', 0, 0).toInt();
+        f.finCm = c[1].section(u'-', 1, 1).toInt();
+        for (const QString &b : c.value(2).split(u' ', Qt::SkipEmptyParts))
+            f.accordables.push_back(b.toInt());
+        r.push_back(f);
+    }
+    return r;
+}
+
+// Neighbouring branches tuning the same bands over overlapping lengths are
+// one window, its centre branch's (the widest there), with the run's ends.
+void TstRecherche::regroupe_data()
+{
+    QTest::addColumn<QString>("fenetres");
+    QTest::addColumn<QString>("attendu"); // "centre:from-to:first-last"
+    QTest::newRow("trois") << "2000:800-839:40 20;2010:805-845:40 20;2020:810-850:40 20"
+                           << "2010:805-845:2000-2020";
+    QTest::newRow("quatre") << "2000:800-839:40;2010:805-845:40;2020:810-850:40;2030:815-855:40"
+                            << "2010:805-845:2000-2030";
+    QTest::newRow("un pas manque") << "2000:800-839:40;2020:810-850:40"
+                                   << "2000:800-839:2000-2000;2020:810-850:2020-2020";
+    QTest::newRow("autres bandes") << "2000:800-839:40 20;2010:805-845:40"
+                                   << "2000:800-839:2000-2000;2010:805-845:2010-2010";
+    QTest::newRow("disjointes") << "2000:800-839:40;2010:840-900:40"
+                                << "2000:800-839:2000-2000;2010:840-900:2010-2010";
+    QTest::newRow("deux au centre")
+        << "2000:800-900:40;2010:800-840:40;2010:850-900:40;2020:820-880:40"
+        << "2010:850-900:2000-2020";
+}
+
+void TstRecherche::regroupe()
+{
+    QFETCH(QString, fenetres);
+    QFETCH(QString, attendu);
+    QStringList rendu;
+    for (const Longueurs::Fenetre &f :
+         Longueurs::regroupe(lesFenetres(fenetres), {2000, 2010, 2020, 2030, 2062}))
+        rendu << QStringLiteral("%1:%2-%3:%4-%5")
+                     .arg(f.brancheCm)
+                     .arg(f.debutCm)
+                     .arg(f.finCm)
+                     .arg(f.brancheMinCm)
+                     .arg(f.brancheMaxCm);
+    QCOMPARE(rendu.join(u';'), attendu);
+}
+
+// The best window at an end of a range that could go further; -1: none.
+void TstRecherche::bord_data()
+{
+    QTest::addColumn<int>("echelleMax");
+    QTest::addColumn<int>("brancheMin"); // 0: the branch as typed
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<int>("branche");
+    QTest::addColumn<int>("echelle");
+    QTest::newRow("au milieu") << 4000 << 1800 << "2000-2100:1000-1100" << -1 << -1;
+    QTest::newRow("début d'échelle") << 4000 << 1800 << "2000-2100:500-600" << -1 << 500;
+    // The grid's last length (2300 of 1800 to 2305), not the end typed.
+    QTest::newRow("dernière branche") << 4000 << 1800 << "2250-2300:3000-4000" << 2300 << 4000;
+    QTest::newRow("première branche") << 4000 << 1800 << "1800-1850:1000-1100" << 1800 << -1;
+    QTest::newRow("au plus loin") << 100000 << 1800 << "2000:99000-100000" << -1 << -1;
+    QTest::newRow("branche saisie") << 4000 << 0 << "2062:1000-1100" << -1 << -1;
+    QTest::newRow("plus court impossible") << 4000 << 10 << "10-50:1000-1100" << -1 << -1;
+}
+
+void TstRecherche::bord()
+{
+    QFETCH(int, echelleMax);
+    QFETCH(int, brancheMin);
+    QFETCH(QString, fenetre);
+    QFETCH(int, branche);
+    QFETCH(int, echelle);
+    Longueurs::Parametres p;
+    p.echelleMaxCm = echelleMax;
+    std::optional<Longueurs::Branches> b;
+    if (brancheMin > 0)
+        b = Longueurs::Branches{brancheMin, 2305, 10};
+    const Longueurs::Bord r = Longueurs::bord(lesFenetres(fenetre).front(), p, b);
+    QCOMPARE(r.brancheCm.value_or(-1), branche);
+    QCOMPARE(r.echelleCm.value_or(-1), echelle);
+}
+
+// The time left: 10 s for 40 frequencies on 2 runs is 0.5 s a frequency on
+// one core; 60 more on 2 runs, 15 s, less what ran since the last deck.
+void TstRecherche::estimation_data()
+{
+    QTest::addColumn<int>("finies");
+    QTest::addColumn<double>("ecoule");
+    QTest::addColumn<int>("paralleles");
+    QTest::addColumn<double>("calibre"); // the session's pace
+    QTest::addColumn<double>("reste");   // -1: unknown
+    QTest::newRow("mesurée") << 40 << 12.0 << 2 << 9.0 << 13.0;
+    QTest::newRow("quatre côte à côte") << 40 << 10.0 << 4 << 0.0 << 15.0;
+    QTest::newRow("d'après la session") << 0 << 5.0 << 2 << 0.5 << 20.0;
+    QTest::newRow("inconnue") << 0 << 5.0 << 2 << 0.0 << -1.0;
+    QTest::newRow("en retard") << 40 << 30.0 << 2 << 0.0 << 0.0;
+}
+
+void TstRecherche::estimation()
+{
+    QFETCH(int, finies);
+    QFETCH(double, ecoule);
+    QFETCH(int, paralleles);
+    QFETCH(double, calibre);
+    QFETCH(double, reste);
+    const Longueurs::Estimation::Avancement a{100, finies, finies > 0 ? 10.0 : 0, ecoule,
+                                              paralleles};
+    QCOMPARE(Longueurs::Estimation::resteS(a, calibre).value_or(-1), reste);
+    // One run, and one frequency on four cores: a single run still.
+    QCOMPARE(Longueurs::Estimation::duree(60, 1, 0.5), 30.0);
+    QCOMPARE(Longueurs::Estimation::duree(1, 4, 0.5), 0.5);
 }
 
 QTEST_GUILESS_MAIN(TstRecherche)

@@ -1,15 +1,19 @@
 #include "FenetreTest.h"
 #include "Francais.h"
+#include "regles/TextesLongueurs.h"
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 #include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/AideViewer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTableWidget>
 
@@ -21,6 +25,8 @@ private slots:
     void initTestCase();
     void sansNec2cAppliquer();
     void avecNec2c();
+    void clavierEtBords();
+    void accelerateurs();
 
 private:
     QTemporaryDir dossier_;
@@ -117,6 +123,73 @@ void TstLongueursConseillees::avecNec2c()
     QVERIFY(l->Chercher->isEnabled());
     QCOMPARE(l->calculs().executions(), avant);
     QVERIFY(l->fenetres().front().finCm <= 3000);
+}
+
+// Tab leaves the list, Enter on it applies the row chosen and never searches
+// again, Appliquer leaves the window where it is; the best window at an end
+// of the range is said; the cost said before a search (Annuler says it
+// again) follows the session's pace.
+void TstLongueursConseillees::clavierEtBords()
+{
+    FenetreTest f;
+    LongueursConseillees *l = ouvre(f);
+    l->calculs().programme = QStringLiteral("kesu-sans-nec2c");
+    l->hide();
+    l->show();
+    l->ChercherBranche->setChecked(true);
+    l->BrancheMin->setText(QStringLiteral("2000"));
+    l->BrancheMax->setText(QStringLiteral("2100"));
+    l->Chercher->click();
+    QVERIFY(l->Etat->text().contains(Textes::LongueursBrancheAuBord().arg(2000)));
+    QCOMPARE(l->Liste->item(0, 1)->text(),
+             QCoreApplication::translate("LongueursConseillees", "%1 (%2 à %3)")
+                 .arg(2050)
+                 .arg(2000)
+                 .arg(2100));
+    QApplication::setActiveWindow(l);
+    const int rang = 1;
+    l->Liste->setFocus();
+    l->Liste->setCurrentCell(rang, 0);
+    QTest::keyClick(l->Liste, Qt::Key_Tab);
+    QVERIFY(!l->Liste->hasFocus());
+    l->Liste->setFocus();
+    const QPoint ou = l->pos();
+    QTest::keyClick(l->Liste, Qt::Key_Return);
+    QCOMPARE(l->Liste->currentRow(), rang);
+    QCOMPARE(f->LongEch->text(), QString::number(l->fenetres()[rang].centreCm()));
+    QCOMPARE(l->pos(), ou);
+
+    const auto secondes = [&] {
+        return l->Cout->text().section(QRegularExpression(QStringLiteral("[^0-9]+")), 2, 2).toInt();
+    };
+    Longueurs::CalculsNec::fixeCalibre(1);
+    l->AnnulerClick();
+    const int une = secondes();
+    QVERIFY(une > 0);
+    Longueurs::CalculsNec::fixeCalibre(2);
+    l->AnnulerClick();
+    QVERIFY(qAbs(secondes() - 2 * une) <= 1);
+}
+
+// Each box, button and choice the keyboard reaches by Alt has its own letter.
+void TstLongueursConseillees::accelerateurs()
+{
+    FenetreTest f;
+    LongueursConseillees *l = ouvre(f);
+    QStringList textes;
+    for (const QPushButton *b : l->findChildren<QPushButton *>())
+        textes << b->text();
+    for (const QLabel *e : l->findChildren<QLabel *>())
+        textes << (e->buddy() ? e->text() : QString());
+    textes << l->SurLaBande->text() << l->ChercherBranche->title();
+    QString lettres;
+    for (const QString &t : textes)
+        if (const qsizetype i = t.indexOf(u'&'); i >= 0) {
+            QVERIFY2(!lettres.contains(t[i + 1].toLower()), qPrintable(t));
+            lettres += t[i + 1].toLower();
+        }
+    // Four buttons, seven boxes' labels, the band's box and the branch's group.
+    QCOMPARE(lettres.size(), 13);
 }
 
 QTEST_MAIN(TstLongueursConseillees)

@@ -38,6 +38,8 @@ TableauEtale *tableauLongueurs(const char *nom, const QStringList &titres)
     t->setHorizontalHeaderLabels(titres);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table: walking its cells would move the row chosen.
+    t->setTabKeyNavigation(false);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
@@ -76,9 +78,9 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     EchelleMax = champ(fp, tr("à"), "EchelleMax", cm(Defauts::EchelleMaxCm), tr("cm"));
     Tolerance = champ(fp, tr("&Tolérance sur les branches"), "Tolerance",
                       Nec::texte(Defauts::ToleranceBranchePct), tr("%"));
-    ToleranceEchelle = champ(fp, tr("Tolérance sur le coefficient de l'échelle"),
+    ToleranceEchelle = champ(fp, tr("Tolérance sur le c&oefficient de l'échelle"),
                              "ToleranceEchelle", Nec::texte(Defauts::ToleranceEchellePct), tr("%"));
-    LargeurMin = champ(fp, tr("Largeur minimale"), "LargeurMin",
+    LargeurMin = champ(fp, tr("&Largeur minimale"), "LargeurMin",
                        QString::number(Defauts::LargeurMinCm), tr("cm"));
     // The boxes after "à" are named in full in the messages that name them.
     EchelleMax->setAccessibleName(tr("Échelle à"));
@@ -209,12 +211,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     connect(calculs_, &Longueurs::CalculsNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
         Progression->setValue(faites);
-        // The time left, from the pace so far.
-        Progression->setTextVisible(faites > 0);
-        if (faites > 0)
-            Progression->setFormat(
-                tr("reste environ %1 s")
-                    .arg(std::lround(chrono_.elapsed() / 1000.0 * (total - faites) / faites)));
+        // The time left, from the decks answered so far (or the session's
+        // last search before the first).
+        const std::optional<double> reste = calculs_->resteS();
+        Progression->setTextVisible(reste.has_value());
+        if (reste)
+            Progression->setFormat(tr("reste environ %1 s").arg(std::lround(*reste)));
     });
     for (QLineEdit *e : {BrancheMin, BrancheMax, Pas, Tolerance})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { estimeCout(); });
