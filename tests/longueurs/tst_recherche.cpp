@@ -21,8 +21,6 @@ private slots:
     void rang();
     void regroupe_data();
     void regroupe();
-    void bord_data();
-    void bord();
     void estimation_data();
     void estimation();
 };
@@ -187,94 +185,59 @@ void TstRecherche::rang()
              (std::vector<std::int32_t>{8002000, 6002062, 4502050, 4502062, 5002062, 7002062}));
 }
 
-// Windows as "branch[-last]:from-to:bands", apart by ';'.
-static std::vector<Longueurs::Fenetre> lesFenetres(const QString &texte)
-{
-    std::vector<Longueurs::Fenetre> r;
-    for (const QString &t : texte.split(u';')) {
-        const QStringList c = t.split(u':');
-        Longueurs::Fenetre f;
-        f.brancheCm = f.brancheMinCm = c[0].section(u'-', 0, 0).toDouble();
-        f.brancheMaxCm = c[0].section(u'-', -1).toDouble();
-        f.debutCm = c[1].section(u'-', 0, 0).toInt();
-        f.finCm = c[1].section(u'-', 1, 1).toInt();
-        for (const QString &b : c.value(2).split(u' ', Qt::SkipEmptyParts))
-            f.accordables.push_back(b.toInt());
-        r.push_back(f);
-    }
-    return r;
-}
-
 // Neighbouring branches tuning the same bands over overlapping lengths are
-// one window, its centre branch's (the widest there), with the run's ends.
+// one window, its centre branch's (the widest there), with the run's ends;
+// the first then said at an end of the ranges (branches 2000 to 2030 by 10,
+// ladder 500 to 4000 cm) or not (-1). Windows "branch:from-to:bands".
 void TstRecherche::regroupe_data()
 {
     QTest::addColumn<QString>("fenetres");
-    QTest::addColumn<QString>("attendu"); // "centre:from-to:first-last"
+    QTest::addColumn<QString>("attendu"); // "centre:from-to:first-last" and the ends
     QTest::newRow("trois") << "2000:800-839:40 20;2010:805-845:40 20;2020:810-850:40 20"
-                           << "2010:805-845:2000-2020";
-    QTest::newRow("quatre") << "2000:800-839:40;2010:805-845:40;2020:810-850:40;2030:815-855:40"
-                            << "2010:805-845:2000-2030";
+                           << "2010:805-845:2000-2020 2000 -1";
     QTest::newRow("un pas manque") << "2000:800-839:40;2020:810-850:40"
-                                   << "2000:800-839:2000-2000;2020:810-850:2020-2020";
-    QTest::newRow("autres bandes") << "2000:800-839:40 20;2010:805-845:40"
-                                   << "2000:800-839:2000-2000;2010:805-845:2010-2010";
-    QTest::newRow("disjointes") << "2000:800-839:40;2010:840-900:40"
-                                << "2000:800-839:2000-2000;2010:840-900:2010-2010";
+                                   << "2000:800-839:2000-2000;2020:810-850:2020-2020 2000 -1";
+    QTest::newRow("autres bandes") << "2010:805-845:40 20;2020:810-850:40"
+                                   << "2010:805-845:2010-2010;2020:810-850:2020-2020 -1 -1";
     QTest::newRow("deux au centre")
-        << "2000:800-900:40;2010:800-840:40;2010:850-900:40;2020:820-880:40"
-        << "2010:850-900:2000-2020";
+        << "2010:800-900:40;2020:800-840:40;2020:850-900:40;2030:820-880:40"
+        << "2020:850-900:2010-2030 2030 -1";
+    QTest::newRow("fin d'échelle") << "2010:3900-4000:40"
+                                   << "2010:3900-4000:2010-2010 -1 4000";
+    QTest::newRow("début d'échelle") << "2020:500-600:40"
+                                     << "2020:500-600:2020-2020 -1 500";
 }
 
 void TstRecherche::regroupe()
 {
     QFETCH(QString, fenetres);
     QFETCH(QString, attendu);
+    std::vector<Longueurs::Fenetre> avant;
+    for (const QString &t : fenetres.split(u';')) {
+        const QStringList c = t.split(u':');
+        Longueurs::Fenetre f;
+        f.brancheCm = c[0].toDouble();
+        f.debutCm = c[1].section(u'-', 0, 0).toInt();
+        f.finCm = c[1].section(u'-', 1, 1).toInt();
+        for (const QString &b : c[2].split(u' '))
+            f.accordables.push_back(b.toInt());
+        avant.push_back(f);
+    }
     QStringList rendu;
-    for (const Longueurs::Fenetre &f :
-         Longueurs::regroupe(lesFenetres(fenetres), {2000, 2010, 2020, 2030, 2062}))
+    const auto apres = Longueurs::regroupe(avant, {2000, 2010, 2020, 2030});
+    for (const Longueurs::Fenetre &f : apres)
         rendu << QStringLiteral("%1:%2-%3:%4-%5")
                      .arg(f.brancheCm)
                      .arg(f.debutCm)
                      .arg(f.finCm)
                      .arg(f.brancheMinCm)
                      .arg(f.brancheMaxCm);
-    QCOMPARE(rendu.join(u';'), attendu);
-}
-
-// The best window at an end of a range that could go further; -1: none.
-void TstRecherche::bord_data()
-{
-    QTest::addColumn<int>("echelleMax");
-    QTest::addColumn<int>("brancheMin"); // 0: the branch as typed
-    QTest::addColumn<QString>("fenetre");
-    QTest::addColumn<int>("branche");
-    QTest::addColumn<int>("echelle");
-    QTest::newRow("au milieu") << 4000 << 1800 << "2000-2100:1000-1100" << -1 << -1;
-    QTest::newRow("début d'échelle") << 4000 << 1800 << "2000-2100:500-600" << -1 << 500;
-    // The grid's last length (2300 of 1800 to 2305), not the end typed.
-    QTest::newRow("dernière branche") << 4000 << 1800 << "2250-2300:3000-4000" << 2300 << 4000;
-    QTest::newRow("première branche") << 4000 << 1800 << "1800-1850:1000-1100" << 1800 << -1;
-    QTest::newRow("au plus loin") << 100000 << 1800 << "2000:99000-100000" << -1 << -1;
-    QTest::newRow("branche saisie") << 4000 << 0 << "2062:1000-1100" << -1 << -1;
-    QTest::newRow("plus court impossible") << 4000 << 10 << "10-50:1000-1100" << -1 << -1;
-}
-
-void TstRecherche::bord()
-{
-    QFETCH(int, echelleMax);
-    QFETCH(int, brancheMin);
-    QFETCH(QString, fenetre);
-    QFETCH(int, branche);
-    QFETCH(int, echelle);
-    Longueurs::Parametres p;
-    p.echelleMaxCm = echelleMax;
-    std::optional<Longueurs::Branches> b;
-    if (brancheMin > 0)
-        b = Longueurs::Branches{brancheMin, 2305, 10};
-    const Longueurs::Bord r = Longueurs::bord(lesFenetres(fenetre).front(), p, b);
-    QCOMPARE(r.brancheCm.value_or(-1), branche);
-    QCOMPARE(r.echelleCm.value_or(-1), echelle);
+    const Longueurs::Bord b =
+        Longueurs::bord(apres.front(), {}, Longueurs::Branches{2000, 2035, 10});
+    QCOMPARE(
+        rendu.join(u';') +
+            QStringLiteral(" %1 %2").arg(b.brancheCm.value_or(-1)).arg(b.echelleCm.value_or(-1)),
+        attendu);
 }
 
 // The time left: 10 s for 40 frequencies on 2 runs is 0.5 s a frequency on
