@@ -87,8 +87,8 @@ void TstCommandeLongueurs::sortie()
         QCOMPARE(sortie.count(u'\n'), lignes);
     if (lignes < 0)
         QVERIFY(sortie.contains("--tolerance") && sortie.contains("--z0"));
-    // Every listed window has its twelve fields, a dot for the decimals; the
-    // branches it stands for are the one searched, alone.
+    // Every listed window has its twelve fields, a dot for the decimals, its
+    // branch alone.
     for (const QString &l : sortie.split(u'\n', Qt::SkipEmptyParts).mid(1))
         if (lignes >= 0) {
             const QStringList champs = l.split(u',');
@@ -117,20 +117,18 @@ void TstCommandeLongueurs::nec2cCoteACote()
     QVERIFY2(sortie.startsWith(EnTete + "\n1,2062,"), qPrintable(sortie + erreurs));
 }
 
-// Neighbouring branches tuning the same bands count once, their ends in the
-// last columns; the best at an end of the range is said on standard error,
-// the exit status unchanged.
+// A run of branches counts once, its ends last; the best at an end is said.
 void TstCommandeLongueurs::auBord()
 {
     QString sortie, erreurs;
     QTextStream s(&sortie), e(&erreurs);
-    const int code = Longueurs::ligneCommande(
-        {"--longueurs", "--regle", "graphe", "--branche-min", "2000", "--branche-max", "2100",
-         "--nombre", "1"},
-        [] { return FichierBandes::Table(Defauts::Table); }, s, e, nullptr);
+    QCOMPARE(Longueurs::ligneCommande(
+                 {"--longueurs", "--regle", "graphe", "--branche-min", "2000", "--branche-max",
+                  "2100", "--nombre", "1"},
+                 [] { return FichierBandes::Table(Defauts::Table); }, s, e, nullptr),
+             0);
     s.flush();
     e.flush();
-    QCOMPARE(code, 0);
     QCOMPARE(sortie, EnTete + "\n1,2050,632,651,641,20,80 40 20 17 12 10,30 15,,,2000,2100\n");
     QCOMPARE(erreurs, Textes::LongueursBrancheAuBord().arg(2000) + u'\n');
 }

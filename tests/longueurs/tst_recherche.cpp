@@ -21,7 +21,6 @@ private slots:
     void rang();
     void regroupe_data();
     void regroupe();
-    void estimation_data();
     void estimation();
 };
 
@@ -204,8 +203,6 @@ void TstRecherche::regroupe_data()
         << "2020:850-900:2010-2030 2030 -1";
     QTest::newRow("fin d'échelle") << "2010:3900-4000:40"
                                    << "2010:3900-4000:2010-2010 -1 4000";
-    QTest::newRow("début d'échelle") << "2020:500-600:40"
-                                     << "2020:500-600:2020-2020 -1 500";
 }
 
 void TstRecherche::regroupe()
@@ -240,35 +237,17 @@ void TstRecherche::regroupe()
         attendu);
 }
 
-// The time left: 10 s for 40 frequencies on 2 runs is 0.5 s a frequency on
-// one core; 60 more on 2 runs, 15 s, less what ran since the last deck.
-void TstRecherche::estimation_data()
-{
-    QTest::addColumn<int>("finies");
-    QTest::addColumn<double>("ecoule");
-    QTest::addColumn<int>("paralleles");
-    QTest::addColumn<double>("calibre"); // the session's pace
-    QTest::addColumn<double>("reste");   // -1: unknown
-    QTest::newRow("mesurée") << 40 << 12.0 << 2 << 9.0 << 13.0;
-    QTest::newRow("quatre côte à côte") << 40 << 10.0 << 4 << 0.0 << 15.0;
-    QTest::newRow("d'après la session") << 0 << 5.0 << 2 << 0.5 << 20.0;
-    QTest::newRow("inconnue") << 0 << 5.0 << 2 << 0.0 << -1.0;
-    QTest::newRow("en retard") << 40 << 30.0 << 2 << 0.0 << 0.0;
-}
-
+// The time left: 10 s for 40 of 100 frequencies on 2 runs is 0.5 s a
+// frequency on one core; 60 more on 2 runs, 15 s, less what ran since.
 void TstRecherche::estimation()
 {
-    QFETCH(int, finies);
-    QFETCH(double, ecoule);
-    QFETCH(int, paralleles);
-    QFETCH(double, calibre);
-    QFETCH(double, reste);
-    const Longueurs::Estimation::Avancement a{100, finies, finies > 0 ? 10.0 : 0, ecoule,
-                                              paralleles};
-    QCOMPARE(Longueurs::Estimation::resteS(a, calibre).value_or(-1), reste);
-    // One run, and one frequency on four cores: a single run still.
-    QCOMPARE(Longueurs::Estimation::duree(60, 1, 0.5), 30.0);
-    QCOMPARE(Longueurs::Estimation::duree(1, 4, 0.5), 0.5);
+    using namespace Longueurs::Estimation;
+    QCOMPARE(resteS({100, 40, 10, 12, 2}, 9).value_or(-1), 13.0); // its own pace first
+    QCOMPARE(resteS({100, 40, 10, 10, 4}, 0).value_or(-1), 15.0); // 4 runs: 1 s
+    QCOMPARE(resteS({100, 0, 0, 5, 2}, 0.5).value_or(-1), 20.0);  // the session's
+    QCOMPARE(resteS({100, 0, 0, 5, 2}, 0).value_or(-1), -1.0);    // unknown
+    QCOMPARE(resteS({100, 40, 10, 30, 2}, 0).value_or(-1), 0.0);  // late
+    QCOMPARE(duree(1, 4, 0.5), 0.5);                              // one frequency, one run
 }
 
 QTEST_GUILESS_MAIN(TstRecherche)
