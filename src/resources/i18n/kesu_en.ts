@@ -475,14 +475,6 @@
         <translation>Ladder loss (dB)</translation>
     </message>
     <message>
-        <source>Tolérance sur le coefficient de l&apos;échelle</source>
-        <translation>Tolerance on the ladder line&apos;s velocity factor</translation>
-    </message>
-    <message>
-        <source>Largeur minimale</source>
-        <translation>Minimum width</translation>
-    </message>
-    <message>
         <source>ROS vu par la boîte
 (le pire)</source>
         <translation>SWR the tuner sees
@@ -573,6 +565,18 @@
     <message>
         <source>NEC-2 : boîte en L</source>
         <translation>NEC-2: L tuner</translation>
+    </message>
+    <message>
+        <source>%1 (%2 à %3)</source>
+        <translation>%1 (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Tolérance sur le c&amp;oefficient de l&apos;échelle</source>
+        <translation>Tolerance on the ladder line&apos;s &amp;velocity factor</translation>
+    </message>
+    <message>
+        <source>&amp;Largeur minimale</source>
+        <translation>Minimum &amp;width</translation>
     </message>
 </context>
 <context>
@@ -2009,6 +2013,14 @@ SWR</translation>
     <message>
         <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
         <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
+    </message>
+    <message>
+        <source>La meilleure branche est au bord de la plage cherchée (%1 cm) : la meilleure longueur peut être au-delà, élargissez-la.</source>
+        <translation>The best leg is at the edge of the range searched (%1 cm): the best length may lie beyond, widen it.</translation>
+    </message>
+    <message>
+        <source>La meilleure fenêtre touche le bord de la plage d&apos;échelle cherchée (%1 cm) : la meilleure longueur peut être au-delà, élargissez-la.</source>
+        <translation>The best window reaches the edge of the ladder line range searched (%1 cm): the best length may lie beyond, widen it.</translation>
     </message>
 </context>
 <context>

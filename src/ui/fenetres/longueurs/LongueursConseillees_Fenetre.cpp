@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -96,7 +97,10 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Critere->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *lc = new QLabel(tr("C&ritère"));
     lc->setBuddy(Critere);
-    fp->addRow(lc, Critere);
+    // Under its label: its longest choice beside the longest label would
+    // widen the panel by as much, taken from the results.
+    fp->addRow(lc);
+    fp->addRow(Critere);
     SurLaBande = new QCheckBox(tr("Sur toute la &bande (plan IARU)"));
     SurLaBande->setObjectName(QStringLiteral("SurLaBande"));
     SurLaBande->setChecked(true);
@@ -151,11 +155,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     bas->addWidget(Appliquer);
     bas->addWidget(Fermer);
     gauche->addLayout(bas);
+    // The long sentences wrap to the panel's width and never set it: a
+    // wrapped label asks for some eighty characters.
+    for (QLabel *t : {Antenne, Cout})
+        t->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *colonne = new QWidget;
     colonne->setLayout(gauche);
-    // As wide as its longest choice needs (the criterion's, in either
-    // language), and never narrower than its inputs were drawn for.
-    colonne->setFixedWidth(std::max(340, colonne->minimumSizeHint().width()));
 
     Etat = new QLabel;
     Etat->setObjectName(QStringLiteral("Etat"));
@@ -193,10 +198,23 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     droite->addWidget(Survol);
     droite->addWidget(Detail, 1);
 
+    // The results take what the inputs leave, and the user may move the
+    // border: the list has nine columns to show whole.
+    auto *resultats = new QWidget;
+    resultats->setLayout(droite);
+    droite->setContentsMargins(0, 0, 0, 0);
+    auto *partage = new QSplitter(Qt::Horizontal);
+    partage->setObjectName(QStringLiteral("Partage"));
+    partage->addWidget(colonne);
+    partage->addWidget(resultats);
+    partage->setStretchFactor(0, 0);
+    partage->setStretchFactor(1, 1);
+    partage->setChildrenCollapsible(false);
     auto *tout = new QHBoxLayout(this);
-    tout->addWidget(colonne);
-    tout->addLayout(droite, 1);
+    tout->addWidget(partage);
     resize(tailleOuverture(this, QSize(1100, 680)));
+    const int gaucheMin = std::max(300, colonne->minimumSizeHint().width());
+    partage->setSizes({gaucheMin, width() - gaucheMin});
 
     litReglages();
     enCours(false);
