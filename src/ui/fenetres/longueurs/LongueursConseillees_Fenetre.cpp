@@ -58,9 +58,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     setFont(PoliceVectorielle());
 
     // A box with its label and its unit after it.
-    const auto champ = [](QFormLayout *forme, const QString &libelle, const char *nom,
-                          const QString &texte, const QString &unite) {
+    // Room for a kilometre of ladder in cm, however long the labels beside.
+    const int chiffres = QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000000"));
+    const auto champ = [chiffres](QFormLayout *forme, const QString &libelle, const char *nom,
+                                  const QString &texte, const QString &unite) {
         auto *e = new QLineEdit(texte);
+        e->setMinimumWidth(chiffres);
         e->setObjectName(QString::fromLatin1(nom));
         e->setAccessibleName(QString(libelle).remove(u'&'));
         auto *l = new QLabel(libelle);
