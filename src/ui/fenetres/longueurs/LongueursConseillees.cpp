@@ -7,7 +7,6 @@
 #include "regles/TextesLongueurs.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
-#include "ui/fenetres/communs/TailleOuverture.h"
 #include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/longueurs/CarteLongueurs.h"
 #include "ui/plateforme/HandlerGarde.h"
