@@ -217,8 +217,18 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
         const auto i = calcules.constFind(deck);
         return i == calcules.cend() ? nullptr : &*i;
     };
-    sortie << QString::fromUtf8(
-        csv(cherche(antennes, d.parametres, static_cast<std::size_t>(d.nombre), trouve)));
+    const std::vector<Fenetre> fenetres =
+        cherche(antennes, d.parametres, static_cast<std::size_t>(d.nombre), trouve);
+    sortie << QString::fromUtf8(csv(fenetres));
+    // The best window at the end of a range: the best length may lie beyond.
+    // Said, the list and the exit status unchanged.
+    if (!fenetres.empty()) {
+        const Bord b = bord(fenetres.front(), d.parametres, d.branches);
+        if (b.brancheCm)
+            erreurs << Textes::LongueursBrancheAuBord().arg(*b.brancheCm) << '\n';
+        if (b.echelleCm)
+            erreurs << Textes::LongueursEchelleAuBord().arg(*b.echelleCm) << '\n';
+    }
     // The windows stand without the bands nec2c could not compute: said, and
     // the exit status says the search is not whole.
     const std::vector<Nec::BandeEchouee> ecartees = echecs(antennes);

@@ -3,9 +3,11 @@
 #include "nec/ExecutionNec.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 // The decks of a search computed in the background, a few nec2c processes at
@@ -36,6 +38,18 @@ public:
     // How many decks went to nec2c.
     int executions() const { return executions_; }
 
+    // How long the lot under way has left, in seconds: its own pace once a
+    // deck is answered, the session's before; nothing while neither is known.
+    std::optional<double> resteS() const;
+    // How long these decks would take, those nec2c has not answered yet
+    // (neither here nor in the engine's cache), at the session's pace;
+    // nothing before a first measure. aFaire: how many decks that is.
+    std::optional<double> dureeS(const std::vector<QByteArray> &decks, int *aFaire = nullptr) const;
+    // The session's pace, a core's seconds per frequency, from the last lot
+    // measured (ended, or stopped once a deck was answered); 0 before.
+    static double calibre();
+    static void fixeCalibre(double secondesParFrequence);
+
 signals:
     // In frequencies computed, over all the runs: the pace tells the time left.
     void progression(int faites, int total);
@@ -44,6 +58,8 @@ signals:
 
 private:
     void fini();
+    void suitAvancement();
+    int paralleles() const;
 
     int paralleles_;
     Nec::Lot *lot_ = nullptr;
@@ -51,6 +67,17 @@ private:
     QHash<QByteArray, std::vector<Nec::ImpedanceB>> memoire_;
     QTimer *suivi_;
     int executions_ = 0;
+    // The lot's measure: its decks' frequencies, those already answered
+    // from the cache (not the engine's), and its decks answered so far.
+    QElapsedTimer chrono_;
+    std::vector<int> frequencesDeck_;
+    std::vector<bool> comptes_;
+    bool debutVu_ = false;
+    int enCache_ = 0;
+    int frequencesLot_ = 0;
+    int finies_ = 0;
+    double auDernierS_ = 0;
+    int parallelesLot_ = 1;
 };
 
 } // namespace Longueurs

@@ -210,7 +210,7 @@ std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p)
             une = une || (rang[j][l] && !ecartee(a, j));
         if (une) {
             Fenetre f;
-            f.brancheCm = a.brancheCm;
+            f.brancheCm = f.brancheMinCm = f.brancheMaxCm = a.brancheCm;
             f.debutCm = p.echelleMinCm + static_cast<std::int32_t>(l);
             f.finCm = p.echelleMinCm + static_cast<std::int32_t>(fin);
             for (std::size_t j = 0; j < s.size(); ++j)
@@ -282,6 +282,87 @@ void complete(Fenetre &f, const Antennes &a, const Parametres &p)
         }
         f.details.push_back(d);
     }
+}
+
+std::vector<Fenetre> regroupe(const std::vector<Fenetre> &toutes, const std::vector<double> &grille)
+{
+    const std::size_t n = toutes.size();
+    // Each window's place on the grid; off the grid, a place of its own.
+    std::vector<std::ptrdiff_t> rang(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto g = std::find(grille.begin(), grille.end(), toutes[i].brancheCm);
+        rang[i] = g == grille.end() ? -2 - static_cast<std::ptrdiff_t>(i) : g - grille.begin();
+    }
+    std::vector<std::size_t> chef(n);
+    for (std::size_t i = 0; i < n; ++i)
+        chef[i] = i;
+    const auto racine = [&](std::size_t i) {
+        while (chef[i] != i)
+            i = chef[i] = chef[chef[i]];
+        return i;
+    };
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t k = i + 1; k < n; ++k) {
+            const Fenetre &a = toutes[i];
+            const Fenetre &b = toutes[k];
+            if (rang[i] >= 0 && rang[k] >= 0 && std::abs(rang[i] - rang[k]) == 1 &&
+                a.accordables == b.accordables && a.manquantes == b.manquantes &&
+                a.debutCm <= b.finCm && b.debutCm <= a.finCm)
+                chef[racine(i)] = racine(k);
+        }
+    std::vector<Fenetre> r;
+    std::vector<bool> vue(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t c = racine(i);
+        if (vue[c])
+            continue;
+        vue[c] = true;
+        std::vector<std::size_t> membres;
+        for (std::size_t k = i; k < n; ++k)
+            if (racine(k) == c)
+                membres.push_back(k);
+        std::ptrdiff_t premier = rang[i];
+        std::ptrdiff_t dernier = rang[i];
+        for (std::size_t k : membres) {
+            premier = std::min(premier, rang[k]);
+            dernier = std::max(dernier, rang[k]);
+        }
+        // The run's centre is the branch most forgiving of a cut a little off;
+        // there, the widest of its windows.
+        const std::ptrdiff_t centre = premier + (dernier - premier) / 2;
+        std::size_t garde = i;
+        for (std::size_t k : membres)
+            if (rang[k] == centre &&
+                (rang[garde] != centre || toutes[k].largeurCm() > toutes[garde].largeurCm()))
+                garde = k;
+        Fenetre f = toutes[garde];
+        if (premier >= 0) {
+            f.brancheMinCm = grille[static_cast<std::size_t>(premier)];
+            f.brancheMaxCm = grille[static_cast<std::size_t>(dernier)];
+        }
+        r.push_back(std::move(f));
+    }
+    return r;
+}
+
+Bord bord(const Fenetre &meilleure, const Parametres &p, const std::optional<Branches> &branches)
+{
+    Bord r;
+    if (branches) {
+        const std::vector<std::int32_t> l = longueurs(*branches);
+        // The search cannot go below its smallest step nor past its largest length.
+        if (!l.empty() && meilleure.brancheMinCm <= l.front() &&
+            l.front() - branches->pasCm >= Defauts::PlageBrancheCm.min)
+            r.brancheCm = l.front();
+        else if (!l.empty() && meilleure.brancheMaxCm >= l.back() &&
+                 l.back() + branches->pasCm <= Defauts::PlageBrancheCm.max)
+            r.brancheCm = l.back();
+    }
+    if (meilleure.debutCm <= p.echelleMinCm && p.echelleMinCm > 0)
+        r.echelleCm = p.echelleMinCm;
+    else if (meilleure.finCm >= p.echelleMaxCm && p.echelleMaxCm < Defauts::RechercheEchelleMaxCm)
+        r.echelleCm = p.echelleMaxCm;
+    return r;
 }
 
 std::vector<Fenetre> classe(std::vector<Fenetre> toutes, std::size_t nombre)
@@ -357,7 +438,12 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
             toutes.push_back(std::move(f));
     }
     std::erase_if(toutes, [&](const Fenetre &f) { return f.largeurCm() < p.largeurMinCm; });
-    return classe(std::move(toutes), nombre);
+    std::vector<double> grille;
+    for (const Antennes &x : a)
+        grille.push_back(x.brancheCm);
+    std::sort(grille.begin(), grille.end());
+    grille.erase(std::unique(grille.begin(), grille.end()), grille.end());
+    return classe(regroupe(toutes, grille), nombre);
 }
 
 std::vector<Nec::BandeEchouee> echecs(const std::vector<Antennes> &a)
@@ -394,14 +480,16 @@ QString valeur(double v, int decimales)
 QByteArray csv(const std::vector<Fenetre> &fenetres)
 {
     QString t = QStringLiteral("rang,branche_cm,debut_cm,fin_cm,centre_cm,largeur_cm,"
-                               "bandes_accordables,bandes_manquantes,ros_boite_max,perte_max_db\n");
+                               "bandes_accordables,bandes_manquantes,ros_boite_max,perte_max_db,"
+                               "branche_min_cm,branche_max_cm\n");
     int rang = 0;
     for (const Fenetre &f : fenetres)
         t += QStringList{QString::number(++rang),       Nec::texte(f.brancheCm),
                          QString::number(f.debutCm),    QString::number(f.finCm),
                          QString::number(f.centreCm()), QString::number(f.largeurCm()),
                          noms(f.accordables),           noms(f.manquantes),
-                         valeur(f.rosBoiteMax, 2),      valeur(f.perteMaxDb, 3)}
+                         valeur(f.rosBoiteMax, 2),      valeur(f.perteMaxDb, 3),
+                         Nec::texte(f.brancheMinCm),    Nec::texte(f.brancheMaxCm)}
                  .join(u',') +
              u'\n';
     return t.toUtf8();

@@ -96,6 +96,11 @@ struct DetailBande {
 
 struct Fenetre {
     double brancheCm = 0;
+    // In a branch search, the neighbouring branches that tune the same bands
+    // over overlapping lengths are this one window: their first and last
+    // (the branch itself when it stands alone).
+    double brancheMinCm = 0;
+    double brancheMaxCm = 0;
     std::int32_t debutCm = 0;
     std::int32_t finCm = 0;
     std::vector<std::int32_t> accordables; // band names, in the table's order
@@ -114,6 +119,23 @@ std::vector<std::vector<bool>> rangees(const Antennes &a, const Parametres &p);
 // Every maximal run of lengths where the same bands, at least one, are
 // tunable, from the antennas' rangees.
 std::vector<Fenetre> fenetres(const Antennes &a, const Parametres &p);
+
+// The windows of neighbouring branches of the grid (its lengths in order)
+// that tune the same bands over overlapping ladder lengths count once: a
+// run of equally good branches is one advice, not one line per step. Each
+// run keeps its centre branch's window, with the run's first and last
+// branch; a window alone keeps its own branch as both.
+std::vector<Fenetre> regroupe(const std::vector<Fenetre> &toutes,
+                              const std::vector<double> &grille);
+
+// Where the best window meets the end of a range that could go further, so
+// that the best length may lie beyond: the branch searched, the ladder.
+struct Bord {
+    std::optional<std::int32_t> brancheCm; // the run reaches this end of the branches
+    std::optional<std::int32_t> echelleCm; // the window reaches this end of the ladder
+    bool operator==(const Bord &) const = default;
+};
+Bord bord(const Fenetre &meilleure, const Parametres &p, const std::optional<Branches> &branches);
 
 // What to propose: the windows with the most bands, widest first, at most
 // nombre of them.
@@ -138,7 +160,8 @@ std::vector<Fenetre> cherche(std::vector<Antennes> &a, const Parametres &p, std:
 // Every band left out of a search, once each, in the table's order.
 std::vector<Nec::BandeEchouee> echecs(const std::vector<Antennes> &a);
 
-// The list as CSV, a header line then a line per window, ranked.
+// The list as CSV, a header line then a line per window, ranked; the
+// branches a window stands for come last, after the columns of old.
 QByteArray csv(const std::vector<Fenetre> &fenetres);
 
 } // namespace Longueurs

@@ -45,6 +45,19 @@ inline QString LongueursNombre()
 {
     return QCoreApplication::translate("Textes", "Nombre de fenêtres : il doit être positif");
 }
+// The best window reaches the end of a range that could go further.
+inline QString LongueursBrancheAuBord()
+{
+    return QCoreApplication::translate(
+        "Textes", "La meilleure branche est au bord de la plage cherchée (%1 cm) : la meilleure "
+                  "longueur peut être au-delà, élargissez-la.");
+}
+inline QString LongueursEchelleAuBord()
+{
+    return QCoreApplication::translate(
+        "Textes", "La meilleure fenêtre touche le bord de la plage d'échelle cherchée (%1 cm) : "
+                  "la meilleure longueur peut être au-delà, élargissez-la.");
+}
 inline QString OptionSansLongueurs()
 {
     return QCoreApplication::translate("Textes", "L'option %1 ne s'emploie qu'avec --longueurs");

@@ -15,13 +15,14 @@ private slots:
     void sortie_data();
     void sortie();
     void nec2cCoteACote();
+    void auBord();
 };
 
 namespace {
 
 const QString EnTete =
     QStringLiteral("rang,branche_cm,debut_cm,fin_cm,centre_cm,largeur_cm,bandes_accordables,"
-                   "bandes_manquantes,ros_boite_max,perte_max_db");
+                   "bandes_manquantes,ros_boite_max,perte_max_db,branche_min_cm,branche_max_cm");
 
 } // namespace
 
@@ -87,10 +88,15 @@ void TstCommandeLongueurs::sortie()
         QCOMPARE(sortie.count(u'\n'), lignes);
     if (lignes < 0)
         QVERIFY(sortie.contains("--tolerance") && sortie.contains("--z0"));
-    // Every listed window has its ten fields, a dot for the decimals.
+    // Every listed window has its twelve fields, a dot for the decimals, its
+    // branch alone.
     for (const QString &l : sortie.split(u'\n', Qt::SkipEmptyParts).mid(1))
-        if (lignes >= 0)
-            QCOMPARE(l.split(u',').size(), 10);
+        if (lignes >= 0) {
+            const QStringList champs = l.split(u',');
+            QCOMPARE(champs.size(), 12);
+            QCOMPARE(champs[10], champs[1]);
+            QCOMPARE(champs[11], champs[1]);
+        }
 }
 
 // The real nec2c, two runs side by side on one small deck's halves.
@@ -110,6 +116,22 @@ void TstCommandeLongueurs::nec2cCoteACote()
     e.flush();
     QCOMPARE(code, 0);
     QVERIFY2(sortie.startsWith(EnTete + "\n1,2062,"), qPrintable(sortie + erreurs));
+}
+
+// A run of branches counts once, its ends last; the best at an end is said.
+void TstCommandeLongueurs::auBord()
+{
+    QString sortie, erreurs;
+    QTextStream s(&sortie), e(&erreurs);
+    QCOMPARE(Longueurs::ligneCommande(
+                 {"--longueurs", "--regle", "graphe", "--branche-min", "2000", "--branche-max",
+                  "2100", "--nombre", "1"},
+                 [] { return FichierBandes::Table(Defauts::Table); }, s, e, nullptr),
+             0);
+    s.flush();
+    e.flush();
+    QCOMPARE(sortie, EnTete + "\n1,2050,632,651,641,20,80 40 20 17 12 10,30 15,,,2000,2100\n");
+    QCOMPARE(erreurs, Textes::LongueursBrancheAuBord().arg(2000) + u'\n');
 }
 
 QTEST_GUILESS_MAIN(TstCommandeLongueurs)

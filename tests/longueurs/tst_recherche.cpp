@@ -1,5 +1,6 @@
 #include "AntenneDefaut.h"
 #include "Stockees.h"
+#include "longueurs/Estimation.h"
 #include "longueurs/Recherche.h"
 #include "nec/Regle.h"
 
@@ -18,6 +19,9 @@ private slots:
     void centresAccordes();
     void brancheCalculeeUneFois();
     void rang();
+    void regroupe_data();
+    void regroupe();
+    void estimation();
 };
 
 Q_DECLARE_METATYPE(Longueurs::Regle)
@@ -178,6 +182,72 @@ void TstRecherche::rang()
         debuts.push_back(r.debutCm * 10000 + static_cast<std::int32_t>(r.brancheCm));
     QCOMPARE(debuts,
              (std::vector<std::int32_t>{8002000, 6002062, 4502050, 4502062, 5002062, 7002062}));
+}
+
+// Neighbouring branches tuning the same bands over overlapping lengths are
+// one window, its centre branch's (the widest there), with the run's ends;
+// the first then said at an end of the ranges (branches 2000 to 2030 by 10,
+// ladder 500 to 4000 cm) or not (-1). Windows "branch:from-to:bands".
+void TstRecherche::regroupe_data()
+{
+    QTest::addColumn<QString>("fenetres");
+    QTest::addColumn<QString>("attendu"); // "centre:from-to:first-last" and the ends
+    QTest::newRow("trois") << "2000:800-839:40 20;2010:805-845:40 20;2020:810-850:40 20"
+                           << "2010:805-845:2000-2020 2000 -1";
+    QTest::newRow("un pas manque") << "2000:800-839:40;2020:810-850:40"
+                                   << "2000:800-839:2000-2000;2020:810-850:2020-2020 2000 -1";
+    QTest::newRow("autres bandes") << "2010:805-845:40 20;2020:810-850:40"
+                                   << "2010:805-845:2010-2010;2020:810-850:2020-2020 -1 -1";
+    QTest::newRow("deux au centre")
+        << "2010:800-900:40;2020:800-840:40;2020:850-900:40;2030:820-880:40"
+        << "2020:850-900:2010-2030 2030 -1";
+    QTest::newRow("fin d'échelle") << "2010:3900-4000:40"
+                                   << "2010:3900-4000:2010-2010 -1 4000";
+}
+
+void TstRecherche::regroupe()
+{
+    QFETCH(QString, fenetres);
+    QFETCH(QString, attendu);
+    std::vector<Longueurs::Fenetre> avant;
+    for (const QString &t : fenetres.split(u';')) {
+        const QStringList c = t.split(u':');
+        Longueurs::Fenetre f;
+        f.brancheCm = c[0].toDouble();
+        f.debutCm = c[1].section(u'-', 0, 0).toInt();
+        f.finCm = c[1].section(u'-', 1, 1).toInt();
+        for (const QString &b : c[2].split(u' '))
+            f.accordables.push_back(b.toInt());
+        avant.push_back(f);
+    }
+    QStringList rendu;
+    const auto apres = Longueurs::regroupe(avant, {2000, 2010, 2020, 2030});
+    for (const Longueurs::Fenetre &f : apres)
+        rendu << QStringLiteral("%1:%2-%3:%4-%5")
+                     .arg(f.brancheCm)
+                     .arg(f.debutCm)
+                     .arg(f.finCm)
+                     .arg(f.brancheMinCm)
+                     .arg(f.brancheMaxCm);
+    const Longueurs::Bord b =
+        Longueurs::bord(apres.front(), {}, Longueurs::Branches{2000, 2035, 10});
+    QCOMPARE(
+        rendu.join(u';') +
+            QStringLiteral(" %1 %2").arg(b.brancheCm.value_or(-1)).arg(b.echelleCm.value_or(-1)),
+        attendu);
+}
+
+// The time left: 10 s for 40 of 100 frequencies on 2 runs is 0.5 s a
+// frequency on one core; 60 more on 2 runs, 15 s, less what ran since.
+void TstRecherche::estimation()
+{
+    using namespace Longueurs::Estimation;
+    QCOMPARE(resteS({100, 40, 10, 12, 2}, 9).value_or(-1), 13.0); // its own pace first
+    QCOMPARE(resteS({100, 40, 10, 10, 4}, 0).value_or(-1), 15.0); // 4 runs: 1 s
+    QCOMPARE(resteS({100, 0, 0, 5, 2}, 0.5).value_or(-1), 20.0);  // the session's
+    QCOMPARE(resteS({100, 0, 0, 5, 2}, 0).value_or(-1), -1.0);    // unknown
+    QCOMPARE(resteS({100, 40, 10, 30, 2}, 0).value_or(-1), 0.0);  // late
+    QCOMPARE(duree(1, 4, 0.5), 0.5);                              // one frequency, one run
 }
 
 QTEST_GUILESS_MAIN(TstRecherche)

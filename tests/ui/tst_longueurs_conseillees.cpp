@@ -1,10 +1,13 @@
 #include "FenetreTest.h"
 #include "Francais.h"
+#include "regles/TextesLongueurs.h"
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 #include "ui/fenetres/principale/controles/ZoneImage.h"
 #include "ui/plateforme/AideViewer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +24,7 @@ private slots:
     void initTestCase();
     void sansNec2cAppliquer();
     void avecNec2c();
+    void clavierEtBords();
 
 private:
     QTemporaryDir dossier_;
@@ -117,6 +121,49 @@ void TstLongueursConseillees::avecNec2c()
     QVERIFY(l->Chercher->isEnabled());
     QCOMPARE(l->calculs().executions(), avant);
     QVERIFY(l->fenetres().front().finCm <= 3000);
+}
+
+// Tab leaves the list, Enter on it applies the row chosen, never searching
+// again, and leaves the window in place; the best at an end is said; the
+// mnemonics are unique.
+void TstLongueursConseillees::clavierEtBords()
+{
+    FenetreTest f;
+    LongueursConseillees *l = ouvre(f);
+    l->calculs().programme = QStringLiteral("kesu-sans-nec2c");
+    l->hide();
+    l->show();
+    l->ChercherBranche->setChecked(true);
+    l->BrancheMin->setText(QStringLiteral("2000"));
+    l->BrancheMax->setText(QStringLiteral("2100"));
+    l->Chercher->click();
+    QVERIFY(l->Etat->text().contains(Textes::LongueursBrancheAuBord().arg(2000)));
+    QVERIFY(l->Liste->item(0, 1)->text().startsWith("2050 (2000 "));
+    QApplication::setActiveWindow(l);
+    const int rang = 1;
+    l->Liste->setFocus();
+    l->Liste->setCurrentCell(rang, 0);
+    QTest::keyClick(l->Liste, Qt::Key_Tab);
+    QVERIFY(!l->Liste->hasFocus());
+    l->Liste->setFocus();
+    const QPoint ou = l->pos();
+    QTest::keyClick(l->Liste, Qt::Key_Return);
+    QCOMPARE(l->Liste->currentRow(), rang);
+    QCOMPARE(f->LongEch->text(), QString::number(l->fenetres()[rang].centreCm()));
+    QCOMPARE(l->pos(), ou);
+    // Each box, button and choice reached by Alt has its own letter.
+    QStringList textes{l->SurLaBande->text(), l->ChercherBranche->title()};
+    for (const QPushButton *b : l->findChildren<QPushButton *>())
+        textes << b->text();
+    for (const QLabel *e : l->findChildren<QLabel *>())
+        textes << (e->buddy() ? e->text() : QString());
+    QString lettres;
+    for (const QString &t : textes)
+        if (const qsizetype i = t.indexOf(u'&'); i >= 0) {
+            QVERIFY2(!lettres.contains(t[i + 1].toLower()), qPrintable(t));
+            lettres += t[i + 1].toLower();
+        }
+    QCOMPARE(lettres.size(), 13); // 4 buttons, 7 labels, a box, a group
 }
 
 QTEST_MAIN(TstLongueursConseillees)

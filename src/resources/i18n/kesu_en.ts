@@ -511,14 +511,6 @@
         <translation>Ladder loss (dB)</translation>
     </message>
     <message>
-        <source>Tolérance sur le coefficient de l&apos;échelle</source>
-        <translation>Tolerance on the ladder line&apos;s velocity factor</translation>
-    </message>
-    <message>
-        <source>Largeur minimale</source>
-        <translation>Minimum width</translation>
-    </message>
-    <message>
         <source>ROS vu par la boîte
 (le pire)</source>
         <translation>SWR the tuner sees
@@ -609,6 +601,18 @@
     <message>
         <source>NEC-2 : boîte en L</source>
         <translation>NEC-2: L tuner</translation>
+    </message>
+    <message>
+        <source>%1 (%2 à %3)</source>
+        <translation>%1 (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Tolérance sur le c&amp;oefficient de l&apos;échelle</source>
+        <translation>Tolerance on the ladder line&apos;s &amp;velocity factor</translation>
+    </message>
+    <message>
+        <source>&amp;Largeur minimale</source>
+        <translation>Minimum &amp;width</translation>
     </message>
 </context>
 <context>
@@ -2264,6 +2268,14 @@ SWR</translation>
     <message>
         <source>Écrit chaque point calculé au lieu des chiffres : les coupes en élévation en travers (travers) et le long du fil (long), la coupe en élévation à l&apos;azimut du lobe le plus fort quand il n&apos;est pas en travers (lobe), et la coupe en azimut à l&apos;élévation du lobe principal, ou sous 45 degrés quand il monte vers le zénith (azimut).</source>
         <translation>Writes every point computed instead of the figures: the elevation cuts broadside (travers) and along the wire (long), the elevation cut at the strongest lobe&apos;s azimuth when it is not broadside (lobe), and the azimuth cut at the main lobe&apos;s elevation, or below 45 degrees when it rises towards the zenith (azimut).</translation>
+    </message>
+    <message>
+        <source>La meilleure branche est au bord de la plage cherchée (%1 cm) : la meilleure longueur peut être au-delà, élargissez-la.</source>
+        <translation>The best leg is at the edge of the range searched (%1 cm): the best length may lie beyond, widen it.</translation>
+    </message>
+    <message>
+        <source>La meilleure fenêtre touche le bord de la plage d&apos;échelle cherchée (%1 cm) : la meilleure longueur peut être au-delà, élargissez-la.</source>
+        <translation>The best window reaches the edge of the ladder line range searched (%1 cm): the best length may lie beyond, widen it.</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,9 @@
 #include "nec/Nombres.h"
 #include "nec/TexteReseau.h"
 #include "regles/Erreurs.h"
+#include "regles/TextesLongueurs.h"
 #include "regles/TextesMoteur.h"
 #include "regles/TextesNec.h"
-#include "ui/fenetres/communs/TailleOuverture.h"
 #include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/longueurs/CarteLongueurs.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -170,6 +171,7 @@ void LongueursConseillees::ChercherClick()
     sauveReglages();
     parametres_ = p;
     brancheCherchee_ = b.has_value();
+    branchesCherchees_ = b;
     antennes_ = std::move(a);
     fenetres_.clear();
     if (!avecNec) {
@@ -178,12 +180,7 @@ void LongueursConseillees::ChercherClick()
     }
     enCours(true);
     afficheEtat(tr("Calcul NEC-2 en cours…"));
-    const std::vector<QByteArray> d = Longueurs::decks(antennes_);
-    decksLances_ = static_cast<int>(std::count_if(d.begin(), d.end(), [this](const QByteArray &x) {
-        return calculs_->impedances(x) == nullptr;
-    }));
-    chrono_.start();
-    calculs_->lance(d);
+    calculs_->lance(Longueurs::decks(antennes_));
 }
 
 void LongueursConseillees::estimeCout()
@@ -192,15 +189,13 @@ void LongueursConseillees::estimeCout()
     if (!ChercherBranche->isChecked())
         return;
     try {
-        const std::vector<QByteArray> d =
-            Longueurs::decks(Longueurs::prepare(principales_(), parametres(), branches()));
-        const auto aFaire = std::count_if(d.begin(), d.end(), [this](const QByteArray &x) {
-            return calculs_->impedances(x) == nullptr;
-        });
+        int aFaire = 0;
+        const std::optional<double> duree = calculs_->dureeS(
+            Longueurs::decks(Longueurs::prepare(principales_(), parametres(), branches())),
+            &aFaire);
         QString t = tr("%1 calculs NEC-2 à faire").arg(aFaire);
-        if (secondesParDeck_ > 0 && aFaire > 0)
-            t += tr(", environ %1 s d'après les derniers")
-                     .arg(std::lround(secondesParDeck_ * static_cast<double>(aFaire)));
+        if (duree && aFaire > 0)
+            t += tr(", environ %1 s d'après les derniers").arg(std::lround(*duree));
         Cout->setText(t + u'.');
     } catch (const KesuErreur &) {
         // A box being typed: said when "Chercher" is pressed.
@@ -209,9 +204,6 @@ void LongueursConseillees::estimeCout()
 
 void LongueursConseillees::termine()
 {
-    if (decksLances_ > 0 && chrono_.isValid())
-        secondesParDeck_ = chrono_.elapsed() / 1000.0 / decksLances_;
-    decksLances_ = 0;
     enCours(false);
     estimeCout();
     fenetres_ =
@@ -262,6 +254,15 @@ void LongueursConseillees::termine()
         if (!manquees.isEmpty())
             etat += u' ' + tr("Manquent : %1.").arg(manquees.join(QStringLiteral(" ; ")));
     }
+    // The best window at the end of a range: the best length may lie beyond.
+    if (!fenetres_.empty()) {
+        const Longueurs::Bord b =
+            Longueurs::bord(fenetres_.front(), parametres_, branchesCherchees_);
+        if (b.brancheCm)
+            etat += u' ' + Textes::LongueursBrancheAuBord().arg(*b.brancheCm);
+        if (b.echelleCm)
+            etat += u' ' + Textes::LongueursEchelleAuBord().arg(*b.echelleCm);
+    }
     if (!calculs_->disponible())
         etat += u' ' + sansNec();
     // The bands nec2c could not compute weigh on no window: said.
@@ -283,6 +284,8 @@ void LongueursConseillees::AnnulerClick()
     calculs_->annule();
     enCours(false);
     afficheEtat(Textes::NecAnnule());
+    // What is left to compute, and at the pace just measured.
+    estimeCout();
 }
 
 void LongueursConseillees::AppliquerClick()
@@ -294,10 +297,9 @@ void LongueursConseillees::AppliquerClick()
     std::optional<std::int32_t> branche;
     if (brancheCherchee_)
         branche = static_cast<std::int32_t>(std::lround(f.brancheCm));
+    // The window stays where the user put it: moving it could only cover the
+    // chart drawn for the length chosen.
     emit appliquer(f.centreCm(), branche);
-    // The chart drawn for the length chosen is in the main window: out of its way.
-    if (QWidget *principale = parentWidget())
-        metACote(*this, *principale->window());
 }
 
 void LongueursConseillees::montreListe()
@@ -308,7 +310,13 @@ void LongueursConseillees::montreListe()
         const Longueurs::Fenetre &f = fenetres_[i];
         const int r = static_cast<int>(i);
         Liste->insertRow(r);
-        const QString textes[] = {QString::number(i + 1),        Nec::texte(f.brancheCm),
+        // A run of equally good branches: its centre, then its ends.
+        const QString branche = f.brancheMinCm == f.brancheMaxCm
+                                    ? Nec::texte(f.brancheCm)
+                                    : tr("%1 (%2 à %3)")
+                                          .arg(Nec::texte(f.brancheCm), Nec::texte(f.brancheMinCm),
+                                               Nec::texte(f.brancheMaxCm));
+        const QString textes[] = {QString::number(i + 1),        branche,
                                   QString::number(f.centreCm()), QString::number(f.debutCm),
                                   QString::number(f.finCm),      QString::number(f.largeurCm()),
                                   nomsBandes(f.manquantes),      valeurOuTiret(f.rosBoiteMax, 2),
@@ -411,6 +419,15 @@ void LongueursConseillees::showEvent(QShowEvent *e)
 
 void LongueursConseillees::keyPressEvent(QKeyEvent *e)
 {
+    // Enter on the results applies the row chosen, as a double click does;
+    // it never runs the search again.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (Liste->hasFocus() || Detail->hasFocus())) {
+        if (Liste->hasFocus() && Appliquer->isEnabled())
+            Appliquer->click();
+        e->accept();
+        return;
+    }
     if (!traiteEntree(e, *Chercher))
         QDialog::keyPressEvent(e);
 }

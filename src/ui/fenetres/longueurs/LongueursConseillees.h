@@ -5,7 +5,6 @@
 #include "ui/fenetres/communs/TableauEtale.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -90,7 +89,5 @@ private:
     bool brancheCherchee_ = false;
     std::vector<Longueurs::Antennes> antennes_;
     std::vector<Longueurs::Fenetre> fenetres_;
-    QElapsedTimer chrono_;       // since the search's runs started
-    int decksLances_ = 0;        // how many decks they are
-    double secondesParDeck_ = 0; // as the last search measured it
+    std::optional<Longueurs::Branches> branchesCherchees_; // the search's range, when searched
 };

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -38,6 +39,8 @@ TableauEtale *tableauLongueurs(const char *nom, const QStringList &titres)
     t->setHorizontalHeaderLabels(titres);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table: walking its cells would move the row chosen.
+    t->setTabKeyNavigation(false);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     return t;
 }
@@ -55,9 +58,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     setFont(PoliceVectorielle());
 
     // A box with its label and its unit after it.
-    const auto champ = [](QFormLayout *forme, const QString &libelle, const char *nom,
-                          const QString &texte, const QString &unite) {
+    // Room for a kilometre of ladder in cm, however long the labels beside.
+    const int chiffres = QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000000"));
+    const auto champ = [chiffres](QFormLayout *forme, const QString &libelle, const char *nom,
+                                  const QString &texte, const QString &unite) {
         auto *e = new QLineEdit(texte);
+        e->setMinimumWidth(chiffres);
         e->setObjectName(QString::fromLatin1(nom));
         e->setAccessibleName(QString(libelle).remove(u'&'));
         auto *l = new QLabel(libelle);
@@ -76,9 +82,9 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     EchelleMax = champ(fp, tr("à"), "EchelleMax", cm(Defauts::EchelleMaxCm), tr("cm"));
     Tolerance = champ(fp, tr("&Tolérance sur les branches"), "Tolerance",
                       Nec::texte(Defauts::ToleranceBranchePct), tr("%"));
-    ToleranceEchelle = champ(fp, tr("Tolérance sur le coefficient de l'échelle"),
+    ToleranceEchelle = champ(fp, tr("Tolérance sur le c&oefficient de l'échelle"),
                              "ToleranceEchelle", Nec::texte(Defauts::ToleranceEchellePct), tr("%"));
-    LargeurMin = champ(fp, tr("Largeur minimale"), "LargeurMin",
+    LargeurMin = champ(fp, tr("&Largeur minimale"), "LargeurMin",
                        QString::number(Defauts::LargeurMinCm), tr("cm"));
     // The boxes after "à" are named in full in the messages that name them.
     EchelleMax->setAccessibleName(tr("Échelle à"));
@@ -94,7 +100,10 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     Critere->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *lc = new QLabel(tr("C&ritère"));
     lc->setBuddy(Critere);
-    fp->addRow(lc, Critere);
+    // Under its label: its longest choice beside the longest label would
+    // widen the panel by as much, taken from the results.
+    fp->addRow(lc);
+    fp->addRow(Critere);
     SurLaBande = new QCheckBox(tr("Sur toute la &bande (plan IARU)"));
     SurLaBande->setObjectName(QStringLiteral("SurLaBande"));
     SurLaBande->setChecked(true);
@@ -149,11 +158,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     bas->addWidget(Appliquer);
     bas->addWidget(Fermer);
     gauche->addLayout(bas);
+    // The long sentences wrap to the panel's width and never set it: a
+    // wrapped label asks for some eighty characters.
+    for (QLabel *t : {Antenne, Cout})
+        t->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto *colonne = new QWidget;
     colonne->setLayout(gauche);
-    // As wide as its longest choice needs (the criterion's, in either
-    // language), and never narrower than its inputs were drawn for.
-    colonne->setFixedWidth(std::max(340, colonne->minimumSizeHint().width()));
 
     Etat = new QLabel;
     Etat->setObjectName(QStringLiteral("Etat"));
@@ -191,10 +201,23 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     droite->addWidget(Survol);
     droite->addWidget(Detail, 1);
 
+    // The results take what the inputs leave, and the user may move the
+    // border: the list has nine columns to show whole.
+    auto *resultats = new QWidget;
+    resultats->setLayout(droite);
+    droite->setContentsMargins(0, 0, 0, 0);
+    auto *partage = new QSplitter(Qt::Horizontal);
+    partage->setObjectName(QStringLiteral("Partage"));
+    partage->addWidget(colonne);
+    partage->addWidget(resultats);
+    partage->setStretchFactor(0, 0);
+    partage->setStretchFactor(1, 1);
+    partage->setChildrenCollapsible(false);
     auto *tout = new QHBoxLayout(this);
-    tout->addWidget(colonne);
-    tout->addLayout(droite, 1);
+    tout->addWidget(partage);
     resize(tailleOuverture(this, QSize(1100, 680)));
+    const int gaucheMin = std::max(300, colonne->minimumSizeHint().width());
+    partage->setSizes({gaucheMin, width() - gaucheMin});
 
     litReglages();
     enCours(false);
@@ -209,12 +232,12 @@ LongueursConseillees::LongueursConseillees(EntreesPrincipales principales, QWidg
     connect(calculs_, &Longueurs::CalculsNec::progression, this, [this](int faites, int total) {
         Progression->setRange(0, total);
         Progression->setValue(faites);
-        // The time left, from the pace so far.
-        Progression->setTextVisible(faites > 0);
-        if (faites > 0)
-            Progression->setFormat(
-                tr("reste environ %1 s")
-                    .arg(std::lround(chrono_.elapsed() / 1000.0 * (total - faites) / faites)));
+        // The time left, from the decks answered so far (or the session's
+        // last search before the first).
+        const std::optional<double> reste = calculs_->resteS();
+        Progression->setTextVisible(reste.has_value());
+        if (reste)
+            Progression->setFormat(tr("reste environ %1 s").arg(std::lround(*reste)));
     });
     for (QLineEdit *e : {BrancheMin, BrancheMax, Pas, Tolerance})
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { estimeCout(); });
