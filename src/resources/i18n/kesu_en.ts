@@ -2010,6 +2010,22 @@ SWR</translation>
         <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
         <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
     </message>
+    <message>
+        <source>un nombre de %1 à %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>des bandes de Kesu.ini parmi %1</source>
+        <translation>bands of Kesu.ini among %1</translation>
+    </message>
+    <message>
+        <source>Abandonner les modifications des notes du projet ?</source>
+        <translation>Discard the changes to the project notes?</translation>
+    </message>
+    <message>
+        <source>Le projet %1 n&apos;existe plus : il est retiré des fichiers récents.</source>
+        <translation>The project %1 no longer exists: it is removed from the recent files.</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
