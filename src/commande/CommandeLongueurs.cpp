@@ -168,7 +168,7 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     QCommandLineParser parseur;
     if (const auto fin = Commande::ouvre(
             parseur, options, optionLongueurs(), arguments, Textes::AideUtilisationLongueurs(),
-            Textes::AideLongueurs(), sortie, erreurs, Nec::texteMoteurEnUsage))
+            Textes::AideLongueurs(), sortie, erreurs, Nec::texteMoteurEnUsage, litBandes))
         return *fin;
     Demande d;
     try {

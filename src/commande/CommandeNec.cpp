@@ -491,7 +491,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     QCommandLineParser parseur;
     if (const auto fin =
             Commande::ouvre(parseur, options, commande.option, arguments, commande.utilisation,
-                            commande.description, sortie, erreurs, texteMoteurEnUsage))
+                            commande.description, sortie, erreurs, texteMoteurEnUsage, litBandes))
         return *fin;
     Entrees e;
     std::vector<BandeDemandee> demandees;

@@ -149,7 +149,7 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
                          const QCommandLineOption &commande, const QStringList &arguments,
                          const QString &utilisation, const QString &description,
                          QTextStream &sortie, QTextStream &erreurs,
-                         const std::function<QString()> &etat)
+                         const std::function<QString()> &etat, const LecteurBandes &litBandes)
 {
     const QList<QCommandLineOption> toutes =
         options + QList{optionProjet(), optionEnregistreProjet()};
@@ -185,7 +185,14 @@ std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOp
             erreurs << Textes::ProjetIllisible().arg(chemin, raison) << '\n';
             return Echec;
         }
-        const Projet::Lecture l = Projet::lit(*texte);
+        QList<int> bandes;
+        if (litBandes) {
+            try {
+                bandes = nomsBandes(litBandes());
+            } catch (const std::exception &) {
+            }
+        }
+        const Projet::Lecture l = Projet::lit(*texte, bandes);
         // A bad value is refused as a bad option is: the command would
         // otherwise compute the default in its place.
         if (!l.refusees.empty()) {
@@ -343,6 +350,14 @@ std::optional<FichierBandes::Table> tableDeLaCommande(const LecteurBandes &litBa
                 << '\n';
         return std::nullopt;
     }
+}
+
+QList<int> nomsBandes(const FichierBandes::Table &table)
+{
+    QList<int> r;
+    for (const LigneBande &l : table)
+        r << l.Bande;
+    return r;
 }
 
 FichierBandes::Table litKesuIni()

@@ -65,11 +65,17 @@ QString aide(const QString &utilisation, const QString &description,
 // `etat` (when given) says on the error stream what the version depends on
 // at run time: the standard output stays the version alone, for scripts and
 // for help2man, which must not write this machine's paths into a manual page.
+// A project's bands are checked against the table `litBandes` reads, when
+// given and readable (one that is not is said by the command itself).
 std::optional<int> ouvre(QCommandLineParser &parseur, const QList<QCommandLineOption> &options,
                          const QCommandLineOption &commande, const QStringList &arguments,
                          const QString &utilisation, const QString &description,
                          QTextStream &sortie, QTextStream &erreurs,
-                         const std::function<QString()> &etat = {});
+                         const std::function<QString()> &etat = {},
+                         const LecteurBandes &litBandes = {});
+
+// The bands of a table, by their names: what a project's "bandes" may hold.
+QList<int> nomsBandes(const FichierBandes::Table &table);
 
 QCommandLineOption optionProjet();
 QCommandLineOption optionEnregistreProjet();

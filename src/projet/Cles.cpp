@@ -3,8 +3,10 @@
 #include "nec/Antenne.h"
 #include "nec/Nombres.h"
 #include "nec/Regle.h"
+#include "regles/Defauts.h"
 #include "regles/TextesProjet.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Projet {
@@ -24,6 +26,49 @@ template <std::size_t N> QStringList noms(const char *const (&l)[N])
     for (const char *n : l)
         r << QString::fromLatin1(n);
     return r;
+}
+
+// The range of a key whose value the NEC-2 check bounds, as it bounds the
+// same input typed in its window or on the command line.
+std::optional<Defauts::Plage> plage(const Cle &c)
+{
+    using namespace Defauts;
+    static const std::pair<const char *, Plage> plages[] = {
+        {"branche_cm", PlageBrancheCm},
+        {"echelle_cm", PlageEchelleCm},
+        {"coef_echelle", PlageCoefEchelle},
+        {"nec.diametre_mm", PlageDiametreMm},
+        {"nec.hauteur_m", PlageHauteurM},
+        {"nec.ecartement_mm", PlageEcartementMm},
+        {"nec.z0_ohm", PlageZ0Ohms},
+        {"nec.perte_db_100m", PlagePerteDb100m},
+        {"nec.limite_basse_ohm", PlageLimiteOhms},
+        {"nec.limite_moyenne_ohm", PlageLimiteOhms},
+        {"nec.limite_haute_ohm", PlageLimiteOhms},
+        {"nec.ros_max", PlageRosMax},
+        {"nec.c_min_pf", PlageCapacitePf},
+        {"nec.c_max_pf", PlageCapacitePf},
+        {"nec.l_min_uh", PlageInductanceUh},
+        {"nec.l_max_uh", PlageInductanceUh},
+        {"nec.q_bobine", PlageQ},
+        {"nec.q_condensateur", PlageQ},
+        {"nec.puissance_w", PlagePuissanceW},
+        {"nec.perte_boite_max_db", PlagePerteBoiteDb},
+        {"nec.tension_max_v", PlageTensionV},
+    };
+    for (const auto &[nom, p] : plages)
+        if (qstrcmp(nom, c.nom) == 0)
+            return p;
+    return std::nullopt;
+}
+
+// The value's number outside the key's range, said with the range.
+std::optional<QString> horsPlage(const Cle &c, double v)
+{
+    const auto p = plage(c);
+    if (!p || p->contient(v))
+        return std::nullopt;
+    return Textes::ProjetHorsPlage().arg(::Nec::texteLisible(p->min), ::Nec::texteLisible(p->max));
 }
 
 constexpr auto Nec = "VerificationNec";
@@ -105,19 +150,19 @@ const Cle *cle(const QString &nom)
     return nullptr;
 }
 
-std::optional<QString> fauteValeur(const Cle &c, const QString &valeur)
+std::optional<QString> fauteValeur(const Cle &c, const QString &valeur, const QList<int> &bandes)
 {
     switch (c.genre) {
     case Genre::Reel:
-        if (Nec::nombre(valeur))
-            return std::nullopt;
+        if (const auto v = Nec::nombre(valeur))
+            return horsPlage(c, *v);
         return Textes::ProjetPasUnNombre();
     case Genre::Entier: {
         const auto v = Nec::nombre(valeur);
         // As the command line's options take them, so that a project it writes
         // reads back.
         if (v && *v == std::floor(*v) && std::fabs(*v) <= 1e9)
-            return std::nullopt;
+            return horsPlage(c, *v);
         return Textes::ProjetPasUnEntier();
     }
     case Genre::TexteOuAuto:
@@ -125,9 +170,20 @@ std::optional<QString> fauteValeur(const Cle &c, const QString &valeur)
             return std::nullopt;
         return Textes::ProjetPasUnNombre();
     case Genre::Bandes:
-        for (const QString &b : valeur.split(u' ', Qt::SkipEmptyParts))
-            if (!Nec::nombre(b))
+        for (const QString &b : valeur.split(u' ', Qt::SkipEmptyParts)) {
+            const auto v = Nec::nombre(b);
+            if (!v)
                 return Textes::ProjetBandes();
+            // A band the table does not hold: the window has no box for it and
+            // a command no frequency.
+            if (!bandes.isEmpty() &&
+                std::none_of(bandes.begin(), bandes.end(), [&](int n) { return n == *v; })) {
+                QStringList noms;
+                for (int n : bandes)
+                    noms << QString::number(n);
+                return Textes::ProjetBandeInconnue().arg(noms.join(u' '));
+            }
+        }
         return std::nullopt;
     case Genre::Choix:
     case Genre::Oui:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,7 +26,12 @@ struct Cle {
 const std::vector<Cle> &cles();
 const Cle *cle(const QString &nom);
 
-// Why a value does not fit its key, or nothing when it does.
-std::optional<QString> fauteValeur(const Cle &c, const QString &valeur);
+// Why a value does not fit its key, or nothing when it does: its kind, then
+// the physical range the NEC-2 check holds it to, and for "bandes" the band
+// table's names (`bandes`; when empty, any number passes). The window and the
+// commands refuse a project's values by this one test, so that both name the
+// same ones for the same reasons.
+std::optional<QString> fauteValeur(const Cle &c, const QString &valeur,
+                                   const QList<int> &bandes = {});
 
 } // namespace Projet

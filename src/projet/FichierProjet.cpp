@@ -134,7 +134,7 @@ void Fichier::pose(const QString &cle, const QString &valeur)
     valeurs.push_back({cle, valeur});
 }
 
-Lecture lit(const QByteArray &texte)
+Lecture lit(const QByteArray &texte, const QList<int> &bandes)
 {
     Lecture r;
     Fichier &f = r.fichier;
@@ -195,8 +195,8 @@ Lecture lit(const QByteArray &texte)
                         f.format = n;
                         l.lue = QString::number(n);
                     }
-                } else if (const Cle *c = Projet::cle(cle); c && fauteValeur(*c, valeur)) {
-                    refuse(numero, cle, valeur, *fauteValeur(*c, valeur));
+                } else if (const Cle *c = Projet::cle(cle); c && fauteValeur(*c, valeur, bandes)) {
+                    refuse(numero, cle, valeur, *fauteValeur(*c, valeur, bandes));
                 } else {
                     l.lue = valeur;
                     f.valeurs.push_back({cle, valeur});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -75,8 +76,9 @@ struct Lecture {
     bool sansFormat = false;             // no usable format line: one is added when saved
 };
 
-// Never throws: what cannot be read is said in fautes.
-Lecture lit(const QByteArray &texte);
+// Never throws: what cannot be read is said in fautes. `bandes`, the band
+// table's, are the bands "bandes" may name (when empty, any number).
+Lecture lit(const QByteArray &texte, const QList<int> &bandes = {});
 // A new project: a heading, the format, the keys in the program's order, the
 // notes. A read one: its lines with the changes in place, new keys at the
 // end, a missing format line added after the leading comments; always in this

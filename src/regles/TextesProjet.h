@@ -44,6 +44,16 @@ inline QString ProjetValeurRefusee()
     return QCoreApplication::translate("Textes",
                                        "Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)");
 }
+// %1 and %2 the bounds of the range.
+inline QString ProjetHorsPlage()
+{
+    return QCoreApplication::translate("Textes", "un nombre de %1 à %2");
+}
+// %1 the band table's bands, separated by spaces.
+inline QString ProjetBandeInconnue()
+{
+    return QCoreApplication::translate("Textes", "des bandes de Kesu.ini parmi %1");
+}
 inline QString ProjetPasUnEntier()
 {
     return QCoreApplication::translate("Textes", "un nombre entier");
@@ -109,6 +119,18 @@ inline QString ProjetTropGrand()
 inline QString ProjetNonLu()
 {
     return QCoreApplication::translate("Textes", "le fichier ne peut pas être lu");
+}
+// Escape or closing the notes after typing in them.
+inline QString AbandonnerNotes()
+{
+    return QCoreApplication::translate("Textes",
+                                       "Abandonner les modifications des notes du projet ?");
+}
+// %1 the file of "Fichiers récents" that is no longer there.
+inline QString RecentAbsent()
+{
+    return QCoreApplication::translate(
+        "Textes", "Le projet %1 n'existe plus : il est retiré des fichiers récents.");
 }
 inline QString ProjetNonEnregistre()
 {

@@ -54,6 +54,7 @@ private slots:
     void ligneDeCommande_data();
     void ligneDeCommande();
     void deckExporte();
+    void refusees();
 };
 
 // A file written by hand: the unknown key kept and written back, the bad
@@ -165,15 +166,15 @@ void TstProjet::modification_data()
          "format = 1\r\nx = 1\r\nechelle_cm = 1500\r\n"},
         {"remplace une valeur incorrecte", "format = 1\nbranche_cm =\n", "branche_cm", "2100",
          "format = 1\nbranche_cm = 2100\n"},
-        {"la première de deux", "format = 1\nbranche_cm = 1\nbranche_cm = 2\n", "branche_cm", "3",
-         "format = 1\nbranche_cm = 3\nbranche_cm = 2\n"},
+        {"la première de deux", "format = 1\nbranche_cm = 100\nbranche_cm = 200\n", "branche_cm",
+         "300", "format = 1\nbranche_cm = 300\nbranche_cm = 200\n"},
         {"notes, espaces et retours chariot", "format = 1\nnotes = a\n", "notes", "  b\r\nc\\ ",
          "format = 1\nnotes =   b\\r\\nc\\\\ \n"},
         {"notes collées au signe égal", "format = 1\nnotes=a\n", "notes", " b",
          "format = 1\nnotes=  b\n"},
         {"notes ajoutées", "format = 1\n", "notes", "n", "format = 1\nnotes = n\n"},
-        {"format ajouté après les commentaires", "# a\n# b\nbranche_cm = 1\n", "branche_cm", "1",
-         "# a\n# b\nformat = 1\nbranche_cm = 1\n"},
+        {"format ajouté après les commentaires", "# a\n# b\nbranche_cm = 100\n", "branche_cm",
+         "100", "# a\n# b\nformat = 1\nbranche_cm = 100\n"},
         {"format ajouté à un fichier vide", "", "x", "1", "format = 1\nx = 1\n"},
         {"format plus récent enregistré dans celui-ci", "format = 2\nnouveau = 1\n", "nouveau", "1",
          "format = 1\nnouveau = 1\n"}};
@@ -276,6 +277,27 @@ void TstProjet::deckExporte()
     }
     QCOMPARE(sansCommentaires, calcul.deck);
     QVERIFY(deck.sortie.contains("CM Sol : mer"));
+}
+
+// Out of its range or not in the band table, a value is refused, the same for
+// the window's reading as for a command, which names each and ends.
+void TstProjet::refusees()
+{
+    QTemporaryDir dossier;
+    const QString projet = dossier.filePath("p.kesu");
+    const QByteArray texte = "format = 1\nbandes = 40 11\nnec.hauteur_m = -5\nbranche_cm = 10\n"
+                             "nec.c_max_pf = 10001\nnec.z0_ohm = 1000\n";
+    QFile f(projet);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size());
+    f.close();
+    const QString refus = Textes::ProjetValeurRefusee().arg(projet) + u'\n';
+    QCOMPARE(
+        nec({"--projet", projet}).erreurs,
+        refus.arg(2).arg("bandes", "40 11",
+                         Textes::ProjetBandeInconnue().arg("80 40 30 20 17 15 12 10")) +
+            refus.arg(3).arg("nec.hauteur_m", "-5", Textes::ProjetHorsPlage().arg("0.1", "300")) +
+            refus.arg(5).arg("nec.c_max_pf", "10001", Textes::ProjetHorsPlage().arg("1", "10000")));
+    QCOMPARE(nec({"--projet", projet}).code, 2);
 }
 
 QTEST_GUILESS_MAIN(TstProjet)

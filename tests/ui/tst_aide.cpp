@@ -162,6 +162,24 @@ private slots:
             qputenv("KESU_LANGUE", avant);
     }
 
+    // Whole within a 1000-pixel screen under a 30-pixel panel, moved in by
+    // as little as it takes.
+    void placeDans_data()
+    {
+        QTest::addColumn<QRect>("cadre");
+        QTest::addColumn<QRect>("attendu");
+        QTest::newRow("inside") << QRect(100, 100, 620, 560) << QRect(100, 100, 620, 560);
+        QTest::newRow("below") << QRect(500, 700, 620, 560) << QRect(500, 440, 620, 560);
+        QTest::newRow("too tall, right") << QRect(1200, 0, 620, 1200) << QRect(980, 30, 620, 970);
+    }
+
+    void placeDans()
+    {
+        QFETCH(QRect, cadre);
+        QFETCH(QRect, attendu);
+        QCOMPARE(AideViewer::placeDans(cadre, QRect(0, 30, 1600, 970)), attendu);
+    }
+
     void uneSeuleFenetre()
     {
         AideViewer::ouvre(document_, 3);

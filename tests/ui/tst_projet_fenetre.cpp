@@ -1,5 +1,6 @@
 #include "FenetreTest.h"
 #include "Francais.h"
+#include "regles/TextesProjet.h"
 #include "ui/fenetres/longueurs/LongueursConseillees.h"
 #include "ui/fenetres/verification/VerificationNec.h"
 
@@ -9,8 +10,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
 
 // Projects in the main window: every input of the three windows saved and
 // read back, a file written by hand, the question before losing changes.
@@ -21,6 +26,10 @@ private slots:
     void allerRetour();
     void fichierEcritALaMain();
     void changementsNonEnregistres();
+    void demarrageCommeNouveau();
+    void ouvertureRefusesEtGraphe();
+    void echapNotes();
+    void recentsDisparus();
 
 private:
     QTemporaryDir dossier_;
@@ -141,6 +150,93 @@ void TstProjetFenetre::changementsNonEnregistres()
     f.plateforme.reponses = {Plateforme::Reponse::Non};
     f->close();
     QVERIFY(!f->isVisible());
+}
+
+namespace {
+
+QString enregistreSous(FenetreTest &f, const QString &nom)
+{
+    const QString chemin = QDir(f.dossier()).filePath(nom);
+    f.plateforme.surEnregistrement = [=](auto &...) { return chemin; };
+    return f->EnregistrerSousClick() ? chemin : QString();
+}
+
+} // namespace
+
+// A start gives the project "Nouveau" gives, the preferences kept.
+void TstProjetFenetre::demarrageCommeNouveau()
+{
+    QSettings("Kesu", "Kesu").setValue("VerificationNec/CMax", "400");
+    QSettings("Kesu", "Kesu").setValue("VerificationNec/Taches", 2);
+    QSettings("Kesu", "Kesu").setValue("LongueursConseillees/EchelleMin", "800");
+    FenetreTest f;
+    QString r;
+    const QByteArray auDemarrage = *Projet::charge(enregistreSous(f, "demarrage.kesu"), r);
+    f->NouveauClick();
+    QCOMPARE(*Projet::charge(enregistreSous(f, "nouveau.kesu"), r), auDemarrage);
+    f->Button1->click();
+    f->VerifNec->trigger();
+    QCOMPARE(f->verificationNec->CMax->text(), "250");
+    QCOMPARE(f->verificationNec->Taches->value(), 2);
+    f->LongConseil->trigger();
+    QCOMPARE(f->longueursConseillees->EchelleMin->text(), "500");
+}
+
+// Every refused value named, as a command names it, and not used; the chart drawn.
+void TstProjetFenetre::ouvertureRefusesEtGraphe()
+{
+    FenetreTest f;
+    const QByteArray texte = "format = 1\nbranche_cm = 2100\nbandes = 40 11\nnec.hauteur_m = -5\n";
+    const Projet::Fichier projet = Projet::lit(texte).fichier; // saved as it came
+    QString raison;
+    const QString chemin = QDir(f.dossier()).filePath("p.kesu");
+    QVERIFY(Projet::enregistre(chemin, projet, raison) && f->ouvreProjet(chemin));
+    const QStringList fautes = Projet::lit(texte, {80, 40, 30, 20, 17, 15, 12, 10}).fautes;
+    QCOMPARE(fautes.size(), 2);
+    QCOMPARE(f.plateforme.avertissements, QStringList{fautes.join(u'\n')});
+    QVERIFY(f->Ch10m->isChecked());
+    QCOMPARE(EtatCalcul.LongElecDip, 2165); // 2100 cm at 0.97
+    QVERIFY(!f->imageAffichee(1).isNull());
+    f->VerifNec->trigger();
+    QCOMPARE(f->verificationNec->Hauteur->text(), "10");
+}
+
+// Escape in the notes asks before typed text goes: kept, then let go.
+void TstProjetFenetre::echapNotes()
+{
+    FenetreTest f;
+    f.plateforme.reponses = {Plateforme::Reponse::Non, Plateforme::Reponse::Oui};
+    QStringList ouverte;
+    f.plateforme.surModal = [&](QDialog &d) {
+        d.show();
+        d.findChild<QPlainTextEdit *>("Notes")->setPlainText("mât");
+        for (int i = 0; i < 2; ++i, ouverte << QString::number(d.isVisible()))
+            d.reject(); // what Escape and closing the window do
+        return d.result();
+    };
+    f->NotesProjet->trigger();
+    QCOMPARE(f.plateforme.confirmations, QStringList(2, Textes::AbandonnerNotes()));
+    QCOMPARE(ouverte, (QStringList{"1", "0"}));
+    QVERIFY(f->projetCourant().notes.isEmpty());
+}
+
+// A project deleted since leaves "Fichiers récents", chosen there or at start.
+void TstProjetFenetre::recentsDisparus()
+{
+    QString dossier;
+    const auto recents = [] { return QSettings("Kesu", "Kesu").value("FichiersRecents"); };
+    {
+        FenetreTest f;
+        const QString a = enregistreSous(f, "a.kesu"), b = enregistreSous(f, "b.kesu");
+        QVERIFY(QFile::remove(a));
+        f->MenuRecents->actions().at(1)->trigger();
+        QCOMPARE(f.plateforme.erreurs, {Textes::RecentAbsent().arg(QDir::toNativeSeparators(a))});
+        QCOMPARE(recents().toStringList().first(), b);
+        QVERIFY(!recents().toStringList().contains(a));
+        dossier = f.dossier();
+    }
+    FenetreTest f;
+    QVERIFY(!recents().toStringList().join(u' ').contains(dossier));
 }
 
 QTEST_MAIN(TstProjetFenetre)

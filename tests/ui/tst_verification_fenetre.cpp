@@ -550,19 +550,22 @@ void TstVerificationFenetre::exportCsv()
 
 void TstVerificationFenetre::reglagesRetenus()
 {
-    {
-        Verification t;
-        t.v->Z0->setText("600");
-        t.v->Sol->setCurrentIndex(4);
-        t.v->LongueurMax->setText("55");
-        t.v->Region->setCurrentIndex(2);
-        t.v->Critere->setCurrentIndex(1);
-        t.v->Balun->setCurrentIndex(2);
-        t.v->RosMax->setText("3");
-        t.v->Verdict->setCurrentIndex(1);
-        t.v->close();
-    }
+    // Kept for the run (a new start is a new project): the window opened
+    // again reads them back.
     Verification t;
+    t.v->Z0->setText("600");
+    t.v->Sol->setCurrentIndex(4);
+    t.v->LongueurMax->setText("55");
+    t.v->Region->setCurrentIndex(2);
+    t.v->Critere->setCurrentIndex(1);
+    t.v->Balun->setCurrentIndex(2);
+    t.v->RosMax->setText("3");
+    t.v->Verdict->setCurrentIndex(1);
+    t.v->close();
+    delete t.v;
+    t.f->verificationNec = nullptr;
+    t.f->VerifNec->trigger();
+    t.v = t.f->verificationNec;
     for (const QComboBox *c : {t.v->Region, t.v->Critere, t.v->Balun, t.v->Verdict})
         QCOMPARE(c->currentIndex(), c == t.v->Region || c == t.v->Balun ? 2 : 1);
     QCOMPARE(t.v->RosMax->text(), "3");

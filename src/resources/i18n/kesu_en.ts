@@ -2277,6 +2277,22 @@ SWR</translation>
         <source>La meilleure fenêtre touche le bord de la plage d&apos;échelle cherchée (%1 cm) : la meilleure longueur peut être au-delà, élargissez-la.</source>
         <translation>The best window reaches the edge of the ladder line range searched (%1 cm): the best length may lie beyond, widen it.</translation>
     </message>
+    <message>
+        <source>un nombre de %1 à %2</source>
+        <translation>a number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>des bandes de Kesu.ini parmi %1</source>
+        <translation>bands of Kesu.ini among %1</translation>
+    </message>
+    <message>
+        <source>Abandonner les modifications des notes du projet ?</source>
+        <translation>Discard the changes to the project notes?</translation>
+    </message>
+    <message>
+        <source>Le projet %1 n&apos;existe plus : il est retiré des fichiers récents.</source>
+        <translation>The project %1 no longer exists: it is removed from the recent files.</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -54,7 +55,38 @@ QTextBrowser *creeFenetre()
     return navigateur;
 }
 
+// The window whole on its screen: its frame, title bar included, within the
+// area the desktop's panels leave. The frame is known once shown; until then
+// the window alone is placed.
+void placeSurEcran(QWidget *fenetre)
+{
+    const QScreen *ecran = fenetre->screen();
+    if (!ecran)
+        return;
+    const QRect cadre = fenetre->frameGeometry();
+    const QSize bords = cadre.size() - fenetre->size();
+    const QRect place = AideViewer::placeDans(cadre, ecran->availableGeometry());
+    if (place == cadre)
+        return;
+    fenetre->resize(place.size() - bords);
+    fenetre->move(place.topLeft());
+}
+
 } // namespace
+
+QRect AideViewer::placeDans(const QRect &cadre, const QRect &ecran)
+{
+    QRect r(cadre.topLeft(), cadre.size().boundedTo(ecran.size()));
+    if (r.right() > ecran.right())
+        r.moveRight(ecran.right());
+    if (r.bottom() > ecran.bottom())
+        r.moveBottom(ecran.bottom());
+    if (r.left() < ecran.left())
+        r.moveLeft(ecran.left());
+    if (r.top() < ecran.top())
+        r.moveTop(ecran.top());
+    return r;
+}
 
 QString AideViewer::cheminResolu(const QString &fichier)
 {
@@ -120,7 +152,9 @@ void AideViewer::ouvre(const QString &fichier, int contexte)
         adresse.setFragment(section);
     // The document is HTML whatever its name says.
     instance->setSource(adresse, QTextDocument::HtmlResource);
+    placeSurEcran(instance);
     instance->show();
+    placeSurEcran(instance);
     instance->raise();
     instance->activateWindow();
 }

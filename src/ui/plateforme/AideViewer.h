@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QTextBrowser;
@@ -38,6 +39,11 @@ constexpr int ContexteDiagrammes = 16;
 // The anchor of a help context's section in the document; empty for 0 (the
 // contents) and for a number the document does not know.
 QString ancre(int contexte);
+
+// Where a window whose frame is `cadre` goes to show whole within `ecran`
+// (the screen's available area): its frame no larger than it, then moved in
+// by as little as it takes. A window already inside stays where it is.
+QRect placeDans(const QRect &cadre, const QRect &ecran);
 
 // The viewer window, created by the first successful ouvre() and then reused;
 // null before that.

@@ -123,6 +123,9 @@ public:
     void ExporterModeleClick();
     void NotesClick();
     bool ouvreProjet(const QString &chemin);
+    // A file of "Fichiers récents"; one that no longer exists is said and
+    // taken off the list. A copy: the menu it comes from is built again.
+    void ouvreRecent(QString chemin);
     bool abandonAccepte();
     // The inputs of the three windows as a project, over the one opened.
     Projet::Fichier projetCourant();

@@ -37,6 +37,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString OrganisationProjet = QStringLiteral("Kesu");
@@ -48,10 +50,39 @@ QString filtreProjet()
     return QCoreApplication::translate("TForm1", "Projet Kesu (*.kesu)");
 }
 
+// What a project may name as its bands: the band table's.
+QList<int> bandesDeLaTable()
+{
+    QList<int> r;
+    for (const LigneBande &l : EtatCalcul.TableBandes)
+        r << l.Bande;
+    return r;
+}
+
+// The tool windows' inputs as the settings keep them, all of them project
+// inputs: the antenna, the ground, the line, the criterion and limits, the
+// tuner's parts, the advised lengths' search. Removed, each window opens with
+// its own defaults. What else the settings hold is the user's preference and
+// stays from one project and one run to the next: the language, the recent
+// files, the last folders, the windows' sizes, the saved picture's size, the
+// choice about an engine not verified, the number of simultaneous
+// computations (kept in the NEC-2 window's group, beside its inputs).
+void effaceEntreesOutils()
+{
+    QSettings s(OrganisationProjet, OrganisationProjet);
+    for (const Projet::Cle &c : Projet::cles())
+        if (c.groupe)
+            s.remove(QString::fromLatin1(c.groupe) + u'/' + QString::fromLatin1(c.reglage));
+    s.sync();
+}
+
 } // namespace
 
 void TForm1::construitProjet()
 {
+    // Every run starts on a new project, as "Nouveau" gives it: the last
+    // run's tool inputs belong to the project it had, not to this one.
+    effaceEntreesOutils();
     // Everything the main window holds, as a project holds it, before any
     // change: what a missing key and "Nouveau" give.
     Projet::Fichier f = projetCourant();
@@ -125,9 +156,8 @@ void TForm1::appliqueProjet(const Projet::Fichier &f)
     verificationNec = nullptr;
     longueursConseillees = nullptr;
     diagrammesNec = nullptr;
+    effaceEntreesOutils();
     QSettings s(OrganisationProjet, OrganisationProjet);
-    for (const char *groupe : {"VerificationNec", "LongueursConseillees"})
-        s.remove(QString::fromLatin1(groupe));
     const auto valeur = [&](const QString &cle) -> QString {
         if (const auto v = f.valeur(cle))
             return *v;
@@ -243,7 +273,8 @@ bool TForm1::ouvreProjet(const QString &chemin)
             Textes::ProjetIllisible().arg(QDir::toNativeSeparators(chemin), raison));
         return false;
     }
-    const Projet::Lecture l = Projet::lit(*texte);
+    // A value refused is named and not used: its input keeps its default.
+    const Projet::Lecture l = Projet::lit(*texte, bandesDeLaTable());
     projet_ = l.fichier;
     appliqueProjet(projet_);
     cheminProjet_ = QFileInfo(chemin).absoluteFilePath();
@@ -257,6 +288,12 @@ bool TForm1::ouvreProjet(const QString &chemin)
         dits.prepend(Textes::ProjetPlusRecent().arg(l.fichier.format).arg(Projet::Format));
     if (!dits.isEmpty())
         plateforme().avertissement(dits.join(u'\n'));
+    // The project's chart, as "Lancer" draws it, once the window has its
+    // band table; without a band ticked there is nothing to draw.
+    const auto cases = casesBandes();
+    if (demarrageFait() &&
+        std::any_of(cases.begin(), cases.end(), [](QCheckBox *c) { return c->isChecked(); }))
+        executeGarde([this] { Button1Click(); });
     return true;
 }
 
@@ -325,11 +362,35 @@ void TForm1::projetEnregistre(const QString &chemin, const Projet::Fichier &ecri
     afficheEtatProjet();
 }
 
+namespace {
+
+// The notes' editor: Escape or closing it asks before typed text is lost.
+class EditeurNotes : public QDialog {
+public:
+    EditeurNotes(const QString &notes, QWidget *parent)
+        : QDialog(parent), texte(new QPlainTextEdit(notes)), avant_(notes)
+    {
+    }
+    void reject() override
+    {
+        if (texte->toPlainText() != avant_ &&
+            plateforme().confirmation(Textes::AbandonnerNotes()) != Plateforme::Reponse::Oui)
+            return;
+        QDialog::reject();
+    }
+    QPlainTextEdit *texte;
+
+private:
+    QString avant_;
+};
+
+} // namespace
+
 void TForm1::NotesClick()
 {
-    QDialog d(this);
+    EditeurNotes d(projet_.notes, this);
     d.setWindowTitle(tr("Notes du projet"));
-    auto *texte = new QPlainTextEdit(projet_.notes);
+    QPlainTextEdit *texte = d.texte;
     texte->setObjectName(QStringLiteral("Notes"));
     auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
@@ -373,18 +434,37 @@ void TForm1::recents(const QString &chemin)
 void TForm1::listeRecents()
 {
     MenuRecents->clear();
-    const QStringList l = Reglages::lit(CleRecents, QStringList()).toStringList();
+    // A file deleted or moved since is no longer offered.
+    const QStringList lus = Reglages::lit(CleRecents, QStringList()).toStringList();
+    QStringList l;
+    for (const QString &chemin : lus)
+        if (QFileInfo(chemin).isFile())
+            l << chemin;
+    if (l != lus)
+        Reglages::ecrit(CleRecents, l);
     for (int i = 0; i < l.size(); ++i) {
         QAction *a = MenuRecents->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(l[i]).fileName()));
         a->setToolTip(QDir::toNativeSeparators(l[i]));
         const QString chemin = l[i];
-        connecteGarde(a, &QAction::triggered, this, [this, chemin] {
-            if (abandonAccepte())
-                ouvreProjet(chemin);
-        });
+        connecteGarde(a, &QAction::triggered, this, [this, chemin] { ouvreRecent(chemin); });
     }
     MenuRecents->setEnabled(!l.isEmpty());
+}
+
+void TForm1::ouvreRecent(QString chemin)
+{
+    if (!QFileInfo(chemin).isFile()) {
+        // Gone since the menu was built: said, and taken off the list.
+        plateforme().erreur(Textes::RecentAbsent().arg(QDir::toNativeSeparators(chemin)));
+        QStringList l = Reglages::lit(CleRecents, QStringList()).toStringList();
+        l.removeAll(chemin);
+        Reglages::ecrit(CleRecents, l);
+        listeRecents();
+        return;
+    }
+    if (abandonAccepte())
+        ouvreProjet(chemin);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)
