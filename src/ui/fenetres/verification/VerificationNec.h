@@ -62,7 +62,10 @@ public:
     QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict, *ZoneBande;
     QTabWidget *Onglets;
     AbaqueSmith *Abaque;
-    QLabel *Principale, *Classe, *Etat, *Survol;
+    QLabel *Principale, *Classe, *Etat;
+    // The lines under the map and under the Smith chart: a legend, or what is
+    // hovered, at a height the hover does not change.
+    QLabel *Survol, *LectureAbaque;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;
     CarteNec *Carte;
@@ -126,6 +129,12 @@ private:
 
     QSize tailleOuverture() const;
 
+public:
+    // The size the window opens at, where the screen allows: on a 1280 × 1024
+    // screen, every column of the table in sight, a tuner's setting included.
+    static constexpr QSize TailleVoulue{1240, 760};
+
+private:
     EntreesPrincipales principales_;
     Nec::ExecutionNec *execution_;
     ErreursChamps erreurs_;
