@@ -1196,13 +1196,13 @@ SWR</translation>
     <message>
         <source>Libre à tort
 (%)</source>
-        <translation>Free by mistake
+        <translation>Wrongly free
 (%)</translation>
     </message>
     <message>
         <source>Interdit à tort
 (%)</source>
-        <translation>Barred by mistake
+        <translation>Wrongly barred
 (%)</translation>
     </message>
     <message>
@@ -2009,6 +2009,14 @@ SWR</translation>
     <message>
         <source>Projet %1, ligne %2 : %3 = %4 ne convient pas (%5)</source>
         <translation>Project %1, line %2: %3 = %4 does not fit (%5)</translation>
+    </message>
+    <message>
+        <source>Survolez un arc : sa fréquence et Z en C, interpolés entre les points calculés</source>
+        <translation>Hover over an arc: its frequency and Z at C, interpolated between the computed points</translation>
+    </message>
+    <message>
+        <source>%1 m, ≈ %2 kHz (entre deux points calculés) : Z en C ≈ %3 Ω ; après le balun %4 Ω, ROS %5</source>
+        <translation>%1 m, ≈ %2 kHz (between two computed points): Z at C ≈ %3 Ω; behind the balun %4 Ω, SWR %5</translation>
     </message>
 </context>
 <context>

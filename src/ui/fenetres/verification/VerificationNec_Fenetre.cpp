@@ -116,12 +116,12 @@ struct Accelere {
 };
 
 // Gives the texts Alt keys no two of them share, as many as the Latin
-// letters allow: a letter a '&' chose already stays; the others are matched
-// to the texts by augmenting paths, so that a text given a key keeps one
-// while later texts are served, earlier texts first, a word's first letter
-// preferred. Chosen when the window is built, from the texts in the language
-// shown: a translation need not know the other texts' keys. A text left with
-// no letter has none.
+// letters allow: a letter a '&' chose already stays; each text then takes its
+// first free letter, a word's first letter preferred, earlier texts first;
+// a text left without one may take a letter from a text that can move to
+// another (an augmenting path), so that no letter is wasted. Chosen when the window is built, from
+// the texts in the language shown: a translation need not know the other texts' keys. A text left
+// with no letter has none.
 void accelere(const std::vector<Accelere> &textes)
 {
     const auto latine = [](QChar c) {
@@ -166,9 +166,19 @@ void accelere(const std::vector<Accelere> &textes)
             }
             return false;
         };
+    // Each text its own first choice still free, in order; then the texts
+    // left without one take a letter from a text that can do with another.
+    for (std::size_t i = 0; i < n; ++i)
+        for (const auto &[l, k] : choix[i])
+            if (porteur[l] < 0) {
+                porteur[l] = static_cast<int>(i);
+                lettre[i] = l;
+                break;
+            }
     for (std::size_t i = 0; i < n; ++i) {
         std::array<bool, 26> vues{};
-        place(i, vues);
+        if (lettre[i] < 0)
+            place(i, vues);
     }
     for (std::size_t i = 0; i < n; ++i)
         for (const auto &[l, k] : choix[i])
