@@ -744,10 +744,12 @@ void TstVerificationFenetre::lecturesDeHauteurFixe()
 {
     Verification t;
     t.calcule();
-    t.v->resize(VerificationNec::TailleVoulue);
+    // Narrow: the map's legend takes more lines than a reading.
+    t.v->resize(900, 700);
     t.f->move(0, 800);
     QVERIFY(QTest::qWaitForWindowExposed(t.v));
     QCoreApplication::processEvents();
+    QCOMPARE_GE(t.v->Survol->height(), 3 * t.v->Survol->fontMetrics().lineSpacing());
     const auto survole = [&](QWidget *w, QLabel *ligne, QPoint p) {
         const int h = ligne->height();
         const QString avant = ligne->text();

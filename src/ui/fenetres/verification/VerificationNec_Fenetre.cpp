@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -102,6 +103,16 @@ public:
     QSize minimumSizeHint() const override
     {
         return {QLabel::minimumSizeHint().width(), 2 * fontMetrics().lineSpacing()};
+    }
+
+protected:
+    // A tab's page takes the height its size hint asked for, not the one a
+    // wrapped line needs at the width it got: the line asks it as its least.
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QLabel::resizeEvent(e);
+        if (const int h = heightForWidth(e->size().width()); h != minimumHeight())
+            setMinimumHeight(h);
     }
 
 private:
