@@ -44,6 +44,8 @@ public:
     QString texteSurvol(QPoint p) const;
     // What the chart shows, said under it while nothing is hovered.
     QString legende() const;
+    // Band k's colour as drawn on white: the light ones darkened.
+    static QColor couleurSurBlanc(int k);
     // The loads the parts reach at the zone's band, a cell a pixel across the
     // chart's square (transparent outside them), drawn over the disc.
     const QImage &zone();
@@ -59,9 +61,6 @@ protected:
     void paintEvent(QPaintEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void leaveEvent(QEvent *e) override;
-
-    // Band j's colour as drawn on white: the light ones darkened.
-    static QColor couleurSurBlanc(int k);
 
 private:
     // A band's arc: Γ after the balun against frequency, a cubic through

@@ -44,6 +44,11 @@ public:
     // over the main window's: what another window computes the same antenna from.
     static Nec::Entrees entreesReglees(Nec::Entrees e);
 
+    // The size the window opens at, where the screen allows: on a 1280 × 1024
+    // screen, every column of the table in sight under the class and tuner
+    // criteria (a T or L network's setting may still need the scroll bar).
+    static constexpr QSize TailleVoulue{1240, 760};
+
     // A ground as the list names it, with its constants: "Sol moyen (εr 13,
     // σ 0.005 S/m)".
     static QString libelleSol(Nec::Sol sol);
@@ -129,12 +134,6 @@ private:
 
     QSize tailleOuverture() const;
 
-public:
-    // The size the window opens at, where the screen allows: on a 1280 × 1024
-    // screen, every column of the table in sight, a tuner's setting included.
-    static constexpr QSize TailleVoulue{1240, 760};
-
-private:
     EntreesPrincipales principales_;
     Nec::ExecutionNec *execution_;
     ErreursChamps erreurs_;
