@@ -157,4 +157,20 @@ inline QString NecPoints()
         "Textes", "Points par bande : il en faut de %1 à %2, les bords compris");
 }
 
+// The Smith chart of the check, under it while nothing is hovered.
+inline QString AbaqueSurvol()
+{
+    return QCoreApplication::translate(
+        "Textes", "Survolez un arc : sa fréquence et Z en C, interpolés entre les points calculés");
+}
+// Read on the Smith chart between two points computed: %1 is the band in m, %2
+// the frequency in kHz, %3 Z at C, %4 Z after the balun (both in ohms), %5 the
+// SWR at 50 ohms.
+inline QString AbaqueEntrePoints()
+{
+    return QCoreApplication::translate(
+        "Textes", "%1 m, ≈ %2 kHz (entre deux points calculés) : Z en C ≈ %3 Ω ; après le "
+                  "balun %4 Ω, ROS %5");
+}
+
 } // namespace Textes

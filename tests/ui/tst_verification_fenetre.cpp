@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -79,6 +80,9 @@ private slots:
     void entreeCalcule();
     void boutonsHorsDefilement();
     void boiteEnTEtEnL();
+    void abaqueEntreDeuxPoints();
+    void lecturesDeHauteurFixe();
+    void tailleEtTouches();
 
 private:
     QTemporaryDir dossier_;
@@ -686,6 +690,125 @@ void TstVerificationFenetre::boiteEnTEtEnL()
             (ombree ? ombrees : claires)++;
         }
     QVERIFY(ombrees > 10 && claires > 10);
+}
+
+// Halfway in frequency between two points NEC computed, the arc reads a
+// frequency between them and the load drawn there; on a point, that point.
+void TstVerificationFenetre::abaqueEntreDeuxPoints()
+{
+    Verification t;
+    t.calcule();
+    t.v->Onglets->setCurrentIndex(1);
+    QTRY_VERIFY(t.v->Abaque->isVisible());
+    AbaqueSmith *a = t.v->Abaque;
+    const double balun = t.v->entreesResultat().boite.balun;
+    const auto pixelDe = [&](Nec::Complexe zC) {
+        const Nec::Complexe z = zC / balun;
+        return a->pixel((z - 50.0) / (z + 50.0));
+    };
+    int lus = 0;
+    for (std::size_t j = 0; j < a->bandes().size(); ++j) {
+        std::vector<Nec::PointC> pts(a->bandes()[j].points.begin() + 1,
+                                     a->bandes()[j].points.end());
+        for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
+            const Nec::PointC &p = pts[i], &q = pts[i + 1];
+            // The arc goes through each point computed.
+            QCOMPARE_LE(QLineF(a->pixel(j, p.frequenceHz), pixelDe(p.zC)).length(), 0.01);
+            const auto surLePoint = a->lecture(pixelDe(p.zC).toPoint());
+            QVERIFY(surLePoint && surLePoint->calcule);
+            QCOMPARE_LE(QLineF(pixelDe(surLePoint->zC), pixelDe(p.zC)).length(), 1.0);
+            // Points too close on screen for a place between them.
+            if (QLineF(pixelDe(p.zC), pixelDe(q.zC)).length() < 14)
+                continue;
+            const double milieu = (p.frequenceHz + q.frequenceHz) / 2;
+            const QPoint souris = a->pixel(j, milieu).toPoint();
+            const auto l = a->lecture(souris);
+            QVERIFY(l);
+            QCOMPARE(l->bande, j);
+            QVERIFY(!l->calcule);
+            QCOMPARE_GT(l->frequenceHz, p.frequenceHz);
+            QCOMPARE_LT(l->frequenceHz, q.frequenceHz);
+            // The load read is the one drawn under the mouse, between the two.
+            QCOMPARE_LE(QLineF(pixelDe(l->zC), souris).length(), 1.0);
+            const double corde = std::abs(q.zC - p.zC);
+            QCOMPARE_LT(std::abs(l->zC - p.zC), corde);
+            QCOMPARE_LT(std::abs(l->zC - q.zC), corde);
+            if (!suiteEnAnglais())
+                QVERIFY(a->texteSurvol(souris).startsWith(
+                    QString::number(a->bandes()[j].bande.bande) + " m, ≈ "));
+            ++lus;
+        }
+    }
+    QCOMPARE_GE(lus, 8);
+}
+
+// Hovering the map or the chart changes their lines' text, not their height.
+void TstVerificationFenetre::lecturesDeHauteurFixe()
+{
+    Verification t;
+    t.calcule();
+    // Narrow: the map's legend takes more lines than a reading.
+    t.v->resize(900, 700);
+    t.f->move(0, 800);
+    QVERIFY(QTest::qWaitForWindowExposed(t.v));
+    QCoreApplication::processEvents();
+    QCOMPARE_GE(t.v->Survol->height(), 3 * t.v->Survol->fontMetrics().lineSpacing());
+    const auto survole = [&](QWidget *w, QLabel *ligne, QPoint p) {
+        const int h = ligne->height();
+        const QString avant = ligne->text();
+        QTest::mouseMove(w, p);
+        QTRY_VERIFY(ligne->text() != avant);
+        QCoreApplication::processEvents();
+        QCOMPARE(ligne->height(), h);
+    };
+    CarteNec *c = t.v->Carte;
+    survole(c, t.v->Survol, c->point(1234, 0, true));
+    survole(c, t.v->Survol, {c->colonne(0) - 5, 5});
+    t.v->Onglets->setCurrentIndex(1);
+    QTRY_VERIFY(t.v->Abaque->isVisible());
+    QCoreApplication::processEvents();
+    AbaqueSmith *a = t.v->Abaque;
+    const Nec::PointC &p = a->bandes().front().points.back();
+    survole(a, t.v->LectureAbaque, a->pixel(0, p.frequenceHz).toPoint());
+    survole(a, t.v->LectureAbaque, {1, 1});
+}
+
+// The window's opening size shows every column of the table, and the grounds'
+// list its longest name; each button and labelled box has an Alt key of its own.
+void TstVerificationFenetre::tailleEtTouches()
+{
+    Verification t;
+    t.calcule();
+    t.v->resize(VerificationNec::TailleVoulue);
+    QVERIFY(QTest::qWaitForWindowExposed(t.v));
+    QCoreApplication::processEvents();
+    QVERIFY(!t.v->Tableau->horizontalScrollBar()->isVisible());
+    QCOMPARE_GE(t.v->Sol->width(), t.v->Sol->sizeHint().width());
+    QSet<int> touches;
+    int sans = 0;
+    const auto touche = [&](const QString &texte, bool voulue) {
+        const QKeySequence k = QKeySequence::mnemonic(texte);
+        if (k.isEmpty()) {
+            QVERIFY2(!voulue, qPrintable(texte));
+            ++sans;
+            return;
+        }
+        QVERIFY2(!touches.contains(k[0].toCombined()), qPrintable(texte));
+        touches.insert(k[0].toCombined());
+    };
+    for (QPushButton *b : {t.v->Calculer, t.v->Annuler, t.v->Exporter, t.v->Fermer})
+        touche(b->text(), true);
+    for (QLabel *l : t.v->findChildren<QLabel *>())
+        if (l->buddy())
+            touche(l->text(), false);
+    for (int i = 0; i < t.v->Onglets->count(); ++i)
+        touche(t.v->Onglets->tabText(i), false);
+    touche(t.v->Pieces->title(), false);
+    // The Latin letters go round the most used boxes.
+    QCOMPARE_GE(touches.size(), 24);
+    if (!suiteEnAnglais())
+        QCOMPARE(t.v->Calculer->text(), "&Calculer");
+    qInfo("%d texts without a key", sans);
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -1275,13 +1275,13 @@ SWR</translation>
     <message>
         <source>Libre à tort
 (%)</source>
-        <translation>Free by mistake
+        <translation>Wrongly free
 (%)</translation>
     </message>
     <message>
         <source>Interdit à tort
 (%)</source>
-        <translation>Barred by mistake
+        <translation>Wrongly barred
 (%)</translation>
     </message>
     <message>
@@ -2292,6 +2292,14 @@ SWR</translation>
     <message>
         <source>Le projet %1 n&apos;existe plus : il est retiré des fichiers récents.</source>
         <translation>The project %1 no longer exists: it is removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>Survolez un arc : sa fréquence et Z en C, interpolés entre les points calculés</source>
+        <translation>Hover over an arc: its frequency and Z at C, interpolated between the computed points</translation>
+    </message>
+    <message>
+        <source>%1 m, ≈ %2 kHz (entre deux points calculés) : Z en C ≈ %3 Ω ; après le balun %4 Ω, ROS %5</source>
+        <translation>%1 m, ≈ %2 kHz (between two computed points): Z at C ≈ %3 Ω; behind the balun %4 Ω, SWR %5</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,8 @@
 // Z at C behind the balun on a Smith chart normalised to 50 ohms: each band an
 // arc across its band plan in its colour, the circle of the SWR the tuner
 // takes and, under the T and L criteria, the loads the user's parts match at
-// one band, shaded. Hovering a point reads its band, frequency and Z.
+// one band, shaded. Hovering an arc reads its band, frequency and Z: exactly
+// at the points computed, interpolated along the arc between them.
 class AbaqueSmith : public QWidget {
     Q_OBJECT
 public:
@@ -22,13 +23,29 @@ public:
     };
     void montre(const Nec::Entrees &e, std::vector<Bande> bandes, bool grise);
     void efface();
+    const std::vector<Bande> &bandes() const { return bandes_; }
     // The band whose reachable loads are shaded, by its place among those shown.
     void choisitZone(int j);
 
-    // The reflection coefficient a load after the balun gives, and the pixel
-    // it is drawn at; the nearest point shown to a pixel, as the hover reads it.
+    // The pixel a reflection coefficient (after the balun) is drawn at; the
+    // pixel of band j's arc at a frequency of its plan.
     QPointF pixel(std::complex<double> gamma) const;
+    QPointF pixel(std::size_t j, double frequenceHz) const;
+
+    // What hovering a pixel reads on the nearest arc, if one passes near:
+    // a point computed (calcule) or a frequency between two of them.
+    struct Lecture {
+        std::size_t bande; // among those shown
+        double frequenceHz;
+        Nec::Complexe zC;
+        bool calcule;
+    };
+    std::optional<Lecture> lecture(QPoint souris) const;
     QString texteSurvol(QPoint p) const;
+    // What the chart shows, said under it while nothing is hovered.
+    QString legende() const;
+    // Band k's colour as drawn on white: the light ones darkened.
+    static QColor couleurSurBlanc(int k);
     // The loads the parts reach at the zone's band, a cell a pixel across the
     // chart's square (transparent outside them), drawn over the disc.
     const QImage &zone();
@@ -46,11 +63,24 @@ protected:
     void leaveEvent(QEvent *e) override;
 
 private:
+    // A band's arc: Γ after the balun against frequency, a cubic through
+    // every point computed (see AbaqueSmith.cpp).
+    struct Arc {
+        std::vector<double> f; // Hz, increasing
+        std::vector<Nec::Complexe> zC;
+        std::vector<std::complex<double>> g, pente; // Γ and dΓ/df at each point
+        std::complex<double> en(double hz) const;
+    };
+    Arc arc(const Bande &b) const;
     QRectF disque() const;
+    // Room left round the disc for the ±j labels.
+    QSizeF marges() const;
+    QFont petite() const;
     std::complex<double> gamma(Nec::Complexe zC) const;
 
     Nec::Entrees entrees_;
     std::vector<Bande> bandes_;
+    std::vector<Arc> arcs_;
     bool grise_ = false;
     int zoneBande_ = 0;
     // The shaded loads, kept while the parts, the band and the size stay.

@@ -44,6 +44,11 @@ public:
     // over the main window's: what another window computes the same antenna from.
     static Nec::Entrees entreesReglees(Nec::Entrees e);
 
+    // The size the window opens at, where the screen allows: on a 1280 × 1024
+    // screen, every column of the table in sight under the class and tuner
+    // criteria (a T or L network's setting may still need the scroll bar).
+    static constexpr QSize TailleVoulue{1240, 760};
+
     // A ground as the list names it, with its constants: "Sol moyen (εr 13,
     // σ 0.005 S/m)".
     static QString libelleSol(Nec::Sol sol);
@@ -62,7 +67,10 @@ public:
     QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict, *ZoneBande;
     QTabWidget *Onglets;
     AbaqueSmith *Abaque;
-    QLabel *Principale, *Classe, *Etat, *Survol;
+    QLabel *Principale, *Classe, *Etat;
+    // The lines under the map and under the Smith chart: a legend, or what is
+    // hovered, at a height the hover does not change.
+    QLabel *Survol, *LectureAbaque;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     QProgressBar *Progression;
     CarteNec *Carte;

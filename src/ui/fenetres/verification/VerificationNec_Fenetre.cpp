@@ -6,6 +6,7 @@
 #include "nec/Nombres.h"
 #include "nec/Parallele.h"
 #include "regles/TextesBoite.h"
+#include "regles/TextesNec.h"
 #include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
@@ -23,13 +24,16 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -68,6 +72,133 @@ QString VerificationNec::libelleSol(Nec::Sol sol)
 }
 
 namespace {
+
+// A read-out line as tall as the tallest of its texts at its width: the
+// hover changes what it says, never the layout around it.
+class LigneLecture : public QLabel {
+public:
+    explicit LigneLecture(std::function<QStringList()> textes) : textes_(std::move(textes))
+    {
+        setWordWrap(true);
+        mesure_.setWordWrap(true);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    int heightForWidth(int largeur) const override
+    {
+        // Measured by a label like this one, so as the layout measures it.
+        mesure_.setFont(font());
+        mesure_.setContentsMargins(contentsMargins());
+        mesure_.setMargin(margin());
+        int h = std::max(QLabel::heightForWidth(largeur), 2 * fontMetrics().lineSpacing());
+        for (const QString &t : textes_()) {
+            mesure_.setText(t);
+            h = std::max(h, mesure_.heightForWidth(largeur));
+        }
+        return h;
+    }
+    QSize sizeHint() const override
+    {
+        const QSize s = QLabel::sizeHint();
+        return {s.width(), heightForWidth(width() > 0 ? width() : s.width())};
+    }
+    QSize minimumSizeHint() const override
+    {
+        return {QLabel::minimumSizeHint().width(), 2 * fontMetrics().lineSpacing()};
+    }
+
+protected:
+    // A tab's page takes the height its size hint asked for, not the one a
+    // wrapped line needs at the width it got: the line asks it as its least.
+    void resizeEvent(QResizeEvent *e) override
+    {
+        QLabel::resizeEvent(e);
+        if (const int h = heightForWidth(e->size().width()); h != minimumHeight())
+            setMinimumHeight(h);
+    }
+
+private:
+    std::function<QStringList()> textes_;
+    mutable QLabel mesure_;
+};
+
+// A text of the window that takes an Alt key: how to read it and write it.
+struct Accelere {
+    std::function<QString()> lit;
+    std::function<void(const QString &)> ecrit;
+};
+
+// Gives the texts Alt keys no two of them share, as many as the Latin
+// letters allow: a letter a '&' chose already stays; each text then takes its
+// first free letter, a word's first letter preferred, earlier texts first;
+// a text left without one may take a letter from a text that can move to
+// another (an augmenting path), so that no letter is wasted. Chosen when the window is built, from
+// the texts in the language shown: a translation need not know the other texts' keys. A text left
+// with no letter has none.
+void accelere(const std::vector<Accelere> &textes)
+{
+    const auto latine = [](QChar c) {
+        const char16_t l = c.toLower().unicode();
+        return l >= u'a' && l <= u'z' ? static_cast<int>(l - u'a') : -1;
+    };
+    const std::size_t n = textes.size();
+    std::vector<QString> s(n);
+    // Each text's letters, a word's first ones first, and where each is.
+    std::vector<std::vector<std::pair<int, qsizetype>>> choix(n);
+    std::array<int, 26> porteur;
+    porteur.fill(-1);
+    for (std::size_t i = 0; i < n; ++i) {
+        s[i] = textes[i].lit();
+        if (const qsizetype a = s[i].indexOf(u'&'); a >= 0 && a + 1 < s[i].size()) {
+            if (const int l = latine(s[i][a + 1]); l >= 0)
+                porteur[l] = static_cast<int>(n); // no text of this list
+            continue;
+        }
+        for (bool initiale : {true, false})
+            for (qsizetype k = 0; k < s[i].size(); ++k) {
+                const int l = latine(s[i][k]);
+                const bool debut = k == 0 || !s[i][k - 1].isLetter();
+                if (l >= 0 && debut == initiale &&
+                    std::none_of(choix[i].begin(), choix[i].end(),
+                                 [l](const auto &c) { return c.first == l; }))
+                    choix[i].push_back({l, k});
+            }
+    }
+    std::vector<int> lettre(n, -1);
+    std::function<bool(std::size_t, std::array<bool, 26> &)> place =
+        [&](std::size_t i, std::array<bool, 26> &vues) {
+            for (const auto &[l, k] : choix[i]) {
+                if (vues[l] || porteur[l] == static_cast<int>(n))
+                    continue;
+                vues[l] = true;
+                if (porteur[l] < 0 || place(static_cast<std::size_t>(porteur[l]), vues)) {
+                    porteur[l] = static_cast<int>(i);
+                    lettre[i] = l;
+                    return true;
+                }
+            }
+            return false;
+        };
+    // Each text its own first choice still free, in order; then the texts
+    // left without one take a letter from a text that can do with another.
+    for (std::size_t i = 0; i < n; ++i)
+        for (const auto &[l, k] : choix[i])
+            if (porteur[l] < 0) {
+                porteur[l] = static_cast<int>(i);
+                lettre[i] = l;
+                break;
+            }
+    for (std::size_t i = 0; i < n; ++i) {
+        std::array<bool, 26> vues{};
+        if (lettre[i] < 0)
+            place(i, vues);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+        for (const auto &[l, k] : choix[i])
+            if (l == lettre[i]) {
+                textes[i].ecrit(s[i].insert(k, u'&'));
+                break;
+            }
+}
 
 } // namespace
 
@@ -127,8 +258,12 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     for (std::size_t i = 0; i < std::size(Nec::NomsSols); ++i)
         Sol->addItem(libelleSol(static_cast<Nec::Sol>(i)), QString::fromLatin1(Nec::NomsSols[i]));
     Sol->setCurrentIndex(static_cast<int>(defaut.antenne.sol));
+    // The grounds are named with their constants, longer than the boxes'
+    // column: the list takes the whole row under its label.
     libelles << new QLabel(tr("Sol"));
-    fa->addRow(libelles.back(), Sol);
+    libelles.back()->setBuddy(Sol);
+    fa->addRow(libelles.back());
+    fa->addRow(Sol);
     Forme = new QComboBox;
     Forme->setObjectName(QStringLiteral("Forme"));
     Forme->addItem(tr("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
@@ -274,13 +409,17 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     defile->setFrameShape(QFrame::NoFrame);
     defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *colonne = new QWidget;
-    colonne->setFixedWidth(372);
     // The lists fit the column in any language: a long choice is cut short
     // in the closed box, never the box under the scroll bar.
     for (QComboBox *liste : saisies->findChildren<QComboBox *>()) {
         liste->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         liste->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("xxxxxxxx")));
     }
+    // The column widens if a row is too narrow for the grounds' longest name.
+    Sol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const QMargins ma = antenne->contentsMargins() + fa->contentsMargins();
+    colonne->setFixedWidth(std::max(372, Sol->sizeHint().width() + ma.left() + ma.right() +
+                                             style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4));
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
     gauche->addWidget(defile, 1);
@@ -301,20 +440,26 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Carte = new CarteNec;
     Carte->setObjectName(QStringLiteral("Carte"));
-    Survol = new QLabel(Legende());
+    Survol = new LigneLecture([] { return QStringList{Legende()}; });
+    Survol->setText(Legende());
     Survol->setObjectName(QStringLiteral("Survol"));
-    // Wrapped, so that the legend does not hold the window wider than a small
-    // screen.
-    Survol->setWordWrap(true);
     Tableau = new TableauNec;
     Tableau->setObjectName(QStringLiteral("Tableau"));
     // The platform gives headers a font of their own, which the window's does
     // not replace.
     Tableau->horizontalHeader()->setFont(font());
     // The Smith chart beside the map, with the band whose reachable loads it
-    // shades.
+    // shades, and its own line under it: what it shows, or what is hovered.
     Abaque = new AbaqueSmith;
     Abaque->setObjectName(QStringLiteral("Abaque"));
+    LectureAbaque = new LigneLecture([this] {
+        // The longest a reading may be: every figure at its widest.
+        const QString z = QStringLiteral("−1230 − j1230");
+        return QStringList{Abaque->legende(),
+                           Textes::AbaqueEntrePoints().arg(160).arg(QStringLiteral("29700"), z, z,
+                                                                    QStringLiteral("999.99"))};
+    });
+    LectureAbaque->setObjectName(QStringLiteral("LectureAbaque"));
     ZoneBande = new QComboBox;
     ZoneBande->setObjectName(QStringLiteral("ZoneBande"));
     auto *pageAbaque = new QWidget;
@@ -327,9 +472,17 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     choixZone->addStretch();
     pa->addLayout(choixZone);
     pa->addWidget(Abaque, 1);
+    pa->addWidget(LectureAbaque);
+    // The map and its line, which the chart's tab does not show.
+    auto *pageCarte = new QWidget;
+    auto *pc = new QVBoxLayout(pageCarte);
+    pc->setContentsMargins(0, 0, 0, 0);
+    pc->addWidget(Carte);
+    pc->addWidget(Survol);
+    pc->addStretch();
     Onglets = new QTabWidget;
     Onglets->setObjectName(QStringLiteral("Onglets"));
-    Onglets->addTab(Carte, tr("Carte le long de l'échelle"));
+    Onglets->addTab(pageCarte, tr("Carte le long de l'échelle"));
     Onglets->addTab(pageAbaque, tr("Abaque de Smith"));
     auto *droite = new QVBoxLayout;
     droite->addWidget(Etat);
@@ -338,8 +491,32 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connect(Onglets, &QTabWidget::currentChanged, this, [droite, this](int courant) {
         droite->setStretchFactor(Onglets, courant == 0 ? 0 : 2);
     });
-    droite->addWidget(Survol);
     droite->addWidget(Tableau, 1);
+
+    // The keys: the buttons first, then the boxes from the top, then the tabs.
+    std::vector<Accelere> touches;
+    for (QPushButton *b : {Calculer, Annuler, Exporter, Fermer})
+        touches.push_back({[b] { return b->text(); }, [b](const QString &t) { b->setText(t); }});
+    // The buttons keep their first letters whatever the boxes need.
+    accelere(touches);
+    // The parts' group is reached by its title, its boxes then by Tab: its
+    // labels are served last.
+    libelles << libelleZone;
+    const auto libelle = [](QLabel *l) {
+        return Accelere{[l] { return l->text(); }, [l](const QString &t) { l->setText(t); }};
+    };
+    for (QLabel *l : libelles)
+        if (!Pieces->isAncestorOf(l))
+            touches.push_back(libelle(l));
+    touches.push_back(
+        {[this] { return Pieces->title(); }, [this](const QString &t) { Pieces->setTitle(t); }});
+    for (int i = 0; i < Onglets->count(); ++i)
+        touches.push_back({[this, i] { return Onglets->tabText(i); },
+                           [this, i](const QString &t) { Onglets->setTabText(i, t); }});
+    for (QLabel *l : libelles)
+        if (Pieces->isAncestorOf(l))
+            touches.push_back(libelle(l));
+    accelere(touches);
 
     auto *tout = new QHBoxLayout(this);
     tout->addWidget(colonne);
@@ -367,8 +544,9 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     critereChoisi();
     connecteGarde(ZoneBande, &QComboBox::currentIndexChanged, this,
                   [this](int j) { Abaque->choisitZone(j); });
-    connect(Abaque, &AbaqueSmith::survol, Survol,
-            [this](const QString &t) { Survol->setText(t.isEmpty() ? Legende() : t); });
+    connect(Abaque, &AbaqueSmith::survol, LectureAbaque, [this](const QString &t) {
+        LectureAbaque->setText(t.isEmpty() ? Abaque->legende() : t);
+    });
     // The verdict shown changes the map alone.
     connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {
         if (!zB_.empty())
@@ -423,7 +601,7 @@ void VerificationNec::critereChoisi()
 
 QSize VerificationNec::tailleOuverture() const
 {
-    return ::tailleOuverture(this, QSize(1180, 640));
+    return ::tailleOuverture(this, TailleVoulue);
 }
 
 void VerificationNec::litReglages()
