@@ -134,6 +134,7 @@ void TstLongueursConseillees::clavierEtBords()
     l->hide();
     l->show();
     l->ChercherBranche->setChecked(true);
+    l->Tolerance->setText(QStringLiteral("0"));
     l->BrancheMin->setText(QStringLiteral("2000"));
     l->BrancheMax->setText(QStringLiteral("2100"));
     l->Chercher->click();
