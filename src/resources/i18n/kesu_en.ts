@@ -359,14 +359,6 @@
         <translation>No length in the range matches every band: here are those that match the most (%1 of %2).</translation>
     </message>
     <message>
-        <source>oui</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>non</source>
-        <translation>no</translation>
-    </message>
-    <message>
         <source>Longueurs conseillées</source>
         <translation>Advised lengths</translation>
     </message>
@@ -613,6 +605,14 @@
     <message>
         <source>&amp;Largeur minimale</source>
         <translation>Minimum &amp;width</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

@@ -362,7 +362,7 @@ void LongueursConseillees::montreChoisie()
         const int r = static_cast<int>(j);
         Detail->insertRow(r);
         Detail->setItem(r, 0, celluleLongueurs(QStringLiteral("%1 m").arg(d.bande)));
-        Detail->setItem(r, 1, celluleLongueurs(d.accordable ? tr("oui") : tr("non")));
+        Detail->setItem(r, 1, celluleLongueurs(d.accordable ? tr("Oui") : tr("Non")));
         const int decimales = boite || reseau ? 2 : 0;
         Detail->setItem(r, 2, celluleLongueurs(valeurOuTiret(jg.valeur, decimales)));
         Detail->setItem(r, 3, celluleLongueurs(Nec::texteLisible(jg.limite)));

@@ -3,6 +3,7 @@
 #include "chart/TraceCourbes.h"
 #include "nec/Nombres.h"
 #include "regles/TextesNec.h"
+#include "surface/Couleurs.h"
 #include "ui/fenetres/verification/CarteNec.h"
 #include "ui/fenetres/verification/TableauNec.h"
 
@@ -34,21 +35,6 @@ double distance(QPointF a, QPointF b)
 }
 
 } // namespace
-
-QColor AbaqueSmith::couleurSurBlanc(int k)
-{
-    const QColor c = QColor::fromRgb(CouleursBandes[k]);
-    // Yellow and light green vanish on white and on the shaded zone: any
-    // colour brighter than this is scaled down to it, hue kept. Rec. 709's
-    // weights on the sRGB values rank the colours well enough for this.
-    constexpr double Plafond = 0.45;
-    const double l = 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
-    if (l <= Plafond)
-        return c;
-    const double s = Plafond / l;
-    return QColor::fromRgbF(static_cast<float>(c.redF() * s), static_cast<float>(c.greenF() * s),
-                            static_cast<float>(c.blueF() * s));
-}
 
 AbaqueSmith::AbaqueSmith(QWidget *parent) : QWidget(parent)
 {
@@ -293,7 +279,7 @@ void AbaqueSmith::paintEvent(QPaintEvent *)
     for (std::size_t j = 0; j < bandes_.size(); ++j) {
         const Bande &b = bandes_[j];
         const Arc &a = arcs_[j];
-        QColor c = couleurSurBlanc(b.bande.k);
+        QColor c = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[b.bande.k]));
         if (grise_)
             c = CarteNec::fanee(c);
         // Each span a cubic Bézier: the Hermite piece the hover reads, exactly.

@@ -44,8 +44,7 @@ public:
     QString texteSurvol(QPoint p) const;
     // What the chart shows, said under it while nothing is hovered.
     QString legende() const;
-    // Band k's colour as drawn on white: the light ones darkened.
-    static QColor couleurSurBlanc(int k);
+
     // The loads the parts reach at the zone's band, a cell a pixel across the
     // chart's square (transparent outside them), drawn over the disc.
     const QImage &zone();
