@@ -40,6 +40,8 @@ std::optional<Defauts::Plage> plage(const Cle &c)
         {"nec.diametre_mm", PlageDiametreMm},
         {"nec.hauteur_m", PlageHauteurM},
         {"nec.ecartement_mm", PlageEcartementMm},
+        {"nec.sol_epsilon", PlagePermittivite},
+        {"nec.sol_sigma_s_m", PlageConductivite},
         {"nec.z0_ohm", PlageZ0Ohms},
         {"nec.perte_db_100m", PlagePerteDb100m},
         {"nec.limite_basse_ohm", PlageLimiteOhms},
@@ -96,6 +98,9 @@ const std::vector<Cle> &cles()
         {"nec.fil", G::Choix, noms(::Nec::NomsFils), Nec, "Fil", "fil"},
         {"nec.hauteur_m", G::Reel, {}, Nec, "Hauteur", "hauteur"},
         {"nec.sol", G::Choix, noms(::Nec::NomsSols), Nec, "Sol", "sol"},
+        // The user's own ground's constants, used with nec.sol = personnalise.
+        {"nec.sol_epsilon", G::Reel, {}, Nec, "Epsilon", "epsilon"},
+        {"nec.sol_sigma_s_m", G::Reel, {}, Nec, "Sigma", "sigma"},
         {"nec.forme", G::Choix, noms(::Nec::NomsFormes), Nec, "Forme", "forme"},
         {"nec.angle_deg", G::Reel, {}, Nec, "Angle", "angle"},
         {"nec.ecartement_mm", G::Reel, {}, Nec, "Ecartement", "ecartement"},

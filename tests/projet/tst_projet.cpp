@@ -241,6 +241,8 @@ void TstProjet::ligneDeCommande_data()
         << QStringList{"--classe", "haute", "--limite", "1200", "--z0", "600"};
     QTest::newRow("boîte en T") << QStringList{"--classe",    "reseau-t", "--c-max", "400",
                                                "--puissance", "400",      "--fil",   "aluminium"};
+    QTest::newRow("the user's own ground")
+        << QStringList{"--sol", "personnalise", "--epsilon", "7", "--sigma", "0.002"};
 }
 
 void TstProjet::ligneDeCommande()
@@ -254,6 +256,8 @@ void TstProjet::ligneDeCommande()
     QCOMPARE(lue.code, 0);
     QCOMPARE(lue.deck, tapee.deck);
     QCOMPARE(lue.sortie, tapee.sortie);
+    if (options.contains("personnalise"))
+        QVERIFY(lue.deck.contains("GN 2 0 0 0 7 0.002\n"));
     // An option on the line wins over the project.
     const Execution surchargee = nec({"--projet", projet, "--hauteur", "7"});
     QVERIFY(surchargee.deck.contains(" 7 "));

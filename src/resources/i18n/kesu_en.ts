@@ -2668,5 +2668,13 @@ SWR</translation>
         <source>Sol personnalisé</source>
         <translation>Custom ground</translation>
     </message>
+    <message>
+        <source>Permittivité relative εr</source>
+        <translation>Relative permittivity εr</translation>
+    </message>
+    <message>
+        <source>Conductivité σ (S/m)</source>
+        <translation>Conductivity σ (S/m)</translation>
+    </message>
 </context>
 </TS>

@@ -111,6 +111,9 @@ Nec::Entrees VerificationNec::entrees(std::int32_t carteAuto, QByteArray &deck) 
     e.antenne.diametreMm = valeur(Diametre, Nec::Champ::Diametre);
     e.antenne.hauteurM = valeur(Hauteur, Nec::Champ::Hauteur);
     e.antenne.sol = static_cast<Nec::Sol>(std::max(0, Sol->currentIndex()));
+    if (e.antenne.sol == Nec::Sol::Personnalise)
+        e.antenne.solPersonnalise = {valeur(Epsilon, Nec::Champ::Permittivite),
+                                     valeur(Sigma, Nec::Champ::Conductivite)};
     e.antenne.ecartementMm = valeur(Ecartement, Nec::Champ::Ecartement);
     e.antenne.forme = static_cast<Nec::Forme>(std::max(0, Forme->currentIndex()));
     e.antenne.fil = static_cast<Nec::Fil>(std::max(0, Fil->currentIndex()));

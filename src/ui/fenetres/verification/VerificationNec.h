@@ -56,6 +56,7 @@ public:
     // What the map's end box takes, as when empty, for twice the ladder.
     static inline const QString Auto = QStringLiteral("auto");
 
+    QLineEdit *Epsilon, *Sigma; // the user's own ground, used when chosen
     QLineEdit *Diametre, *Hauteur, *Angle, *Ecartement, *Z0, *Perte, *LimiteBasse, *LimiteMoyenne,
         *LimiteHaute, *LongueurMax, *RosMax;
     // The tuner as a network: its parts, the transmitter's power, its limits.

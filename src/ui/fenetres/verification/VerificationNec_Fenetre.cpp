@@ -264,6 +264,20 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     libelles.back()->setBuddy(Sol);
     fa->addRow(libelles.back());
     fa->addRow(Sol);
+    Epsilon =
+        champ(fa, QT_TR_NOOP("Permittivité relative εr"), "Epsilon",
+              Nec::texte(defaut.antenne.solPersonnalise.permittivite), Nec::Champ::Permittivite);
+    Sigma =
+        champ(fa, QT_TR_NOOP("Conductivité σ (S/m)"), "Sigma",
+              Nec::texte(defaut.antenne.solPersonnalise.conductivite), Nec::Champ::Conductivite);
+    // Typed only for the user's own ground; the others show their constants in the list.
+    const auto solChoisi = [this] {
+        const bool propre = Sol->currentIndex() == static_cast<int>(Nec::Sol::Personnalise);
+        Epsilon->setEnabled(propre);
+        Sigma->setEnabled(propre);
+    };
+    connect(Sol, &QComboBox::currentIndexChanged, this, solChoisi);
+    solChoisi();
     Forme = new QComboBox;
     Forme->setObjectName(QStringLiteral("Forme"));
     Forme->addItem(tr("Horizontale"), QString::fromLatin1(Nec::NomsFormes[0]));
@@ -582,10 +596,11 @@ VerificationNec::~VerificationNec() = default;
 
 QList<QLineEdit *> VerificationNec::champsSaisis() const
 {
-    return {Diametre, Hauteur,       Angle,         Ecartement,    Z0,
-            Perte,    LimiteBasse,   LimiteMoyenne, LimiteHaute,   LongueurMax,
-            RosMax,   CMin,          CMax,          LMin,          LMax,
-            QBobine,  QCondensateur, Puissance,     PerteBoiteMax, TensionMax};
+    return {Diametre,      Hauteur,     Epsilon, Sigma,         Angle,
+            Ecartement,    Z0,          Perte,   LimiteBasse,   LimiteMoyenne,
+            LimiteHaute,   LongueurMax, RosMax,  CMin,          CMax,
+            LMin,          LMax,        QBobine, QCondensateur, Puissance,
+            PerteBoiteMax, TensionMax};
 }
 
 void VerificationNec::critereChoisi()
@@ -650,6 +665,8 @@ Nec::Entrees VerificationNec::entreesReglees(Nec::Entrees e)
     a.diametreMm = reel("Diametre", a.diametreMm);
     a.hauteurM = reel("Hauteur", a.hauteurM);
     a.sol = static_cast<Nec::Sol>(indice("Sol", Nec::NomsSols, static_cast<int>(a.sol)));
+    a.solPersonnalise = {reel("Epsilon", a.solPersonnalise.permittivite),
+                         reel("Sigma", a.solPersonnalise.conductivite)};
     a.ecartementMm = reel("Ecartement", a.ecartementMm);
     a.forme = static_cast<Nec::Forme>(indice("Forme", Nec::NomsFormes, static_cast<int>(a.forme)));
     if (a.forme == Nec::Forme::VInversee)
