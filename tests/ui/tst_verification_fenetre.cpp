@@ -783,6 +783,13 @@ void TstVerificationFenetre::tailleEtTouches()
     QVERIFY(QTest::qWaitForWindowExposed(t.v));
     QCoreApplication::processEvents();
     QVERIFY(!t.v->Tableau->horizontalScrollBar()->isVisible());
+    // The tuner's setting too, its parts at their limits marked.
+    t.v->Critere->setCurrentIndex(2);
+    t.calcule();
+    QCoreApplication::processEvents();
+    QVERIFY2(!t.v->Tableau->horizontalScrollBar()->isVisible(),
+             qPrintable(QString::number(t.v->Tableau->horizontalHeader()->length() -
+                                        t.v->Tableau->viewport()->width())));
     QCOMPARE_GE(t.v->Sol->width(), t.v->Sol->sizeHint().width());
     QSet<int> touches;
     int sans = 0;

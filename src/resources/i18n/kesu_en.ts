@@ -1273,34 +1273,10 @@ SWR</translation>
 (%)</translation>
     </message>
     <message>
-        <source>Libre à tort
-(%)</source>
-        <translation>Wrongly free
-(%)</translation>
-    </message>
-    <message>
-        <source>Interdit à tort
-(%)</source>
-        <translation>Wrongly barred
-(%)</translation>
-    </message>
-    <message>
         <source>Perte fil
 (%)</source>
         <translation>Wire loss
 (%)</translation>
-    </message>
-    <message>
-        <source>Réglage de la boîte
-(pF, µH)</source>
-        <translation>Tuner setting
-(pF, µH)</translation>
-    </message>
-    <message>
-        <source>Perte boîte
-(dB)</source>
-        <translation>Tuner loss
-(dB)</translation>
     </message>
     <message>
         <source>C côté émetteur</source>
@@ -1313,6 +1289,30 @@ SWR</translation>
     <message>
         <source>Tension de crête des condensateurs : %1 V ; self : %2 A efficaces, %3 W dissipés</source>
         <translation>Capacitors&apos; peak voltage: %1 V; coil: %2 A RMS, %3 W dissipated</translation>
+    </message>
+    <message>
+        <source>Libre
+à tort (%)</source>
+        <translation>Wrongly
+free (%)</translation>
+    </message>
+    <message>
+        <source>Interdit
+à tort (%)</source>
+        <translation>Wrongly
+barred (%)</translation>
+    </message>
+    <message>
+        <source>Réglage
+(pF, µH)</source>
+        <translation>Setting
+(pF, µH)</translation>
+    </message>
+    <message>
+        <source>Perte
+boîte (dB)</source>
+        <translation>Tuner
+loss (dB)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int Colonnes = 17;
+constexpr int Colonnes = 16;
 constexpr int ColonneReglage = 15;
 constexpr int ChiffresZ = 3;
 
@@ -44,10 +44,9 @@ TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
                                tr("Z en C\n(Ω)"), tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"),
                                tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
                                tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Perte fil\n(%)"),
-                               tr("Libre à tort\n(%)"), tr("Interdit à tort\n(%)"),
-                               tr("Réglage de la boîte\n(pF, µH)"), tr("Perte boîte\n(dB)")});
+                               tr("Libre\nà tort (%)"), tr("Interdit\nà tort (%)"),
+                               tr("Réglage\n(pF, µH)")});
     setColumnHidden(ColonneReglage, true);
-    setColumnHidden(ColonneReglage + 1, true);
 }
 
 QString TableauNec::texteReglage(const Reseau::Reglage &r)
@@ -71,14 +70,19 @@ QString TableauNec::texteReglage(const Reseau::Reglage &r)
         parties << (r.montage == Reseau::Montage::T ? QStringLiteral("C2 ")
                                                     : QStringLiteral("C ")) +
                        valeur(r.c2Pf, r.buteeC2);
-    QString t = parties.join(QStringLiteral(" · "));
+    // On lines of their own, so that the column stays narrow enough for the
+    // whole table to show: the first two parts, the rest, why it does not serve.
+    QString t = parties.mid(0, 2).join(QStringLiteral(" · "));
+    QStringList suite = parties.mid(2);
     if (r.montage != Reseau::Montage::T)
-        t += QStringLiteral(" (") +
-             (r.montage == Reseau::Montage::CCoteEmetteur ? tr("C côté émetteur")
-                                                          : tr("C côté antenne")) +
-             u')';
+        suite << (r.montage == Reseau::Montage::CCoteEmetteur ? tr("C côté émetteur")
+                                                              : tr("C côté antenne"));
+    // Its loss beside it: a column of its own would push the table wider than the window.
+    suite << tr("perte %1 dB").arg(Nec::texte(r.perteDb, 2));
+    if (!suite.isEmpty())
+        t += u'\n' + suite.join(QStringLiteral(" · "));
     if (!r.accordable())
-        t += QStringLiteral(" : ") + Nec::texteLimite(r);
+        t += u'\n' + Nec::texteLimite(r);
     return t;
 }
 
@@ -86,7 +90,6 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                         const std::vector<Nec::BandeEchouee> &echecs, bool grise, bool reseau)
 {
     setColumnHidden(ColonneReglage, !reseau);
-    setColumnHidden(ColonneReglage + 1, !reseau);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     clearSpans();
     setRowCount(static_cast<int>(lignes.size() + echecs.size()));
@@ -127,10 +130,23 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                 Nec::texte(l.libreATortPct, 1),
                 Nec::texte(l.interditATortPct, 1),
                 texteReglage(l.reglage),
-                l.reglage.trouve ? Nec::texte(l.reglage.perteDb, 2) : QString(),
             };
             for (int c = 0; c < Colonnes; ++c)
                 place(r, c, textes[c], encre);
+            if (reseau) {
+                // The parts set the column's width; why a setting does not
+                // serve is elided there, and whole in the tooltip.
+                QStringList parties = textes[ColonneReglage].split(u'\n');
+                const int hauteur = static_cast<int>(parties.size());
+                if (!l.reglage.accordable())
+                    parties.removeLast();
+                int large = 0;
+                for (const QString &x : parties)
+                    large = std::max(large, fontMetrics().horizontalAdvance(x) + 8);
+                item(r, ColonneReglage)
+                    ->setData(Qt::SizeHintRole,
+                              QSize(large, hauteur * fontMetrics().lineSpacing() + 6));
+            }
             // What the parts must stand at the user's power.
             if (l.reglage.trouve) {
                 QTableWidgetItem *reglage = item(r, ColonneReglage);
@@ -144,10 +160,10 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                                         .arg(tensions.join(QStringLiteral(", ")),
                                              Nec::texte(l.reglage.courantBobineA, 2),
                                              Nec::texte(l.reglage.puissanceBobineW, 1)));
-            } else if (reseau) {
+            }
+            if (reseau && !l.reglage.accordable())
                 // The value the part would need, whole however narrow the column.
                 item(r, ColonneReglage)->setToolTip(Nec::texteLimite(l.reglage));
-            }
             pastille(r, l.bande.k);
             continue;
         }
@@ -164,4 +180,6 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
         pastille(r, e.bande.k);
     }
     ajusteColonnes();
+    if (reseau)
+        resizeRowsToContents();
 }

@@ -47,7 +47,7 @@ public:
     // The size the window opens at, where the screen allows: on a 1280 × 1024
     // screen, every column of the table in sight under the class and tuner
     // criteria (a T or L network's setting may still need the scroll bar).
-    static constexpr QSize TailleVoulue{1240, 760};
+    static constexpr QSize TailleVoulue{1264, 760};
 
     // A ground as the list names it, with its constants: "Sol moyen (εr 13,
     // σ 0.005 S/m)".

@@ -432,7 +432,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     // The column widens if a row is too narrow for the grounds' longest name.
     Sol->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QMargins ma = antenne->contentsMargins() + fa->contentsMargins();
-    colonne->setFixedWidth(std::max(372, Sol->sizeHint().width() + ma.left() + ma.right() +
+    colonne->setFixedWidth(std::max(362, Sol->sizeHint().width() + ma.left() + ma.right() +
                                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4));
     auto *gauche = new QVBoxLayout(colonne);
     gauche->setContentsMargins(0, 0, 0, 0);
