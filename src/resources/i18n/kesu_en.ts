@@ -1309,10 +1309,8 @@ barred (%)</translation>
 (pF, µH)</translation>
     </message>
     <message>
-        <source>Perte
-boîte (dB)</source>
-        <translation>Tuner
-loss (dB)</translation>
+        <source>perte %1 dB</source>
+        <translation>loss %1 dB</translation>
     </message>
 </context>
 <context>
