@@ -1,11 +1,9 @@
 #include "commande/CommandeAjuste.h"
 
 #include "mesure/LectureMesure.h"
-#include "nec/CacheResultats.h"
 #include "nec/Interruption.h"
 #include "nec/Modele.h"
 #include "nec/Nombres.h"
-#include "nec/Parallele.h"
 #include "regles/Erreurs.h"
 #include "regles/TextesAjustement.h"
 #include "regles/TextesCommande.h"
@@ -77,11 +75,7 @@ std::vector<Inconnue> inconnues(const QCommandLineParser &parseur)
 Nec::Demande demandeNec(const QCommandLineParser &parseur)
 {
     Nec::Demande d = Nec::demande(parseur);
-    if (d.sansCache)
-        Nec::CacheResultats::desactive();
-    if (d.moteurNonVerifie)
-        Nec::accepteMoteurNonVerifie(true);
-    Nec::fixeTaches(d.taches);
+    Nec::appliqueExecution(d);
     return d;
 }
 
@@ -225,10 +219,7 @@ int ligneCommande(const QStringList &arguments)
     QTextStream erreurs(stderr);
     Nec::installeInterruptions();
     return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
-                         [](const std::vector<QByteArray> &decks, double delaiS) {
-                             return Nec::ExecutionNec::executeBloquants(
-                                 decks, Nec::taches(), Nec::programmeNec(), delaiS);
-                         });
+                         Longueurs::calculateursNec());
 }
 
 QByteArray touchstone(const Nec::Entrees &e, Point p, std::vector<Nec::ImpedanceB> zB)

@@ -173,11 +173,7 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     Demande d;
     try {
         d = demande(parseur);
-        if (d.nec.sansCache)
-            Nec::CacheResultats::desactive();
-        if (d.nec.moteurNonVerifie)
-            Nec::accepteMoteurNonVerifie(true);
-        Nec::fixeTaches(d.nec.taches);
+        Nec::appliqueExecution(d.nec);
     } catch (const KesuErreur &erreur) {
         erreurs << erreur.texte() << '\n';
         return Commande::Refus;
@@ -237,16 +233,20 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     return ecartees.empty() ? Commande::Reussite : Commande::Echec;
 }
 
+Calculateurs calculateursNec()
+{
+    return [](const std::vector<QByteArray> &decks, double delaiS) {
+        return Nec::ExecutionNec::executeBloquants(decks, Nec::taches(), Nec::programmeNec(),
+                                                   delaiS);
+    };
+}
+
 int ligneCommande(const QStringList &arguments)
 {
     QTextStream sortie(stdout);
     QTextStream erreurs(stderr);
     Nec::installeInterruptions();
-    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs,
-                         [](const std::vector<QByteArray> &decks, double delaiS) {
-                             return Nec::ExecutionNec::executeBloquants(
-                                 decks, Nec::taches(), Nec::programmeNec(), delaiS);
-                         });
+    return ligneCommande(arguments, Commande::litKesuIni, sortie, erreurs, calculateursNec());
 }
 
 } // namespace Longueurs

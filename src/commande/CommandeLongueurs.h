@@ -46,6 +46,9 @@ using Calculateurs =
 int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &bandes,
                   QTextStream &sortie, QTextStream &erreurs, const Calculateurs &calcule);
 
+// The real nec2c's runs side by side, as the command line makes them.
+Calculateurs calculateursNec();
+
 // The same with Kesu.ini from the working folder and the real nec2c.
 int ligneCommande(const QStringList &arguments);
 

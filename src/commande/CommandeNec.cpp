@@ -482,6 +482,15 @@ QByteArray tableSansFaute(const CommandeCalculee &commande, const Entrees &e,
 
 } // namespace
 
+void appliqueExecution(const Demande &d)
+{
+    if (d.sansCache)
+        CacheResultats::desactive();
+    if (d.moteurNonVerifie)
+        accepteMoteurNonVerifie(true);
+    fixeTaches(d.taches);
+}
+
 int commandeCalculee(const CommandeCalculee &commande, const QStringList &arguments,
                      const Commande::LecteurBandes &litBandes, QTextStream &sortie,
                      QTextStream &erreurs, const Calculateur &calcule)
@@ -498,11 +507,7 @@ int commandeCalculee(const CommandeCalculee &commande, const QStringList &argume
     double delaiS = DelaiBloquantS;
     try {
         const Demande d = demande(parseur);
-        if (d.sansCache)
-            CacheResultats::desactive();
-        if (d.moteurNonVerifie)
-            accepteMoteurNonVerifie(true);
-        fixeTaches(d.taches);
+        appliqueExecution(d);
         e = d.entrees;
         demandees = d.bandes;
         delaiS = d.delaiS;

@@ -54,6 +54,10 @@ double reelOption(const QString &option, const QString &texte);
 std::int32_t entierOption(const QString &option, const QString &texte, Defauts::Plage plage,
                           const QString &attendu);
 
+// How the line asks the engine to be run, put in force for the whole
+// process: the cache left aside, an unverified engine allowed, the runs side by side.
+void appliqueExecution(const Demande &d);
+
 // The main window's start-up values: what an absent option leaves.
 Demande demandeParDefaut();
 
