@@ -3,6 +3,7 @@
 #include <QString>
 #include <complex>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 // An analyzer's sweep of the antenna, as the file gave it: the reflection
@@ -32,6 +33,12 @@ inline Complexe impedance(const Releve &r, const Point &p)
 {
     return r.referenceOhms * (1.0 + p.gamma) / (1.0 - p.gamma);
 }
+
+// The impedance at a frequency between two points of the sweep: the
+// reflection interpolated in magnitude and in phase (unwrapped, the shorter
+// way round from one point to the next), which follows a sweep's turns on the
+// Smith chart as a straight line in Z would not. Nothing outside the sweep.
+std::optional<Complexe> interpole(const Releve &r, double frequenceHz);
 
 // The reflection coefficient an impedance gives against `reference` ohms.
 inline Complexe reflexion(Complexe z, double reference)

@@ -60,6 +60,7 @@ private slots:
     void refus_data();
     void refus();
     void fichiers();
+    void interpolation();
 };
 
 void TstMesure::memesImpedances_data()
@@ -176,6 +177,23 @@ void TstMesure::fichiers()
     f.write(touchstone("khz", 1e3, "ri", 50));
     f.close();
     compare(Mesure::lit(f.fileName()));
+}
+
+// Between two points the reflection turns the shorter way round: across the
+// real axis on the left of the chart, not through its centre.
+void TstMesure::interpolation()
+{
+    const Mesure::Releve r{"m",
+                           50,
+                           {{1e6, std::polar(0.5, 170 * std::numbers::pi / 180)},
+                            {2e6, std::polar(0.5, -170 * std::numbers::pi / 180)},
+                            {3e6, std::polar(0.1, -170 * std::numbers::pi / 180)}}};
+    const auto z = [](Complexe g) { return 50.0 * (1.0 + g) / (1.0 - g); };
+    const auto milieu = Mesure::interpole(r, 1.5e6);
+    QVERIFY(milieu && std::abs(*milieu - Complexe(50.0 / 3, 0)) < 1e-9);
+    QVERIFY(std::abs(*Mesure::interpole(r, 3e6) - z(r.points[2].gamma)) < 1e-12);
+    QVERIFY(std::abs(*Mesure::interpole(r, 2.5e6) - z(0.6 * r.points[1].gamma)) < 1e-9);
+    QVERIFY(!Mesure::interpole(r, 0.9e6) && !Mesure::interpole(r, 3.1e6));
 }
 
 QTEST_GUILESS_MAIN(TstMesure)
