@@ -83,6 +83,7 @@ private slots:
     void abaqueEntreDeuxPoints();
     void lecturesDeHauteurFixe();
     void tailleEtTouches();
+    void mesureAuTableau();
 
 private:
     QTemporaryDir dossier_;
@@ -803,7 +804,9 @@ void TstVerificationFenetre::tailleEtTouches()
         QVERIFY2(!touches.contains(k[0].toCombined()), qPrintable(texte));
         touches.insert(k[0].toCombined());
     };
-    for (QPushButton *b : {t.v->Calculer, t.v->Annuler, t.v->Exporter, t.v->Fermer})
+    for (QPushButton *b :
+         {t.v->Calculer, t.v->Annuler, t.v->Exporter, t.v->Fermer, t.v->ChargerMesure,
+          t.v->RetirerMesure, t.v->Ajuster, t.v->ExporterTouchstone})
         touche(b->text(), true);
     for (QLabel *l : t.v->findChildren<QLabel *>())
         if (l->buddy())
@@ -816,6 +819,47 @@ void TstVerificationFenetre::tailleEtTouches()
     if (!suiteEnAnglais())
         QCOMPARE(t.v->Calculer->text(), "&Calculer");
     qInfo("%d texts without a key", sans);
+}
+
+// A sweep read shows each band's measured Z at C beside the model's; a file
+// refused leaves the one shown; Retirer takes it away.
+void TstVerificationFenetre::mesureAuTableau()
+{
+    Verification t;
+    t.calcule();
+    const Nec::Complexe z(100, 50);
+    const Nec::Complexe g = (z - 50.0) / (z + 50.0);
+    const QString bon = dossier_.filePath("m.s1p");
+    QFile f(bon);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("# kHz S RI R 50\n7000 %1 %2\n7100 %1 %2\n")
+                .arg(g.real(), 0, 'g', 17)
+                .arg(g.imag(), 0, 'g', 17)
+                .toLatin1());
+    f.close();
+    t.v->chargeMesure(bon);
+    const auto &lignes = t.v->resultat().lignes;
+    const int r = static_cast<int>(
+        std::find_if(lignes.begin(), lignes.end(),
+                     [](const Nec::LigneTableau &l) { return l.bande.bande == 40; }) -
+        lignes.begin());
+    QVERIFY(!t.v->Tableau->isColumnHidden(16));
+    QCOMPARE(t.v->Tableau->item(r, 16)->text(), TableauNec::complexe(z));
+    QCOMPARE(t.v->Tableau->item(r, 17)->text(),
+             Nec::texte(100 * std::abs(lignes[r].zC - z) / std::abs(z), 1));
+    QCOMPARE(t.v->Tableau->item(0, 16)->text(), QString()); // 80 m: the sweep does not reach it
+    // Taken behind the 4:1 balun, the same reading stands for four times that Z at C.
+    t.v->PointMesure->setCurrentIndex(1);
+    QCOMPARE(t.v->Tableau->item(r, 16)->text(), TableauNec::complexe(4.0 * z));
+    QFile mauvais(dossier_.filePath("nan.s1p"));
+    QVERIFY(mauvais.open(QIODevice::WriteOnly));
+    mauvais.write("# kHz S RI R 50\n7000 nan 0\n");
+    mauvais.close();
+    QVERIFY_THROWS_EXCEPTION(KesuErreur, t.v->chargeMesure(mauvais.fileName()));
+    QCOMPARE(t.v->mesure()->nom, QStringLiteral("m.s1p"));
+    QCOMPARE(t.v->Tableau->item(r, 16)->text(), TableauNec::complexe(4.0 * z));
+    t.v->RetirerMesure->click();
+    QVERIFY(!t.v->mesure() && t.v->Tableau->isColumnHidden(16));
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -1312,6 +1312,22 @@ barred (%)</translation>
         <source>perte %1 dB</source>
         <translation>loss %1 dB</translation>
     </message>
+    <message>
+        <source>Z mesurée
+en C (Ω)</source>
+        <translation>Measured Z
+at C (Ω)</translation>
+    </message>
+    <message>
+        <source>Écart à la
+mesure (%)</source>
+        <translation>Off the
+measurement (%)</translation>
+    </message>
+    <message>
+        <source>|Z du modèle − Z mesurée| / |Z mesurée|, en C, à la fréquence de la bande</source>
+        <translation>|model Z − measured Z| / |measured Z|, at C, at the band&apos;s frequency</translation>
+    </message>
 </context>
 <context>
     <name>Textes</name>
@@ -2673,6 +2689,82 @@ barred (%)</translation>
     <message>
         <source>Conductivité σ (S/m)</source>
         <translation>Conductivity σ (S/m)</translation>
+    </message>
+    <message>
+        <source>Mesure</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Au bout de l&apos;échelle (C)</source>
+        <translation>At the end of the ladder line (C)</translation>
+    </message>
+    <message>
+        <source>Derrière le balun (50 Ω)</source>
+        <translation>Behind the balun (50 Ω)</translation>
+    </message>
+    <message>
+        <source>Au point d&apos;alimentation (B)</source>
+        <translation>At the feed point (B)</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Taken</translation>
+    </message>
+    <message>
+        <source>Mesure…</source>
+        <translation>Measurement…</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Ajuster le modèle…</source>
+        <translation>Fit the model…</translation>
+    </message>
+    <message>
+        <source>Exporter Touchstone…</source>
+        <translation>Export Touchstone…</translation>
+    </message>
+    <message>
+        <source>Un balayage d&apos;analyseur d&apos;antenne : Touchstone (.s1p) ou CSV</source>
+        <translation>An antenna analyzer&apos;s sweep: Touchstone (.s1p) or CSV</translation>
+    </message>
+    <message>
+        <source>L&apos;impédance du modèle au point de mesure, pour le logiciel de l&apos;analyseur</source>
+        <translation>The model&apos;s impedance at the measurement point, for the analyzer&apos;s software</translation>
+    </message>
+    <message>
+        <source>Charger une mesure</source>
+        <translation>Load a measurement</translation>
+    </message>
+    <message>
+        <source>Mesures d&apos;analyseur (*.s1p *.S1P *.csv *.CSV *.txt)</source>
+        <translation>Analyzer measurements (*.s1p *.S1P *.csv *.CSV *.txt)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 : %2 points de %3 à %4 kHz</source>
+        <translation>%1: %2 points from %3 to %4 kHz</translation>
+    </message>
+    <message>
+        <source>Aucune mesure chargée</source>
+        <translation>No measurement loaded</translation>
+    </message>
+    <message>
+        <source>Touchstone (*.s1p)</source>
+        <translation>Touchstone (*.s1p)</translation>
+    </message>
+    <message>
+        <source>Exporter Touchstone</source>
+        <translation>Export Touchstone</translation>
+    </message>
+    <message>
+        <source>modele-kesu.s1p</source>
+        <translation>kesu-model.s1p</translation>
     </message>
 </context>
 </TS>

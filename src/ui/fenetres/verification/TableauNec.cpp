@@ -12,8 +12,9 @@
 
 namespace {
 
-constexpr int Colonnes = 16;
+constexpr int Colonnes = 18;
 constexpr int ColonneReglage = 15;
+constexpr int ColonneMesure = 16; // then the distance
 constexpr int ChiffresZ = 3;
 
 } // namespace
@@ -40,13 +41,18 @@ QString ouiNon(bool v)
 TableauNec::TableauNec(QWidget *parent) : TableauEtale(Colonnes, parent)
 {
     // Headings on two lines: the columns are as narrow as their numbers.
-    setHorizontalHeaderLabels({tr("Bande"), tr("Fréquence\n(kHz)"), tr("Z en B\n(Ω)"),
-                               tr("Z en C\n(Ω)"), tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"),
-                               tr("Accord\ngraphe"), tr("Accord\nbande"), tr("ROS\nboîte"),
-                               tr("Perte\n(dB)"), tr("Rendement\n(%)"), tr("Perte fil\n(%)"),
-                               tr("Libre\nà tort (%)"), tr("Interdit\nà tort (%)"),
-                               tr("Réglage\n(pF, µH)")});
+    setHorizontalHeaderLabels(
+        {tr("Bande"), tr("Fréquence\n(kHz)"), tr("Z en B\n(Ω)"), tr("Z en C\n(Ω)"),
+         tr("|Z| en C\n(Ω)"), tr("ROS"), tr("Accord\nNEC"), tr("Accord\ngraphe"),
+         tr("Accord\nbande"), tr("ROS\nboîte"), tr("Perte\n(dB)"), tr("Rendement\n(%)"),
+         tr("Perte fil\n(%)"), tr("Libre\nà tort (%)"), tr("Interdit\nà tort (%)"),
+         tr("Réglage\n(pF, µH)"), tr("Z mesurée\nen C (Ω)"), tr("Écart à la\nmesure (%)")});
     setColumnHidden(ColonneReglage, true);
+    setColumnHidden(ColonneMesure, true);
+    setColumnHidden(ColonneMesure + 1, true);
+    horizontalHeaderItem(ColonneMesure + 1)
+        ->setToolTip(
+            tr("|Z du modèle − Z mesurée| / |Z mesurée|, en C, à la fréquence de la bande"));
 }
 
 QString TableauNec::texteReglage(const Reseau::Reglage &r)
@@ -87,9 +93,12 @@ QString TableauNec::texteReglage(const Reseau::Reglage &r)
 }
 
 void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
-                        const std::vector<Nec::BandeEchouee> &echecs, bool grise, bool reseau)
+                        const std::vector<Nec::BandeEchouee> &echecs, bool grise, bool reseau,
+                        const std::vector<std::optional<Nec::Complexe>> &mesures)
 {
     setColumnHidden(ColonneReglage, !reseau);
+    setColumnHidden(ColonneMesure, mesures.empty());
+    setColumnHidden(ColonneMesure + 1, mesures.empty());
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     clearSpans();
     setRowCount(static_cast<int>(lignes.size() + echecs.size()));
@@ -112,6 +121,8 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
     std::size_t j = 0;
     for (int r = 0; i < lignes.size() || j < echecs.size(); ++r) {
         if (j == echecs.size() || (i < lignes.size() && lignes[i].bande.k < echecs[j].bande.k)) {
+            const std::optional<Nec::Complexe> mesure =
+                i < mesures.size() ? mesures[i] : std::nullopt;
             const Nec::LigneTableau &l = lignes[i++];
             const QString textes[Colonnes] = {
                 QString::number(l.bande.bande) + QStringLiteral(" m"),
@@ -130,6 +141,9 @@ void TableauNec::montre(const std::vector<Nec::LigneTableau> &lignes,
                 Nec::texte(l.libreATortPct, 1),
                 Nec::texte(l.interditATortPct, 1),
                 texteReglage(l.reglage),
+                mesure ? complexe(*mesure) : QString(),
+                mesure ? Nec::texte(100 * std::abs(l.zC - *mesure) / std::abs(*mesure), 1)
+                       : QString(),
             };
             for (int c = 0; c < Colonnes; ++c)
                 place(r, c, textes[c], encre);

@@ -373,6 +373,7 @@ void VerificationNec::vide(const QString &etat)
     Abaque->efface();
     Tableau->setRowCount(0);
     Exporter->setEnabled(false);
+    ExporterTouchstone->setEnabled(false);
     afficheEtat(etat);
 }
 
@@ -380,7 +381,7 @@ void VerificationNec::montre()
 {
     Carte->montre(resultat_, entrees_.echelleCm, perime_, Verdict->currentIndex() == 1);
     Tableau->montre(resultat_.lignes, resultat_.echecs, perime_,
-                    Nec::critereReseau(entrees_.critere));
+                    Nec::critereReseau(entrees_.critere), mesuresTableau());
     // The Smith chart's bands, and the list of those whose zone it shades.
     std::vector<AbaqueSmith::Bande> bandes;
     QStringList noms;
@@ -403,6 +404,7 @@ void VerificationNec::montre()
     }
     ZoneBande->setEnabled(Nec::critereReseau(entrees_.critere));
     Exporter->setEnabled(!perime_ && !resultat_.lignes.empty());
+    ExporterTouchstone->setEnabled(!perime_ && !zB_.empty());
 }
 
 void VerificationNec::ExporterClick()

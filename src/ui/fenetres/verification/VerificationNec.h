@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ajustement/Ajustement.h"
+#include "mesure/Releve.h"
 #include "nec/ExecutionNec.h"
 #include "nec/Verification.h"
 #include "ui/fenetres/communs/ErreursChamps.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class AbaqueSmith;
 class CarteNec;
@@ -73,6 +76,12 @@ public:
     // hovered, at a height the hover does not change.
     QLabel *Survol, *LectureAbaque;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
+    // An analyzer's sweep of the antenna, set beside the model: its name,
+    // where it was taken, and what can be done with it.
+    QGroupBox *GroupeMesure;
+    QLabel *NomMesure;
+    QComboBox *PointMesure;
+    QPushButton *ChargerMesure, *RetirerMesure, *Ajuster, *ExporterTouchstone;
     QProgressBar *Progression;
     CarteNec *Carte;
     TableauNec *Tableau;
@@ -89,6 +98,14 @@ public:
     void CalculerClick();
     void AnnulerClick();
     void ExporterClick();
+    // A sweep read replaces the one shown only once read whole: a file
+    // refused leaves everything as it was, and says why.
+    void ChargerMesureClick();
+    void chargeMesure(const QString &chemin);
+    void RetirerMesureClick();
+    void ExporterTouchstoneClick();
+    const std::optional<Mesure::Releve> &mesure() const { return mesure_; }
+    Ajustement::Point pointMesure() const;
     // Brings the results shown in line with the inputs: redrawn when they
     // need no new nec2c run (Z0, loss, limits, end of the map, the ladder, the
     // class), greyed otherwise or while an input is bad.
@@ -150,4 +167,8 @@ private:
     // The map's "auto" end, fixed by the last computation: a length clicked
     // on the map must not rescale it under the mouse.
     std::int32_t carteAuto_ = 0;
+    std::optional<Mesure::Releve> mesure_;
+    // Each table line's measured Z at C, at its frequency; empty without a sweep.
+    std::vector<std::optional<Nec::Complexe>> mesuresTableau() const;
+    void afficheMesure();
 };

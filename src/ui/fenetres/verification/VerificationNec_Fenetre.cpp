@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -389,6 +390,34 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
                           Nec::texte(pieces.perteMaxDb), Nec::Champ::PerteBoiteMax);
     TensionMax = champ(fp, QT_TR_NOOP("Tension des condensateurs (V crête)"), "TensionMax",
                        Nec::texte(pieces.tensionMaxV), Nec::Champ::TensionMax);
+    GroupeMesure = new QGroupBox(tr("Mesure"));
+    auto *fm = new QFormLayout(GroupeMesure);
+    NomMesure = new QLabel;
+    NomMesure->setObjectName(QStringLiteral("NomMesure"));
+    NomMesure->setWordWrap(true);
+    fm->addRow(NomMesure);
+    PointMesure = new QComboBox;
+    PointMesure->setObjectName(QStringLiteral("PointMesure"));
+    PointMesure->addItem(tr("Au bout de l'échelle (C)"));
+    PointMesure->addItem(tr("Derrière le balun (50 Ω)"));
+    PointMesure->addItem(tr("Au point d'alimentation (B)"));
+    libelles << new QLabel(tr("Prise"));
+    libelles.back()->setBuddy(PointMesure);
+    fm->addRow(libelles.back(), PointMesure);
+    ChargerMesure = new QPushButton(tr("Mesure…"));
+    RetirerMesure = new QPushButton(tr("Retirer"));
+    Ajuster = new QPushButton(tr("Ajuster le modèle…"));
+    ExporterTouchstone = new QPushButton(tr("Exporter Touchstone…"));
+    ChargerMesure->setToolTip(tr("Un balayage d'analyseur d'antenne : Touchstone (.s1p) ou CSV"));
+    ExporterTouchstone->setToolTip(
+        tr("L'impédance du modèle au point de mesure, pour le logiciel de l'analyseur"));
+    auto *boutonsMesure = new QGridLayout;
+    boutonsMesure->addWidget(ChargerMesure, 0, 0);
+    boutonsMesure->addWidget(RetirerMesure, 0, 1);
+    boutonsMesure->addWidget(Ajuster, 1, 0);
+    boutonsMesure->addWidget(ExporterTouchstone, 1, 1);
+    fm->addRow(boutonsMesure);
+
     // One column of boxes through the three groups.
     int largeur = 0;
     for (const QLabel *l : libelles)
@@ -412,7 +441,8 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     auto *saisies = new QWidget;
     auto *pile = new QVBoxLayout(saisies);
     pile->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{antenne, echelle, accord, Pieces})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{antenne, echelle, accord, Pieces, GroupeMesure})
         pile->addWidget(w);
     pile->addStretch();
     // On a screen too low for them the inputs scroll; the buttons and the
@@ -509,7 +539,8 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
 
     // The keys: the buttons first, then the boxes from the top, then the tabs.
     std::vector<Accelere> touches;
-    for (QPushButton *b : {Calculer, Annuler, Exporter, Fermer})
+    for (QPushButton *b : {Calculer, Annuler, Exporter, Fermer, ChargerMesure, RetirerMesure,
+                           Ajuster, ExporterTouchstone})
         touches.push_back({[b] { return b->text(); }, [b](const QString &t) { b->setText(t); }});
     // The buttons keep their first letters whatever the boxes need.
     accelere(touches);
@@ -540,12 +571,19 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     litReglages();
     enCours(false);
     Exporter->setEnabled(false);
+    ExporterTouchstone->setEnabled(false);
     Etat->hide();
 
     connecteGarde(Calculer, &QPushButton::clicked, this, [this] { CalculerClick(); });
     connecteGarde(Annuler, &QPushButton::clicked, this, [this] { AnnulerClick(); });
     connecteGarde(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
+    connecteGarde(ChargerMesure, &QPushButton::clicked, this, [this] { ChargerMesureClick(); });
+    connecteGarde(RetirerMesure, &QPushButton::clicked, this, [this] { RetirerMesureClick(); });
+    connecteGarde(ExporterTouchstone, &QPushButton::clicked, this,
+                  [this] { ExporterTouchstoneClick(); });
+    connecteGarde(PointMesure, &QComboBox::currentIndexChanged, this, [this] { montre(); });
+    afficheMesure();
     sansBoutonParDefaut(*this);
     for (QLineEdit *e : champsSaisis())
         connecteGarde(e, &QLineEdit::textChanged, this, [this] { actualise(); });
