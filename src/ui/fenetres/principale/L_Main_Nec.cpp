@@ -3,6 +3,7 @@
 #include "ui/fenetres/principale/L_Main.h"
 
 #include "calc/CalculRun.h"
+#include "nec/Nombres.h"
 #include "regles/Arithmetique.h"
 #include "regles/Reel.h"
 #include "regles/TextesNec.h"
@@ -105,6 +106,14 @@ void TForm1::VerifNecClick()
         // A length clicked on the map becomes the ladder's, as a move of C does.
         connect(verificationNec, &VerificationNec::longueurChoisie, this,
                 [this](std::int32_t cm) { LongEch->setText(QString::number(cm)); });
+        // A fit to a measurement moves the branch and the ladder's factor here.
+        connect(verificationNec, &VerificationNec::modeleAjuste, this,
+                [this](std::optional<std::int32_t> branche, std::optional<double> coef) {
+                    if (branche)
+                        LongDip->setText(QString::number(*branche));
+                    if (coef)
+                        CbCoefEch->setEditText(Nec::texte(*coef));
+                });
         connect(verificationNec, &VerificationNec::champPrincipalIncorrect, this,
                 [this](Nec::Champ champ) {
                     QWidget *boite = champ == Nec::Champ::Branche      ? LongDip

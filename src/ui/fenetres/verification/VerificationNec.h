@@ -106,6 +106,10 @@ public:
     void ExporterTouchstoneClick();
     const std::optional<Mesure::Releve> &mesure() const { return mesure_; }
     Ajustement::Point pointMesure() const;
+    // The fitted values put in the boxes: this window's own here (height, Z0,
+    // the user's own ground), the main window's through modeleAjuste.
+    void appliqueAjustement(const Nec::Entrees &ajustees,
+                            const std::vector<Ajustement::Inconnue> &inconnues);
     // Brings the results shown in line with the inputs: redrawn when they
     // need no new nec2c run (Z0, loss, limits, end of the map, the ladder, the
     // class), greyed otherwise or while an input is bad.
@@ -113,6 +117,9 @@ public:
 
 signals:
     void longueurChoisie(std::int32_t cm);
+    // A fit applied: the main window's own inputs it moved (the branch in
+    // whole centimetres, the ladder's velocity factor), nothing for the others.
+    void modeleAjuste(std::optional<std::int32_t> brancheCm, std::optional<double> coefEchelle);
     // "Calculer" met a bad box of the main window: it is that window's to focus.
     void champPrincipalIncorrect(Nec::Champ champ);
 

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 Ajustement::Point VerificationNec::pointMesure() const
 {
@@ -67,6 +69,32 @@ std::vector<std::optional<Nec::Complexe>> VerificationNec::mesuresTableau() cons
                       : std::nullopt);
     }
     return r;
+}
+
+void VerificationNec::appliqueAjustement(const Nec::Entrees &a,
+                                         const std::vector<Ajustement::Inconnue> &inconnues)
+{
+    using I = Ajustement::Inconnue;
+    const auto demandee = [&](I i) {
+        return std::find(inconnues.begin(), inconnues.end(), i) != inconnues.end();
+    };
+    if (demandee(I::Hauteur))
+        Hauteur->setText(Nec::texteArrondi(a.antenne.hauteurM, 2));
+    if (demandee(I::Z0))
+        Z0->setText(Nec::texteArrondi(a.echelle.z0, 1));
+    if (demandee(I::Sol)) {
+        Epsilon->setText(Nec::texteSignificatif(a.antenne.solPersonnalise.permittivite, 3));
+        Sigma->setText(Nec::texteSignificatif(a.antenne.solPersonnalise.conductivite, 3));
+        Sol->setCurrentIndex(static_cast<int>(Nec::Sol::Personnalise));
+    }
+    std::optional<std::int32_t> branche;
+    std::optional<double> coef;
+    if (demandee(I::Branche))
+        branche = static_cast<std::int32_t>(std::lround(a.antenne.brancheCm));
+    if (demandee(I::CoefEchelle))
+        coef = std::round(a.echelle.coefVelocite * 1000) / 1000;
+    if (branche || coef)
+        emit modeleAjuste(branche, coef);
 }
 
 void VerificationNec::ExporterTouchstoneClick()
