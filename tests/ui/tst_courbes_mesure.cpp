@@ -89,8 +89,6 @@ void TstCourbesMesure::modeleParLesPoints()
     c.montre(entrees(balun), modele(), std::nullopt, Ajustement::Point::C, false);
     QCOMPARE(c.nombreBandes(), 2u);
     const QImage image = c.grab().toImage();
-    if (qEnvironmentVariableIsSet("KESU_CAPTURE"))
-        image.save(qEnvironmentVariable("KESU_CAPTURE") + QString::number(balun) + ".png");
     int vus = 0;
     for (std::size_t j = 0; j < 2; ++j) {
         const AbaqueSmith::Bande b = modele()[j];
