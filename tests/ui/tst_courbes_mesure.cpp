@@ -188,7 +188,9 @@ void TstCourbesMesure::mesureSurLAbaque()
         QVERIFY2(lu.startsWith(attendu) || suiteEnAnglais(), qPrintable(lu));
         QVERIFY(lu.endsWith(Nec::texte(Nec::rosBoite(4.0 * z, 4), 2)));
     }
+    QVERIFY(a.legende().contains("antenne.csv"));
     a.effaceMesure();
+    QVERIFY(!a.legende().contains("antenne.csv"));
     QCOMPARE(a.couleurMesure(0), std::nullopt);
     QCOMPARE(a.mesureSous(a.pixel((zs[0].second - 50.0) / (zs[0].second + 50.0)).toPoint()),
              std::nullopt);

@@ -12,6 +12,10 @@
         <translation>Dashes: SWR %1</translation>
     </message>
     <message>
+        <source>Croix : la mesure %1</source>
+        <translation>Crosses: the measurement %1</translation>
+    </message>
+    <message>
         <source>Vert : ce que la boîte en T accorde à %1 m</source>
         <translation>Green: what the T tuner matches on %1 m</translation>
     </message>

@@ -338,6 +338,8 @@ QString AbaqueSmith::legende() const
                         : tr("Vert : ce que la boîte en L accorde à %1 m"))
                        .arg(b.bande.bande);
     }
+    if (!mesure_.empty())
+        legende << tr("Croix : la mesure %1").arg(nomMesure_);
     legende << Textes::AbaqueSurvol();
     return legende.join(QStringLiteral(". "));
 }

@@ -161,6 +161,10 @@ struct Graduation {
 };
 Graduation gradue(double bas, double haut, double pixels, double ecart, bool etendu)
 {
+    if (!std::isfinite(bas) || !std::isfinite(haut)) {
+        bas = 0;
+        haut = 1;
+    }
     if (!(haut > bas)) {
         bas -= 1;
         haut += 1;
@@ -402,8 +406,11 @@ void CourbesMesure::dessine(QPainter &p, std::size_t j) const
     p.setClipRect(d.ros.adjusted(-RayonPoint, -RayonPoint, RayonPoint, RayonPoint));
     p.setPen(Qt::NoPen);
     p.setBrush(mesure);
+    // A short circuit's SWR is infinite: off the top, not drawn.
     for (std::size_t i : pn.mesures)
-        p.drawEllipse(pixelRos(j, mesure_[i].frequenceHz, mesure_[i].ros), RayonPoint, RayonPoint);
+        if (std::isfinite(mesure_[i].ros))
+            p.drawEllipse(pixelRos(j, mesure_[i].frequenceHz, mesure_[i].ros), RayonPoint,
+                          RayonPoint);
     p.setClipRect(d.ohms.adjusted(-RayonPoint, -RayonPoint, RayonPoint, RayonPoint));
     for (std::size_t i : pn.mesures)
         p.drawEllipse(pixelOhms(j, mesure_[i].frequenceHz, mesure_[i].zC.real()), RayonPoint,
