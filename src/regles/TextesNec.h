@@ -173,4 +173,25 @@ inline QString AbaqueEntrePoints()
                   "balun %4 Ω, ROS %5");
 }
 
+// A measured point read on the Smith chart: %1 is the sweep's name, %2 the
+// frequency in kHz, %3 Z at C, %4 Z after the balun (both in ohms), %5 the SWR
+// at 50 ohms.
+inline QString AbaqueMesure()
+{
+    return QCoreApplication::translate(
+        "Textes", "Mesure %1, %2 kHz : Z en C %3 Ω ; après le balun %4 Ω, ROS %5");
+}
+// Read on the SWR and impedance curves: %1 is the band in m, %2 the frequency
+// in kHz, %3 the model's SWR behind the balun, %4 its Z at C in ohms.
+inline QString CourbesModele()
+{
+    return QCoreApplication::translate("Textes", "%1 m, %2 kHz : modèle ROS %3, Z en C %4 Ω");
+}
+// Follows it when a sweep is shown: %1 is the sweep's name, %2 the frequency
+// of its nearest point in kHz, %3 and %4 that point's SWR and Z at C.
+inline QString CourbesPointMesure()
+{
+    return QCoreApplication::translate("Textes", " ; mesure %1 à %2 kHz : ROS %3, Z en C %4 Ω");
+}
+
 } // namespace Textes

@@ -12,6 +12,10 @@
         <translation>Dashes: SWR %1</translation>
     </message>
     <message>
+        <source>Croix : la mesure %1</source>
+        <translation>Crosses: the measurement %1</translation>
+    </message>
+    <message>
         <source>Vert : ce que la boîte en T accorde à %1 m</source>
         <translation>Green: what the T tuner matches on %1 m</translation>
     </message>
@@ -134,6 +138,21 @@
     <message>
         <source>MESURE</source>
         <translation>MEASUREMENT</translation>
+    </message>
+</context>
+<context>
+    <name>CourbesMesure</name>
+    <message>
+        <source>ROS</source>
+        <translation>SWR</translation>
+    </message>
+    <message>
+        <source>En haut, le ROS que voit la boîte après le balun %1:1 (tirets : sa limite) ; en bas, R (trait plein) et X (tirets) en C. Lignes : le modèle NEC-2</source>
+        <translation>Above, the SWR the tuner sees behind the %1:1 balun (dashes: its limit); below, R (solid) and X (dashes) at C. Lines: the NEC-2 model</translation>
+    </message>
+    <message>
+        <source>Points et croix : la mesure %1</source>
+        <translation>Dots and crosses: the measurement %1</translation>
     </message>
 </context>
 <context>
@@ -2314,6 +2333,18 @@ measurement (%)</translation>
     <message>
         <source>%1 m, ≈ %2 kHz (entre deux points calculés) : Z en C ≈ %3 Ω ; après le balun %4 Ω, ROS %5</source>
         <translation>%1 m, ≈ %2 kHz (between two computed points): Z at C ≈ %3 Ω; behind the balun %4 Ω, SWR %5</translation>
+    </message>
+    <message>
+        <source>Mesure %1, %2 kHz : Z en C %3 Ω ; après le balun %4 Ω, ROS %5</source>
+        <translation>Measurement %1, %2 kHz: Z at C %3 Ω; behind the balun %4 Ω, SWR %5</translation>
+    </message>
+    <message>
+        <source>%1 m, %2 kHz : modèle ROS %3, Z en C %4 Ω</source>
+        <translation>%1 m, %2 kHz: model SWR %3, Z at C %4 Ω</translation>
+    </message>
+    <message>
+        <source> ; mesure %1 à %2 kHz : ROS %3, Z en C %4 Ω</source>
+        <translation>; measurement %1 at %2 kHz: SWR %3, Z at C %4 Ω</translation>
     </message>
 </context>
 <context>

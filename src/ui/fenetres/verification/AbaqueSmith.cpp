@@ -1,6 +1,7 @@
 #include "ui/fenetres/verification/AbaqueSmith.h"
 
 #include "chart/TraceCourbes.h"
+#include "nec/Ligne.h"
 #include "nec/Nombres.h"
 #include "regles/TextesNec.h"
 #include "surface/Couleurs.h"
@@ -28,6 +29,8 @@ constexpr double SurLePoint = 5;
 constexpr int PasParIntervalle = 24;
 // The normalised resistances and reactances the grid draws.
 constexpr double Graduations[] = {0.2, 0.5, 1, 2, 5};
+// Half the width of a measured point's cross.
+constexpr double BrasCroix = 3.5;
 
 double distance(QPointF a, QPointF b)
 {
@@ -66,77 +69,19 @@ void AbaqueSmith::efface()
     emit survol({});
 }
 
-// The points NEC computed, in frequency order, joined by a cubic Hermite
-// curve in the reflection plane whose slope at each point is the
-// Catmull-Rom one taken against frequency: (Γ[i+1] − Γ[i−1]) / (f[i+1] −
-// f[i−1]); at the ends, the slope of the parabola through the end and its
-// neighbour with the neighbour's slope. The curve goes through every point
-// computed, its slope is continuous, and the plan's points need not be
-// evenly spaced. Between two points, the frequency read is the one the
-// curve is parametrised by, and Z at C is the load whose Γ is the curve's
-// there: the hover reads what is drawn. No nec2c run is made for it.
-AbaqueSmith::Arc AbaqueSmith::arc(const Bande &b) const
+// The points NEC computed, in frequency order, joined by the curve of
+// ArcFrequence. Between two points, the frequency read is the one the curve
+// is parametrised by, and Z at C is the load whose Γ is the curve's there:
+// the hover reads what is drawn. No nec2c run is made for it.
+ArcFrequence AbaqueSmith::arc(const Bande &b) const
 {
-    std::vector<Nec::PointC> pts(b.points.begin() + (b.points.size() > 1 ? 1 : 0), b.points.end());
-    // The reference frequency is a point computed too, where it falls inside
-    // the plan and is not one of its points already.
-    if (b.points.size() > 1) {
-        const Nec::PointC &r = b.points.front();
-        const auto [bas, haut] = std::minmax_element(
-            pts.begin(), pts.end(), [](const Nec::PointC &x, const Nec::PointC &y) {
-                return x.frequenceHz < y.frequenceHz;
-            });
-        const bool dedans = r.frequenceHz > bas->frequenceHz && r.frequenceHz < haut->frequenceHz;
-        if (dedans && std::none_of(pts.begin(), pts.end(), [&](const Nec::PointC &x) {
-                return std::abs(x.frequenceHz - r.frequenceHz) < 0.5;
-            }))
-            pts.push_back(r);
+    std::vector<double> f;
+    std::vector<std::complex<double>> g;
+    for (const Nec::PointC &p : pointsOrdonnes(b.points)) {
+        f.push_back(p.frequenceHz);
+        g.push_back(gamma(p.zC));
     }
-    std::sort(pts.begin(), pts.end(), [](const Nec::PointC &x, const Nec::PointC &y) {
-        return x.frequenceHz < y.frequenceHz;
-    });
-    Arc a;
-    for (const Nec::PointC &p : pts) {
-        if (!a.f.empty() && p.frequenceHz - a.f.back() < 0.5)
-            continue;
-        a.f.push_back(p.frequenceHz);
-        a.zC.push_back(p.zC);
-        a.g.push_back(gamma(p.zC));
-    }
-    const std::size_t n = a.f.size();
-    a.pente.assign(n, {});
-    if (n < 2)
-        return a;
-    const auto corde = [&a](std::size_t i, std::size_t j) {
-        return (a.g[j] - a.g[i]) / (a.f[j] - a.f[i]);
-    };
-    for (std::size_t i = 1; i + 1 < n; ++i)
-        a.pente[i] = corde(i - 1, i + 1);
-    if (n == 2) {
-        a.pente[0] = a.pente[1] = corde(0, 1);
-        return a;
-    }
-    a.pente[0] = 2.0 * corde(0, 1) - a.pente[1];
-    a.pente[n - 1] = 2.0 * corde(n - 2, n - 1) - a.pente[n - 2];
-    return a;
-}
-
-std::complex<double> AbaqueSmith::Arc::en(double hz) const
-{
-    if (f.size() < 2)
-        return g.empty() ? std::complex<double>() : g.front();
-    hz = std::clamp(hz, f.front(), f.back());
-    const std::size_t i =
-        std::min<std::size_t>(
-            static_cast<std::size_t>(std::upper_bound(f.begin(), f.end(), hz) - f.begin()),
-            f.size() - 1) -
-        1;
-    const double h = f[i + 1] - f[i];
-    const double t = (hz - f[i]) / h;
-    const double t2 = t * t;
-    const double t3 = t2 * t;
-    return (2 * t3 - 3 * t2 + 1) * g[i] + (t3 - 2 * t2 + t) * h * pente[i] +
-           (-2 * t3 + 3 * t2) * g[i + 1] + (t3 - t2) * h * pente[i + 1];
+    return {std::move(f), std::move(g)};
 }
 
 QPointF AbaqueSmith::pixel(std::size_t j, double frequenceHz) const
@@ -278,18 +223,21 @@ void AbaqueSmith::paintEvent(QPaintEvent *)
     p.drawEllipse(o, rg, rg);
     for (std::size_t j = 0; j < bandes_.size(); ++j) {
         const Bande &b = bandes_[j];
-        const Arc &a = arcs_[j];
+        const ArcFrequence &a = arcs_[j];
         QColor c = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[b.bande.k]));
         if (grise_)
             c = CarteNec::fanee(c);
         // Each span a cubic Bézier: the Hermite piece the hover reads, exactly.
         QPainterPath chemin;
-        if (!a.g.empty())
-            chemin.moveTo(pixel(a.g.front()));
-        for (std::size_t i = 0; i + 1 < a.f.size(); ++i) {
-            const double h = a.f[i + 1] - a.f[i];
-            chemin.cubicTo(pixel(a.g[i] + h * a.pente[i] / 3.0),
-                           pixel(a.g[i + 1] - h * a.pente[i + 1] / 3.0), pixel(a.g[i + 1]));
+        const auto &f = a.f();
+        const auto &g = a.g();
+        const auto &pente = a.pente();
+        if (!g.empty())
+            chemin.moveTo(pixel(g.front()));
+        for (std::size_t i = 0; i + 1 < f.size(); ++i) {
+            const double h = f[i + 1] - f[i];
+            chemin.cubicTo(pixel(g[i] + h * pente[i] / 3.0),
+                           pixel(g[i + 1] - h * pente[i + 1] / 3.0), pixel(g[i + 1]));
         }
         p.setPen(QPen(c, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
@@ -300,6 +248,81 @@ void AbaqueSmith::paintEvent(QPaintEvent *)
         p.setBrush(c);
         p.drawEllipse(pixel(gamma(b.points.front().zC)), 4.0, 4.0);
     }
+    // The measured points over the arcs: a cross each, on a white halo so
+    // that it reads on an arc of its own colour and on the shaded zone.
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < mesure_.size(); ++i) {
+        const std::optional<QColor> c = couleurMesure(i);
+        if (!c)
+            continue;
+        const QPointF q = pixelMesure(i);
+        for (const auto &[couleur, epaisseur] :
+             {std::pair{QColor(255, 255, 255, 220), 3.6}, std::pair{*c, 1.6}}) {
+            p.setPen(QPen(couleur, epaisseur, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(q + QPointF(-BrasCroix, -BrasCroix), q + QPointF(BrasCroix, BrasCroix));
+            p.drawLine(q + QPointF(-BrasCroix, BrasCroix), q + QPointF(BrasCroix, -BrasCroix));
+        }
+    }
+}
+
+void AbaqueSmith::montreMesure(
+    std::vector<std::pair<double, std::complex<double>>> zApresBalunParFrequence, QString nom)
+{
+    mesure_ = std::move(zApresBalunParFrequence);
+    nomMesure_ = std::move(nom);
+    update();
+    emit survol({});
+}
+
+void AbaqueSmith::effaceMesure()
+{
+    mesure_.clear();
+    nomMesure_.clear();
+    update();
+    emit survol({});
+}
+
+QPointF AbaqueSmith::pixelMesure(std::size_t i) const
+{
+    const std::complex<double> z = mesure_[i].second;
+    return pixel((z - Z0) / (z + Z0));
+}
+
+std::optional<QColor> AbaqueSmith::couleurMesure(std::size_t i) const
+{
+    if (i >= mesure_.size())
+        return std::nullopt;
+    const auto &[f, z] = mesure_[i];
+    if (!std::isfinite(z.real()) || !std::isfinite(z.imag()))
+        return std::nullopt;
+    double bas = HUGE_VAL, haut = -HUGE_VAL;
+    for (const ArcFrequence &a : arcs_)
+        if (!a.f().empty()) {
+            bas = std::min(bas, a.debut());
+            haut = std::max(haut, a.fin());
+        }
+    if (f < bas || f > haut)
+        return std::nullopt;
+    QColor c(0x55, 0x55, 0x55);
+    for (std::size_t j = 0; j < arcs_.size(); ++j)
+        if (arcs_[j].couvre(f)) {
+            c = Couleurs::surBlanc(QColor::fromRgb(CouleursBandes[bandes_[j].bande.k]));
+            break;
+        }
+    return grise_ ? CarteNec::fanee(c) : c;
+}
+
+std::optional<std::size_t> AbaqueSmith::mesureSous(QPoint souris) const
+{
+    std::optional<std::size_t> sous;
+    double pres = SurLePoint;
+    for (std::size_t i = 0; i < mesure_.size(); ++i)
+        if (couleurMesure(i))
+            if (const double d = distance(pixelMesure(i), QPointF(souris)); d < pres) {
+                pres = d;
+                sous = i;
+            }
+    return sous;
 }
 
 QString AbaqueSmith::legende() const
@@ -315,6 +338,8 @@ QString AbaqueSmith::legende() const
                         : tr("Vert : ce que la boîte en L accorde à %1 m"))
                        .arg(b.bande.bande);
     }
+    if (!mesure_.empty())
+        legende << tr("Croix : la mesure %1").arg(nomMesure_);
     legende << Textes::AbaqueSurvol();
     return legende.join(QStringLiteral(". "));
 }
@@ -338,12 +363,13 @@ std::optional<AbaqueSmith::Lecture> AbaqueSmith::lecture(QPoint souris) const
     std::optional<std::pair<std::size_t, double>> proche;
     pres = PresDeLArc;
     for (std::size_t j = 0; j < arcs_.size(); ++j) {
-        const Arc &a = arcs_[j];
-        for (std::size_t i = 0; i + 1 < a.f.size(); ++i) {
-            const double pas = (a.f[i + 1] - a.f[i]) / PasParIntervalle;
-            QPointF avant = pixel(a.g[i]);
+        const ArcFrequence &a = arcs_[j];
+        const auto &f = a.f();
+        for (std::size_t i = 0; i + 1 < f.size(); ++i) {
+            const double pas = (f[i + 1] - f[i]) / PasParIntervalle;
+            QPointF avant = pixel(a.g()[i]);
             for (int k = 0; k < PasParIntervalle; ++k) {
-                const double f0 = a.f[i] + k * pas;
+                const double f0 = f[i] + k * pas;
                 const QPointF apres = pixel(a.en(f0 + pas));
                 const QPointF v = apres - avant;
                 const double l2 = QPointF::dotProduct(v, v);
@@ -367,6 +393,14 @@ std::optional<AbaqueSmith::Lecture> AbaqueSmith::lecture(QPoint souris) const
 
 QString AbaqueSmith::texteSurvol(QPoint souris) const
 {
+    // A measured point lies over the arcs: it is read first.
+    if (const std::optional<std::size_t> i = mesureSous(souris)) {
+        const auto &[f, z] = mesure_[*i];
+        const double balun = entrees_.boite.balun;
+        return Textes::AbaqueMesure().arg(nomMesure_, Nec::texte(f / 1e3),
+                                          TableauNec::complexe(z * balun), TableauNec::complexe(z),
+                                          Nec::texte(Nec::ros(z, Z0), 2));
+    }
     const std::optional<Lecture> l = lecture(souris);
     if (!l)
         return {};
