@@ -50,7 +50,8 @@ public:
     // What the curves show, said under them while nothing is hovered.
     QString legende() const;
 
-    QSize sizeHint() const override { return {560, 380}; }
+    // No taller than the map in the tab beside it: shown, it grows with the window.
+    QSize sizeHint() const override { return {560, 190}; }
     QSize minimumSizeHint() const override { return {240, 220}; }
 
 signals:

@@ -8,6 +8,7 @@
 #include "ui/fenetres/communs/ToucheEntree.h"
 #include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
+#include "ui/fenetres/verification/CourbesMesure.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/plateforme/HandlerGarde.h"
 
@@ -371,6 +372,7 @@ void VerificationNec::vide(const QString &etat)
     perime_ = false;
     Carte->efface();
     Abaque->efface();
+    Courbes->efface();
     Tableau->setRowCount(0);
     Exporter->setEnabled(false);
     ExporterTouchstone->setEnabled(false);
@@ -393,6 +395,7 @@ void VerificationNec::montre()
         noms << tr("%1 m").arg(l.bande.bande);
     }
     Abaque->montre(entrees_, std::move(bandes), perime_);
+    montreMesureGraphique();
     QStringList avant;
     for (int i = 0; i < ZoneBande->count(); ++i)
         avant << ZoneBande->itemText(i);

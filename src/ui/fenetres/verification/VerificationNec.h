@@ -12,6 +12,7 @@
 
 class AbaqueSmith;
 class CarteNec;
+class CourbesMesure;
 class QGroupBox;
 class QTabWidget;
 class QComboBox;
@@ -71,10 +72,12 @@ public:
     QComboBox *Sol, *Forme, *Fil, *Region, *Critere, *Balun, *Verdict, *ZoneBande;
     QTabWidget *Onglets;
     AbaqueSmith *Abaque;
+    // The SWR across each band and R and X at C, the model's and a measurement's.
+    CourbesMesure *Courbes;
     QLabel *Principale, *Classe, *Etat;
     // The lines under the map and under the Smith chart: a legend, or what is
     // hovered, at a height the hover does not change.
-    QLabel *Survol, *LectureAbaque;
+    QLabel *Survol, *LectureAbaque, *LectureCourbes;
     QPushButton *Calculer, *Annuler, *Exporter, *Fermer;
     // An analyzer's sweep of the antenna, set beside the model: its name,
     // where it was taken, and what can be done with it.
@@ -178,4 +181,6 @@ private:
     // Each table line's measured Z at C, at its frequency; empty without a sweep.
     std::vector<std::optional<Nec::Complexe>> mesuresTableau() const;
     void afficheMesure();
+    // The sweep on the Smith chart and the SWR curves, beside the model's.
+    void montreMesureGraphique();
 };

@@ -9,6 +9,7 @@
 #include "regles/TextesNec.h"
 #include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CarteNec.h"
+#include "ui/fenetres/verification/CourbesMesure.h"
 #include "ui/fenetres/verification/TableauNec.h"
 #include "ui/plateforme/AideViewer.h"
 #include "ui/plateforme/HandlerGarde.h"
@@ -528,6 +529,15 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     Onglets->setObjectName(QStringLiteral("Onglets"));
     Onglets->addTab(pageCarte, tr("Carte le long de l'échelle"));
     Onglets->addTab(pageAbaque, tr("Abaque de Smith"));
+    Courbes = new CourbesMesure;
+    Courbes->setObjectName(QStringLiteral("Courbes"));
+    LectureCourbes = new LigneLecture([this] { return QStringList{Courbes->legende()}; });
+    LectureCourbes->setObjectName(QStringLiteral("LectureCourbes"));
+    auto *pageCourbes = new QWidget;
+    auto *pk = new QVBoxLayout(pageCourbes);
+    pk->addWidget(Courbes, 1);
+    pk->addWidget(LectureCourbes);
+    Onglets->addTab(pageCourbes, tr("ROS / fréquence"));
     auto *droite = new QVBoxLayout;
     droite->addWidget(Etat);
     droite->addWidget(Onglets);
@@ -582,7 +592,10 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connecteGarde(RetirerMesure, &QPushButton::clicked, this, [this] { RetirerMesureClick(); });
     connecteGarde(ExporterTouchstone, &QPushButton::clicked, this,
                   [this] { ExporterTouchstoneClick(); });
-    connecteGarde(PointMesure, &QComboBox::currentIndexChanged, this, [this] { montre(); });
+    connecteGarde(PointMesure, &QComboBox::currentIndexChanged, this, [this] {
+        if (!zB_.empty())
+            montre();
+    });
     afficheMesure();
     sansBoutonParDefaut(*this);
     for (QLineEdit *e : champsSaisis())
@@ -598,6 +611,9 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
                   [this](int j) { Abaque->choisitZone(j); });
     connect(Abaque, &AbaqueSmith::survol, LectureAbaque, [this](const QString &t) {
         LectureAbaque->setText(t.isEmpty() ? Abaque->legende() : t);
+    });
+    connect(Courbes, &CourbesMesure::survol, LectureCourbes, [this](const QString &t) {
+        LectureCourbes->setText(t.isEmpty() ? Courbes->legende() : t);
     });
     // The verdict shown changes the map alone.
     connecteGarde(Verdict, &QComboBox::currentIndexChanged, this, [this] {

@@ -7,6 +7,8 @@
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
+#include "ui/fenetres/verification/AbaqueSmith.h"
+#include "ui/fenetres/verification/CourbesMesure.h"
 #include "ui/plateforme/Plateforme.h"
 
 #include <QComboBox>
@@ -35,14 +37,16 @@ void VerificationNec::chargeMesure(const QString &chemin)
     Mesure::Releve lu = Mesure::lit(chemin);
     mesure_ = std::move(lu);
     afficheMesure();
-    montre();
+    if (!zB_.empty())
+        montre();
 }
 
 void VerificationNec::RetirerMesureClick()
 {
     mesure_.reset();
     afficheMesure();
-    montre();
+    if (!zB_.empty())
+        montre();
 }
 
 void VerificationNec::afficheMesure()
@@ -95,6 +99,26 @@ void VerificationNec::appliqueAjustement(const Nec::Entrees &a,
         coef = std::round(a.echelle.coefVelocite * 1000) / 1000;
     if (branche || coef)
         emit modeleAjuste(branche, coef);
+}
+
+void VerificationNec::montreMesureGraphique()
+{
+    Courbes->montre(entrees_, Abaque->bandes(), mesure_, pointMesure(), perime_);
+    LectureCourbes->setText(Courbes->legende());
+    if (!mesure_ || zB_.empty()) {
+        Abaque->effaceMesure();
+        LectureAbaque->setText(Abaque->legende());
+        return;
+    }
+    // Where the chart plots: Z at C behind the balun.
+    std::vector<std::pair<double, std::complex<double>>> points;
+    for (const Mesure::Point &p : mesure_->points)
+        points.emplace_back(p.frequenceHz,
+                            Ajustement::versC(entrees_, pointMesure(),
+                                              Mesure::impedance(*mesure_, p), p.frequenceHz) /
+                                static_cast<double>(entrees_.boite.balun));
+    Abaque->montreMesure(std::move(points), mesure_->nom);
+    LectureAbaque->setText(Abaque->legende());
 }
 
 void VerificationNec::ExporterTouchstoneClick()
