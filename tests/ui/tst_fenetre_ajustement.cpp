@@ -1,4 +1,5 @@
 #include "../longueurs/AntenneDefaut.h"
+#include "PlateformeTest.h"
 #include "nec/ExecutionNec.h"
 #include "nec/Ligne.h"
 #include "regles/TextesAjustement.h"
@@ -33,6 +34,8 @@ private slots:
     void annulation();
 
 private:
+    // The settings in a folder of its own, and the language of the run.
+    PlateformeTest plateforme_;
     QTemporaryDir cache_;
 };
 
@@ -99,7 +102,8 @@ int vivants(const QStringList &pids)
     return n;
 }
 
-// The processes this test started, at any depth: the engines and their watchers.
+// The processes this test started, at any depth: the engines and their
+// watchers.
 QStringList descendants()
 {
     QHash<QString, QString> parent;

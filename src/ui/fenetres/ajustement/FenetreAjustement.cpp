@@ -41,17 +41,30 @@ enum ColonneAjustement {
     ColonnesAjustement
 };
 
+// Below this share of the value, an uncertainty is the arithmetic's, not
+// the measurement's (a sweep the model itself gave): none to speak of.
+constexpr double IncertitudeNulle = 1e-6;
+
 // A fitted value shown down to its uncertainty's second figure, no further:
 // 0.87013 ± 0.00042 reads 0.87013, 10.2 ± 0.3 reads 10.2. Without an
-// uncertainty, four figures.
+// uncertainty to go by, four figures.
 QString texteAjuste(double v, double incertitude)
 {
     int chiffres = 4;
-    if (std::isfinite(incertitude) && incertitude > 0 && v != 0)
+    if (std::isfinite(incertitude) && incertitude > IncertitudeNulle * std::abs(v))
         chiffres = static_cast<int>(std::floor(std::log10(std::abs(v))) -
                                     std::floor(std::log10(incertitude))) +
                    2;
     return Nec::texteSignificatif(v, std::clamp(chiffres, 2, 7));
+}
+
+QString texteIncertitude(double v, double incertitude)
+{
+    if (!std::isfinite(incertitude))
+        return FenetreAjustement::tr("indéterminée");
+    if (incertitude <= IncertitudeNulle * std::abs(v))
+        return QStringLiteral("0");
+    return Nec::texteSignificatif(incertitude, 2);
 }
 
 } // namespace
@@ -378,11 +391,8 @@ void FenetreAjustement::montre(const Ajustement::Bilan &b)
         const Ajustement::Valeur &v = b.valeurs[static_cast<std::size_t>(i)];
         const QString unite = v.unite == QStringLiteral("ohm") ? QStringLiteral("Ω") : v.unite;
         const QString textes[ColonnesAjustement] = {
-            noms.value(v.nom, v.nom), Nec::texteSignificatif(v.depart, 6),
-            texteAjuste(v.ajuste, v.incertitude),
-            std::isfinite(v.incertitude) ? Nec::texteSignificatif(v.incertitude, 2)
-                                         : tr("indéterminée"),
-            unite};
+            noms.value(v.nom, v.nom), Nec::texteLisible(v.depart),
+            texteAjuste(v.ajuste, v.incertitude), texteIncertitude(v.ajuste, v.incertitude), unite};
         for (int c = 0; c < ColonnesAjustement; ++c) {
             auto *item = new QTableWidgetItem(textes[c]);
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
