@@ -89,19 +89,6 @@ Ajustement::Demande demande(Point p, Mesure::Releve r = {})
     return d;
 }
 
-// Those of the pids still running (a zombie is dead).
-int vivants(const QStringList &pids)
-{
-    int n = 0;
-    for (const QString &pid : pids) {
-        QFile f("/proc/" + pid + "/stat");
-        const QByteArray s = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        const auto i = s.lastIndexOf(')');
-        n += i >= 0 && i + 2 < s.size() && s[i + 2] != 'Z' && s[i + 2] != 'X';
-    }
-    return n;
-}
-
 // The processes this test started, at any depth: the engines and their
 // watchers.
 QStringList descendants()
@@ -238,16 +225,14 @@ void TstFenetreAjustement::annulation()
     f.Ajuster->click();
     QVERIFY(f.enCours());
     QVERIFY(!f.Ajuster->isEnabled());
-    QStringList pids;
-    QTRY_VERIFY_WITH_TIMEOUT(!(pids = descendants()).isEmpty(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!descendants().isEmpty(), 10000);
     f.Annuler->click();
     QTRY_VERIFY_WITH_TIMEOUT(!f.enCours(), 10000);
     QCOMPARE(f.Etat->text(), Textes::AjusteInterrompu());
     QCOMPARE(f.bilan()->arret, Ajustement::Arret::Interrompu);
     QVERIFY(!f.Appliquer->isEnabled());
     QVERIFY(f.Ajuster->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(vivants(pids), 0, 5000);
-    QCOMPARE(descendants(), QStringList());
+    QTRY_COMPARE_WITH_TIMEOUT(descendants(), QStringList(), 5000);
 }
 
 QTEST_MAIN(TstFenetreAjustement)
