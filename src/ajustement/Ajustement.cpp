@@ -212,6 +212,8 @@ Bilan ajuste(const Demande &d, const Moteur &moteur, std::function<bool()> inter
         if (!decks.empty()) {
             const auto reponses = moteur(decks, bilan.message);
             bilan.executions += static_cast<int>(decks.size());
+            if (d.progression)
+                d.progression(bilan.executions);
             for (std::size_t k = 0; k < cles.size(); ++k) {
                 std::optional<std::vector<Complexe>> z;
                 if (k < reponses.size() && reponses[k] &&
@@ -308,6 +310,21 @@ Bilan ajuste(const Demande &d, const Moteur &moteur, std::function<bool()> inter
         bilan.valeurs.push_back(
             {p[k].nom, p[k].unite, p[k].lit(depart), res.valeurs[k], res.incertitudes[k]});
     return bilan;
+}
+
+QString texteArret(const Bilan &b)
+{
+    switch (b.arret) {
+    case Arret::Converge:
+        return Textes::AjusteConverge().arg(b.executions);
+    case Arret::Limite:
+        return Textes::AjusteLimite().arg(b.executions);
+    case Arret::Interrompu:
+        return Textes::AjusteInterrompu();
+    case Arret::Echec:
+        break;
+    }
+    return b.message.isEmpty() ? Textes::AjusteEchec() : b.message;
 }
 
 } // namespace Ajustement

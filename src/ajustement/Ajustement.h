@@ -54,6 +54,9 @@ struct Demande {
     Point point = Point::C;
     std::vector<Inconnue> inconnues{Inconnue::Hauteur, Inconnue::Branche, Inconnue::CoefEchelle};
     int executionsMax = 60; // engine runs at most
+    // Told the engine runs made so far after each batch of them, from the
+    // thread that fits: what a window's progress shows.
+    std::function<void(int executions)> progression;
 };
 
 struct Valeur {
@@ -84,5 +87,9 @@ struct Bilan {
 // ticked band, the ladder's unknowns asked of a sweep taken at B, the ground
 // asked of free space).
 Bilan ajuste(const Demande &d, const Moteur &moteur, std::function<bool()> interrompu = {});
+
+// The sentence that says why the fit stopped: converged, stopped at the
+// limit, interrupted, or the engine's failure.
+QString texteArret(const Bilan &b);
 
 } // namespace Ajustement

@@ -79,21 +79,6 @@ Nec::Demande demandeNec(const QCommandLineParser &parseur)
     return d;
 }
 
-QString texteArret(const Bilan &b)
-{
-    switch (b.arret) {
-    case Arret::Converge:
-        return Textes::AjusteConverge().arg(b.executions);
-    case Arret::Limite:
-        return Textes::AjusteLimite().arg(b.executions);
-    case Arret::Interrompu:
-        return Textes::AjusteInterrompu();
-    case Arret::Echec:
-        break;
-    }
-    return b.message.isEmpty() ? Textes::AjusteEchec() : b.message;
-}
-
 QByteArray csv(const Bilan &b)
 {
     QString t = QStringLiteral("inconnue,depart,ajuste,incertitude,unite\n");

@@ -369,8 +369,11 @@ namespace {
 
 // Every deck's answers, or the message that stopped them all (the limit, a signal).
 std::variant<std::vector<std::optional<Bilan>>, QString>
-attend(const std::vector<QByteArray> &decks, int taches, const QString &programme, double delaiS)
+attend(const std::vector<QByteArray> &decks, int taches, const QString &programme, double delaiS,
+       const std::function<bool()> &interrompu = {})
 {
+    if (interrompu && interrompu())
+        return Textes::NecAnnule();
     // First built, last gone: a signal is delivered again once the folders are removed.
     const GardeInterruption garde;
     Lot lot(programme, taches, decks);
@@ -396,6 +399,14 @@ attend(const std::vector<QByteArray> &decks, int taches, const QString &programm
     }
     if (delaiS > SansDelai)
         delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
+    QTimer sonde;
+    if (interrompu) {
+        QObject::connect(&sonde, &QTimer::timeout, &boucle, [&] {
+            if (interrompu())
+                arrete(Textes::NecAnnule());
+        });
+        sonde.start(50);
+    }
     lot.demarre();
     if (!lot.fini())
         boucle.exec();
@@ -420,9 +431,10 @@ Bilan ExecutionNec::executeBloquant(const QByteArray &deck, int, const QString &
 
 ExecutionNec::Bilans ExecutionNec::executeBloquants(const std::vector<QByteArray> &decks,
                                                     int paralleles, const QString &programme,
-                                                    double delaiS)
+                                                    double delaiS,
+                                                    const std::function<bool()> &interrompu)
 {
-    auto r = attend(decks, paralleles, programme, delaiS);
+    auto r = attend(decks, paralleles, programme, delaiS, interrompu);
     if (auto *faute = std::get_if<QString>(&r))
         return std::move(*faute);
     auto &bilans = std::get<std::vector<std::optional<Bilan>>>(r);

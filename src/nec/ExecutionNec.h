@@ -153,11 +153,14 @@ public:
     // Several decks waited for together, at most `paralleles` nec2c at once (a
     // Lot): every deck's impedances in order, or the first deck failure's
     // message, which stops the other runs. The limit holds for the whole;
-    // signals as above.
+    // signals as above. `interrompu`, when given, is asked every 50 ms (from
+    // the waiting thread, which may be a window's worker): true ends the runs
+    // as a signal does, with Textes::NecAnnule.
     using Bilans = std::variant<std::vector<std::vector<ImpedanceB>>, QString>;
     static Bilans executeBloquants(const std::vector<QByteArray> &decks, int paralleles,
                                    const QString &programme = programmeNec(),
-                                   double delaiS = DelaiBloquantS);
+                                   double delaiS = DelaiBloquantS,
+                                   const std::function<bool()> &interrompu = {});
 
 signals:
     void progression(int faites, int total);

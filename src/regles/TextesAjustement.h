@@ -55,6 +55,33 @@ inline QString AjusteInexplique()
         "(étalonnage, câble entre l'analyseur et le point mesuré, point de mesure mal choisi).");
 }
 
+// The window.
+inline QString AjusteEchelleEnBInfobulle()
+{
+    return QCoreApplication::translate(
+        "Textes", "La mesure est prise en B : l'échelle n'est pas entre l'analyseur et "
+                  "l'antenne, elle ne peut pas être ajustée");
+}
+inline QString AjusteEnCours()
+{
+    return QCoreApplication::translate("Textes", "Ajustement en cours…");
+}
+inline QString AjusteArretDemande()
+{
+    return QCoreApplication::translate(
+        "Textes", "Interruption demandée : les calculs de nec2c en cours s'arrêtent…");
+}
+inline QString AjusteApplicable()
+{
+    return QCoreApplication::translate(
+        "Textes", "Le modèle explique la mesure : « Appliquer » reporte les valeurs ajustées "
+                  "dans la vérification NEC-2.");
+}
+inline QString AjusteAucuneInconnue()
+{
+    return QCoreApplication::translate("Textes", "Cochez au moins une inconnue à ajuster.");
+}
+
 // The command line.
 inline QString AideOptionAjuste()
 {

@@ -306,6 +306,145 @@
     </message>
 </context>
 <context>
+    <name>FenetreAjustement</name>
+    <message>
+        <source>indéterminée</source>
+        <translation>undetermined</translation>
+    </message>
+    <message>
+        <source>Ajuster le modèle</source>
+        <translation>Fit the model</translation>
+    </message>
+    <message>
+        <source>%1 sur %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>C, au bout de l&apos;échelle</source>
+        <translation>C, at the end of the ladder line</translation>
+    </message>
+    <message>
+        <source>après le balun, côté émetteur</source>
+        <translation>behind the balun, on the transmitter&apos;s side</translation>
+    </message>
+    <message>
+        <source>B, au point d&apos;alimentation</source>
+        <translation>B, at the feed point</translation>
+    </message>
+    <message>
+        <source>Mesure :</source>
+        <translation>Measurement:</translation>
+    </message>
+    <message>
+        <source>Points utilisés :</source>
+        <translation>Points used:</translation>
+    </message>
+    <message>
+        <source>Point de mesure :</source>
+        <translation>Point of measure:</translation>
+    </message>
+    <message>
+        <source>&amp;Hauteur (m)</source>
+        <translation>&amp;Height (m)</translation>
+    </message>
+    <message>
+        <source>&amp;Branche (cm)</source>
+        <translation>&amp;Leg (cm)</translation>
+    </message>
+    <message>
+        <source>&amp;Coefficient de vélocité de l&apos;échelle</source>
+        <translation>&amp;Velocity factor of the ladder line</translation>
+    </message>
+    <message>
+        <source>&amp;Z0 de l&apos;échelle (Ω)</source>
+        <translation>&amp;Z0 of the ladder line (Ω)</translation>
+    </message>
+    <message>
+        <source>&amp;Sol (εr, σ)</source>
+        <translation>&amp;Ground (εr, σ)</translation>
+    </message>
+    <message>
+        <source>Inconnues</source>
+        <translation>Unknowns</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lculs de nec2c au plus</source>
+        <translation>nec2c runs at &amp;most</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuster</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>A&amp;nnuler</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>A&amp;ppliquer</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>Reporte les valeurs ajustées dans la vérification NEC-2</source>
+        <translation>Carries the fitted values into the NEC-2 check</translation>
+    </message>
+    <message>
+        <source>Inconnue</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Ajustée</source>
+        <translation>Fitted</translation>
+    </message>
+    <message>
+        <source>Incertitude (±1 σ)</source>
+        <translation>Uncertainty (±1 σ)</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>environ %1 s</source>
+        <translation>about %1 s</translation>
+    </message>
+    <message>
+        <source>Hauteur</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Branche</source>
+        <translation>Leg</translation>
+    </message>
+    <message>
+        <source>Coefficient de vélocité de l&apos;échelle</source>
+        <translation>Ladder line velocity factor</translation>
+    </message>
+    <message>
+        <source>Z0 de l&apos;échelle</source>
+        <translation>Z0 of the ladder line</translation>
+    </message>
+    <message>
+        <source>Permittivité du sol (εr)</source>
+        <translation>Ground permittivity (εr)</translation>
+    </message>
+    <message>
+        <source>Conductivité du sol (σ)</source>
+        <translation>Ground conductivity (σ)</translation>
+    </message>
+    <message>
+        <source>Écart à la mesure : %1 avant l&apos;ajustement, %2 après</source>
+        <translation>Misfit to the measurement: %1 before the fit, %2 after</translation>
+    </message>
+</context>
+<context>
     <name>Impression</name>
     <message>
         <source>Répartition des courants</source>
@@ -2346,6 +2485,26 @@ measurement (%)</translation>
         <source> ; mesure %1 à %2 kHz : ROS %3, Z en C %4 Ω</source>
         <translation>; measurement %1 at %2 kHz: SWR %3, Z at C %4 Ω</translation>
     </message>
+    <message>
+        <source>La mesure est prise en B : l&apos;échelle n&apos;est pas entre l&apos;analyseur et l&apos;antenne, elle ne peut pas être ajustée</source>
+        <translation>The measurement is taken at B: the ladder line is not between the analyzer and the antenna, it cannot be fitted</translation>
+    </message>
+    <message>
+        <source>Ajustement en cours…</source>
+        <translation>Fitting…</translation>
+    </message>
+    <message>
+        <source>Interruption demandée : les calculs de nec2c en cours s&apos;arrêtent…</source>
+        <translation>Interruption asked: the nec2c runs under way are stopping…</translation>
+    </message>
+    <message>
+        <source>Le modèle explique la mesure : « Appliquer » reporte les valeurs ajustées dans la vérification NEC-2.</source>
+        <translation>The model explains the measurement: “Apply” carries the fitted values into the NEC-2 check.</translation>
+    </message>
+    <message>
+        <source>Cochez au moins une inconnue à ajuster.</source>
+        <translation>Tick at least one unknown to fit.</translation>
+    </message>
 </context>
 <context>
     <name>VerificationNec</name>
@@ -2796,6 +2955,10 @@ measurement (%)</translation>
     <message>
         <source>modele-kesu.s1p</source>
         <translation>kesu-model.s1p</translation>
+    </message>
+    <message>
+        <source>ROS / fréquence</source>
+        <translation>SWR / frequency</translation>
     </message>
 </context>
 </TS>
