@@ -84,6 +84,7 @@ private slots:
     void lecturesDeHauteurFixe();
     void tailleEtTouches();
     void mesureAuTableau();
+    void ajustementApplique();
 
 private:
     QTemporaryDir dossier_;
@@ -860,6 +861,30 @@ void TstVerificationFenetre::mesureAuTableau()
     QCOMPARE(t.v->Tableau->item(r, 16)->text(), TableauNec::complexe(4.0 * z));
     t.v->RetirerMesure->click();
     QVERIFY(!t.v->mesure() && t.v->Tableau->isColumnHidden(16));
+}
+
+// A fit applied: this window's boxes take the antenna's values, the main
+// window's the branch in whole centimetres and the ladder's factor; what was
+// not fitted stays.
+void TstVerificationFenetre::ajustementApplique()
+{
+    Verification t;
+    Nec::Entrees a = t.v->entreesResultat();
+    a.antenne.hauteurM = 7.2649;
+    a.antenne.brancheCm = 2113.6;
+    a.echelle.coefVelocite = 0.86991;
+    a.echelle.z0 = 600;
+    using I = Ajustement::Inconnue;
+    t.v->appliqueAjustement(a, {I::Hauteur, I::Branche, I::CoefEchelle});
+    QCOMPARE(t.v->Hauteur->text(), "7.26");
+    QCOMPARE(t.f->LongDip->text(), "2114");
+    QCOMPARE(t.f->CbCoefEch->currentText(), "0.87");
+    QCOMPARE(t.v->Z0->text(), "450");
+    a.antenne.solPersonnalise = {7.5, 0.0021};
+    t.v->appliqueAjustement(a, {I::Sol});
+    QCOMPARE(t.v->Sol->currentIndex(), static_cast<int>(Nec::Sol::Personnalise));
+    QCOMPARE(t.v->Epsilon->text(), "7.5");
+    QCOMPARE(t.v->Sigma->text(), "0.0021");
 }
 
 QTEST_MAIN(TstVerificationFenetre)

@@ -106,6 +106,8 @@ public:
     void ChargerMesureClick();
     void chargeMesure(const QString &chemin);
     void RetirerMesureClick();
+    // Opens the fit of the inputs as they stand to the sweep shown.
+    void AjusterClick();
     void ExporterTouchstoneClick();
     const std::optional<Mesure::Releve> &mesure() const { return mesure_; }
     Ajustement::Point pointMesure() const;

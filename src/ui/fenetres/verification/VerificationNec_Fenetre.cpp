@@ -590,6 +590,7 @@ VerificationNec::VerificationNec(EntreesPrincipales principales, QWidget *parent
     connect(Fermer, &QPushButton::clicked, this, &QDialog::close);
     connecteGarde(ChargerMesure, &QPushButton::clicked, this, [this] { ChargerMesureClick(); });
     connecteGarde(RetirerMesure, &QPushButton::clicked, this, [this] { RetirerMesureClick(); });
+    connecteGarde(Ajuster, &QPushButton::clicked, this, [this] { AjusterClick(); });
     connecteGarde(ExporterTouchstone, &QPushButton::clicked, this,
                   [this] { ExporterTouchstoneClick(); });
     connecteGarde(PointMesure, &QComboBox::currentIndexChanged, this, [this] {

@@ -7,8 +7,10 @@
 #include "nec/Nombres.h"
 #include "regles/Erreurs.h"
 #include "state/EcritureFichier.h"
+#include "ui/fenetres/ajustement/FenetreAjustement.h"
 #include "ui/fenetres/verification/AbaqueSmith.h"
 #include "ui/fenetres/verification/CourbesMesure.h"
+#include "ui/plateforme/HandlerGarde.h"
 #include "ui/plateforme/Plateforme.h"
 
 #include <QComboBox>
@@ -49,6 +51,30 @@ void VerificationNec::RetirerMesureClick()
         montre();
 }
 
+void VerificationNec::AjusterClick()
+{
+    if (!mesure_)
+        return;
+    erreurs_.efface();
+    Ajustement::Demande d;
+    QByteArray deck;
+    try {
+        d.entrees = entrees(carteAuto_, deck);
+    } catch (const Nec::ErreurChamp &erreur) {
+        montreErreur(erreur, true);
+        throw;
+    }
+    d.releve = *mesure_;
+    d.point = pointMesure();
+    auto *f = new FenetreAjustement(std::move(d), execution_->programme, this);
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    connect(f, &FenetreAjustement::appliquer, this,
+            [this](const Nec::Entrees &a, const std::vector<Ajustement::Inconnue> &i) {
+                executeGarde([&] { appliqueAjustement(a, i); });
+            });
+    f->show();
+}
+
 void VerificationNec::afficheMesure()
 {
     NomMesure->setText(mesure_ ? tr("%1 : %2 points de %3 à %4 kHz")
@@ -87,8 +113,12 @@ void VerificationNec::appliqueAjustement(const Nec::Entrees &a,
     if (demandee(I::Z0))
         Z0->setText(Nec::texteArrondi(a.echelle.z0, 1));
     if (demandee(I::Sol)) {
-        Epsilon->setText(Nec::texteSignificatif(a.antenne.solPersonnalise.permittivite, 3));
-        Sigma->setText(Nec::texteSignificatif(a.antenne.solPersonnalise.conductivite, 3));
+        // Three figures, without the zeros that would claim more.
+        const auto trois = [](double v) {
+            return Nec::texte(Nec::nombre(Nec::texteSignificatif(v, 3)).value_or(v));
+        };
+        Epsilon->setText(trois(a.antenne.solPersonnalise.permittivite));
+        Sigma->setText(trois(a.antenne.solPersonnalise.conductivite));
         Sol->setCurrentIndex(static_cast<int>(Nec::Sol::Personnalise));
     }
     std::optional<std::int32_t> branche;
