@@ -880,6 +880,8 @@ void TstVerificationFenetre::ajustementApplique()
     QCOMPARE(t.f->LongDip->text(), "2114");
     QCOMPARE(t.f->CbCoefEch->currentText(), "0.87");
     QCOMPARE(t.v->Z0->text(), "450");
+    // What the advised lengths then compute from.
+    QCOMPARE(VerificationNec::entreesReglees({}).antenne.hauteurM, 7.26);
     a.antenne.solPersonnalise = {7.5, 0.0021};
     t.v->appliqueAjustement(a, {I::Sol});
     QCOMPARE(t.v->Sol->currentIndex(), static_cast<int>(Nec::Sol::Personnalise));

@@ -127,6 +127,9 @@ void VerificationNec::appliqueAjustement(const Nec::Entrees &a,
         branche = static_cast<std::int32_t>(std::lround(a.antenne.brancheCm));
     if (demandee(I::CoefEchelle))
         coef = std::round(a.echelle.coefVelocite * 1000) / 1000;
+    // Kept at once: the other windows (the advised lengths, the patterns)
+    // compute the antenna from the settings.
+    sauveReglages();
     if (branche || coef)
         emit modeleAjuste(branche, coef);
 }
