@@ -49,8 +49,9 @@ public:
     static Nec::Entrees entreesReglees(Nec::Entrees e);
 
     // The size the window opens at, where the screen allows: on a 1280 × 1024
-    // screen, every column of the table in sight under the class and tuner
-    // criteria (a T or L network's setting may still need the scroll bar).
+    // screen, every column of the table in sight under every criterion, the
+    // T's and L's setting included (a measured sweep's two columns may need
+    // the scroll bar).
     static constexpr QSize TailleVoulue{1264, 760};
 
     // A ground as the list names it, with its constants: "Sol moyen (εr 13,
