@@ -400,9 +400,11 @@ attend(const std::vector<QByteArray> &decks, int taches, const QString &programm
     if (delaiS > SansDelai)
         delai.start(static_cast<int>(std::min(delaiS * 1000, double(DelaiMaxMs))));
     QTimer sonde;
-    if (interrompu) {
+    // Without a descriptor to watch (Windows), the console's Ctrl+C is polled too.
+    const bool sansDescripteur = garde.descripteur() < 0;
+    if (interrompu || sansDescripteur) {
         QObject::connect(&sonde, &QTimer::timeout, &boucle, [&] {
-            if (interrompu())
+            if ((interrompu && interrompu()) || (sansDescripteur && interruptionEnAttente()))
                 arrete(Textes::NecAnnule());
         });
         sonde.start(50);

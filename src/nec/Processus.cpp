@@ -2,6 +2,12 @@
 
 #include <QFile>
 
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
@@ -10,7 +16,6 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <utility>
 #ifdef Q_OS_LINUX
 #include <sys/prctl.h>
 #include <sys/syscall.h>
@@ -165,6 +170,24 @@ ProcessusMoteur::ProcessusMoteur(QObject *parent) : QProcess(parent)
     setChildProcessModifier(
         [this, programme, lecture] { isole(programme, lecture, dossier_.constData()); });
 #endif
+#ifdef Q_OS_WIN
+    // No process group to kill: a job ends the engine and whatever it starts.
+    if (HANDLE job = CreateJobObjectW(nullptr, nullptr)) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limites{};
+        limites.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limites, sizeof limites);
+        travail_ = job;
+    }
+    connect(this, &QProcess::started, this, [this] {
+        if (!travail_)
+            return;
+        if (HANDLE p = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE,
+                                   static_cast<DWORD>(processId()))) {
+            AssignProcessToJobObject(static_cast<HANDLE>(travail_), p);
+            CloseHandle(p);
+        }
+    });
+#endif
 }
 
 void ProcessusMoteur::dossierPrive(const QString &chemin)
@@ -195,6 +218,12 @@ void ProcessusMoteur::tue(int attenteMs)
     for (int &fd : gardien_)
         if (fd >= 0)
             ::close(std::exchange(fd, -1));
+#endif
+#ifdef Q_OS_WIN
+    if (travail_) {
+        TerminateJobObject(static_cast<HANDLE>(travail_), 1);
+        CloseHandle(static_cast<HANDLE>(std::exchange(travail_, nullptr)));
+    }
 #endif
     if (state() != QProcess::NotRunning) {
         kill();

@@ -44,6 +44,10 @@ private:
     // program's choice or its death, a watcher in the engine's group ends the
     // group. -1 once closed.
     int gardien_[2] = {-1, -1};
+    // On Windows, a job object holding the engine: killed with it on
+    // cancel, and by Windows itself when the program's handle to it closes,
+    // the program's death included.
+    void *travail_ = nullptr;
 };
 
 } // namespace Nec
