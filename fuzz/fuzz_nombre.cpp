@@ -51,9 +51,13 @@ void verifie(const QString &texte)
     const Projet::Cle *cleEntiere = Projet::cle(QStringLiteral("branche_cm"));
     if (!cleReelle || !cleEntiere)
         faute("a key the project lost", texte);
-    if (Projet::fauteValeur(*cleReelle, texte).has_value() == reel.has_value())
+    // A project refuses what the option refuses, and what the window would
+    // refuse afterwards: a value beyond the key's range.
+    const bool reelAdmis = reel && Defauts::PlageHauteurM.contient(*reel);
+    if (Projet::fauteValeur(*cleReelle, texte).has_value() == reelAdmis)
         faute("the project and the option disagree on a real", texte);
-    if (Projet::fauteValeur(*cleEntiere, texte).has_value() == entier.has_value())
+    const bool entierAdmis = entier && Defauts::PlageBrancheCm.contient(*entier);
+    if (Projet::fauteValeur(*cleEntiere, texte).has_value() == entierAdmis)
         faute("the project and the option disagree on an integer", texte);
 }
 
