@@ -6,9 +6,9 @@
 # (~/.cache/kesu-windows by default): a second run takes minutes.
 #
 #   scripts/windows.sh qt      builds (once) and keeps the cross-built Qt
+#   scripts/windows.sh kesu    then cross-builds Kesu and its corrected engine
 #
-# The later stages (Kesu, the engine, the installer, --verifie under Wine)
-# come with the platform code they need.
+# The installer and the checks under Wine are still to come.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 racine=$PWD
@@ -61,8 +61,23 @@ construit_qt() {
     cmake --install "$cache/build-qt"
 }
 
+# The pictures are drawn at build time by a program of the build machine's.
+construit_kesu() {
+    construit_qt
+    bash nec2c/obtient-source.sh
+    local natif=$cache/build-natif
+    cmake -S . -B "$natif" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$natif" --target kesu_genpictures
+    local generateur
+    generateur=$(find "$natif" -name kesu_genpictures -type f -perm -u+x | head -n 1)
+    "$qt/bin/qt-cmake" -S . -B "$cache/build-kesu" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DBUILD_TESTING=OFF -DKESU_GENPICTURES="$generateur"
+    cmake --build "$cache/build-kesu"
+}
+
 installe
 case "${1:-qt}" in
 qt) construit_qt ;;
-*) echo "scripts/windows.sh qt" >&2; exit 2 ;;
+kesu) construit_kesu ;;
+*) echo "scripts/windows.sh qt|kesu" >&2; exit 2 ;;
 esac
