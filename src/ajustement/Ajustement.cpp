@@ -60,6 +60,22 @@ std::vector<std::size_t> pointsRetenus(const Nec::Entrees &e, const Mesure::Rele
     return retenus;
 }
 
+Moteur moteur(std::function<Nec::ExecutionNec::Bilans(const std::vector<QByteArray> &)> calcule)
+{
+    return [calcule = std::move(calcule)](const std::vector<QByteArray> &decks, QString &message) {
+        std::vector<std::optional<std::vector<Nec::ImpedanceB>>> r(decks.size());
+        auto bilans = calcule(decks);
+        if (const auto *m = std::get_if<QString>(&bilans)) {
+            message = *m;
+            return r;
+        }
+        auto &z = std::get<std::vector<std::vector<Nec::ImpedanceB>>>(bilans);
+        for (std::size_t i = 0; i < r.size() && i < z.size(); ++i)
+            r[i] = std::move(z[i]);
+        return r;
+    };
+}
+
 Complexe residu(Complexe zModele, Complexe zMesure)
 {
     const double reference = std::abs(zMesure);

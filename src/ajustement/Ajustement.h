@@ -2,6 +2,7 @@
 
 #include "ajustement/MoindresCarres.h"
 #include "mesure/Releve.h"
+#include "nec/ExecutionNec.h"
 #include "nec/LectureSortie.h"
 #include "nec/Verification.h"
 
@@ -47,6 +48,10 @@ Complexe residu(Complexe zModele, Complexe zMesure);
 // each deck's answers or nothing when it failed; `message` says why.
 using Moteur = std::function<std::vector<std::optional<std::vector<Nec::ImpedanceB>>>(
     const std::vector<QByteArray> &decks, QString &message)>;
+
+// A Moteur made of runs that answer every deck or fail together (as
+// Nec::ExecutionNec::executeBloquants does): `calcule` runs the decks.
+Moteur moteur(std::function<Nec::ExecutionNec::Bilans(const std::vector<QByteArray> &)> calcule);
 
 struct Demande {
     Nec::Entrees entrees; // the antenna to start from, its bands ticked

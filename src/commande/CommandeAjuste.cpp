@@ -166,18 +166,8 @@ int ligneCommande(const QStringList &arguments, const Commande::LecteurBandes &l
     if (!table)
         return Commande::Echec;
     d.entrees = nec.entrees;
-    const Moteur moteur = [&](const std::vector<QByteArray> &decks, QString &message) {
-        std::vector<std::optional<std::vector<Nec::ImpedanceB>>> r(decks.size());
-        const auto bilans = calcule(decks, nec.delaiS);
-        if (const auto *m = std::get_if<QString>(&bilans)) {
-            message = *m;
-            return r;
-        }
-        const auto &z = std::get<std::vector<std::vector<Nec::ImpedanceB>>>(bilans);
-        for (std::size_t i = 0; i < r.size() && i < z.size(); ++i)
-            r[i] = z[i];
-        return r;
-    };
+    const Moteur moteur = Ajustement::moteur(
+        [&](const std::vector<QByteArray> &decks) { return calcule(decks, nec.delaiS); });
     Bilan b;
     try {
         Nec::completeBandes(d.entrees, nec.bandes, *table);

@@ -278,21 +278,12 @@ void FenetreAjustement::AjusterClick()
     const int taches = Nec::taches();
     travail_.reset(QThread::create([this, d = std::move(d), programme, taches, course] {
         const auto interrompu = [this] { return interrompu_.load(); };
-        const Ajustement::Moteur moteur = [&](const std::vector<QByteArray> &decks,
-                                              QString &message) {
-            std::vector<std::optional<std::vector<Nec::ImpedanceB>>> r(decks.size());
-            // No time limit: the user cancels.
-            auto bilans = Nec::ExecutionNec::executeBloquants(decks, taches, programme,
-                                                              Nec::SansDelai, interrompu);
-            if (const auto *m = std::get_if<QString>(&bilans)) {
-                message = *m;
-                return r;
-            }
-            auto &z = std::get<std::vector<std::vector<Nec::ImpedanceB>>>(bilans);
-            for (std::size_t i = 0; i < r.size() && i < z.size(); ++i)
-                r[i] = std::move(z[i]);
-            return r;
-        };
+        // No time limit: the user cancels.
+        const Ajustement::Moteur moteur =
+            Ajustement::moteur([&](const std::vector<QByteArray> &decks) {
+                return Nec::ExecutionNec::executeBloquants(decks, taches, programme, Nec::SansDelai,
+                                                           interrompu);
+            });
         Ajustement::Bilan b;
         QString erreur;
         try {
