@@ -16,6 +16,8 @@ if [ "${1:-}" = -l ]; then
     shift 2
 fi
 choisis=("$@")
+# The numbers are not packages: dependances.sh takes its arguments as such.
+set --
 
 source scripts/dependances.sh
 kesu_installe_dependances
