@@ -118,10 +118,11 @@ QString programmeNec()
     if (const QString v = qEnvironmentVariable(VariableMoteur); !v.isEmpty())
         return v;
     if (QCoreApplication::instance()) {
-        const QFileInfo propre(
-            QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(MoteurKesu)));
-        if (propre.isFile() && propre.isExecutable())
-            return propre.filePath();
+        // Beside the program, with the system's suffix for programs (.exe on Windows).
+        const QString propre = QStandardPaths::findExecutable(
+            QString::fromLatin1(MoteurKesu), {QCoreApplication::applicationDirPath()});
+        if (!propre.isEmpty())
+            return propre;
     }
     return QStringLiteral("nec2c");
 }
